@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the engine, the console program and the tests need.
+# Usage: scripts/deps.sh [--gui]   (root or sudo; does nothing when all are present)
+set -euo pipefail
+pkgs=(g++ cmake ninja-build libgtest-dev libgmock-dev)
+[ "${1:-}" = "--gui" ] && pkgs+=(qt6-base-dev xvfb xauth)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
