@@ -1,0 +1,111 @@
+#include "text/ParsedString.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "text/Utf8.h"
+
+namespace {
+
+// Tab stops further apart than this are never produced.
+constexpr int kMaxTabSize = 8;
+
+}  // namespace
+
+ParsedString::ParsedString() { Reset(true); }
+
+ParsedString::ParsedString(ParsedString* previous) {
+  Reset(true);
+  if (previous != nullptr) {
+    previous->next = this;
+    prev = previous;
+  }
+}
+
+ParsedString::~ParsedString() = default;
+
+void ParsedString::Reset(bool keepText) {
+  if (!keepText) Clear();
+  width = kDefaultWidth;
+  breakAfter = kBreakAfter;
+  breakBefore = kBreakBefore;
+  breakAfterClose = kBreakAfterClose;
+  firstWordLength = -1;
+}
+
+int ParsedString::MaxLength() const { return 1024; }
+
+bool ParsedString::IsComplete() const { return true; }
+
+void ParsedString::SetType(int type) { lineType = type; }
+
+void ParsedString::Classify(FC& /*policy*/, DocumentStatistics& /*statistics*/) { lineType = 0; }
+
+void ParsedString::ExpandTabs(int tabSize) {
+  const std::string_view text = View();
+  if (text.find('\t') == std::string_view::npos) return;
+  const int t = std::clamp(tabSize, 1, kMaxTabSize);
+  std::string expanded;
+  for (char c : text) {
+    if (c != '\t') {
+      expanded.push_back(c);
+      continue;
+    }
+    const int column = static_cast<int>(expanded.size());
+    expanded.append(static_cast<std::size_t>(((t + column) / t) * t - column), ' ');
+  }
+  SetText(expanded);
+}
+
+void ParsedString::PrepareText(FC& /*policy*/) {}
+
+bool ParsedString::GetSegment(int pieceWidth, int start, TextString& piece, int& nextStart) const {
+  piece.Clear();
+  nextStart = -1;
+  const int length = Length();
+  if (start < 0 || start > length) return false;
+  const int w = std::max(pieceWidth, 0);
+  const std::string_view text = View();
+  if (length - start <= w) {
+    piece.SetText(text.substr(static_cast<std::size_t>(start)));
+    return true;
+  }
+  const int k = FindBreak(start, w);
+  piece.SetText(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(k - start + 1)));
+  nextStart = k + 1;
+  return true;
+}
+
+bool ParsedString::GetSegment(int start, TextString& piece, int& nextStart) const {
+  return GetSegment(width, start, piece, nextStart);
+}
+
+int ParsedString::FindBreak(int start, int pieceWidth) const {
+  const int length = Length();
+  if (start < 0 || start >= length) return start;
+  const std::int64_t wanted = static_cast<std::int64_t>(start) + std::max(pieceWidth, 0);
+  const int end = static_cast<int>(std::min<std::int64_t>(wanted, length - 1));
+  const std::string_view text = View();
+
+  // The highest index in (start, end] holding a character of `set`, else start.
+  auto latest = [&](const std::string& set) {
+    for (int i = end; i > start; --i) {
+      if (set.find(text[static_cast<std::size_t>(i)]) != std::string::npos) return i;
+    }
+    return start;
+  };
+  const int b = latest(breakAfter);
+  const int c = latest(breakAfterClose);
+  const int o = latest(breakBefore);
+  int k = (c > start && c > b) ? c : b;
+  if (o - 1 > k && o - 1 < end) k = o - 1;
+  if (k != start) return k;
+
+  // A hard cut: the piece keeps end - start + 1 characters unless that would
+  // split a multi-byte character.
+  const std::size_t cut = static_cast<std::size_t>(end) + 1;
+  std::size_t safe = Utf8SafeCut(text, cut);
+  if (safe <= static_cast<std::size_t>(start)) safe = Utf8SafeCutForward(text, cut);
+  return static_cast<int>(safe) - 1;
+}

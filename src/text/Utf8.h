@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+// Cut positions that respect UTF-8 sequences. Text is handled as bytes and
+// columns are counted in bytes, but a piece of a line must never end in the
+// middle of a multi-byte character. Single-byte text (any byte that does not
+// start a well-formed UTF-8 sequence) is cut exactly where asked.
+
+// True for a UTF-8 continuation byte (10xxxxxx).
+constexpr bool IsUtf8Continuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Returns the cut index nearest to `cut`, at or before it, that does not fall
+// inside a well-formed UTF-8 sequence of `text`: the result splits `text` into
+// text[0, result) and text[result, end). A `cut` beyond the end of `text` is
+// taken as the end. The result is at most 3 below `cut`.
+std::size_t Utf8SafeCut(std::string_view text, std::size_t cut);
+
+// Returns the cut index nearest to `cut`, at or after it, that does not fall
+// inside a well-formed UTF-8 sequence (never beyond the end of `text`). Used
+// when moving backward would leave a piece empty.
+std::size_t Utf8SafeCutForward(std::string_view text, std::size_t cut);
