@@ -1,0 +1,31 @@
+#include "text/FileIdentity.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+void Fill(const struct stat& info, FileIdentity& identity) {
+  identity.device = static_cast<std::uint64_t>(info.st_dev);
+  identity.inode = static_cast<std::uint64_t>(info.st_ino);
+}
+
+}  // namespace
+
+int GetFileIdentity(const char* name, FileIdentity& identity) {
+  struct stat info {};
+  if (name == nullptr || stat(name, &info) != 0) return 0;
+  Fill(info, identity);
+  return 1;
+}
+
+int GetStreamIdentity(std::FILE* stream, FileIdentity& identity) {
+  struct stat info {};
+  if (stream == nullptr || fstat(fileno(stream), &info) != 0) return 0;
+  Fill(info, identity);
+  return 1;
+}
+
+bool IsRegularFile(const char* name) {
+  struct stat info {};
+  return name != nullptr && stat(name, &info) == 0 && S_ISREG(info.st_mode);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+// Which file a name or a stream refers to, by device and inode: two names are
+// the same file when their identities are equal, whatever their spelling
+// (symbolic links are followed).
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// Fills `identity` for the file `name` names. Returns 1, or 0 when there is
+// no such file (or `name` is null).
+[[nodiscard]] int GetFileIdentity(const char* name, FileIdentity& identity);
+// The same for an open stream; 0 for a null stream.
+[[nodiscard]] int GetStreamIdentity(std::FILE* stream, FileIdentity& identity);
+// True when `name` names a regular file (not a directory, device, FIFO or
+// socket). Only regular files are opened for reading.
+bool IsRegularFile(const char* name);

@@ -1,0 +1,21 @@
+#include "text/LineFile.h"
+
+#include "text/TextWriter.h"
+
+int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
+  bool complete = false;
+  while (!complete && ReadLine()) {
+    line.AppendText(GetBufferLine(LineCount()));
+    complete = line.IsComplete();
+  }
+  if (!complete) return 0;
+  line.sourceText.SetText(line.GetText());
+  line.ExpandTabs(tabSize);
+  line.PrepareText(policy);
+  return 1;
+}
+
+int LineFile::WriteWrapped(const ParsedString& line) {
+  if (IsReading()) return 0;
+  return ::WriteWrapped(CurrentStream(), line, false);
+}

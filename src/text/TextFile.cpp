@@ -1,0 +1,275 @@
+#include "text/TextFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "text/TextWriter.h"
+#include "text/Utf8.h"
+
+namespace {
+
+constexpr char kCtrlZ = 0x1A;
+
+void ReportError(const std::string& message) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "%s\n", message.c_str());
+  std::fflush(stderr);
+}
+
+// What a file holds that decides how it is read: whether it has any line
+// feed, any carriage return, and where its text ends before a trailing run of
+// Ctrl-Z bytes. Leaves the stream at its start.
+struct FileShape {
+  bool hasLineFeed = false;
+  bool hasCarriageReturn = false;
+  long long textLength = 0;
+};
+
+bool ScanShape(std::FILE* file, FileShape& shape) {
+  char buffer[65536];
+  long long offset = 0;
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    for (std::size_t i = 0; i < got; ++i) {
+      const char c = buffer[i];
+      if (c == '\n') shape.hasLineFeed = true;
+      if (c == '\r') shape.hasCarriageReturn = true;
+      if (c != kCtrlZ) shape.textLength = offset + static_cast<long long>(i) + 1;
+    }
+    offset += static_cast<long long>(got);
+  }
+  if (std::ferror(file)) return false;
+  std::rewind(file);
+  return true;
+}
+
+}  // namespace
+
+TextFile::TextFile() = default;
+
+TextFile::TextFile(const TextFile* other) {
+  if (other == nullptr || other->files_.empty()) return;
+  const OpenFile& shared = other->files_.back();
+  if (PushFile(shared.stream, shared.name.c_str()) == 0) return;
+  isOpen_ = 1;
+  isReading_ = false;
+}
+
+TextFile::~TextFile() {
+  if (isOpen_ != 0) {
+    Close();
+  } else {
+    ResetFiles();
+  }
+}
+
+int TextFile::Close() {
+  while (!files_.empty()) CloseTopFile();
+  return ResetFiles();
+}
+
+int TextFile::OpenForWriting(const char* name) {
+  const char* shown = name == nullptr ? "" : name;
+  std::FILE* file = nullptr;
+  if (name != nullptr && Depth() < kMaxDepth) file = std::fopen(name, "w");
+  if (file == nullptr || PushFile(std::make_shared<FileStream>(file), name) == 0) {
+    ReportError(std::string("ERROR: Failed to create file \"") + shown + "\"");
+    isOpen_ = 0;
+    return 0;
+  }
+  isOpen_ = 1;
+  isReading_ = false;
+  return 1;
+}
+
+int TextFile::OpenForReading(const char* name) {
+  return OpenForReadingAbove(name, files_.size());
+}
+
+// Opens `name` for reading and pushes it, refusing a file that is already one
+// of the lowest `levelsChecked` files of the stack.
+int TextFile::OpenForReadingAbove(const char* name, std::size_t levelsChecked) {
+  if (name == nullptr || IsOnStack(name, levelsChecked)) return 0;
+  if (Depth() >= kMaxDepth || !IsRegularFile(name)) {
+    isOpen_ = 0;
+    return 0;
+  }
+  auto stream = std::make_shared<FileStream>(std::fopen(name, "rb"));
+  FileShape shape;
+  if (stream->Get() == nullptr || !ScanShape(stream->Get(), shape) ||
+      PushFile(stream, name) == 0) {
+    isOpen_ = 0;
+    return 0;
+  }
+  OpenFile& file = files_.back();
+  file.lineEnd = (shape.hasCarriageReturn && !shape.hasLineFeed) ? '\r' : '\n';
+  file.remaining = shape.textLength;
+  isOpen_ = 1;
+  isReading_ = true;
+  return 1;
+}
+
+int TextFile::SwitchFile(const char* name) {
+  ++switchCount_;
+  if (switchCount_ >= kSwitchLimit) return 0;
+  if (files_.empty()) return OpenForReading(name);
+  // The current file is being replaced, so it does not count as open; a file
+  // below it does (it would be read twice).
+  const std::size_t below = files_.size() - 1;
+  if (OpenForReadingAbove(name, below) == 0) {
+    // Reading goes on in the current file.
+    isOpen_ = 1;
+    return 0;
+  }
+  OpenFile opened = std::move(files_.back());
+  files_.pop_back();
+  CloseTopFile();
+  files_.push_back(std::move(opened));
+  return 1;
+}
+
+int TextFile::ResetFiles() {
+  files_.clear();
+  isOpen_ = 0;
+  return 1;
+}
+
+int TextFile::CloseTopFile() {
+  if (files_.empty()) return 1;
+  if (files_.back().stream != nullptr) files_.back().stream->Close();
+  files_.pop_back();
+  return 1;
+}
+
+int TextFile::PushFile(std::shared_ptr<FileStream> stream, const char* name) {
+  if (Depth() >= kMaxDepth) return 0;
+  OpenFile file;
+  file.name = name == nullptr ? "" : name;
+  if (stream != nullptr) file.identified = GetStreamIdentity(stream->Get(), file.identity) != 0;
+  file.stream = std::move(stream);
+  files_.push_back(std::move(file));
+  maxDepth_ = std::max(maxDepth_, Depth());
+  return 1;
+}
+
+bool TextFile::IsFileOpen(const char* name) const { return IsOnStack(name, files_.size()); }
+
+bool TextFile::IsOnStack(const char* name, std::size_t levels) const {
+  if (name == nullptr) return false;
+  FileIdentity identity;
+  const bool identified = GetFileIdentity(name, identity) != 0;
+  for (std::size_t i = 0; i < levels && i < files_.size(); ++i) {
+    const OpenFile& file = files_[i];
+    // A level whose stream could not be identified is matched by spelling.
+    if (identified && file.identified ? file.identity == identity : file.name == name) return true;
+  }
+  return false;
+}
+
+bool TextFile::ReadLine() {
+  if (!isReading_) return false;
+  std::string text;
+  while (true) {
+    if (files_.empty()) return false;
+    if (ReadPiece(files_.back(), text)) break;
+    // The outermost file stays open at its end.
+    if (files_.size() < 2) return false;
+    CloseTopFile();
+  }
+  std::replace(text.begin(), text.end(), '\0', ' ');
+  lines_.emplace_back(text);
+  if (LineCount() > kBufferLimit) {
+    lines_.erase(lines_.begin(), lines_.begin() + kDiscardCount);
+  }
+  return true;
+}
+
+int TextFile::NextByte(OpenFile& file) {
+  if (!file.pending.empty()) {
+    const char c = file.pending.front();
+    file.pending.erase(0, 1);
+    return static_cast<unsigned char>(c);
+  }
+  if (file.remaining <= 0 || file.stream == nullptr || file.stream->Get() == nullptr) return EOF;
+  const int c = std::getc(file.stream->Get());
+  if (c == EOF) {
+    file.remaining = 0;
+    return EOF;
+  }
+  --file.remaining;
+  return c;
+}
+
+// Reads the next piece of a line of `file` into `text` (without its line
+// end). Returns false when the file has no more text.
+bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
+  const bool lineFeedEnds = file.lineEnd == '\n';
+  auto endLine = [&]() {
+    if (lineFeedEnds && !text.empty() && text.back() == '\r') text.pop_back();
+    return true;
+  };
+  int c = NextByte(file);
+  if (c == EOF) return false;
+  while (true) {
+    if (c == file.lineEnd) return endLine();
+    text.push_back(static_cast<char>(c));
+    if (text.size() == static_cast<std::size_t>(kPieceLength)) break;
+    c = NextByte(file);
+    if (c == EOF) return true;
+  }
+
+  // A full piece: a line that ends right here is still one line.
+  const int after = NextByte(file);
+  if (after == EOF) return true;
+  if (after == file.lineEnd) return endLine();
+  if (lineFeedEnds && after == '\r') {
+    const int second = NextByte(file);
+    if (second == '\n') return true;
+    std::string back(1, '\r');
+    if (second != EOF) back.push_back(static_cast<char>(second));
+    file.pending.insert(0, back);
+    return true;
+  }
+  // Cut before a multi-byte character that does not fit.
+  text.push_back(static_cast<char>(after));
+  const std::size_t cut = Utf8SafeCut(text, static_cast<std::size_t>(kPieceLength));
+  file.pending.insert(0, text.substr(cut));
+  text.resize(cut);
+  return true;
+}
+
+int TextFile::WriteText(const TextString& text) { return WriteText(text.GetText()); }
+
+int TextFile::WriteText(const char* text) { return ::WriteText(CurrentStream(), text); }
+
+int TextFile::IsOpen() const { return isOpen_; }
+
+const char* TextFile::GetBufferLine(int n) const {
+  if (n < 1 || n > LineCount()) {
+    ReportError("ERROR: Invalid LineNumber " + std::to_string(n) + "/" +
+                std::to_string(LineCount()) + " in TextFile::GetBufferLine");
+    return nullptr;
+  }
+  return lines_[static_cast<std::size_t>(n - 1)].GetText();
+}
+
+int TextFile::LineCount() const { return static_cast<int>(lines_.size()); }
+
+int TextFile::Depth() const { return static_cast<int>(files_.size()); }
+
+int TextFile::MaxDepth() const { return maxDepth_; }
+
+int TextFile::SwitchCount() const { return switchCount_; }
+
+bool TextFile::IsReading() const { return isReading_; }
+
+std::FILE* TextFile::CurrentStream() const {
+  if (files_.empty() || files_.back().stream == nullptr) return nullptr;
+  return files_.back().stream->Get();
+}
+
+const char* TextFile::CurrentFileName() const {
+  return files_.empty() ? nullptr : files_.back().name.c_str();
+}

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "text/FileIdentity.h"
+#include "text/FileStream.h"
+#include "text/TextString.h"
+
+// A text file read or written line by line through a stack of open files:
+// opening a second file for reading while one is open nests it (an include),
+// and reading returns to the file below when the nested one ends. The most
+// recently read lines are kept in a buffer and fetched by number.
+//
+// Lines end at a line feed; a carriage return directly before it is dropped.
+// A file holding carriage returns and no line feed at all uses the carriage
+// return as line end. A run of Ctrl-Z bytes at the very end of a file marks
+// its end and is not text. Lines longer than kPieceLength arrive in pieces of
+// at most that many bytes, never cut inside a UTF-8 sequence. A NUL byte is
+// read as a blank (a text cannot hold one). Written lines end with a line
+// feed.
+//
+// Only regular files are opened for reading. Whether a file is already on the
+// stack is decided by device and inode, not by the spelling of its name.
+//
+// Each stack level holds its stream through a shared FileStream; the sharing
+// constructor lets two objects write to one stream.
+class TextFile {
+ public:
+  // Longest piece of a line ReadLine delivers, in bytes.
+  static constexpr int kPieceLength = 1023;
+  // Deepest nesting of open files: an include chain deeper than this is an
+  // error in the document, and a bound keeps a runaway chain from exhausting
+  // file handles.
+  static constexpr int kMaxDepth = 256;
+  // The line buffer keeps at most kBufferLimit lines; when it overflows, the
+  // oldest kDiscardCount lines are dropped at once, so that the cost of
+  // shifting is paid once every 90 lines.
+  static constexpr int kBufferLimit = 100;
+  static constexpr int kDiscardCount = 90;
+  // SwitchFile refuses from this use on, for the life of the object, so that
+  // files switching to one another cannot loop forever.
+  static constexpr int kSwitchLimit = 10;
+
+  // Nothing open, empty buffer.
+  TextFile();
+  // If `other` is given and has a file open, this object's only file is
+  // `other`'s current file (same name, same stream), open for writing: both
+  // objects then write to one stream.
+  explicit TextFile(const TextFile* other);
+  TextFile(const TextFile&) = delete;
+  TextFile& operator=(const TextFile&) = delete;
+  // Closes every file on the stack if the last open succeeded; otherwise lets
+  // go of them (a stream that no other object holds is closed).
+  virtual ~TextFile();
+
+  // Closes every file on the stack. Returns 1.
+  virtual int Close();
+  // Opens `name` for writing (created or emptied) and pushes it. On failure
+  // writes "ERROR: Failed to create file \"<name>\"" to standard error, pushes
+  // nothing and returns 0.
+  [[nodiscard]] virtual int OpenForWriting(const char* name);
+  // Opens the regular file `name` for reading and pushes it: lines come from
+  // it until its end, then from the file below. Returns 0, silently and with
+  // the stack unchanged, when `name` is already on the stack, is not a
+  // regular file, cannot be opened, or the stack is full.
+  [[nodiscard]] virtual int OpenForReading(const char* name);
+  // Replaces the current file by `name`: the new file is opened first and
+  // only then the current one closed, so a failed switch leaves reading in
+  // the current file. Returns 0 (nothing changed) when the open fails, when
+  // `name` is open below the current file, or from the kSwitchLimit-th use.
+  [[nodiscard]] virtual int SwitchFile(const char* name);
+  // Forgets every file without closing its stream (a stream that no other
+  // object holds is closed). Returns 1.
+  virtual int ResetFiles();
+  // Closes the current file's stream (for every holder) and pops it; nothing
+  // when no file is open. Returns 1.
+  virtual int CloseTopFile();
+  // Pushes `stream` under `name` (null = "") as the current file. Returns 0
+  // when the stack already holds kMaxDepth files.
+  [[nodiscard]] virtual int PushFile(std::shared_ptr<FileStream> stream, const char* name);
+  // True if the file `name` names is on the stack (same device and inode).
+  virtual bool IsFileOpen(const char* name) const;
+  // Reads the next line into the buffer. Returns false when nothing is open
+  // for reading or the outermost file has ended (it stays open).
+  virtual bool ReadLine();
+  // Writes `text` and a line feed to the current file. Returns 0 if no file
+  // is open or the write failed.
+  virtual int WriteText(const TextString& text);
+  virtual int WriteText(const char* text);
+  // The result of the last open (1 also after the sharing constructor).
+  virtual int IsOpen() const;
+
+  // The text of buffered line `n`, 1 being the oldest line still buffered and
+  // LineCount() the newest. Outside that range writes "ERROR: Invalid
+  // LineNumber <n>/<count> in TextFile::GetBufferLine" to standard error and
+  // returns null. Valid until the next ReadLine.
+  const char* GetBufferLine(int n) const;
+
+  // Number of lines in the buffer.
+  int LineCount() const;
+  // Number of files on the stack, and the most there ever were.
+  int Depth() const;
+  int MaxDepth() const;
+  int SwitchCount() const;
+  // True once a file has been opened for reading (and none for writing since).
+  bool IsReading() const;
+  // The current file's stream, or null when nothing is open (or it was closed
+  // through another holder). Not owned.
+  std::FILE* CurrentStream() const;
+  // The name the current file was opened under, or null when nothing is open.
+  const char* CurrentFileName() const;
+
+ private:
+  struct OpenFile {
+    std::shared_ptr<FileStream> stream;
+    std::string name;
+    bool identified = false;
+    FileIdentity identity;
+    // Reading state: the line end of this file, the bytes still to read
+    // before its end mark, and bytes read ahead and given back.
+    char lineEnd = '\n';
+    long long remaining = 0;
+    std::string pending;
+  };
+
+  int OpenForReadingAbove(const char* name, std::size_t levelsChecked);
+  bool IsOnStack(const char* name, std::size_t levels) const;
+  static int NextByte(OpenFile& file);
+  static bool ReadPiece(OpenFile& file, std::string& text);
+
+  std::vector<OpenFile> files_;
+  int maxDepth_ = 0;
+  int isOpen_ = 0;
+  bool isReading_ = false;
+  int switchCount_ = 0;
+  std::vector<TextString> lines_;
+};

@@ -1,0 +1,39 @@
+#include "text/TextWriter.h"
+
+#include <string>
+
+#include "text/ParsedString.h"
+
+int WriteText(std::FILE* stream, const char* text) {
+  if (stream == nullptr) return 0;
+  return std::fprintf(stream, "%s\n", text == nullptr ? "" : text) >= 0 ? 1 : 0;
+}
+
+int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole) {
+  if (stream == nullptr) return 0;
+  if (whole) return WriteText(stream, line.GetText());
+
+  int indent = 0;
+  while (line.At(indent) == ' ') ++indent;
+  const std::string prefix(static_cast<std::size_t>(indent), ' ');
+
+  int result = 1;
+  TextString piece;
+  TextString output;
+  int start = 0;
+  while (true) {
+    int next = -1;
+    if (!line.GetSegment(start, piece, next)) break;
+    if (start == 0) {
+      output.SetText(piece.View());
+    } else {
+      output.SetText(prefix);
+      output.AppendText(piece.View());
+    }
+    if (WriteText(stream, output.GetText()) == 0) result = 0;
+    // A derived GetSegment that does not move forward must not loop forever.
+    if (next <= start) break;
+    start = next;
+  }
+  return result;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdio>
+
+class ParsedString;
+
+// The two primitive writes of every output file. Lines end with a line feed.
+
+// Writes `text` (null = "") and a line feed to `stream`. Returns 1 if the
+// write succeeded, 0 for a null stream or a failed write.
+int WriteText(std::FILE* stream, const char* text);
+
+// Writes `line` to `stream`: whole on one output line if `whole`, otherwise
+// cut into pieces by the line's own GetSegment(start, piece, next), one piece
+// per output line, every piece after the first preceded by as many blanks as
+// the line has leading blanks. Returns 1, or 0 for a null stream or when a
+// write failed.
+int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole);
