@@ -1,0 +1,12 @@
+#include "policy/RunContext.h"
+
+void RunContext::ClearFileState() {
+  contentsGenerated = 0;
+  contentsEntries.clear();
+  title.Clear();
+  keywords.Clear();
+  description.Clear();
+  styleSheet.Clear();
+  firstHeadingTitle.Clear();
+  firstLineTitle.Clear();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <vector>
+
+#include "text/StringList.h"
+#include "text/TextString.h"
+
+class LineFile;
+
+// The state shared by all files of one run, and the owner every policy
+// record of the run points to. Created by the front end and alive for the
+// whole run. Plain data: the file lists, the current file number and the
+// Directory page persist from file to file; ClearFileState empties the rest
+// at the start of every file, so nothing of one document names the next.
+class RunContext {
+ public:
+  // Values of outputKind.
+  static constexpr int kHtmlOutput = 0;
+  static constexpr int kRtfOutput = 2;
+
+  // One heading collected for the contents list of the current file.
+  struct ContentsEntry {
+    int lineType = 0;
+    TextString text;  // the heading line's raw text, before escaping
+  };
+
+  int outputKind = kHtmlOutput;
+
+  // The input files and, entry for entry, their policy file names.
+  StringList files;
+  StringList policies;
+  // 1-based number of the file being converted; 0 before the first.
+  int currentFile = 0;
+
+  // The Directory page: the open page (not owned; the front end opens and
+  // closes it), the name it was opened under and its open BLOCKQUOTE levels.
+  LineFile* directoryPage = nullptr;
+  TextString directoryPageName;
+  int directoryIndentLevel = 0;
+
+  // --- Per file; cleared by ClearFileState ---
+  // A contents pass has run for the current file.
+  int contentsGenerated = 0;
+  std::vector<ContentsEntry> contentsEntries;
+  // Texts of $_$_TITLE, $_$_KEYWORDS, $_$_DESCRIPTION and $_$_STYLE_SHEET.
+  TextString title;
+  TextString keywords;
+  TextString description;
+  TextString styleSheet;
+  // Titles remembered by the analysis: the first heading and the first
+  // line of more than two characters.
+  TextString firstHeadingTitle;
+  TextString firstLineTitle;
+
+  // Empties the per-file state above.
+  void ClearFileState();
+};
