@@ -9,4 +9,5 @@ void RunContext::ClearFileState() {
   styleSheet.Clear();
   firstHeadingTitle.Clear();
   firstLineTitle.Clear();
+  utf8Text = 0;
 }

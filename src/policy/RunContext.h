@@ -51,6 +51,9 @@ class RunContext {
   // line of more than two characters.
   TextString firstHeadingTitle;
   TextString firstLineTitle;
+  // The current file is UTF-8 text (decided once, before its first pass):
+  // the 8-bit character map is not applied and its pages declare UTF-8.
+  int utf8Text = 0;
 
   // Empties the per-file state above.
   void ClearFileState();

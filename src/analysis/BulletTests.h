@@ -1,0 +1,19 @@
+#pragma once
+
+class DocumentStatistics;
+class FC;
+class SourceLine;
+
+// Whether `c` may introduce a list item on its own ("* item", "+ item"):
+// any character while the analysis pass gathers candidates; afterwards '-'
+// or one of the bullet characters of `policy`.
+bool IsBulletChar(const FC& policy, char c);
+
+// The list item that the first word of `line` opens: LineType::kBulletChar
+// for a bullet character and a blank ("- item", "o item"), one of the
+// enumerated kinds (211 to 215) for "1." "(2)" "a)" "iv." "B]", or 0.
+//
+// Outside the output pass every candidate is counted into `statistics`
+// (bullet characters also into "Bullet Chars"); the enumerated kinds are
+// counted in every pass and returned only when `policy` expects them.
+int TestBullet(const SourceLine& line, const FC& policy, DocumentStatistics& statistics);

@@ -1,0 +1,100 @@
+#include "analysis/CodeTests.h"
+
+#include <array>
+
+#include "text/CharClass.h"
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+bool Contains(std::string_view text, std::string_view what) {
+  return text.find(what) != std::string_view::npos;
+}
+
+template <std::size_t N>
+bool ContainsAny(std::string_view text, const std::array<std::string_view, N>& words) {
+  for (std::string_view w : words) {
+    if (Contains(text, w)) return true;
+  }
+  return false;
+}
+
+template <std::size_t N>
+bool StartsWithAny(std::string_view text, const std::array<std::string_view, N>& words) {
+  for (std::string_view w : words) {
+    if (text.starts_with(w)) return true;
+  }
+  return false;
+}
+
+// A final ';' 4 or 5 places from an '&' closes an entity ("&lt;", "&amp;").
+bool EndsWithEntity(std::string_view t) {
+  const std::size_t n = t.size();
+  return (n >= 4 && t[n - 4] == '&') || (n >= 5 && t[n - 5] == '&');
+}
+
+bool StatementEnd(std::string_view t, bool strict) {
+  const std::size_t n = t.size();
+  bool code = false;
+  if (n >= 2 && t[n - 2] == ')') {
+    code = true;
+  } else if (n >= 3 && t.substr(n - 3, 2) == "++") {
+    code = true;
+  } else if (Contains(t, "=")) {
+    code = true;
+  } else if (StartsWithAny(t, std::array<std::string_view, 11>{
+                                  "int ", "char ", "static ", "extern ", "struct ", "this->",
+                                  "void ", "long ", "delete ", "this.", "return"})) {
+    code = true;
+  } else if (strict &&
+             StartsWithAny(t, std::array<std::string_view, 3>{"class ", "switch ", "break"})) {
+    code = true;
+  }
+  return code && !EndsWithEntity(t);
+}
+
+// "//" opens a comment at the start of a line or after anything but the
+// colon of a web address ("http://").
+bool HasLineComment(std::string_view t) {
+  for (std::size_t at = t.find("//"); at != std::string_view::npos; at = t.find("//", at + 1)) {
+    if (at == 0 || t[at - 1] != ':') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool LooksLikeCode(std::string_view text, bool strict) {
+  const std::string_view t = TrimBlanks(text);
+  if (t.empty()) return false;
+  const char last = t.back();
+
+  if (last == '}' || last == '{') return true;
+  if (last == ';' && StatementEnd(t, strict)) return true;
+  if (last == ':' && Contains(t, "case ")) return true;
+  if (t.front() == '#') {
+    if (last == '"' || t.ends_with("&gt;")) return true;
+    if (ContainsAny(t, std::array<std::string_view, 6>{"ifdef ", "define ", "undef", "endif",
+                                                       "else", "ifndef "})) {
+      return true;
+    }
+  }
+  if (Contains(t, "(!") || Contains(t, "if (") || HasLineComment(t) || Contains(t, "/*") ||
+      Contains(t, "*/")) {
+    return true;
+  }
+  if (strict) {
+    if (last == ')') return true;
+    if (last == ';' && !EndsWithEntity(t)) return true;
+    if (ContainsAny(t, std::array<std::string_view, 8>{"public ", "private ", "const ", "-&gt;",
+                                                       " *", "&amp;&amp;", "!=", "::"})) {
+      return true;
+    }
+  }
+  return false;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "text/TextString.h"
+
+// A distribution of integer values (indents, line lengths, characters), with
+// an optional label per value. Entries stand in ascending value order until
+// something puts them in frequency order.
+//
+// Plain value type: copying copies every entry.
+class Histogram {
+ public:
+  struct Entry {
+    int value = 0;
+    TextString label;
+    int frequency = 0;
+  };
+
+  // Counts one occurrence of `value`. A new value gets an entry of
+  // frequency 1 labelled `label` (null = none), inserted in value order, or
+  // appended while the entries are in frequency order; a known value keeps
+  // its first label.
+  void Add(int value, const char* label = nullptr);
+
+  // Occurrences of `value` (0 when never added).
+  int Frequency(int value) const;
+  // Number of additions.
+  int Total() const { return total_; }
+  // Number of distinct values.
+  int Distinct() const { return static_cast<int>(entries_.size()); }
+  // Sum of every value added (64 bits: input-derived values never overflow).
+  std::int64_t Sum() const { return sum_; }
+  // Smallest and largest value added; 0 while empty.
+  int Smallest() const { return smallest_; }
+  int Largest() const { return largest_; }
+  bool InFrequencyOrder() const { return frequencyOrder_; }
+  // The entries in their current order.
+  const std::vector<Entry>& Entries() const { return entries_; }
+
+ private:
+  std::vector<Entry> entries_;
+  bool frequencyOrder_ = false;
+  int total_ = 0;
+  std::int64_t sum_ = 0;
+  int smallest_ = 0;
+  int largest_ = 0;
+};

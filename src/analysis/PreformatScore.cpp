@@ -1,0 +1,151 @@
+#include "analysis/PreformatScore.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "analysis/LineType.h"
+#include "analysis/SourceLine.h"
+#include "policy/FC.h"
+
+namespace {
+
+// Lines longer than this are prose that ran on, never a layout.
+constexpr int kMaxScoredLength = 132;
+
+bool IsPre(const SourceLine& line) { return LineFlag::IsPreformatted(line.flags); }
+
+// Below this column a line is ordinary indented text: four beyond the
+// deepest indent position, or 6 without positions.
+int MinimumIndent(const FC& policy) {
+  const int count = std::min(policy.indentCount, FC::kMaxPositions);
+  return count > 0 ? policy.indentPositions[count - 1] + 4 : 6;
+}
+
+int FirstIndentPosition(const FC& policy) {
+  return policy.indentCount > 0 ? policy.indentPositions[0] : 0;
+}
+
+// The context score says the line is plain text whatever it looks like.
+constexpr int kNeverPreformatted = -1;
+
+// The score the lines before give; kNeverPreformatted for a blank line after
+// a blank line (directly or across one line).
+int ContextScore(const SourceLine& line, const FC& policy, const SourceLine& previous) {
+  const int minIndent = MinimumIndent(policy);
+  if (IsBlankLine(previous) && IsBlankLine(line)) return kNeverPreformatted;
+
+  if (!IsPre(previous)) {
+    const SourceLine* p2 = previous.PreviousLine();
+    if (p2 == nullptr) return 0;
+    if (IsBlankLine(*p2) && IsBlankLine(line)) return kNeverPreformatted;
+    if (IsPre(*p2) && previous.lineType == LineType::kText && previous.indent >= minIndent &&
+        p2->indent >= minIndent) {
+      return 3;
+    }
+    const SourceLine* p3 = p2->PreviousLine();
+    if (p3 != nullptr && IsPre(*p3) && p2->lineType == LineType::kText &&
+        previous.lineType == LineType::kText && p3->indent >= minIndent &&
+        p2->indent >= minIndent && previous.indent >= minIndent) {
+      return 3;
+    }
+    return 0;
+  }
+
+  int c = previous.preformatScore - 2;
+  const SourceLine* beforePrevious = previous.PreviousLine();
+  if (previous.lineType == LineType::kHeadingPart && beforePrevious != nullptr &&
+      (LineType::IsNumberedHeading(beforePrevious->lineType) ||
+       LineType::IsUnderlinedHeading(beforePrevious->lineType))) {
+    c = 0;
+  }
+  c = std::max(c, 0);
+  if (line.lineType == LineType::kText) {
+    if (previous.indent >= minIndent && line.indent == previous.indent &&
+        line.indent > FirstIndentPosition(policy) && c < 7) {
+      c = 7;
+    }
+  } else if (line.indent >= minIndent && c < 4) {
+    c = 3;
+  }
+  return c;
+}
+
+struct TextShape {
+  int bars = 0;
+  // Runs of blanks between characters reaching 2, 3, 4 and 5 blanks.
+  int r2 = 0, r3 = 0, r4 = 0, r5 = 0;
+  int longestRun = 0;
+};
+
+TextShape MeasureText(std::string_view text) {
+  TextShape shape;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '|' || c == '+') ++shape.bars;
+    if (i + 1 < text.size() && text[i + 1] == c && (c == '|' || c == '-' || c == '=')) {
+      ++shape.bars;
+    }
+  }
+  const std::size_t first = text.find_first_not_of(' ');
+  const std::size_t last = text.find_last_not_of(' ');
+  if (first == std::string_view::npos) return shape;
+  for (std::size_t i = first; i < last;) {
+    if (text[i] != ' ') {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < last && text[end] == ' ') ++end;
+    const int run = static_cast<int>(end - i);
+    if (run >= 2) ++shape.r2;
+    if (run >= 3) ++shape.r3;
+    if (run >= 4) ++shape.r4;
+    if (run >= 5) ++shape.r5;
+    shape.longestRun = std::max(shape.longestRun, run);
+    i = end;
+  }
+  return shape;
+}
+
+// Justified text has wide gaps of its own, so with right justification only
+// wider runs count.
+int TextScore(const SourceLine& line, const FC& policy, bool inBlock) {
+  const TextShape s = MeasureText(line.View());
+  const bool justified = policy.rightJustified != 0;
+  const bool wideIndent = line.indent > policy.pageWidth / 2;
+  const int wideRuns = justified ? s.r5 : s.r3;
+  int t = 0;
+  if (!inBlock) {
+    t = wideIndent ? 1 : 0;
+    if (!justified) {
+      if (s.r2 > 3 || s.r3 > 1) t = 3;
+      if (s.r2 > 4) t = 7;
+    } else {
+      if (s.r4 > 2 || s.r5 > 1) t = 3;
+      if (s.r5 > 4) t = 7;
+    }
+    if (wideRuns > 2 || s.bars > 3) t = 7;
+    if (s.longestRun > 5) t = 9;
+  } else {
+    t = wideIndent ? 3 : 0;
+    if (justified ? s.r4 > 1 : s.r2 > 2) t = 3;
+    if (wideRuns > 1) t = 5;
+    if (s.bars > 2) t = 6;
+    if ((justified ? s.r4 > 2 : s.r2 > 3) || wideRuns > 1 || s.longestRun > 2) t = 7;
+  }
+  return t;
+}
+
+}  // namespace
+
+bool IsBlankLine(const SourceLine& line) {
+  return line.lineType == LineType::kBlank || line.lineType == LineType::kBulletBlank;
+}
+
+int ScorePreformatted(const SourceLine& line, const FC& policy, const SourceLine* previous,
+                      bool inBlock) {
+  if (line.length > kMaxScoredLength || LineFlag::IsUserHtml(line.flags)) return 0;
+  const int c = previous != nullptr ? ContextScore(line, policy, *previous) : 0;
+  if (c == kNeverPreformatted) return 0;
+  return std::max({TextScore(line, policy, inBlock), c, 0});
+}

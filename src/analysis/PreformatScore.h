@@ -1,0 +1,18 @@
+#pragma once
+
+class FC;
+class SourceLine;
+
+// A blank line: an empty line, or one inside a list.
+bool IsBlankLine(const SourceLine& line);
+
+// How strongly `line` looks pre-formatted, from 0 (not at all) to 9: from its
+// own text (runs of blanks, bars and rules) and from the lines before it
+// (a line under a pre-formatted line, at its indent, continues it).
+//
+// `previous` is the line before, or null to score the line on its own.
+// `inBlock` selects the thresholds used while a pre-formatted region is
+// grown (they take smaller gaps as evidence). Reads the indent positions,
+// the page width and the right-justification switch of `policy`.
+int ScorePreformatted(const SourceLine& line, const FC& policy, const SourceLine* previous,
+                      bool inBlock);

@@ -1,0 +1,201 @@
+#include "analysis/SourceLine.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "markup/CharacterMap.h"
+#include "markup/Emphasis.h"
+#include "markup/HtmlEscaper.h"
+#include "markup/MarkupScan.h"
+#include "markup/Overstrike.h"
+#include "markup/WordPass.h"
+#include "policy/FC.h"
+#include "policy/RunContext.h"
+#include "text/CharClass.h"
+
+namespace {
+
+// The longest source line this class is meant to hold.
+constexpr int kMaxSourceLineLength = 255;
+// A line cut for output is widened by this much when it has extra indent.
+constexpr int kExtraIndentWidening = 15;
+
+constexpr const char* kIgnoredEmphasis = "Ignoring potential emphasis markup";
+
+bool InUserHtml(const SourceLine& line, const FC& policy) {
+  return LineFlag::IsUserHtml(line.flags) || policy.document.inHtml != 0;
+}
+
+// PRE, TABLE, CODE or DIAGRAM, by the line's own flags or, while the line is
+// being read (before the preprocessor copies them), by the block state.
+bool InUserRegion(const SourceLine& line, const FC& policy) {
+  const DocumentState& d = policy.document;
+  return LineFlag::IsUserRegion(line.flags) || d.inPre != 0 || d.inTable != 0 ||
+         d.inCode != 0 || d.inDiagram != 0;
+}
+
+bool IsUtf8Document(const FC& policy) {
+  return policy.owner != nullptr && policy.owner->utf8Text != 0;
+}
+
+int LeadingBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return static_cast<int>(first == std::string_view::npos ? text.size() : first);
+}
+
+int FirstWordLength(std::string_view text) {
+  const std::size_t end = text.find_first_of(" \t");
+  return static_cast<int>(end == std::string_view::npos ? text.size() : end);
+}
+
+}  // namespace
+
+SourceLine::SourceLine() : ParsedString() { Reset(true); }
+
+SourceLine::SourceLine(SourceLine* previous) : ParsedString(previous) { Reset(true); }
+
+SourceLine::~SourceLine() = default;
+
+SourceLine* SourceLine::PreviousLine() const { return dynamic_cast<SourceLine*>(prev); }
+
+SourceLine* SourceLine::NextLine() const { return dynamic_cast<SourceLine*>(next); }
+
+bool SourceLine::HasNoLowerCase() const {
+  const std::string_view text = View();
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::size_t markup = std::max(TagLengthAt(text, pos), EntityLengthAt(text, pos));
+    if (markup > 0) {
+      pos += markup;
+      continue;
+    }
+    if (IsLower(text[pos])) return false;
+    ++pos;
+  }
+  return true;
+}
+
+int SourceLine::MaxLength() const { return kMaxSourceLineLength; }
+
+void SourceLine::PrepareText(FC& policy) {
+  if (!IsEmpty() && View().back() == '\r') Truncate(Length() - 1);
+  BlankControlCharacters(*this, true);
+  length = Length();
+  indent = LeadingBlanks(View());
+  rawText.SetText(GetText());
+  const bool html = InUserHtml(*this, policy);
+  if (!html) EscapeHTML();
+  length = Length();
+  escapedText.SetText(GetText());
+  if (!html) MarkInline(policy, true, true);
+  // Backspaces that overstrike did not use would reach the page as control
+  // characters.
+  BlankControlCharacters(*this, false);
+  BlankControlCharacters(escapedText, false);
+}
+
+bool SourceLine::GetSegment(int start, TextString& piece, int& nextStart) const {
+  std::int64_t pieceWidth = width;
+  if (extraIndent > 0) pieceWidth += kExtraIndentWidening + static_cast<std::int64_t>(extraIndent);
+  if (LineFlag::IsPreformatted(flags)) pieceWidth = Length();
+  pieceWidth = std::min<std::int64_t>(pieceWidth, std::numeric_limits<int>::max());
+  return ParsedString::GetSegment(static_cast<int>(pieceWidth), start, piece, nextStart);
+}
+
+void SourceLine::MarkInline(FC& policy, bool doLinks, bool trim) {
+  MapCharacters(policy);
+  if (doLinks && InUserRegion(*this, policy)) return;
+  int overstruck = 0;
+  const bool links = doLinks && policy.IsOutputPass();
+  RunWordPass(*this, TagHandling::kDelimit,
+              [&](const TextString& word, TextString& replacement) {
+                if (MarkOverstrike(word, replacement)) {
+                  ++overstruck;
+                  return 1;
+                }
+                return links ? RecogniseHyperlink(policy, word, replacement) : 0;
+              });
+  if (overstruck > 1) JoinOverstruckWords(*this);
+  escapedText.SetText(GetText());
+  if (trim) Trim();
+  firstWordLength = FirstWordLength(View());
+}
+
+void SourceLine::EscapeHTML() { EscapeHtml(*this); }
+
+void SourceLine::MapCharacters(const FC& policy) {
+  if (!IsUtf8Document(policy)) MapEightBitCharacters(*this);
+}
+
+bool SourceLine::TakesEmphasis() const {
+  return !LineFlag::IsUserRegion(flags) && !LineFlag::IsUserHtml(flags);
+}
+
+void SourceLine::MarkEmphasis(FC& policy) {
+  if (!policy.IsOutputPass() || policy.searchForEmphasis == 0 || !TakesEmphasis()) return;
+  const bool inContentsList =
+      (flags & LineFlag::kContentsList) != 0 || policy.document.inContentsList != 0;
+  if (!inContentsList) MarkEmphasisWords(*this);
+  MarkEmphasisPairs(policy, kUnderscorePhrase.openMark, kUnderscorePhrase.closeMark,
+                    kUnderscorePhrase.openTag, kUnderscorePhrase.closeTag);
+  MarkEmphasisPairs(policy, kAsteriskPhrase.openMark, kAsteriskPhrase.closeMark,
+                    kAsteriskPhrase.openTag, kAsteriskPhrase.closeTag);
+}
+
+void SourceLine::MarkEmphasisPairs(FC& policy, char openMark, char closeMark,
+                                   const char* openTag, const char* closeTag) {
+  // Only lines that emphasis handles itself may be searched or changed; a
+  // line it must not touch ends the search as a missing line does.
+  const auto eligible = [](SourceLine* line) {
+    return line != nullptr && line->TakesEmphasis() && !LineFlag::IsPreformatted(line->flags)
+               ? line
+               : nullptr;
+  };
+  SourceLine* previous = eligible(PreviousLine());
+  SourceLine* beforePrevious = previous != nullptr ? eligible(previous->PreviousLine()) : nullptr;
+  const EmphasisMarks marks{openMark, closeMark, openTag, closeTag};
+  const int unpaired = ::MarkEmphasisPairs(*this, marks, previous, beforePrevious);
+  for (int i = 0; i < unpaired; ++i) ReportOnLine(policy, kIgnoredEmphasis, 1);
+}
+
+void SourceLine::Reset(bool keepText) {
+  if (!keepText) {
+    escapedText.Clear();
+    rawText.Clear();
+    annotation_.reset();
+  }
+  ParsedString::Reset(keepText);
+  lineType = LineType::kUnclassified;
+  flags = LineFlag::kResetFlags;
+  length = -1;
+  indent = -1;
+  preformatScore = 0;
+  extraIndent = 0;
+  sectionNumber.fill(-1);
+  sourceLineNumber = -1;
+}
+
+void SourceLine::SetEscapedText(const char* s) { escapedText.SetText(s); }
+
+void SourceLine::SetRawText(const char* s) { rawText.SetText(s); }
+
+void SourceLine::ReportOnLine(FC& policy, const char* message, int level) {
+  if (policy.analysisPass != 0) return;
+  const char* text = message != nullptr ? message : "";
+  if (policy.document.listing != nullptr) {
+    annotation_ = std::make_unique<SourceLine>();
+    annotation_->SetText("*** ");
+    annotation_->AppendText(text);
+  }
+  const int number = sourceLineNumber >= 1
+                         ? sourceLineNumber
+                         : policy.document.processedLines + kWindowDepth;
+  TextString report("Line ");
+  report.AppendNumber(number, false);
+  report.AppendText(" - ");
+  report.AppendText(text);
+  policy.Message(report, level);
+}

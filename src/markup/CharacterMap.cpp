@@ -1,0 +1,62 @@
+#include "markup/CharacterMap.h"
+
+#include <string>
+
+#include "text/TextString.h"
+
+namespace {
+
+// The 8-bit table: byte, then its ASCII form.
+struct Mapping {
+  unsigned char from;
+  char to;
+};
+constexpr Mapping kEightBitMap[] = {
+    {0x92, '\''}, {0x96, '-'}, {0xA5, '-'}, {0xAE, '>'}, {0xB4, '*'},
+    {0xD2, '"'},  {0xD3, '"'}, {0xD4, '`'}, {0xD5, '\''},
+};
+
+constexpr char kTab = '\t';
+constexpr char kFormFeed = '\f';
+constexpr char kBackspace = '\b';
+constexpr unsigned char kDelete = 0x7F;
+
+bool IsBlankedControl(char c, bool keepBackspaces) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte >= 0x20 && byte != kDelete) return false;
+  if (c == kTab || c == kFormFeed) return false;
+  return !(keepBackspaces && c == kBackspace);
+}
+
+// Rewrites `text` byte by byte through `change`; returns the number of bytes
+// changed and stores the text only when something changed.
+template <typename Change>
+int RewriteBytes(TextString& text, Change change) {
+  std::string bytes(text.View());
+  int changed = 0;
+  for (char& c : bytes) {
+    const char replacement = change(c);
+    if (replacement != c) {
+      c = replacement;
+      ++changed;
+    }
+  }
+  if (changed > 0) text.SetText(bytes);
+  return changed;
+}
+
+}  // namespace
+
+int MapEightBitCharacters(TextString& text) {
+  return RewriteBytes(text, [](char c) {
+    for (const Mapping& m : kEightBitMap) {
+      if (static_cast<unsigned char>(c) == m.from) return m.to;
+    }
+    return c;
+  });
+}
+
+int BlankControlCharacters(TextString& text, bool keepBackspaces) {
+  return RewriteBytes(text,
+                      [keepBackspaces](char c) { return IsBlankedControl(c, keepBackspaces) ? ' ' : c; });
+}

@@ -1,0 +1,17 @@
+#include "markup/MarkupScan.h"
+
+#include "text/CharClass.h"
+
+std::size_t TagLengthAt(std::string_view text, std::size_t pos) {
+  if (pos >= text.size() || text[pos] != '<') return 0;
+  const std::size_t close = text.find('>', pos + 1);
+  return close == std::string_view::npos ? 0 : close - pos + 1;
+}
+
+std::size_t EntityLengthAt(std::string_view text, std::size_t pos) {
+  if (pos >= text.size() || text[pos] != '&') return 0;
+  std::size_t i = pos + 1;
+  while (i < text.size() && (IsAlphanumeric(text[i]) || text[i] == '#')) ++i;
+  if (i == pos + 1 || i >= text.size() || text[i] != ';') return 0;
+  return i - pos + 1;
+}

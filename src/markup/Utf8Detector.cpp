@@ -1,0 +1,97 @@
+#include "markup/Utf8Detector.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The well-formed sequence that a lead byte starts: its length and the range
+// of its second byte (later bytes are always 80..BF). Length 0 for a byte
+// that starts no sequence (a stray continuation byte, C0, C1, F5..FF).
+struct SequenceShape {
+  std::size_t length;
+  unsigned char secondLow;
+  unsigned char secondHigh;
+};
+
+SequenceShape ShapeOf(unsigned char lead) {
+  if (lead < 0x80) return {1, 0, 0};
+  if (lead >= 0xC2 && lead <= 0xDF) return {2, 0x80, 0xBF};
+  if (lead == 0xE0) return {3, 0xA0, 0xBF};  // no overlong forms
+  if (lead == 0xED) return {3, 0x80, 0x9F};  // no surrogates
+  if (lead >= 0xE1 && lead <= 0xEF) return {3, 0x80, 0xBF};
+  if (lead == 0xF0) return {4, 0x90, 0xBF};
+  if (lead >= 0xF1 && lead <= 0xF3) return {4, 0x80, 0xBF};
+  if (lead == 0xF4) return {4, 0x80, 0x8F};  // nothing above U+10FFFF
+  return {0, 0, 0};
+}
+
+bool InRange(unsigned char c, unsigned char low, unsigned char high) { return c >= low && c <= high; }
+
+}  // namespace
+
+void Utf8Detector::Feed(std::string_view bytes) {
+  if (head_.size() < kByteOrderMark.size()) {
+    head_.append(bytes.substr(0, kByteOrderMark.size() - head_.size()));
+    byteOrderMark_ = head_ == kByteOrderMark;
+  }
+  if (malformed_ || bytes.empty()) return;
+  std::string data = pending_;
+  data.append(bytes);
+  pending_.clear();
+  Scan(data);
+}
+
+void Utf8Detector::Scan(std::string_view data) {
+  std::size_t i = 0;
+  while (i < data.size()) {
+    const auto lead = static_cast<unsigned char>(data[i]);
+    const SequenceShape shape = ShapeOf(lead);
+    if (shape.length == 0) {
+      malformed_ = true;
+      return;
+    }
+    if (shape.length > 1) nonAscii_ = true;
+    const std::size_t available = std::min(shape.length, data.size() - i);
+    for (std::size_t k = 1; k < available; ++k) {
+      const auto c = static_cast<unsigned char>(data[i + k]);
+      const bool ok = k == 1 ? InRange(c, shape.secondLow, shape.secondHigh) : InRange(c, 0x80, 0xBF);
+      if (!ok) {
+        malformed_ = true;
+        return;
+      }
+    }
+    if (available < shape.length) {
+      pending_.assign(data.substr(i));
+      return;
+    }
+    i += shape.length;
+  }
+}
+
+bool Utf8Detector::IsUtf8() const {
+  if (byteOrderMark_) return true;
+  return nonAscii_ && !malformed_ && pending_.empty();
+}
+
+int DetectUtf8File(const char* fileName, bool& isUtf8) {
+  isUtf8 = false;
+  if (fileName == nullptr) return 0;
+  std::ifstream in(fileName, std::ios::binary);
+  if (!in) return 0;
+  Utf8Detector detector;
+  // Read in 64 KiB pieces; the verdict does not depend on the piece size.
+  constexpr std::size_t kChunk = 64 * 1024;
+  std::string chunk(kChunk, '\0');
+  while (in) {
+    in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+    const std::streamsize got = in.gcount();
+    if (got <= 0) break;
+    detector.Feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
+  }
+  if (in.bad()) return 0;
+  isUtf8 = detector.IsUtf8();
+  return 1;
+}
