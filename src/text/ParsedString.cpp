@@ -73,7 +73,8 @@ bool ParsedString::GetSegment(int pieceWidth, int start, TextString& piece, int&
   }
   const int k = FindBreak(start, w);
   piece.SetText(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(k - start + 1)));
-  nextStart = k + 1;
+  // A piece that reaches the end is the last: no empty piece follows it.
+  nextStart = k + 1 < length ? k + 1 : -1;
   return true;
 }
 

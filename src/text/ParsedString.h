@@ -60,7 +60,8 @@ class ParsedString : public TextString {
   virtual void PrepareText(FC& policy);
   // Cuts the piece that begins at `start` and is at most `pieceWidth`
   // characters wide (one more on a hard cut) into `piece`. `nextStart`
-  // receives where the following piece begins, or -1 when this was the last.
+  // receives where the following piece begins, or -1 when this was the last
+  // (also when a cut piece reaches the end: no empty piece follows).
   // Returns false (and an empty piece) when `start` is beyond the end.
   virtual bool GetSegment(int pieceWidth, int start, TextString& piece, int& nextStart) const;
   // The same with the line's own `width`.
