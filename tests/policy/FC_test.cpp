@@ -1,0 +1,601 @@
+#include "policy/FC.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "policy/RunContext.h"
+
+namespace {
+
+std::string Str(const TextString& t) { return std::string(t.View()); }
+
+// Collects what a sink receives, one entry per message.
+struct Collected {
+  std::vector<std::string> lines;
+  FC::Sink Sink() {
+    return [this](const char* text) { lines.emplace_back(text); };
+  }
+};
+
+TEST(FCTest, FreshRecordHoldsTheDefaultsNormalised) {
+  FC fc;
+  EXPECT_EQ(fc.analysisPass, 1);
+  EXPECT_EQ(fc.outputPass, 0);
+  EXPECT_EQ(fc.minChapterSize, 8);
+  EXPECT_EQ(fc.indentCount, 1);
+  EXPECT_EQ(fc.indentPositions[0], 0);
+  EXPECT_EQ(fc.indentPositions[5], -1);
+  EXPECT_EQ(fc.hangingPositionsUsed, 1);
+  EXPECT_EQ(fc.otherBulletCount, -1);
+  EXPECT_EQ(fc.pageWidth, 80);
+  EXPECT_EQ(fc.tabSize, 8);
+  EXPECT_EQ(fc.leftJustified + fc.rightJustified, 2);
+  EXPECT_EQ(fc.crossRefLevel, 2);
+  EXPECT_EQ(fc.errorLevel, 5);
+  EXPECT_EQ(fc.smallestHeading, 5);
+  EXPECT_EQ(fc.largestHeading, 2);
+  EXPECT_EQ(Str(fc.directoryReturnText), "Directory");
+  EXPECT_EQ(fc.headingStyles[5].indent, -1);
+  // Normalised: no split level, so no navigation bar; the document's own
+  // contents list is expected, so none is added.
+  EXPECT_EQ(fc.addNavigationBar, 0);
+  EXPECT_EQ(fc.addContentsList, 0);
+  EXPECT_EQ(fc.bulletsExpected, 1);
+  EXPECT_EQ(Str(fc.outputExtension), ".html");
+  EXPECT_EQ(Str(fc.productName), "Anyloom ?.?");
+  EXPECT_EQ(fc.owner, nullptr);
+  EXPECT_FALSE(fc.AnyGiven());
+  EXPECT_EQ(fc.document.sectionIncluded, 1);
+  EXPECT_EQ(Str(fc.document.sourceName), "unknown");
+}
+
+TEST(FCTest, ProductNameFollowsTheOwner) {
+  struct Case {
+    bool withOwner;
+    int kind;
+    bool firstTime;
+    const char* name;
+  };
+  const Case cases[] = {
+      {false, 0, false, "Anyloom ?.?"}, {true, 0, true, "Anyloom ?.?"},
+      {true, 0, false, "Webloom 3.0"},  {true, 2, false, "Docloom 1.0"},
+      {true, 1, false, "Anyloom ?.?"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RunContext run;
+    run.outputKind = c.kind;
+    FC fc;
+    fc.owner = c.withOwner ? &run : nullptr;
+    fc.Reset(c.firstTime);
+    EXPECT_EQ(Str(fc.productName), c.name);
+  }
+
+  RunContext html;
+  RunContext rtf;
+  rtf.outputKind = RunContext::kRtfOutput;
+  FC fc;
+  fc.SetOwner(&html);
+  EXPECT_EQ(Str(fc.productName), "Webloom 3.0");
+  fc.SetOwner(&rtf);
+  EXPECT_EQ(Str(fc.productName), "Docloom 1.0");
+  EXPECT_EQ(Str(fc.outputExtension), ".rtf");
+  fc.SetOwner(nullptr);
+  EXPECT_EQ(Str(fc.productName), "Anyloom ?.?");
+}
+
+TEST(FCTest, ResetRestoresDefaultsAndDropsFlagsListsAndSinks) {
+  FC fc;
+  fc.pageWidth = 132;
+  fc.SetGiven(Policy::PageWidth);
+  fc.tableDefaults.borderSize = 4;
+  fc.tableDefaults.SetGiven(TableConfig::Field::BorderSize);
+  fc.usenetGroups.Append("comp");
+  fc.linkDefinitions.push_back({TextString("a"), TextString("b"), TextString("c")});
+  fc.headingStyles[2].indent = 7;
+  fc.document.inPre = 1;
+  fc.messageSink = [](const char*) {};
+  fc.statusSink = [](const char*) {};
+
+  fc.Reset(false);
+
+  EXPECT_EQ(fc.pageWidth, 80);
+  EXPECT_FALSE(fc.IsGiven(Policy::PageWidth));
+  EXPECT_EQ(fc.tableDefaults.borderSize, 0);
+  EXPECT_FALSE(fc.tableDefaults.AnyGiven());
+  EXPECT_TRUE(fc.usenetGroups.IsEmpty());
+  EXPECT_TRUE(fc.linkDefinitions.empty());
+  EXPECT_EQ(fc.headingStyles[2].indent, -1);
+  EXPECT_EQ(fc.document.inPre, 0);
+  EXPECT_FALSE(fc.messageSink);
+  EXPECT_FALSE(fc.statusSink);
+}
+
+struct NormaliseCase {
+  const char* name;
+  std::function<void(FC&, RunContext&)> setUp;
+  std::function<void(const FC&)> check;
+};
+
+const NormaliseCase kNormaliseCases[] = {
+    {"1 RTF owner drops definitions, splitting and the contents list",
+     [](FC& f, RunContext& run) {
+       run.outputKind = RunContext::kRtfOutput;
+       f.owner = &run;
+       f.splitKnown = 1;
+       f.addContentsList = 1;
+       f.SetGiven(Policy::AddContentsList);
+     },
+     [](const FC& f) {
+       EXPECT_EQ(f.searchForDefinitions + f.dashDefinitions + f.colonDefinitions, 0);
+       EXPECT_EQ(f.splitKnown, 0);
+       EXPECT_EQ(f.addContentsList, 0);
+       EXPECT_EQ(Str(f.outputExtension), ".rtf");
+     }},
+    {"2 small tolerance and tab size",
+     [](FC& f, RunContext&) {
+       f.centringTolerance = 0;
+       f.tabSize = 1;
+     },
+     [](const FC& f) {
+       EXPECT_EQ(f.centringTolerance, 2);
+       EXPECT_EQ(f.tabSize, 4);
+     }},
+    {"2 tab size 0 and tolerance 1", [](FC& f, RunContext&) { f.tabSize = 0, f.centringTolerance = 1; },
+     [](const FC& f) {
+       EXPECT_EQ(f.tabSize, 4);
+       EXPECT_EQ(f.centringTolerance, 2);
+     }},
+    {"2 tab size 2 and 8 stay", [](FC& f, RunContext&) { f.tabSize = 2; },
+     [](const FC& f) { EXPECT_EQ(f.tabSize, 2); }},
+    {"2 tab size above 8 is clamped", [](FC& f, RunContext&) { f.tabSize = 9; },
+     [](const FC& f) { EXPECT_EQ(f.tabSize, 8); }},
+    {"3 split level given alone decides splitKnown",
+     [](FC& f, RunContext&) {
+       f.splitLevel = 2;
+       f.SetGiven(Policy::SplitLevel);
+     },
+     [](const FC& f) {
+       EXPECT_EQ(f.splitKnown, 1);
+       EXPECT_EQ(f.addNavigationBar, 1);
+     }},
+    {"3 both split flags leave splitKnown alone",
+     [](FC& f, RunContext&) {
+       f.splitLevel = 2;
+       f.SetGiven(Policy::SplitLevel);
+       f.SetGiven(Policy::SplitKnown);
+     },
+     [](const FC& f) { EXPECT_EQ(f.splitKnown, 0); }},
+    {"4 navigation bar needs a split level",
+     [](FC& f, RunContext&) {
+       f.addNavigationBar = 1;
+       f.SetGiven(Policy::AddNavigationBar);
+     },
+     [](const FC& f) { EXPECT_EQ(f.addNavigationBar, 0); }},
+    {"5 keep it simple, not given",
+     [](FC& f, RunContext&) {
+       f.keepItSimple = 1;
+       f.underlinedHeadings = 0;
+       f.SetGiven(Policy::RomanBullets);
+     },
+     [](const FC& f) {
+       EXPECT_EQ(f.underlinedHeadings, 1);
+       EXPECT_EQ(f.numberedBullets + f.alphabeticBullets, 0);
+       EXPECT_EQ(f.romanBullets, 1);
+       EXPECT_EQ(f.numberedHeadings + f.useDefinitionLists + f.expectContentsList, 0);
+       EXPECT_EQ(f.capitalisedHeadings, 0);
+       EXPECT_EQ(f.attemptTables, 1);
+     }},
+    {"5 keep it simple given beats a given table line",
+     [](FC& f, RunContext&) {
+       f.keepItSimple = 1;
+       f.SetGiven(Policy::KeepItSimple);
+       f.SetGiven(Policy::AttemptTables);
+       f.SetGiven(Policy::CapitalisedHeadings);
+     },
+     [](const FC& f) {
+       EXPECT_EQ(f.attemptTables, 0);
+       EXPECT_FALSE(f.IsGiven(Policy::AttemptTables));
+       EXPECT_EQ(f.capitalisedHeadings, 1);
+     }},
+    {"6 DOS names", [](FC& f, RunContext&) { f.useDosFilenames = 1; },
+     [](const FC& f) {
+       EXPECT_EQ(Str(f.outputExtension), ".HTM");
+       EXPECT_EQ(f.useHtmExtension, 1);
+     }},
+    {"6 .htm", [](FC& f, RunContext&) { f.useHtmExtension = 1, f.outputFileExtension.SetText(".x"); },
+     [](const FC& f) { EXPECT_EQ(Str(f.outputExtension), ".htm"); }},
+    {"6 own extension", [](FC& f, RunContext&) { f.outputFileExtension.SetText(".xhtml"); },
+     [](const FC& f) { EXPECT_EQ(Str(f.outputExtension), ".xhtml"); }},
+    {"7 splitting adds a contents list when the document has none",
+     [](FC& f, RunContext&) {
+       f.expectContentsList = 0;
+       f.splitKnown = 1;
+       f.SetGiven(Policy::SplitKnown);
+     },
+     [](const FC& f) { EXPECT_EQ(f.addContentsList, 1); }},
+    {"7 unless the contents list was given",
+     [](FC& f, RunContext&) {
+       f.splitKnown = 1;
+       f.SetGiven(Policy::SplitKnown);
+       f.SetGiven(Policy::AddContentsList);
+     },
+     [](const FC& f) { EXPECT_EQ(f.addContentsList, 0); }},
+    {"8 no contents expected, none used", [](FC& f, RunContext&) { f.expectContentsList = 0; },
+     [](const FC& f) { EXPECT_EQ(f.useExistingContents, 0); }},
+    {"9 the existing list wins over a calculated one",
+     [](FC& f, RunContext&) { f.addContentsList = 1; },
+     [](const FC& f) { EXPECT_EQ(f.addContentsList, 0); }},
+    {"10 given external file adds a list when none is expected",
+     [](FC& f, RunContext&) {
+       f.expectContentsList = 0;
+       f.externalContents = 1;
+       f.SetGiven(Policy::ExternalContents);
+     },
+     [](const FC& f) {
+       EXPECT_EQ(f.addContentsList, 1);
+       EXPECT_EQ(f.externalContents, 1);
+     }},
+    {"10 given external file with an expected list",
+     [](FC& f, RunContext&) {
+       f.externalContents = 1;
+       f.SetGiven(Policy::ExternalContents);
+     },
+     [](const FC& f) {
+       EXPECT_EQ(f.addContentsList, 0);
+       EXPECT_EQ(f.externalContents, 1);
+     }},
+    {"10 external file not given is dropped", [](FC& f, RunContext&) { f.externalContents = 1; },
+     [](const FC& f) { EXPECT_EQ(f.externalContents, 0); }},
+    {"10 split pages carry their own contents",
+     [](FC& f, RunContext&) {
+       f.splitKnown = 1;
+       f.SetGiven(Policy::SplitKnown);
+       f.externalContents = 1;
+       f.SetGiven(Policy::ExternalContents);
+       f.expectContentsList = 0;
+     },
+     [](const FC& f) {
+       EXPECT_EQ(f.addContentsList, 1);
+       EXPECT_EQ(f.externalContents, 0);
+     }},
+    {"11 inverted heading tags become 3 and 3",
+     [](FC& f, RunContext&) { f.smallestHeading = 2, f.largestHeading = 5; },
+     [](const FC& f) {
+       EXPECT_EQ(f.smallestHeading, 3);
+       EXPECT_EQ(f.largestHeading, 3);
+     }},
+    {"11 heading tags clamped to 1..6",
+     [](FC& f, RunContext&) { f.smallestHeading = 40, f.largestHeading = INT_MIN; },
+     [](const FC& f) {
+       EXPECT_EQ(f.smallestHeading, 6);
+       EXPECT_EQ(f.largestHeading, 1);
+     }},
+    {"12 no bullets at all",
+     [](FC& f, RunContext&) {
+       f.numberedBullets = f.alphabeticBullets = f.circleBullets = f.dashBullets = f.romanBullets = 0;
+     },
+     [](const FC& f) { EXPECT_EQ(f.bulletsExpected, 0); }},
+    {"12 one further bullet character",
+     [](FC& f, RunContext&) {
+       f.numberedBullets = f.alphabeticBullets = f.circleBullets = f.dashBullets = f.romanBullets = 0;
+       f.otherBulletCount = 1;
+       f.otherBullets[0] = '+';
+     },
+     [](const FC& f) { EXPECT_EQ(f.bulletsExpected, 1); }},
+};
+
+TEST(FCTest, NormaliseRules) {
+  for (const NormaliseCase& c : kNormaliseCases) {
+    SCOPED_TRACE(c.name);
+    RunContext run;
+    FC fc;
+    c.setUp(fc, run);
+    fc.Normalise(true);
+    c.check(fc);
+    fc.owner = nullptr;
+  }
+}
+
+TEST(FCTest, MergeGivenCopiesOnlyGivenPolicies) {
+  FC from;
+  from.pageWidth = 132;
+  from.SetGiven(Policy::PageWidth);
+  from.minChapterSize = 3;  // not given
+  from.documentTitle.SetText("Manual");
+  from.SetGiven(Policy::DocumentTitle);
+  from.tabSize = 20;  // given without Normalise: merged, then clamped
+  from.SetGiven(Policy::TabSize);
+  from.leftJustified = 0;
+  from.SetGiven(Policy::Justification);
+  from.dashStrong = 1;
+  from.colonDefinitions = 0;
+  from.SetGiven(Policy::DefinitionChars);
+  from.otherBulletCount = 1;
+  from.otherBullets[0] = '+';
+  from.dashBullets = 0;
+  from.SetGiven(Policy::BulletChars);
+  from.hangingCount = 1;
+  from.hangingPositions[0] = 12;
+  from.SetGiven(Policy::HangingPositions);
+  from.usenetGroups.Append("comp");
+  from.SetGiven(Policy::UsenetGroups);
+  from.includedSections.Append("Intro");
+  from.SetGiven(Policy::IncludedSections);
+  from.tableDefaults.caption.SetText("T");
+  from.tableDefaults.SetGiven(TableConfig::Field::Caption);
+  from.tableDefaults.borderSize = 5;  // not given
+
+  FC to;
+  to.usenetGroups.Append("alt");
+  to.MergeGiven(from, true);
+
+  EXPECT_EQ(to.pageWidth, 132);
+  EXPECT_EQ(to.minChapterSize, 8);
+  EXPECT_EQ(Str(to.documentTitle), "Manual");
+  EXPECT_EQ(to.tabSize, 8);
+  EXPECT_EQ(to.leftJustified, 0);
+  EXPECT_EQ(to.rightJustified, 1);
+  EXPECT_EQ(to.dashStrong, 1);
+  EXPECT_EQ(to.colonDefinitions, 0);
+  EXPECT_EQ(to.otherBulletCount, 1);
+  EXPECT_EQ(to.otherBullets[0], '+');
+  EXPECT_EQ(to.dashBullets, 0);
+  EXPECT_EQ(to.hangingPositions[0], 12);
+  EXPECT_EQ(Str(to.usenetGroups.Join(" ")), "alt comp");
+  EXPECT_EQ(Str(to.includedSections.Join(" ")), "Intro");
+  EXPECT_EQ(Str(to.tableDefaults.caption), "T");
+  EXPECT_EQ(to.tableDefaults.borderSize, 0);
+  EXPECT_TRUE(to.tableDefaults.IsGiven(TableConfig::Field::Caption));
+  for (Policy p : {Policy::PageWidth, Policy::DocumentTitle, Policy::Justification,
+                   Policy::DefinitionChars, Policy::BulletChars, Policy::HangingPositions,
+                   Policy::UsenetGroups}) {
+    EXPECT_TRUE(to.IsGiven(p)) << static_cast<int>(p);
+  }
+  EXPECT_FALSE(to.IsGiven(Policy::MinChapterSize));
+
+  FC unmarked;
+  unmarked.MergeGiven(from, false);
+  EXPECT_EQ(unmarked.pageWidth, 132);
+  EXPECT_FALSE(unmarked.AnyGiven());
+  EXPECT_FALSE(unmarked.tableDefaults.AnyGiven());
+}
+
+TEST(FCTest, MergeGivenTakesIndentPositionsOnlyWhenThereAreSome) {
+  FC none;
+  none.indentCount = 0;
+  none.indentPositionsUsed = 0;
+  none.SetGiven(Policy::IndentPositions);
+  FC to;
+  to.indentCount = 2;
+  to.indentPositions[1] = 4;
+  to.MergeGiven(none, true);
+  EXPECT_EQ(to.indentCount, 2);
+  EXPECT_EQ(to.indentPositions[1], 4);
+  EXPECT_FALSE(to.IsGiven(Policy::IndentPositions));
+
+  FC some;
+  some.indentCount = 3;
+  some.indentPositions = {0, 5, 10, -1, -1, -1};
+  some.indentPositionsUsed = 1;
+  some.SetGiven(Policy::IndentPositions);
+  to.MergeGiven(some, true);
+  EXPECT_EQ(to.indentCount, 3);
+  EXPECT_EQ(to.indentPositions[2], 10);
+  EXPECT_EQ(to.indentPositionsUsed, 1);
+  EXPECT_TRUE(to.IsGiven(Policy::IndentPositions));
+}
+
+TEST(FCTest, MergeGivenHeadingStylesSplitAndLinks) {
+  FC from;
+  from.headingLevelCount = 2;
+  from.headingStyles[0].prefixWord.SetText("Chapter");
+  from.headingStyles[1].indent = 4;
+  from.contentsStyles[1].indent = 6;
+  from.SetGiven(Policy::HeadingStyles);
+  from.splitLevel = 2;
+  from.SetGiven(Policy::SplitLevel);
+  from.linkDefinitions.push_back({TextString("m"), TextString("t"), TextString("u")});
+  from.SetGiven(Policy::LinkDictionary);
+
+  FC to;
+  to.headingStyles[0].indent = 3;  // the source knows no indent here: kept
+  to.linkDefinitions.push_back({TextString("old"), TextString("o"), TextString("o.htm")});
+  to.MergeGiven(from, true);
+
+  EXPECT_EQ(to.headingLevelCount, 2);
+  EXPECT_EQ(Str(to.headingStyles[0].prefixWord), "Chapter");
+  EXPECT_EQ(to.headingStyles[0].indent, 3);
+  EXPECT_EQ(to.headingStyles[1].indent, 4);
+  EXPECT_EQ(to.contentsStyles[1].indent, 6);
+  EXPECT_EQ(to.splitLevel, 2);
+  EXPECT_EQ(to.splitKnown, 1);  // only the second flag: derived from the level
+  EXPECT_EQ(to.addNavigationBar, 1);
+  ASSERT_EQ(to.linkDefinitions.size(), 1u);
+  EXPECT_EQ(Str(to.linkDefinitions[0].matchText), "m");
+
+  to.MergeGiven(to, true);
+  EXPECT_EQ(to.linkDefinitions.size(), 1u);
+}
+
+TEST(FCTest, CopyPoliciesCopiesValuesWithoutFlagsOrSinks) {
+  FC from;
+  from.pageWidth = 100;
+  from.SetGiven(Policy::PageWidth);
+  from.documentKeywords.SetText("k");
+  from.includedSections.Append("Intro");
+  from.headingStyles[3].numberingKind = HeadingStyle::kUpperRoman;
+  from.contentsStyles[0].indent = 2;
+  from.tableDefaults.cellPadding = 7;
+  from.tableDefaults.SetGiven(TableConfig::Field::CellPadding);
+  from.linkDefinitions.push_back({TextString("m"), TextString("t"), TextString("u")});
+  from.messageSink = [](const char*) {};
+
+  FC to;
+  to.usenetGroups.Append("stale");
+  to.statusSink = [](const char*) {};
+  to.CopyPolicies(from);
+  EXPECT_EQ(to.pageWidth, 100);
+  EXPECT_EQ(Str(to.documentKeywords), "k");
+  EXPECT_EQ(Str(to.includedSections.Join(" ")), "Intro");
+  EXPECT_TRUE(to.usenetGroups.IsEmpty());
+  EXPECT_EQ(to.headingStyles[3].numberingKind, HeadingStyle::kUpperRoman);
+  EXPECT_EQ(to.contentsStyles[0].indent, 2);
+  EXPECT_EQ(to.tableDefaults.cellPadding, 7);
+  EXPECT_EQ(to.linkDefinitions.size(), 1u);
+  EXPECT_FALSE(to.AnyGiven());
+  EXPECT_FALSE(to.tableDefaults.AnyGiven());
+  EXPECT_FALSE(to.messageSink);
+  EXPECT_FALSE(to.statusSink);
+
+  // Copying a record onto itself keeps its values and drops its flags.
+  from.CopyPolicies(from);
+  EXPECT_EQ(from.pageWidth, 100);
+  EXPECT_EQ(from.linkDefinitions.size(), 1u);
+  EXPECT_FALSE(from.IsGiven(Policy::PageWidth));
+}
+
+TEST(FCTest, MessageFilterFollowsTheErrorLevel) {
+  struct Case {
+    int errorLevel;
+    int importance;
+    int shown;
+  };
+  const Case cases[] = {{5, 5, 1},  {5, 4, 0},        {10, 0, 1},        {10, -1, 0},
+                        {0, 10, 1}, {0, 9, 0},        {INT_MIN, 10, 0},  {INT_MAX, -100, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.errorLevel << " / " << c.importance);
+    FC fc;
+    Collected got;
+    fc.messageSink = got.Sink();
+    fc.errorLevel = c.errorLevel;
+    EXPECT_EQ(fc.Message("Line 3 - note", c.importance), c.shown);
+    EXPECT_EQ(got.lines.size(), static_cast<size_t>(c.shown));
+  }
+}
+
+TEST(FCTest, MessagesReachTheSinksOrTheStandardStreams) {
+  FC fc;
+  Collected messages;
+  Collected status;
+  fc.messageSink = messages.Sink();
+  fc.statusSink = status.Sink();
+  fc.Message(TextString("ERROR: Can't find file a.txt"), 10);
+  fc.StatusMessage("---- Starting Output pass ----");
+  EXPECT_EQ(messages.lines, std::vector<std::string>{"ERROR: Can't find file a.txt"});
+  EXPECT_EQ(status.lines, std::vector<std::string>{"---- Starting Output pass ----"});
+
+  FC plain;
+  testing::internal::CaptureStderr();
+  plain.Message("ERROR: Can't find file b.txt", 10);
+  plain.Message("hidden", 1);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "ERROR: Can't find file b.txt\n");
+  testing::internal::CaptureStdout();
+  plain.StatusMessage(TextString("Generating policy file b.pol"));
+  std::fflush(stdout);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Generating policy file b.pol\n");
+}
+
+TEST(FCTest, TableConfigQueueIsFirstInFirstOut) {
+  FC fc;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(fc.CreateNewTabConfig(), 0);
+  EXPECT_EQ(fc.DeleteOldTabConfig(), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "FC::CreateNewTabConfig called out of sequence\n"
+            "FC::DeleteOldTabConfig called out of sequence\n");
+  EXPECT_EQ(&fc.CurrentTableConfig(), &fc.tableDefaults);
+
+  fc.analysisPass = 0;
+  fc.outputPass = 1;
+  fc.tableDefaults.cellPadding = 9;
+  fc.tableDefaults.SetGiven(TableConfig::Field::CellPadding);
+  fc.tableDefaults.borderSize = 4;  // not given: a new table does not take it
+  ASSERT_EQ(fc.CreateNewTabConfig(), 1);
+  ASSERT_EQ(fc.CreateNewTabConfig(), 1);
+  EXPECT_EQ(fc.TableConfigCount(), 2);
+  EXPECT_EQ(fc.OldestTableConfig().cellPadding, 9);
+  EXPECT_EQ(fc.OldestTableConfig().borderSize, 0);
+  EXPECT_TRUE(fc.OldestTableConfig().IsGiven(TableConfig::Field::CellPadding));
+
+  fc.CurrentTableConfig().caption.SetText("second");
+  EXPECT_TRUE(fc.OldestTableConfig().caption.IsEmpty());
+  ASSERT_EQ(fc.DeleteOldTabConfig(), 1);
+  EXPECT_EQ(Str(fc.OldestTableConfig().caption), "second");
+  ASSERT_EQ(fc.DeleteOldTabConfig(), 1);
+  EXPECT_EQ(&fc.OldestTableConfig(), &fc.tableDefaults);
+
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(fc.DeleteOldTabConfig(), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Unexpected NumTabConfigs = 0\n");
+}
+
+TEST(FCTest, ReleaseListsReportsFreedTables) {
+  FC fc;
+  fc.outputPass = 1;
+  ASSERT_EQ(fc.CreateNewTabConfig(), 1);
+  ASSERT_EQ(fc.CreateNewTabConfig(), 1);
+  fc.includedSections.Append("Intro");
+  testing::internal::CaptureStdout();
+  fc.ReleaseLists();
+  fc.ReleaseLists();  // nothing left: silent
+  std::fflush(stdout);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "releasing 2 tables\n");
+  EXPECT_EQ(fc.TableConfigCount(), 0);
+  EXPECT_TRUE(fc.includedSections.IsEmpty());
+
+  ASSERT_EQ(fc.CreateNewTabConfig(), 1);
+  testing::internal::CaptureStdout();
+  fc.Reset(false);
+  std::fflush(stdout);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "releasing 1 tables\n");
+}
+
+TEST(FCTest, ResetDocumentStateClearsOneDocument) {
+  RunContext run;
+  FC fc;
+  fc.SetOwner(&run);
+  fc.document.inTable = 1;
+  fc.document.nestingTags.emplace_back("UL");
+  fc.document.processedLines = 40;
+  fc.SetCurrentSection(TextString("Appendix"));
+  EXPECT_EQ(fc.document.sectionIncluded, 0);
+  fc.useHtmExtension = 1;
+  fc.ResetDocumentState(false);
+  EXPECT_EQ(fc.document.inTable, 0);
+  EXPECT_TRUE(fc.document.nestingTags.empty());
+  EXPECT_EQ(fc.document.processedLines, 0);
+  EXPECT_TRUE(fc.document.currentSection.IsEmpty());
+  EXPECT_EQ(fc.document.sectionIncluded, 1);
+  EXPECT_EQ(Str(fc.outputExtension), ".htm");
+}
+
+TEST(FCTest, SectionsAreIncludedByName) {
+  struct Case {
+    const char* section;
+    const char* included;
+    int usePreprocessor;
+    bool expected;
+  };
+  const Case cases[] = {
+      {"", "", 1, true},           {"ALL", "", 1, true},
+      {"Appendix", "", 1, false},  {"Appendix", "intro appendix", 1, true},
+      {"Appendix", "All", 1, true}, {"Appendix", "Intro", 1, false},
+      {"Appendix", "", 0, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.section << " / " << c.included);
+    FC fc;
+    fc.usePreprocessor = c.usePreprocessor;
+    fc.includedSections.AppendWords(TextString(c.included), ' ');
+    fc.SetCurrentSection(TextString(c.section));
+    EXPECT_EQ(fc.IsSectionIncluded(), c.expected);
+    EXPECT_EQ(fc.document.sectionIncluded, c.expected ? 1 : 0);
+  }
+}
+
+}  // namespace

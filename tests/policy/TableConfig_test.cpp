@@ -1,0 +1,80 @@
+#include "policy/TableConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using Field = TableConfig::Field;
+
+TEST(TableConfigTest, StartsWithTheTableDefaults) {
+  const TableConfig c;
+  EXPECT_EQ(c.borderSize, 0);
+  EXPECT_EQ(c.cellSpacing, 2);
+  EXPECT_EQ(c.cellPadding, 2);
+  EXPECT_EQ(c.minColumnSeparation, 1);
+  EXPECT_TRUE(c.caption.IsEmpty());
+  EXPECT_FALSE(c.AnyGiven());
+}
+
+TEST(TableConfigTest, OverlayTakesOnlyGivenFields) {
+  TableConfig from;
+  from.borderSize = 3;
+  from.SetGiven(Field::BorderSize);
+  from.cellPadding = 9;  // not given: stays behind
+  from.caption.SetText("Prices");
+  from.SetGiven(Field::Caption);
+  from.sparseTables = 1;
+  from.SetGiven(Field::SparseTables);
+
+  TableConfig to;
+  to.cellPadding = 5;
+  to.Overlay(from);
+  EXPECT_EQ(to.borderSize, 3);
+  EXPECT_EQ(to.cellPadding, 5);
+  EXPECT_EQ(std::string(to.caption.View()), "Prices");
+  EXPECT_EQ(to.sparseTables, 1);
+  EXPECT_TRUE(to.IsGiven(Field::BorderSize));
+  EXPECT_TRUE(to.IsGiven(Field::Caption));
+  EXPECT_FALSE(to.IsGiven(Field::CellPadding));
+
+  // The texts are copies: changing the source later changes nothing here.
+  from.caption.SetText("Other");
+  EXPECT_EQ(std::string(to.caption.View()), "Prices");
+
+  TableConfig unflagged;
+  unflagged.Overlay(from, false);
+  EXPECT_EQ(unflagged.borderSize, 3);
+  EXPECT_FALSE(unflagged.AnyGiven());
+}
+
+TEST(TableConfigTest, EveryFieldHasItsOwnFlag) {
+  TableConfig from;
+  for (int i = 0; i < TableConfig::kFieldCount; ++i) from.SetGiven(static_cast<Field>(i));
+  from.headerRows = 1;
+  from.headerCols = 2;
+  from.cellSpacing = 3;
+  from.colour.SetText("#FFFFFF");
+  from.borderColour.SetText("#000000");
+  from.width.SetText("80%");
+  from.useCodeMarkup = 1;
+  from.xrefsToLinks = 1;
+  from.minColumnSeparation = 4;
+  TableConfig to;
+  to.Overlay(from);
+  EXPECT_EQ(to.headerRows, 1);
+  EXPECT_EQ(to.headerCols, 2);
+  EXPECT_EQ(to.cellSpacing, 3);
+  EXPECT_EQ(std::string(to.colour.View()), "#FFFFFF");
+  EXPECT_EQ(std::string(to.borderColour.View()), "#000000");
+  EXPECT_EQ(std::string(to.width.View()), "80%");
+  EXPECT_EQ(to.useCodeMarkup, 1);
+  EXPECT_EQ(to.xrefsToLinks, 1);
+  EXPECT_EQ(to.minColumnSeparation, 4);
+  for (int i = 0; i < TableConfig::kFieldCount; ++i) EXPECT_TRUE(to.IsGiven(static_cast<Field>(i)));
+  to.ClearGiven();
+  EXPECT_FALSE(to.AnyGiven());
+}
+
+}  // namespace
