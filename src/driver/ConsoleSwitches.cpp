@@ -1,0 +1,56 @@
+#include "driver/ConsoleSwitches.h"
+
+#include <array>
+
+#include "text/CharClass.h"
+
+namespace {
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (ToLower(a[i]) != ToLower(b[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ConsoleSwitches::TakeSwitch(std::string_view word) {
+  std::string_view name;
+  if (word.starts_with("--")) {
+    name = word.substr(2);
+  } else if (word.starts_with("/")) {
+    name = word.substr(1);
+  } else {
+    return false;
+  }
+  struct Entry {
+    std::string_view name;
+    int ConsoleSwitches::*flag;
+  };
+  static constexpr std::array<Entry, 6> kSwitches = {{
+      {"contents", &ConsoleSwitches::contents},
+      {"index", &ConsoleSwitches::index},
+      {"dos", &ConsoleSwitches::dos},
+      {"debug", &ConsoleSwitches::debug},
+      {"simple", &ConsoleSwitches::simple},
+      {"policy", &ConsoleSwitches::writePolicy},
+  }};
+  for (const Entry& entry : kSwitches) {
+    if (EqualIgnoringCase(name, entry.name)) {
+      this->*entry.flag = 1;
+      return true;
+    }
+  }
+  return false;
+}
+
+void ConsoleSwitches::Add(const ConsoleSwitches& other) {
+  contents |= other.contents;
+  index |= other.index;
+  dos |= other.dos;
+  debug |= other.debug;
+  simple |= other.simple;
+  writePolicy |= other.writePolicy;
+}
