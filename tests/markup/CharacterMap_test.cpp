@@ -1,0 +1,52 @@
+#include "markup/CharacterMap.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "text/TextString.h"
+
+namespace {
+
+TEST(CharacterMapTest, MapsEachWordProcessorByte) {
+  const struct {
+    unsigned char byte;
+    char plain;
+  } cases[] = {{0x92, '\''}, {0x96, '-'}, {0xA5, '-'}, {0xAE, '>'}, {0xB4, '*'},
+               {0xD2, '"'},  {0xD3, '"'}, {0xD4, '`'}, {0xD5, '\''}};
+  for (const auto& c : cases) {
+    std::string in = "a";
+    in.push_back(static_cast<char>(c.byte));
+    in += "b";
+    TextString text{std::string_view(in)};
+    EXPECT_EQ(MapEightBitCharacters(text), 1) << int(c.byte);
+    EXPECT_EQ(text.View(), std::string("a") + c.plain + "b") << int(c.byte);
+  }
+}
+
+TEST(CharacterMapTest, LeavesOtherBytesAlone) {
+  const std::string in = "caf\xC3\xA9 \x93quoted\x94 \xE9";
+  TextString text{std::string_view(in)};
+  EXPECT_EQ(MapEightBitCharacters(text), 0);
+  EXPECT_EQ(text.View(), in);
+}
+
+TEST(CharacterMapTest, BlanksControlBytesButKeepsTabFormFeedAndOptionallyBackspace) {
+  const std::string in = "a\x01" "b\x1B" "c\x7F" "d\t\f\be\r";
+  TextString keep{std::string_view(in)};
+  EXPECT_EQ(BlankControlCharacters(keep, true), 4);
+  EXPECT_EQ(keep.View(), "a b c d\t\f\be ");
+
+  TextString drop{std::string_view(in)};
+  EXPECT_EQ(BlankControlCharacters(drop, false), 5);
+  EXPECT_EQ(drop.View(), "a b c d\t\f e ");
+}
+
+TEST(CharacterMapTest, KeepsHighBytesAsText) {
+  const std::string in = "\x80\x9F\xFF";
+  TextString text{std::string_view(in)};
+  EXPECT_EQ(BlankControlCharacters(text, false), 0);
+  EXPECT_EQ(text.View(), in);
+}
+
+}  // namespace
