@@ -1,5 +1,6 @@
 #include "analysis/SectionNumber.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string_view>

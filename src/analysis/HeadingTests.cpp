@@ -1,0 +1,375 @@
+#include "analysis/HeadingTests.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "analysis/DocumentStatistics.h"
+#include "analysis/LineType.h"
+#include "analysis/PreformatScore.h"
+#include "analysis/SourceLine.h"
+#include "policy/FC.h"
+
+namespace {
+
+// A third or deeper component above this is a year: 12.3.1998 is a date.
+constexpr int kLargestSectionComponent = 1900;
+
+// Lines from one chapter heading to the next below which they are a list;
+// and the number of lines at the top of a document where chapters may stand
+// close together (a title block, a short preface).
+constexpr int kMaxChapterGap = 3;
+constexpr int kChapterCheckStart = 15;
+
+}  // namespace
+
+bool ContentsMarkedByUser(const FC& policy, const DocumentStatistics& statistics) {
+  // The analysis pass finds the list itself; later passes follow the
+  // user's marks once the command has been read.
+  static_cast<void>(statistics);
+  return !policy.analysisPass && policy.document.userContentsSeen != 0;
+}
+
+void EndContentsList(FC& policy, SourceLine& line) {
+  policy.document.inContentsList = 0;
+  policy.document.contentsListEnded = 1;
+  line.flags &= ~LineFlag::kContentsList;
+}
+
+HeadingTest::HeadingTest(SourceLine& line, FC& policy, DocumentStatistics& statistics)
+    : line_(line), policy_(policy), statistics_(statistics) {}
+
+int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underlineLevel,
+                             bool numberedAllowed) {
+  DocumentState& document = policy_.document;
+  const bool contentsExpected = document.inContentsList || statistics_.lastHeadingType == 0 ||
+                                LineType::IsContentsLine(statistics_.lastHeadingType);
+  TextString number(word);
+  const char separator = StripNumberDecoration(policy_, nullptr, number);
+  if (underlineLevel >= 0) return LineType::kUnderlinedHeading1 + underlineLevel;
+
+  SectionComponents& sn = line_.sectionNumber;
+  int level = 0;
+  if (!ParseSectionNumber(policy_, statistics_, number, separator, sn, level) || sn[level] < 0) {
+    return 0;
+  }
+  if (policy_.IsOutputPass() && policy_.headingLevelCount > 0 &&
+      level >= policy_.headingLevelCount) {
+    return 0;
+  }
+  CompareWithLastNumber(level);
+  changeTooSmall = CheckProgression(level, false) == kChangeTooSmall;
+  for (int i = 2; i <= level; ++i) {
+    if (sn[i] > kLargestSectionComponent) return 0;
+  }
+  int code = CheckChapters(level, contentsExpected, true);
+  if (code == kAccepted) code = CheckContentsContext(level, contentsExpected, true);
+  if (code != kAccepted && (code < kStartContents || code > kContentsNotExpected)) {
+    line_.flags |= LineFlag::kRejectedNumber;
+    return 0;
+  }
+
+  for (int i = 0; i <= level; ++i) {
+    int& largest = statistics_.maxNumber[i];
+    int& smallest = statistics_.minNumber[i];
+    largest = largest < 0 ? sn[i] : std::max(largest, sn[i]);
+    smallest = smallest < 0 ? sn[i] : std::min(smallest, sn[i]);
+  }
+  const SourceLine* before = line_.PreviousLine();
+  if (level == 0 && (before == nullptr || IsBlankLine(*before)) && sn[0] >= 2 && sn[0] <= 4) {
+    int& count = statistics_.levelZeroSections[sn[0] - 1];
+    count = std::max(count, 0) + 1;
+  }
+
+  const bool marked = ContentsMarkedByUser(policy_, statistics_);
+  int type = 0;
+  if (policy_.analysisPass) {
+    type = document.inContentsList && !marked ? LineType::kContentsLine1 + level
+                                              : LineType::kNumberedHeading1 + level;
+  } else if (!document.inContentsList) {
+    const int at = policy_.headingStyles[level].indent;
+    const bool aligned = level >= 1 ? std::abs(line_.indent - at) <= 1
+                                    : line_.indent == at || line_.indent == at - 1;
+    if (!aligned) {
+      if (policy_.IsOutputPass()) {
+        Report("Ignoring \"heading\" at \"wrong\" indentation : ",
+               FormatNumberAndLast(sn, level, statistics_), 2);
+      }
+      return 0;
+    }
+    type = LineType::kNumberedHeading1 + level;
+  } else {
+    if (std::abs(line_.indent - policy_.contentsStyles[level].indent) > 1) {
+      if (policy_.IsOutputPass()) {
+        Report("Ignoring \"contents line\" at \"wrong\" indentation : ",
+               FormatNumberAndLast(sn, level, statistics_), 2);
+      }
+      return 0;
+    }
+    type = LineType::kContentsLine1 + level;
+  }
+  if (!policy_.analysisPass && !numberedAllowed && type == LineType::kNumberedHeading1) {
+    if (policy_.IsOutputPass()) Report("Ignoring \"heading\" embedded in text", TextString(), 4);
+    return 0;
+  }
+
+  AcceptNumber(type, level);
+
+  if (policy_.analysisPass) {
+    if (type == LineType::kNumberedHeading1) statistics_.lastChapterLine = line_.sourceLineNumber;
+    TextString counted(word);
+    StripNumberDecoration(policy_, &statistics_, counted);
+    if (wordNumber == 2 && !line_.IsEmpty()) {
+      DocumentStatistics::LevelCounts& counts = LineType::IsContentsLine(type)
+                                                    ? statistics_.contentsLevels[level]
+                                                    : statistics_.headingLevels[level];
+      ++counts.secondWordCount;
+      TextString introducer;
+      static_cast<void>(line_.GetWord(1, ' ', introducer));
+      const int first = static_cast<unsigned char>(line_.At(0));
+      for (int i = 0; i < 4; ++i) counts.secondWordFirstChars.Add(first, introducer.GetText());
+    }
+  }
+  return type;
+}
+
+void HeadingTest::AcceptNumber(int type, int level) {
+  DocumentState& document = policy_.document;
+  const bool contents = LineType::IsContentsLine(type);
+  if (!contents) {
+    if (document.inContentsList && !ContentsMarkedByUser(policy_, statistics_)) {
+      EndContentsList(policy_, line_);
+    }
+    statistics_.headingSeen = 1;
+  } else {
+    statistics_.lastContentsLine = line_.sourceLineNumber;
+  }
+  if (!policy_.analysisPass) {
+    for (int i = 0; i <= level; ++i) {
+      statistics_.previousLastWasContents[i] = statistics_.lastWasContents[i];
+      statistics_.lastWasContents[i] = contents ? 1 : 0;
+    }
+  }
+  for (int i = 0; i < DocumentStatistics::kLevels; ++i) {
+    if (i <= level) {
+      statistics_.previousNumber[i] = statistics_.lastNumber[i];
+      statistics_.lastNumber[i] = line_.sectionNumber[i];
+    } else {
+      statistics_.previousNumber[i] = -1;
+      statistics_.lastNumber[i] = -1;
+    }
+  }
+}
+
+void HeadingTest::CompareWithLastNumber(int level) {
+  const SectionComponents& sn = line_.sectionNumber;
+  noPrevious = true;
+  someUnseen = false;
+  allOnes = true;
+  sameParent = true;
+  notAboveMinimum = true;
+  for (int i = 0; i <= level; ++i) {
+    const int last = statistics_.lastNumber[i];
+    if (last >= 0) {
+      noPrevious = false;
+    } else {
+      someUnseen = true;
+    }
+    if (sn[i] != 0 && sn[i] != 1) allOnes = false;
+    if (i < level && sn[i] != last) sameParent = false;
+    if (statistics_.minNumber[i] >= 0 && sn[i] > statistics_.minNumber[i]) notAboveMinimum = false;
+  }
+  if (level == 0) {
+    const int last = statistics_.lastNumber[0];
+    startsSequence = sn[0] <= policy_.firstSectionNumber && (last < 0 || sn[0] <= last);
+  } else {
+    startsSequence = sn[level] == 0 || sn[level] == 1;
+  }
+}
+
+int HeadingTest::CheckProgression(int level, bool report) {
+  const SectionComponents& sn = line_.sectionNumber;
+  int top = level;
+  if (policy_.IsOutputPass() && policy_.headingLevelCount > 0) {
+    top = std::min(level, policy_.headingLevelCount - 1);
+  }
+  int i = 0;
+  while (i <= top && sn[i] == statistics_.lastNumber[i]) ++i;
+
+  int code = kAccepted;
+  if (i > top) {
+    code = kRepeated;
+  } else {
+    const std::int64_t cur = sn[i];
+    const std::int64_t last = statistics_.lastNumber[i];
+    if (cur == last + 1) {
+      // A new section at level i: its deepest level, never seen under it,
+      // must start at 1.
+      if (level > 0 && i < level && statistics_.lastNumber[level] < 0 && sn[level] > 1) {
+        code = kFirstSubHeader;
+      }
+    } else if (cur >= 0 && last >= 0) {
+      if (level == 0) {
+        if (cur > last + 2) {
+          code = kChapterTooLarge;
+        } else if (cur < last) {
+          code = kChapterTooSmall;
+        }
+      } else if (cur > last + 2) {
+        code = kChangeTooLarge;
+      } else if (cur == last + 2) {
+        code = i == level ? kMissing : kChangeTooLarge;
+      } else {
+        code = kChangeTooSmall;
+      }
+    }
+  }
+
+  if (report && policy_.IsOutputPass() && code != kAccepted) {
+    const TextString detail = FormatNumberAndLast(sn, level, statistics_);
+    switch (code) {
+      case kChangeTooLarge:
+        Report("Ignoring \"heading\" (change too large) : ", detail, 7);
+        break;
+      case kChangeTooSmall:
+        Report("Ignoring \"heading\" (change too small) : ", detail, 7);
+        break;
+      case kFirstSubHeader:
+        Report("Reject first sub-header of ", FormatSectionNumber(sn, level), 7);
+        break;
+      case kChapterTooSmall:
+        Report("Ignoring \"heading\" (chapter number too small): ", detail, 7);
+        break;
+      case kChapterTooLarge:
+        Report("Ignoring \"heading\" (chapter number too large): ", detail, 7);
+        break;
+      case kRepeated:
+        Report("Repeated section number detected : ", detail, 7);
+        break;
+      case kMissing:
+        Report("Missing section number detected  : ", detail, 7);
+        break;
+      default:
+        break;
+    }
+  }
+  return code == kRepeated || code == kMissing ? kAccepted : code;
+}
+
+int HeadingTest::CheckChapters(int level, bool contentsExpected, bool report) {
+  SourceLine* h = line_.PreviousLine();
+  int gap = 0;
+  while (h != nullptr && (h->lineType == LineType::kAppended ||
+                          h->lineType == LineType::kHeadingPart || IsBlankLine(*h))) {
+    ++gap;
+    h = h->PreviousLine();
+  }
+  if (!contentsExpected && h != nullptr &&
+      (h->lineType == LineType::kNumberedHeading1 || h->lineType == LineType::kNumberedBullet) &&
+      level == 0 && gap < kMaxChapterGap && line_.indent == h->indent) {
+    if (h->lineType == LineType::kNumberedHeading1) {
+      statistics_.lastNumber[0] = statistics_.previousNumber[0];
+      statistics_.lastWasContents[0] = statistics_.previousLastWasContents[0];
+      for (int i = 1; i < DocumentStatistics::kLevels; ++i) {
+        statistics_.lastNumber[i] = -1;
+        statistics_.previousNumber[i] = -1;
+      }
+      h->lineType = LineType::kNumberedBullet;
+    }
+    if (report) {
+      static constexpr const char* kMessage = "Ignoring \"heading\" (\"chapters\" consecutive): ";
+      h->ReportOnLine(policy_, kMessage, 3);
+      line_.ReportOnLine(policy_, kMessage, 3);
+    }
+    return kChaptersConsecutive;
+  }
+
+  const std::int64_t lineNumber = line_.sourceLineNumber;
+  if (policy_.analysisPass && level == 0 && policy_.minChapterSize > 0 &&
+      lineNumber - statistics_.lastChapterLine < policy_.minChapterSize &&
+      lineNumber > kChapterCheckStart) {
+    statistics_.lastChapterLine = line_.sourceLineNumber;
+    if (report) line_.ReportOnLine(policy_, "Ignoring \"heading\" (chapters too close) ", 3);
+    return kChaptersTooClose;
+  }
+  return kAccepted;
+}
+
+int HeadingTest::CheckContentsContext(int level, bool contentsExpected, bool report) {
+  const SectionComponents& sn = line_.sectionNumber;
+  DocumentState& document = policy_.document;
+  const bool marked = ContentsMarkedByUser(policy_, statistics_);
+  int code = kAccepted;
+
+  if (contentsExpected && changeTooSmall && allOnes) code = kContentsRestart;
+  if (code == kAccepted && level == 0) {
+    const std::int64_t number = sn[0];
+    const std::int64_t last = statistics_.lastNumber[0];
+    if (last < 0) {
+      if (number > policy_.firstSectionNumber) code = kRejectFirst;
+    } else if (number == 1 && last > 1 && contentsExpected && !marked) {
+      code = kEndContentsAtOne;
+    } else if (number < last && !contentsExpected && statistics_.headingSeen) {
+      code = kChapterTooSmall;
+    } else if (number > last + 2) {
+      code = kChapterTooLarge;
+    }
+  }
+  if (code == kAccepted && contentsExpected && !document.inContentsList &&
+      policy_.IsOutputPass() && !allOnes) {
+    code = kRejectFirst;
+  }
+  if (code == kAccepted && noPrevious) {
+    if (!allOnes) {
+      code = kRejectFirst;
+    } else if (notAboveMinimum && !marked) {
+      code = !policy_.expectContentsList || document.contentsListEnded ? kContentsNotExpected
+                                                                       : kStartContents;
+    }
+  }
+
+  if (code == kAccepted) {
+    code = CheckProgression(level, report);
+  } else if (report && policy_.IsOutputPass()) {
+    TextString detail;
+    switch (code) {
+      case kEndContentsAtOne:
+        Report("End Contents at section 1", detail, 3);
+        break;
+      case kContentsNotExpected:
+        Report("End Contents (contents not expected)", detail, 1);
+        break;
+      case kChapterTooSmall:
+        detail.AppendNumber(sn[level], false);
+        Report("Ignoring \"heading\" (chapter number too small): ", detail, 3);
+        break;
+      case kChapterTooLarge:
+        detail.AppendNumber(sn[0], false);
+        Report("Ignoring \"heading\" (number too large): ", detail, 1);
+        break;
+      case kRejectFirst:
+        for (int i = 0; i <= level; ++i) {
+          detail.AppendNumber(sn[i], false);
+          detail.AppendChar('.');
+        }
+        Report("Reject first header of ", detail, 3);
+        break;
+      default:
+        break;
+    }
+  }
+
+  if (code == kStartContents) {
+    document.inContentsList = 1;
+  } else if (code == kContentsRestart || code == kEndContentsAtOne ||
+             code == kContentsNotExpected) {
+    EndContentsList(policy_, line_);
+  }
+  return code;
+}
+
+void HeadingTest::Report(const char* message, const TextString& detail, int importance) {
+  TextString text(message);
+  text.AppendText(detail.View());
+  line_.ReportOnLine(policy_, text.GetText(), importance);
+}

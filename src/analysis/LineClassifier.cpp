@@ -1,0 +1,711 @@
+#include "analysis/LineClassifier.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string_view>
+
+#include "analysis/BulletTests.h"
+#include "analysis/CodeTests.h"
+#include "analysis/DocumentStatistics.h"
+#include "analysis/HeadingTests.h"
+#include "analysis/LineType.h"
+#include "analysis/PreformatScore.h"
+#include "analysis/SourceLine.h"
+#include "policy/FC.h"
+#include "policy/RunContext.h"
+#include "text/CharClass.h"
+
+namespace {
+
+// A line drawn this long is prose that ran on, never a layout.
+constexpr int kLongestPreformattedLine = 110;
+// A centred block starts only this far in from the margin.
+constexpr int kMinCentredIndent = 6;
+// A new paragraph's first line is indented by less than this.
+constexpr int kMaxParagraphIndent = 10;
+// The quoting mark stands within this many characters of the line start.
+constexpr int kMaxQuotePosition = 5;
+// After this many lines without a contents line the list is over.
+constexpr int kContentsListGap = 7;
+// Below this score a line under a definition may still continue it.
+constexpr int kContinuationScoreLimit = 5;
+// The line after an underline that scores this high is a table, and the
+// "underline" its top rule.
+constexpr int kTableAfterUnderline = 9;
+
+using LineType::IsContentsLine;
+using LineType::IsNumberedHeading;
+using LineType::IsUnderlinedHeading;
+
+bool IsPre(const SourceLine& line) { return LineFlag::IsPreformatted(line.flags); }
+
+void ClearPreformatted(SourceLine& line) {
+  line.flags &= ~LineFlag::kPreformatted;
+  line.preformatScore = 0;
+}
+
+std::int64_t Abs(std::int64_t v) { return v < 0 ? -v : v; }
+
+int TrailingBlanks(const TextString& text) {
+  const std::string_view v = text.View();
+  const std::size_t last = v.find_last_not_of(' ');
+  return static_cast<int>(last == std::string_view::npos ? v.size() : v.size() - 1 - last);
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (ToUpper(text[i]) != ToUpper(prefix[i])) return false;
+  }
+  return true;
+}
+
+// Position of word `n` of `line`'s text, or -1 when it has none.
+int WordPosition(const SourceLine& line, int n) {
+  TextString word;
+  int offset = -1;
+  return line.GetWord(n, ' ', word, offset) ? offset : -1;
+}
+
+// The emphasis of a quoted line turned inside out, since the writer shows
+// the whole line emphasised. Both marks are swapped in one scan so that a
+// replacement is never replaced again.
+void InvertEmphasis(SourceLine& line, bool rtf) {
+  const std::array<std::string_view, 2> from =
+      rtf ? std::array<std::string_view, 2>{"\\i ", "\\i0}"}
+          : std::array<std::string_view, 2>{"<em>", "</em>"};
+  const std::array<std::string_view, 2> to =
+      rtf ? std::array<std::string_view, 2>{"\\i0 \\b ", "\\b0 \\i "}
+          : std::array<std::string_view, 2>{"</em><strong>", "</strong><em>"};
+  const std::string_view text = line.View();
+  std::string result;
+  bool changed = false;
+  for (std::size_t i = 0; i < text.size();) {
+    bool swapped = false;
+    for (std::size_t k = 0; k < from.size(); ++k) {
+      if (text.substr(i).starts_with(from[k])) {
+        result.append(to[k]);
+        i += from[k].size();
+        swapped = changed = true;
+        break;
+      }
+    }
+    if (!swapped) result.push_back(text[i++]);
+  }
+  if (changed) line.SetText(std::string_view(result));
+}
+
+}  // namespace
+
+LineClassifier::LineClassifier(SourceLine& line, FC& policy, DocumentStatistics& statistics)
+    : line_(line), policy_(policy), statistics_(statistics) {}
+
+void LineClassifier::Classify() {
+  if (line_.sourceLineNumber < 1) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "Invalid Source line Number!!\n");
+    std::fflush(stderr);
+  }
+  if (policy_.IsOutputPass() && !IsPre(line_)) line_.MarkEmphasis(policy_);
+  TakeFirstLineTitle();
+  if (line_.lineType == LineType::kUnclassified) line_.lineType = LineType::kText;
+  if (LineFlag::IsUserRegion(line_.flags)) return;
+
+  ReadContext();
+  if (TestBlank()) return;
+  TrackContentsList();
+
+  if (!LineFlag::IsUserHtml(line_.flags)) {
+    const int score = ScorePreformatted(line_, policy_, prev_, false);
+    if (score > 0) {
+      line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
+      line_.preformatScore = score;
+    }
+  }
+  MarkCentring();
+
+  // A chapter number cannot start inside a paragraph whose lines run on.
+  allowNumbered_ = !(pType_ == LineType::kText && ppType_ == LineType::kText &&
+                     policy_.IsOutputPass() && policy_.expectBlankLines);
+  int heading = 0;
+  if (hasWord1_) heading = HeadingTest(line_, policy_, statistics_)
+                               .TestHeading(word1_, 1, -1, allowNumbered_);
+  const int type = line_.lineType;
+  if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
+      (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
+      (line_.FindText("Chapter") || line_.FindText("Subject") || line_.FindText("Section")) &&
+      hasWord2_) {
+    heading = HeadingTest(line_, policy_, statistics_).TestHeading(word2_, 2, -1, allowNumbered_);
+  }
+  const int bullet = pPre_ ? 0 : TestBullet(line_, policy_, statistics_);
+
+  if (heading != 0 && ApplyHeading(heading)) return;
+  if (bullet != 0) {
+    line_.lineType = bullet;
+    ClearPreformatted(line_);
+    return;
+  }
+  if ((line_.lineType == LineType::kBlank || line_.lineType == LineType::kFormFeed) && pBullet_) {
+    line_.lineType = LineType::kBulletBlank;
+    return;
+  }
+  if (line_.lineType != LineType::kText) return;
+
+  if (TestCapitalised()) return;
+  TestDefinition();
+  TestQuoted();
+  TestCode();
+  TestHangingFromPrevious();
+  TestHangingPosition();
+  if (TestRule()) return;
+  TestBulletContinuation();
+  TestAfterBulletBlank();
+  if (TestContinuation()) return;
+  TestNewParagraph();
+  TestShortLineEnd();
+  SetFinalFlags();
+}
+
+void LineClassifier::ReadContext() {
+  prev_ = line_.PreviousLine();
+  pp_ = prev_ != nullptr ? prev_->PreviousLine() : nullptr;
+  next_ = line_.NextLine();
+  width_ = policy_.pageWidth;
+  paragraphOffset_ = policy_.newParagraphOffset;
+
+  if (prev_ != nullptr) {
+    pType_ = prev_->lineType;
+    pTypeLinked_ = pp_ != nullptr ? prev_->lineType : LineType::kBlank;
+    pIndent_ = prev_->indent;
+    pLength_ = prev_->length;
+    pEnd_ = pLength_ - TrailingBlanks(prev_->escapedText);
+    pCentred_ = (prev_->flags & LineFlag::kCentred) != 0;
+    pPre_ = IsPre(*prev_);
+  }
+  if (pp_ != nullptr) ppType_ = pp_->lineType;
+  if (next_ != nullptr) {
+    nType_ = next_->lineType;
+    nIndent_ = next_->indent;
+    nLength_ = next_->length;
+  }
+  end_ = line_.length - TrailingBlanks(line_.escapedText);
+  pBullet_ = LineType::IsBullet(pType_);
+  pBulletBlank_ = pType_ == LineType::kBulletBlank;
+  hasWord1_ = line_.GetWord(1, ' ', word1_) && !word1_.IsEmpty();
+  hasWord2_ = line_.GetWord(2, ' ', word2_, pos2_);
+  if (!hasWord2_) pos2_ = -1;
+}
+
+void LineClassifier::TakeFirstLineTitle() {
+  RunContext* run = policy_.owner;
+  if (!policy_.firstLineAsTitle || run == nullptr || !run->firstLineTitle.IsEmpty() ||
+      line_.length <= 2) {
+    return;
+  }
+  run->firstLineTitle = line_.escapedText;
+  run->firstLineTitle.Trim();
+}
+
+bool LineClassifier::TestBlank() {
+  if (line_.IsEmpty()) {
+    line_.lineType = LineType::kBlank;
+    ++statistics_.blankLines;
+    return !pBullet_ && !pBulletBlank_;
+  }
+  if (line_.View() == "\f") {
+    line_.lineType = LineType::kFormFeed;
+    return !pBullet_ && !pBulletBlank_;
+  }
+  return false;
+}
+
+void LineClassifier::TrackContentsList() {
+  DocumentState& document = policy_.document;
+  if (document.userContentsSeen) {
+    statistics_.contentsMarkedByUser = 1;
+    return;
+  }
+  if (ContentsMarkedByUser(policy_, statistics_)) return;
+
+  if (!document.inContentsList && !document.contentsListEnded && policy_.expectContentsList) {
+    static constexpr std::array<std::string_view, 4> kTitles = {
+        "Table of Contents", "Index of", "Contents", "C O N T E N T S"};
+    for (std::string_view title : kTitles) {
+      if (StartsWithIgnoringCase(line_.View(), title)) {
+        document.inContentsList = 1;
+        break;
+      }
+    }
+  }
+  if (!document.contentsListEnded && statistics_.lastNumber[0] > 0 &&
+      statistics_.lastContentsLine > 0 &&
+      static_cast<std::int64_t>(line_.sourceLineNumber) - statistics_.lastContentsLine >
+          kContentsListGap) {
+    EndContentsList(policy_, line_);
+  }
+}
+
+// A centred block starts after a blank line, every line of it balanced
+// within the tolerance; a lone line needs a blank or balanced line after it.
+void LineClassifier::MarkCentring() {
+  const std::int64_t tolerance = policy_.centringTolerance;
+  auto balanced = [&](std::int64_t indent, std::int64_t length) {
+    return Abs(indent - (width_ - length)) < tolerance;
+  };
+  const bool nextOk = next_ == nullptr || nType_ == LineType::kBlank ||
+                      nType_ == LineType::kUnclassified || balanced(nIndent_, nLength_);
+  if (!nextOk) {
+    if (pCentred_) prev_->flags &= ~LineFlag::kCentred;
+  } else if (!pCentred_) {
+    if (line_.indent > kMinCentredIndent && balanced(line_.indent, line_.length) &&
+        pType_ == LineType::kBlank) {
+      line_.flags |= LineFlag::kCentred;
+    }
+  } else if (balanced(line_.indent, line_.length)) {
+    line_.flags |= LineFlag::kCentred;
+  }
+}
+
+bool LineClassifier::ApplyHeading(int heading) {
+  line_.lineType = heading;
+  statistics_.lastHeadingType = heading;
+  ClearPreformatted(line_);
+  if (policy_.IsOutputPass() && (IsNumberedHeading(heading) || IsUnderlinedHeading(heading)) &&
+      !ContentsMarkedByUser(policy_, statistics_)) {
+    EndContentsList(policy_, line_);
+  }
+  if (pType_ == LineType::kRule) prev_->lineType = LineType::kHeadingPart;
+  if (policy_.analysisPass) {
+    TextString title(line_);
+    title.ReplaceText(word1_.GetText(), "", 1);
+    title.Trim();
+    SetFirstHeadingTitle(title);
+  }
+  return true;
+}
+
+void LineClassifier::SetFirstHeadingTitle(const TextString& title) {
+  RunContext* run = policy_.owner;
+  if (policy_.firstHeadingAsTitle && run != nullptr && run->firstHeadingTitle.IsEmpty()) {
+    run->firstHeadingTitle = title;
+  }
+}
+
+bool LineClassifier::TestCapitalised() {
+  if (!policy_.capitalisedHeadings || pType_ != LineType::kBlank || !line_.HasNoLowerCase() ||
+      !line_.HasNoneOf("/|\\") || line_.HasNoLetters() || IsPre(line_)) {
+    return false;
+  }
+  if (policy_.analysisPass) {
+    ++statistics_.capitalisedHeadings;
+    return false;
+  }
+  line_.lineType = LineType::kCapitalisedHeading;
+  return true;
+}
+
+// "term - text" and "term: text": a separator early in the line makes a
+// definition; the counts let the calculation decide which separators the
+// document uses.
+void LineClassifier::TestDefinition() {
+  const int pt = pType_;
+  const bool strong = policy_.dashStrong || policy_.colonStrong;
+  if (line_.lineType != LineType::kText || !policy_.searchForDefinitions ||
+      (pt == LineType::kText && policy_.expectBlankLines) ||
+      !(pt == LineType::kBlank || pt == LineType::kDefinition || IsNumberedHeading(pt) ||
+        IsUnderlinedHeading(pt) || pt == LineType::kCapitalisedHeading || strong)) {
+    return;
+  }
+  constexpr std::size_t kNone = 999;
+  const std::string_view text = line_.View();
+  auto find = [&](std::string_view what, bool on) {
+    const std::size_t at = on ? text.find(what) : std::string_view::npos;
+    return at == std::string_view::npos ? kNone : at;
+  };
+  const std::size_t p = std::min(
+      {find(" - ", policy_.dashDefinitions), find(": ", policy_.colonDefinitions), find("= ", true)});
+  if (p >= kNone) return;
+
+  const bool termFirst = IsAlphanumeric(text.front());
+  const std::int64_t at = static_cast<std::int64_t>(p);
+  auto count = [&](std::string_view separator, int& uses, int& definitions, bool isStrong) {
+    if (!termFirst || text.substr(p, separator.size()) != separator) return;
+    ++uses;
+    if (at < width_ / 4) {
+      ++definitions;
+      line_.flags |= LineFlag::kDefinitionCandidate;
+    } else if (isStrong && at < width_ / 2) {
+      line_.flags |= LineFlag::kDefinitionCandidate;
+    }
+  };
+  count(" - ", statistics_.dashUses, statistics_.dashDefinitions, policy_.dashStrong != 0);
+  count(": ", statistics_.colonUses, statistics_.colonDefinitions, policy_.colonStrong != 0);
+  if (line_.flags & LineFlag::kDefinitionCandidate) line_.lineType = LineType::kDefinition;
+}
+
+// "> quoted text" or "!text", but not an arrow ("->", ":>") or a tag.
+void LineClassifier::TestQuoted() {
+  if (line_.lineType != LineType::kText) return;
+  TextString raw(line_.rawText);
+  raw.Trim();
+  const std::string_view r = raw.View();
+  auto pos = [&](std::string_view what) {
+    const std::size_t at = r.find(what);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
+  };
+  const int a = pos(">");
+  const int b = pos("!");
+  const int c = pos("<");
+  const int d = pos("->");
+  const int e = pos(":>");
+  if ((a > 0 && a - d == 1) || (c >= 0 && c < a) || (e >= 0 && a - e == 1)) return;
+  if (!((a >= 0 && a < word1_.Length() && a < kMaxQuotePosition) || b == 0)) return;
+
+  line_.lineType = LineType::kQuoted;
+  if (policy_.IsOutputPass() && policy_.searchForEmphasis) {
+    const RunContext* run = policy_.owner;
+    InvertEmphasis(line_, run != nullptr && run->outputKind == RunContext::kRtfOutput);
+  }
+}
+
+void LineClassifier::TestCode() {
+  const int type = line_.lineType;
+  if ((type != LineType::kText && type != LineType::kQuoted) ||
+      !(policy_.expectCodeSamples || policy_.analysisPass) ||
+      !LooksLikeCode(line_.escapedText.View(), false)) {
+    return;
+  }
+  if (!policy_.IsOutputPass()) {
+    ++statistics_.codeLines;
+  } else {
+    line_.flags |= LineFlag::kPreformatted | LineFlag::kSampleCode;
+    line_.preformatScore = 10;
+  }
+}
+
+// A line that starts under the second word of the line before: that line
+// was a lone bullet character ("*  item") or the first line of a hanging
+// paragraph.
+void LineClassifier::TestHangingFromPrevious() {
+  const int indent = line_.indent;
+  if (line_.lineType != LineType::kText || paragraphOffset_ >= 0 || pIndent_ >= indent ||
+      pBullet_ || pIndent_ < 0 ||
+      !(pType_ == LineType::kText || pType_ == LineType::kRule ||
+        pType_ == LineType::kDefinition || pPre_)) {
+    return;
+  }
+  const int q = WordPosition(*prev_, 2);
+  if (q < 0 || static_cast<std::int64_t>(q) + pIndent_ != indent) return;
+
+  if (prev_->firstWordLength == 1 && IsBulletChar(policy_, prev_->At(0))) {
+    prev_->lineType = LineType::kBulletChar;
+    line_.lineType = LineType::kBulletContinuation;
+    statistics_.bulletChars.Add(static_cast<unsigned char>(prev_->At(0)));
+    return;
+  }
+  const bool ppPre = pp_ != nullptr && IsPre(*pp_) && !IsBlankLine(*pp_);
+  if (!policy_.hangingPositionsUsed || ppPre) return;
+  const bool hanging =
+      pType_ == LineType::kText || pType_ == LineType::kDefinition ||
+      (pPre_ && pp_ != nullptr &&
+       (pp_->lineType == LineType::kText || pp_->lineType == LineType::kBlank));
+  if (!hanging) return;
+  if (policy_.analysisPass) {
+    ++statistics_.hangingParagraphs;
+    statistics_.hangingIndents.Add(indent);
+  }
+  prev_->lineType = LineType::kHangingParagraph;
+  line_.lineType = LineType::kHangingContinuation;
+}
+
+// "term     text" with the text at one of the policy's hanging columns.
+void LineClassifier::TestHangingPosition() {
+  if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0 ||
+      word1_.Length() + 3 >= pos2_) {
+    return;
+  }
+  const std::int64_t column = static_cast<std::int64_t>(pos2_) + line_.indent;
+  const int count = std::min(policy_.hangingCount, FC::kMaxPositions);
+  for (int i = 0; i < count; ++i) {
+    if (policy_.hangingPositions[i] == column) {
+      line_.lineType = LineType::kHangingParagraph;
+      return;
+    }
+  }
+}
+
+// A line drawn with '-', '=', '_', '~', '*', '/' or dots: the underline of
+// the line above (which becomes a heading), or a rule of its own.
+bool LineClassifier::TestRule() {
+  const std::string_view text = line_.View();
+  if (line_.lineType != LineType::kText ||
+      !(text.find("- ") != std::string_view::npos || (!hasWord2_ && text.size() > 2))) {
+    return false;
+  }
+  static constexpr std::string_view kDrawn = "-_~*=/.";
+  static constexpr std::string_view kAfterBlank = "-_~*/=";
+  bool same = true;
+  bool dots = false;
+  std::size_t i = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    const bool drawn = kDrawn.find(c) != std::string_view::npos ||
+                       (c == ' ' && i + 1 < text.size() &&
+                        kAfterBlank.find(text[i + 1]) != std::string_view::npos);
+    if (!drawn) break;
+    if (i > 0 && c != text[i - 1]) same = false;
+    if (c == '.') dots = true;
+  }
+  if (dots && (!same || word1_.Length() < 5)) return false;
+  if (i < text.size()) return false;
+
+  if (same) {
+    line_.flags |= LineFlag::kRepeatedChar;
+  } else {
+    line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
+    line_.preformatScore = 10;
+  }
+  if (IsNumberedHeading(pType_) || IsContentsLine(pType_) ||
+      pType_ == LineType::kCapitalisedHeading) {
+    line_.lineType = LineType::kHeadingPart;
+    if (pp_ != nullptr && pp_->lineType == LineType::kRule) pp_->lineType = LineType::kHeadingPart;
+    return true;
+  }
+
+  const int nextScore = next_ != nullptr ? ScorePreformatted(*next_, policy_, nullptr, false) : 0;
+  auto near = [](std::int64_t a, std::int64_t b) { return Abs(a - b) < 5; };
+  const bool sameLength = near(line_.length, pLength_) || near(line_.length, pEnd_) ||
+                          near(end_, pEnd_) || near(end_, pLength_);
+  if ((pType_ == LineType::kText || pType_ == LineType::kDefinition) &&
+      policy_.underlinedHeadings && nextScore < kTableAfterUnderline && sameLength) {
+    int level = 1;
+    switch (text.front()) {
+      case '*':
+        level = 0;
+        break;
+      case '-':
+      case '_':
+      case '~':
+        level = 2;
+        break;
+      case '.':
+        level = 3;
+        break;
+      default:
+        break;
+    }
+    TextString prevWord;
+    static_cast<void>(prev_->GetWord(1, ' ', prevWord));
+    prev_->lineType = HeadingTest(*prev_, policy_, statistics_)
+                          .TestHeading(prevWord, 1, level, allowNumbered_);
+    ++statistics_.underlinedHeadings;
+    if (pp_ != nullptr && pp_->lineType == LineType::kRule) pp_->lineType = LineType::kHeadingPart;
+    line_.lineType = LineType::kHeadingPart;
+    if (policy_.analysisPass) SetFirstHeadingTitle(*prev_);
+    return true;
+  }
+  line_.lineType = LineType::kRule;
+  return false;
+}
+
+void LineClassifier::TestBulletContinuation() {
+  if (line_.lineType != LineType::kText || !pBullet_) return;
+  const int indent = line_.indent;
+  const bool under = pIndent_ >= 0 && pIndent_ <= indent;
+  if (pType_ == LineType::kBulletContinuation || !policy_.expectBlankLines) {
+    if (under) line_.lineType = LineType::kBulletContinuation;
+  } else if (under || (indent == 0 && paragraphOffset_ == pIndent_)) {
+    line_.lineType = LineType::kBulletContinuation;
+  }
+}
+
+// After a blank line inside a list, a line aligned with the item's text
+// continues the item.
+void LineClassifier::TestAfterBulletBlank() {
+  if (!pBulletBlank_) return;
+  const SourceLine* item = prev_;
+  while (item != nullptr && item->lineType == LineType::kBulletBlank) item = item->PreviousLine();
+  if (item == nullptr) return;
+
+  if (LineType::IsBulletItem(item->lineType)) {
+    const int second = WordPosition(*item, 2);
+    const int third = WordPosition(*item, 3);
+    if (second >= 0 && third >= 0 &&
+        static_cast<std::int64_t>(line_.indent) ==
+            static_cast<std::int64_t>(item->indent) + item->firstWordLength + third - second - 4) {
+      line_.lineType = LineType::kBulletContinuation;
+    }
+  } else if (item->lineType == LineType::kBulletContinuation && line_.indent == item->indent) {
+    line_.lineType = LineType::kBulletContinuation;
+  }
+}
+
+bool LineClassifier::TestContinuation() {
+  if (line_.lineType != LineType::kText ||
+      (pType_ == LineType::kHeadingPart && pp_ != nullptr)) {
+    return false;
+  }
+  const int indent = line_.indent;
+  switch (pType_) {
+    case LineType::kHangingParagraph: {
+      const int q = WordPosition(*prev_, 2);
+      if (indent > 0 && q >= 0 && static_cast<std::int64_t>(indent) == pIndent_ + q) {
+        line_.lineType = LineType::kHangingContinuation;
+      }
+      [[fallthrough]];
+    }
+    case LineType::kHangingContinuation:
+      if (indent > 0 && indent == pIndent_) line_.lineType = LineType::kHangingContinuation;
+      return false;
+    case LineType::kDefinition:
+    case LineType::kDefinitionContinuation: {
+      if (!policy_.dashStrong && !policy_.colonStrong) return false;
+      const bool ok = (pType_ == LineType::kDefinition && pIndent_ <= indent) ||
+                      (pType_ == LineType::kDefinitionContinuation &&
+                       (pIndent_ <= indent || (indent == 0 && paragraphOffset_ == pIndent_)));
+      if (ok && line_.preformatScore < kContinuationScoreLimit) {
+        line_.lineType = LineType::kDefinitionContinuation;
+      }
+      return false;
+    }
+    default:
+      break;
+  }
+  if (pType_ == LineType::kHeadingPart || pType_ == LineType::kAppended ||
+      IsNumberedHeading(pType_) || IsUnderlinedHeading(pType_) || IsContentsLine(pType_)) {
+    return ContinueHeading();
+  }
+  return false;
+}
+
+// The second line of a heading: aligned with the heading's text, starting
+// in lower case, or in capitals under a heading in capitals.
+bool LineClassifier::ContinueHeading() {
+  SourceLine* heading = prev_;
+  while (heading != nullptr && (heading->lineType == LineType::kHeadingPart ||
+                                heading->lineType == LineType::kAppended)) {
+    heading = heading->PreviousLine();
+  }
+  if (heading == nullptr) return false;
+
+  // A line appended before has given its text to the heading line.
+  const SourceLine& above = pType_ == LineType::kAppended ? *heading : *prev_;
+  const int q = WordPosition(above, 2);
+  const std::int64_t column = static_cast<std::int64_t>(above.indent) + q;
+  const std::int64_t indent = line_.indent;
+  const bool aligned = q >= 0 && Abs(indent - column) <= 1;
+  const bool within = q >= 0 && indent <= column;
+  const bool continues = aligned || IsContentsLine(pType_) || (within && IsLower(line_.At(0))) ||
+                         (within && above.HasNoLowerCase() && line_.HasNoLowerCase());
+  if (!continues) return false;
+
+  const int t = heading->lineType;
+  int level = -1;
+  bool contents = false;
+  if (IsNumberedHeading(t)) {
+    level = t - LineType::kNumberedHeading1;
+  } else if (IsUnderlinedHeading(t)) {
+    level = t - LineType::kUnderlinedHeading1;
+  } else if (IsContentsLine(t)) {
+    level = t - LineType::kContentsLine1;
+    contents = true;
+  }
+  if (policy_.analysisPass) {
+    if (level >= 0) {
+      auto& levels = contents ? statistics_.contentsLevels : statistics_.headingLevels;
+      ++levels[level].continuationCount;
+    }
+    return false;
+  }
+  if (level >= 0) {
+    const auto& styles = contents ? policy_.contentsStyles : policy_.headingStyles;
+    if (styles[level].numberedParagraph) return false;
+  }
+  heading->AppendText(" ");
+  heading->AppendText(line_.View());
+  line_.Clear();
+  line_.lineType = LineType::kAppended;
+  return true;
+}
+
+void LineClassifier::TestNewParagraph() {
+  const int type = line_.lineType;
+  const int pt = pType_;
+  const std::int64_t indent = line_.indent;
+  if (indent == pIndent_ || pt == LineType::kNewParagraph || paragraphOffset_ <= 0 ||
+      (type != LineType::kText && type != LineType::kDefinition) || prev_ == nullptr ||
+      !(pIndent_ == 0 || pIndent_ == paragraphOffset_) ||
+      !(pTypeLinked_ == LineType::kAppended || pTypeLinked_ == LineType::kHeadingPart ||
+        pt == LineType::kText || pt == LineType::kDefinition || pt == LineType::kBulletBlank ||
+        IsNumberedHeading(pt) || IsUnderlinedHeading(pt) || IsContentsLine(pt) ||
+        pt == LineType::kCapitalisedHeading || pt == LineType::kBlank) ||
+      indent <= 0 || indent >= kMaxParagraphIndent) {
+    return;
+  }
+  if (next_ == nullptr || (nIndent_ >= 0 && nIndent_ < indent) ||
+      (nIndent_ == indent && indent == paragraphOffset_)) {
+    line_.lineType = LineType::kNewParagraph;
+  }
+}
+
+// Without blank lines between paragraphs, a short line after a long one
+// ends a paragraph: the next line starts a new one.
+void LineClassifier::TestShortLineEnd() {
+  const std::int64_t twoThirds = 2 * width_ / 3;
+  if (line_.lineType == LineType::kText && !policy_.expectBlankLines &&
+      line_.length < twoThirds && pLength_ > twoThirds && next_ != nullptr) {
+    next_->lineType = LineType::kNewParagraph;
+  }
+}
+
+void LineClassifier::SetFinalFlags() {
+  static constexpr std::array<const char*, 5> kLinks = {
+      "HREF=\"http:", "HREF=\"https:", "HREF=\"ftp:", "HREF=\"news:", "HREF=\"mailto:"};
+  for (std::size_t i = 0; i < kLinks.size(); ++i) {
+    if (line_.FindText(kLinks[i]) == nullptr) continue;
+    line_.flags |= LineFlag::kHyperlink;
+    if (i < 4 && policy_.addBreakToUrlLines) line_.flags |= LineFlag::kUrlBreak;
+  }
+
+  const std::int64_t length = line_.length;
+  if (length < width_ / 2 || (policy_.keepItSimple && 4 * length < 3 * width_) ||
+      (policy_.shortLineLength > 0 && length <= policy_.shortLineLength)) {
+    line_.flags |= LineFlag::kShortLine;
+  }
+  if (length > kLongestPreformattedLine || policy_.document.inHtml) ClearPreformatted(line_);
+
+  switch (line_.lineType) {
+    case LineType::kHangingParagraph:
+      ClearPreformatted(line_);
+      break;
+    case LineType::kHangingContinuation:
+    case LineType::kDefinitionContinuation:
+      ClearPreformatted(line_);
+      if (prev_ != nullptr) ClearPreformatted(*prev_);
+      break;
+    case LineType::kUnclassified:
+    case LineType::kText:
+    case LineType::kBlank:
+    case LineType::kFormFeed:
+    case LineType::kNewParagraph:
+    case LineType::kSeparator:
+    case LineType::kDefinition: {
+      const int score = ScorePreformatted(line_, policy_, prev_, false);
+      if ((line_.flags & LineFlag::kPreformatCandidate) || score > 0) {
+        line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
+        line_.preformatScore = score;
+      }
+      break;
+    }
+    default:
+      ClearPreformatted(line_);
+      break;
+  }
+
+  // A single quoted-looking line inside a paragraph is not a quotation.
+  if (line_.lineType == LineType::kText && prev_ != nullptr &&
+      prev_->lineType == LineType::kQuoted && ppType_ == LineType::kText) {
+    prev_->lineType = LineType::kText;
+  }
+}

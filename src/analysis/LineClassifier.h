@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+
+#include "text/TextString.h"
+
+class DocumentStatistics;
+class FC;
+class SourceLine;
+
+// Gives one source line its type and flags from its own text, the lines
+// before it, the one line after it, the policies and the state of the pass.
+//
+// Each recogniser answers one question about the line (a heading number, a
+// bullet, a definition, a quotation, code, a rule, a continuation);
+// Classify alone runs them in a fixed order and decides which one wins.
+// Besides the line it may change the line before, the one before that and
+// the next line (an underline makes the line above a heading, a second line
+// makes the first a list item). In the analysis pass it mostly counts
+// candidates into the statistics; in later passes the calculated policies
+// decide.
+//
+// Requires: the line is the one before the newest line of the window, so
+// its successor (if any) has been read and prepared. Nothing is owned.
+class LineClassifier {
+ public:
+  LineClassifier(SourceLine& line, FC& policy, DocumentStatistics& statistics);
+  LineClassifier(const LineClassifier&) = delete;
+  LineClassifier& operator=(const LineClassifier&) = delete;
+
+  void Classify();
+
+ private:
+  void ReadContext();
+  void TakeFirstLineTitle();
+  bool TestBlank();
+  void TrackContentsList();
+  void MarkCentring();
+  bool ApplyHeading(int heading);
+  bool TestCapitalised();
+  void TestDefinition();
+  void TestQuoted();
+  void TestCode();
+  void TestHangingFromPrevious();
+  void TestHangingPosition();
+  bool TestRule();
+  void TestBulletContinuation();
+  void TestAfterBulletBlank();
+  bool TestContinuation();
+  bool ContinueHeading();
+  void TestNewParagraph();
+  void TestShortLineEnd();
+  void SetFinalFlags();
+  void SetFirstHeadingTitle(const TextString& title);
+
+  SourceLine& line_;
+  FC& policy_;
+  DocumentStatistics& statistics_;
+
+  // The neighbours and what classification reads of them, taken before any
+  // step runs (absent lines read as blank, indent and length -1).
+  SourceLine* prev_ = nullptr;
+  SourceLine* pp_ = nullptr;
+  SourceLine* next_ = nullptr;
+  int pType_ = 1;
+  int pTypeLinked_ = 1;
+  int pIndent_ = -1;
+  int pLength_ = -1;
+  int pEnd_ = -1;
+  bool pCentred_ = false;
+  bool pPre_ = false;
+  int ppType_ = 1;
+  int nType_ = 1;
+  int nIndent_ = -1;
+  int nLength_ = -1;
+  int end_ = 0;
+  bool pBullet_ = false;
+  bool pBulletBlank_ = false;
+  TextString word1_;
+  TextString word2_;
+  bool hasWord1_ = false;
+  bool hasWord2_ = false;
+  // Position of the second word in the text; -1 without one.
+  int pos2_ = -1;
+  bool allowNumbered_ = true;
+  // Policy numbers widened once, so arithmetic on them cannot overflow.
+  std::int64_t width_ = 80;
+  std::int64_t paragraphOffset_ = -1;
+};
