@@ -1,0 +1,42 @@
+#include "driver/LineWindow.h"
+
+#include "driver/PassWork.h"
+#include "policy/FC.h"
+
+LineWindow::LineWindow() { slots_[0] = std::make_unique<SourceLine>(); }
+
+SourceLine& LineWindow::Newest() { return *slots_[cur_]; }
+
+SourceLine* LineWindow::BeforeNewest() { return slots_[SlotBefore(cur_)].get(); }
+
+void LineWindow::Advance(PassWork& work, FC& policy) {
+  if (!full_) {
+    slots_[cur_ + 1] = std::make_unique<SourceLine>(slots_[cur_].get());
+    ++cur_;
+    full_ = cur_ == kSize - 1;
+    return;
+  }
+  const int old = (cur_ + 1) % kSize;
+  ++policy.document.processedLines;
+  work.LineLeaving(*slots_[old], policy);
+  slots_[(old + 1) % kSize]->prev = nullptr;
+  slots_[old] = std::make_unique<SourceLine>(slots_[cur_].get());
+  cur_ = old;
+}
+
+void LineWindow::Flush(PassWork& work, FC& policy) {
+  const int first = full_ ? (cur_ + 1) % kSize : 0;
+  for (int slot = first; slot != cur_; slot = (slot + 1) % kSize) {
+    ++policy.document.processedLines;
+    work.LineFlushed(*slots_[slot], policy);
+  }
+  // Lines are unlinked before deletion so that no destructor sees a freed
+  // neighbour.
+  for (std::unique_ptr<SourceLine>& line : slots_) {
+    if (line) {
+      line->prev = nullptr;
+      line->next = nullptr;
+    }
+  }
+  for (std::unique_ptr<SourceLine>& line : slots_) line.reset();
+}

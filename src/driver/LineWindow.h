@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "analysis/SourceLine.h"
+
+class FC;
+class PassWork;
+
+// The 40 source lines a pass holds in memory. The newest line is the one
+// being read; a line is classified when its successor has been read, and it
+// leaves the window, to be counted, listed or written by the pass's work, 39
+// lines after it was read. So the analysis always sees up to 38 earlier lines
+// and the next one.
+//
+// The window owns its lines. Each line is constructed after the one before it
+// (so `prev` and `next` link them) and deleted when it leaves; the line after
+// it then has no predecessor.
+class LineWindow {
+ public:
+  // Slots in the ring of lines.
+  static constexpr int kSize = 40;
+
+  // Slot 0 holds a new empty line; the other slots are empty.
+  LineWindow();
+  LineWindow(const LineWindow&) = delete;
+  LineWindow& operator=(const LineWindow&) = delete;
+
+  // The newest line: the one the next read goes into.
+  SourceLine& Newest();
+  // The line before the newest one, or null before the first move.
+  SourceLine* BeforeNewest();
+
+  // Moves on by one line. While the window fills, a new line is added after
+  // the newest one. Once it is full, the oldest line leaves first: the
+  // processed-lines count of `policy` goes up by one, work.LineLeaving is
+  // called and the line is deleted; the new line takes its slot.
+  void Advance(PassWork& work, FC& policy);
+  // Hands every line but the newest (which the failed last read left empty)
+  // to work.LineFlushed, oldest first, each after advancing the
+  // processed-lines count, then deletes every line.
+  void Flush(PassWork& work, FC& policy);
+
+ private:
+  int SlotBefore(int slot) const { return (slot + kSize - 1) % kSize; }
+
+  std::array<std::unique_ptr<SourceLine>, kSize> slots_;
+  int cur_ = 0;
+  bool full_ = false;
+};
