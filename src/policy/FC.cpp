@@ -349,6 +349,11 @@ void FC::CopyPolicies(const FC& from) {
   // Taken before the reset, which would empty `from` if it is this record.
   PolicyValues values = from;
   Reset(false);
+  // The pass flags say which pass runs this record; they are not policies.
+  values.analysisPass = analysisPass;
+  values.contentsPass = contentsPass;
+  values.outputPass = outputPass;
+  values.sparePass = sparePass;
   static_cast<PolicyValues&>(*this) = std::move(values);
   tableDefaults.ClearGiven();
   Normalise(false);

@@ -77,8 +77,9 @@ class FC : public PolicyValues {
   // Copies every policy given in `from` into this record (and, with
   // `markGiven`, its given flag), then normalises.
   void MergeGiven(const FC& from, bool markGiven);
-  // Resets this record, then copies every policy value of `from`; all given
-  // flags stay cleared and both sinks stay null. Normalises at the end.
+  // Resets this record, then copies every policy value of `from` (the pass
+  // flags stay as the reset leaves them); all given flags stay cleared and
+  // both sinks stay null. Normalises at the end. `from` may be this record.
   void CopyPolicies(const FC& from);
 
   // --- Messages ---

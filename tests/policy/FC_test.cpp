@@ -434,6 +434,8 @@ TEST(FCTest, CopyPoliciesCopiesValuesWithoutFlagsOrSinks) {
   from.tableDefaults.SetGiven(TableConfig::Field::CellPadding);
   from.linkDefinitions.push_back({TextString("m"), TextString("t"), TextString("u")});
   from.messageSink = [](const char*) {};
+  from.analysisPass = 0;
+  from.outputPass = 1;
 
   FC to;
   to.usenetGroups.Append("stale");
@@ -451,6 +453,8 @@ TEST(FCTest, CopyPoliciesCopiesValuesWithoutFlagsOrSinks) {
   EXPECT_FALSE(to.tableDefaults.AnyGiven());
   EXPECT_FALSE(to.messageSink);
   EXPECT_FALSE(to.statusSink);
+  EXPECT_EQ(to.analysisPass, 1);
+  EXPECT_EQ(to.outputPass, 0);
 
   // Copying a record onto itself keeps its values and drops its flags.
   from.CopyPolicies(from);

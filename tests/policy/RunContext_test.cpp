@@ -12,6 +12,7 @@ TEST(RunContextTest, ClearFileStateKeepsWhatTheRunShares) {
   run.directoryPageName.SetText("index.html");
   run.directoryIndentLevel = 2;
   run.contentsGenerated = 1;
+  run.utf8Text = 1;
   run.contentsEntries.push_back({101, TextString("1 Intro")});
   for (TextString* t : {&run.title, &run.keywords, &run.description, &run.styleSheet,
                         &run.firstHeadingTitle, &run.firstLineTitle}) {
@@ -21,6 +22,7 @@ TEST(RunContextTest, ClearFileStateKeepsWhatTheRunShares) {
   run.ClearFileState();
 
   EXPECT_EQ(run.contentsGenerated, 0);
+  EXPECT_EQ(run.utf8Text, 0);
   EXPECT_TRUE(run.contentsEntries.empty());
   for (const TextString* t : {&run.title, &run.keywords, &run.description, &run.styleSheet,
                               &run.firstHeadingTitle, &run.firstLineTitle}) {

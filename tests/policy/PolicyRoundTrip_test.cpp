@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "PolicyFileTestSupport.h"
+
+namespace {
+
+using Field = TableConfig::Field;
+
+// A record with a value other than the default in every section, chosen
+// among the values the file format can carry (see the exceptions below).
+void FillEverySection(FC& p) {
+  p.indentPositionsUsed = 1;
+  p.indentCount = 3;
+  p.indentPositions = {2, 6, 10, -1, -1, -1};
+  p.hangingCount = 2;
+  p.hangingPositions = {4, 12, -1, -1, -1, -1};
+  p.searchForDefinitions = 0;
+  p.dashStrong = p.colonStrong = 1;
+  p.pageWidth = 72;
+  p.tabSize = 4;
+  p.rightJustified = 0;
+  p.expectBlankLines = 0;
+  p.newParagraphOffset = 3;
+  p.minChapterSize = 12;
+  p.shortLineLength = 50;
+  p.expectCodeSamples = 1;
+
+  p.numberedBullets = p.alphabeticBullets = 0;
+  p.dashBullets = p.circleBullets = 0;
+
+  p.firstSectionNumber = 3;
+  p.headingLevelCount = 2;
+  p.headingStyles[0].prefixWord.SetText("Chapter");
+  p.headingStyles[0].hasPrefix = 1;
+  p.headingStyles[0].indent = 0;
+  p.headingStyles[1].numberingKind = HeadingStyle::kLowerLetters;
+  p.headingStyles[1].beforeNumber.SetText("(");
+  p.headingStyles[1].afterNumber.SetText(")");
+  p.headingStyles[1].letterSuffix = 1;
+  p.headingStyles[1].indent = 4;
+  p.contentsStyles[0].numberingKind = HeadingStyle::kUpperRoman;
+  p.contentsStyles[0].indent = 2;
+  p.contentsStyles[1].numberedParagraph = 1;
+  p.contentsStyles[1].indent = 6;
+  p.numberedHeadings = p.underlinedHeadings = p.capitalisedHeadings = 0;
+  p.secondWordHeadings = 1;
+
+  p.minPreSize = 4;
+
+  p.documentTitle.SetText("Round trip");
+  p.firstHeadingAsTitle = p.firstLineAsTitle = 1;
+  p.documentKeywords.SetText("k1, k2");
+  p.documentDescription.SetText("About it");
+  p.scriptFile.SetText("s.js");
+  p.headerFile.SetText("head.htm");
+  p.footerFile.SetText("foot.htm");
+  p.textColour.SetText("black");
+  p.backgroundColour.SetText("white");
+  p.backgroundImage.SetText("bg.gif");
+  p.unvisitedLinkColour.SetText("blue");
+  p.visitedLinkColour.SetText("purple");
+  p.activeLinkColour.SetText("red");
+
+  p.createHyperlinks = p.createMailtoLinks = p.createNewsLinks = p.onlyKnownGroups = 0;
+  p.addBreakToUrlLines = 1;
+  p.usenetGroups.AppendWords(TextString("uk de"), ' ');
+  p.crossRefLevel = 3;
+
+  p.outputFileExtension.SetText(".shtml");
+  p.useDosFilenames = 1;
+  p.dosFilenameRoot.SetText("abcde");
+  p.splitKnown = 1;
+  p.splitLevel = 2;
+  p.minHtmlFileSize = 40;
+  p.minimiseHtml = 1;
+  p.errorLevel = 7;
+
+  p.expectContentsList = 0;
+  p.linksOnNumbers = 1;
+  p.externalContentsName.SetText("toc.htm");
+
+  p.makeDirectory = 1;
+  p.showFileTitles = p.indentDirectoryHeadings = 0;
+  p.directoryFilename.SetText("dir.htm");
+  p.directoryReturnText.SetText("Back");
+  p.directoryTitle.SetText("All files");
+  p.directoryKeywords.SetText("kw");
+  p.directoryDescription.SetText("desc");
+  p.directoryScript.SetText("d.js");
+  p.directoryHeader.SetText("dh.htm");
+  p.directoryFooter.SetText("df.htm");
+
+  p.usePreprocessor = 0;
+  p.includedSections.AppendWords(TextString("intro usage"), ' ');
+
+  p.styleSheet.SetText("style.css");
+  p.highlightDefinitions = p.allowCentring = p.ignoreMultipleBlankLines = 1;
+  p.useParagraphMarkup = p.useDefinitionLists = p.searchForEmphasis = 0;
+  p.definitionsInsidePre = 0;
+  p.centringTolerance = 3;
+  p.smallestHeading = 4;
+  p.largestHeading = 1;
+  p.headingsColour.SetText("green");
+
+  p.attemptTables = 0;
+  TableConfig& t = p.tableDefaults;
+  t.useCodeMarkup = t.xrefsToLinks = t.sparseTables = 1;
+  t.borderSize = 1;
+  t.headerRows = 1;
+  t.headerCols = 2;
+  t.cellSpacing = 3;
+  t.cellPadding = 4;
+  t.colour.SetText("silver");
+  t.borderColour.SetText("gray");
+  t.width.SetText("90%");
+  t.minColumnSeparation = 2;
+
+  p.AddLinkDefinition("policy file", "policy files", "policy.htm");
+  p.AddLinkDefinition("a<b", "", "x.htm#1");
+  p.Normalise(false);
+}
+
+void ExpectSameStyle(const HeadingStyle& a, const HeadingStyle& b) {
+  EXPECT_EQ(a.numberingKind, b.numberingKind);
+  EXPECT_EQ(a.indent, b.indent);
+  EXPECT_EQ(Str(a.prefixWord), Str(b.prefixWord));
+  EXPECT_EQ(a.prefixCount, b.prefixCount);
+  EXPECT_EQ(a.hasPrefix, b.hasPrefix);
+  EXPECT_EQ(a.numberedParagraph, b.numberedParagraph);
+  EXPECT_EQ(Str(a.beforeNumber), Str(b.beforeNumber));
+  EXPECT_EQ(Str(a.afterNumber), Str(b.afterNumber));
+  EXPECT_EQ(a.letterSuffix, b.letterSuffix);
+}
+
+// Every value the writer shows is compared through the file written back;
+// the values a line shows only in part are compared directly.
+void ExpectSamePolicies(const FC& read, const FC& source, const ScratchDir& dir) {
+  EXPECT_EQ(WrittenPolicy(read, dir, true), WrittenPolicy(source, dir, true));
+  EXPECT_EQ(read.indentPositions, source.indentPositions);
+  EXPECT_EQ(read.hangingPositions, source.hangingPositions);
+  EXPECT_EQ(read.otherBulletCount, source.otherBulletCount);
+  EXPECT_EQ(read.dashBullets + read.circleBullets, source.dashBullets + source.circleBullets);
+  EXPECT_EQ(read.addNavigationBar, source.addNavigationBar);
+  for (int i = 0; i < 2; ++i) {
+    ExpectSameStyle(read.headingStyles[static_cast<size_t>(i)],
+                    source.headingStyles[static_cast<size_t>(i)]);
+    ExpectSameStyle(read.contentsStyles[static_cast<size_t>(i)],
+                    source.contentsStyles[static_cast<size_t>(i)]);
+  }
+}
+
+TEST(PolicyRoundTripTest, AllModeRestoresEveryValue) {
+  ScratchDir dir;
+  FC source;
+  FillEverySection(source);
+  RecordingFC read;
+  // The only line the reader refuses is the table caption's.
+  EXPECT_EQ(ReadPolicyText(read, dir, WrittenPolicy(source, dir, true)), 0);
+  ASSERT_EQ(read.messages.size(), 1U);
+  EXPECT_EQ(read.messages[0],
+            "Policy file: Ignoring policy line \\Default TABLE caption            : (none)\\");
+  ExpectSamePolicies(read, source, dir);
+  EXPECT_EQ(read.indentPositionsUsed, 1);
+}
+
+TEST(PolicyRoundTripTest, ChangedOnlyModeRestoresTheGivenPolicies) {
+  ScratchDir dir;
+  FC source;
+  FillEverySection(source);
+  for (int i = 0; i < kPolicyCount; ++i) source.SetGiven(static_cast<Policy>(i));
+  for (int i = 0; i < TableConfig::kFieldCount; ++i) {
+    source.tableDefaults.SetGiven(static_cast<Field>(i));
+  }
+  // With every flag set, changed-only mode writes every line.
+  EXPECT_EQ(WrittenPolicy(source, dir, false), WrittenPolicy(source, dir, true));
+  FC read;
+  ReadPolicyText(read, dir, WrittenPolicy(source, dir, false));
+  ExpectSamePolicies(read, source, dir);
+
+  // With a few flags, only those come back, and come back given.
+  FC some;
+  FillEverySection(some);
+  for (Policy given : {Policy::PageWidth, Policy::HeadingStyles, Policy::BulletChars,
+                       Policy::DirectoryTitle, Policy::SplitLevel}) {
+    some.SetGiven(given);
+  }
+  some.tableDefaults.SetGiven(Field::BorderSize);
+  FC partial;
+  EXPECT_EQ(ReadPolicyText(partial, dir, WrittenPolicy(some, dir, false)), 1);
+  EXPECT_EQ(WrittenPolicy(partial, dir, false), WrittenPolicy(some, dir, false));
+  EXPECT_EQ(partial.pageWidth, 72);
+  EXPECT_EQ(Str(partial.directoryTitle), "All files");
+  EXPECT_EQ(partial.dashBullets, 0);
+  EXPECT_EQ(partial.tableDefaults.borderSize, 1);
+  EXPECT_EQ(partial.splitLevel, 2);
+  ExpectSameStyle(partial.headingStyles[1], some.headingStyles[1]);
+  EXPECT_EQ(partial.tabSize, 8);
+  EXPECT_EQ(partial.tableDefaults.cellSpacing, 2);
+  EXPECT_TRUE(partial.documentTitle.IsEmpty());
+  EXPECT_EQ(partial.linkDefinitions.size(), 2U);
+}
+
+// What the format cannot carry, pinned so that a change is noticed.
+TEST(PolicyRoundTripTest, KnownExceptions) {
+  ScratchDir dir;
+  FC source;
+  source.tableDefaults.caption.SetText("Table 1");
+  source.otherBulletCount = 1;
+  source.otherBullets[0] = '*';
+  source.colonDefinitions = 0;
+  source.tableDefaults.headerRows = 0;
+  source.tableDefaults.minColumnSeparation = 0;
+  source.linkDictionaryFile.SetText(dir.Write("links.pol", "Link definition: \"m\" = \"l\" + \"u\"\n"));
+  RecordingFC read;
+  EXPECT_EQ(ReadPolicyText(read, dir, WrittenPolicy(source, dir, true)), 0);
+
+  // No keyword reads the caption.
+  EXPECT_TRUE(read.tableDefaults.caption.IsEmpty());
+  ASSERT_EQ(read.messages.size(), 1U);
+  EXPECT_EQ(read.messages[0],
+            "Policy file: Ignoring policy line \\Default TABLE caption            : Table 1\\");
+  // The '-' and 'o' lines append to the further bullet characters.
+  EXPECT_EQ(read.otherBulletCount, 3);
+  EXPECT_EQ(std::string(read.otherBullets.data(), 3), "-o*");
+  // A dash-only line leaves the colon as the fresh record has it.
+  EXPECT_EQ(read.colonDefinitions, 1);
+  // A zero written as "(none)" reads back as the unset -1.
+  EXPECT_EQ(read.tableDefaults.headerRows, -1);
+  EXPECT_EQ(read.tableDefaults.minColumnSeparation, -1);
+  // The dictionary file's line opens the file instead of naming it.
+  EXPECT_TRUE(read.linkDictionaryFile.IsEmpty());
+  ASSERT_EQ(read.linkDefinitions.size(), 1U);
+  EXPECT_EQ(Str(read.linkDefinitions[0].matchText), "m");
+}
+
+TEST(PolicyRoundTripTest, ReadingAFileTwiceDoesNotDoubleLinks) {
+  ScratchDir dir;
+  FC source;
+  FillEverySection(source);
+  const std::string path = dir.Write("twice.pol", WrittenPolicy(source, dir, false));
+  FC read;
+  ReadPolicyPath(read, path);
+  ReadPolicyPath(read, path);
+  EXPECT_EQ(read.linkDefinitions.size(), 2U);
+}
+
+}  // namespace
