@@ -1,0 +1,224 @@
+#include "driver/ConsoleRun.h"
+
+#include <memory>
+
+#include "driver/ConsoleOptions.h"
+#include "driver/ConvertFile.h"
+#include "driver/FileList.h"
+#include "driver/FileNames.h"
+#include "driver/PromptReader.h"
+#include "driver/ReadProblem.h"
+#include "driver/SteeringFile.h"
+#include "driver/WriteGuard.h"
+#include "policy/FC.h"
+#include "policy/RunContext.h"
+#include "text/LineFile.h"
+
+namespace {
+
+void SetSwitch(FC& record, int PolicyValues::*field, Policy flag, int on) {
+  if (!on) return;
+  record.*field = 1;
+  record.SetGiven(flag);
+}
+
+void RouteMessages(FC& record, ConsoleStreams& console) {
+  record.messageSink = [&console](const char* text) { console.ErrLine(text); };
+  record.statusSink = [&console](const char* text) { console.OutLine(text); };
+}
+
+// Reads `name` into `record`. Returns 0 when it cannot be opened.
+int ReadPolicy(const std::string& name, FC& record) {
+  LineFile file;
+  if (!file.OpenForReading(name.c_str())) return 0;
+  record.ReadPolicyFile(file);
+  file.Close();
+  return 1;
+}
+
+bool ContainsNone(const std::string& answer) {
+  return TextString(answer).FindText("none") != nullptr;
+}
+
+std::string NameWithoutDirectory(const std::string& name) {
+  const std::size_t slash = name.rfind('/');
+  return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
+std::string WithSeparator(std::string directory) {
+  if (!directory.empty() && directory.back() != '/') directory += '/';
+  return directory;
+}
+
+void AskForInput(ConsoleOptions& options, std::istream& in, ConsoleStreams& console) {
+  std::string answer;
+  console.Prompt("Enter input file name > ");
+  if (ReadPromptWord(in, answer)) options.inputSpecs.push_back(answer);
+  if (!options.policySpec.empty()) return;
+  console.Prompt("Enter input policy file name or \"none\" > ");
+  if (ReadPromptWord(in, answer) && !ContainsNone(answer)) options.policySpec = answer;
+}
+
+// The directory of the first input specification (of the steering file for
+// "@NAME"), unless the master policies name one.
+void SetRunDirectories(const ConsoleOptions& options, FC& master) {
+  std::string first = options.inputSpecs.empty() ? "" : options.inputSpecs.front();
+  if (first.starts_with("@")) first.erase(0, 1);
+  TextString dir, root, ext;
+  SplitFileName(TextString(first), dir, root, ext);
+  if (master.inputDirectory.IsEmpty()) master.inputDirectory = dir;
+  if (master.outputDirectory.IsEmpty()) master.outputDirectory = dir;
+  master.inputDirectory.SetText(WithSeparator(std::string(master.inputDirectory.View())));
+  master.outputDirectory.SetText(WithSeparator(std::string(master.outputDirectory.View())));
+}
+
+// The per-file switches of a file named by a steering file: a second reading
+// of each steering file keeps pace with the file list.
+class SwitchReaders {
+ public:
+  explicit SwitchReaders(const FileListSources& sources)
+      : sources_(sources), readers_(sources.steeringFiles.size()) {}
+
+  ConsoleSwitches SwitchesOf(int entry, ConsoleStreams& console) {
+    ConsoleSwitches switches;
+    const int from = sources_.steeringOf[static_cast<std::size_t>(entry)];
+    if (from < 0) return switches;
+    std::unique_ptr<SteeringFile>& reader = readers_[static_cast<std::size_t>(from)];
+    if (!reader) {
+      reader = std::make_unique<SteeringFile>();
+      if (!reader->Open(sources_.steeringFiles[static_cast<std::size_t>(from)].c_str())) {
+        return switches;
+      }
+    }
+    TextString file, policyFile;
+    if (!reader->NextFileLine(switches, file, policyFile, console)) switches = ConsoleSwitches();
+    return switches;
+  }
+
+ private:
+  const FileListSources& sources_;
+  std::vector<std::unique_ptr<SteeringFile>> readers_;
+};
+
+}  // namespace
+
+int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSystem,
+               std::istream& in, ConsoleStreams& console) {
+  ConsoleOptions options;
+  if (!ParseConsoleOptions(words, options)) {
+    console.ErrLine("webloomcon: " + options.usageError);
+    console.ErrLine("Try 'webloomcon --help' for more information.");
+    return kExitUsage;
+  }
+  if (options.showHelp) {
+    console.Write(ConsoleUsage());
+    return kExitSuccess;
+  }
+
+  RunContext run;
+  run.outputKind = RunContext::kHtmlOutput;
+  FC master;
+  SetSwitch(master, &PolicyValues::addContentsList, Policy::AddContentsList,
+            options.switches.contents);
+  SetSwitch(master, &PolicyValues::makeDirectory, Policy::MakeDirectory, options.switches.index);
+  master.outputExtension.SetText(".html");
+  master.SetOwner(&run);
+  RouteMessages(master, console);
+  if (options.showVersion) {
+    console.OutLine(master.productName.View());
+    return kExitSuccess;
+  }
+
+  if (options.inputSpecs.empty()) AskForInput(options, in, console);
+  console.OutLine(master.productName.View());
+
+  WriteGuard guard;
+  const std::string& policySpec = options.policySpec;
+  if (!policySpec.empty()) {
+    if (!ReadPolicy(policySpec, master)) {
+      master.Message(("ERROR: Can't find master policy file " + policySpec +
+                      ReadProblem(policySpec.c_str()))
+                         .c_str(),
+                     10);
+      return kExitStopped;
+    }
+    guard.AddInput(policySpec.c_str());
+  }
+  SetRunDirectories(options, master);
+
+  FileListSources sources;
+  if (!BuildFileList(options.inputSpecs, policySpec, fileSystem, master, console, run,
+                     sources)) {
+    return kExitStopped;
+  }
+  if (run.files.Count() == 0) {
+    std::string specs;
+    for (const std::string& spec : options.inputSpecs) specs += (specs.empty() ? "" : " ") + spec;
+    master.Message(("ERROR: Can't find any files : " + specs).c_str(), 10);
+    return kExitStopped;
+  }
+  for (const std::string& spec : sources.unmatched) {
+    master.Message(("ERROR: Can't find any files : " + spec).c_str(), 10);
+  }
+  for (int i = 0; i < run.files.Count(); ++i) {
+    guard.AddInput(run.files.Get(i)->GetText());
+    guard.AddInput(run.policies.Get(i)->GetText());
+  }
+  for (const std::string& steering : sources.steeringFiles) guard.AddInput(steering.c_str());
+
+  SwitchReaders switchReaders(sources);
+  FC filePolicy;
+  for (int i = 1; i <= run.files.Count(); ++i) {
+    run.currentFile = i;
+    ConvertFileJob job;
+    job.switches = options.switches;
+    job.switches.Add(switchReaders.SwitchesOf(i - 1, console));
+    job.fileName = *run.files.Get(i - 1);
+    const std::string policyName(run.policies.Get(i - 1)->View());
+    TextString root, ext;
+    SplitFileName(job.fileName, job.inputDir, root, ext);
+    job.outputDir = job.inputDir;
+    job.outputBase = OutputBaseName(job.fileName, root);
+    const DiagnosticsNames names = MakeDiagnosticsNames(root, job.switches);
+    job.statisticsName = names.statistics;
+    job.listingName = names.listing;
+    job.analysisListingName = names.analysisListing;
+    job.guard = &guard;
+
+    console.OutLine("");
+    if (policyName == policySpec) {
+      std::string line = "Processing : \"" + std::string(root.View()) + std::string(ext.View()) +
+                         "\"";
+      if (!policySpec.empty()) {
+        line += " using policy file \"" + NameWithoutDirectory(policySpec) + "\"";
+      }
+      console.OutLine(line);
+      ConvertFile(job, master, !policySpec.empty());
+      continue;
+    }
+    filePolicy.Reset(false);
+    const ConsoleSwitches& s = job.switches;
+    SetSwitch(filePolicy, &PolicyValues::useDosFilenames, Policy::UseDosFilenames, s.dos);
+    SetSwitch(filePolicy, &PolicyValues::keepItSimple, Policy::KeepItSimple, s.simple);
+    SetSwitch(filePolicy, &PolicyValues::writePolicyFile, Policy::WritePolicyFile, s.writePolicy);
+    SetSwitch(filePolicy, &PolicyValues::addContentsList, Policy::AddContentsList, s.contents);
+    SetSwitch(filePolicy, &PolicyValues::makeDirectory, Policy::MakeDirectory, s.index);
+    filePolicy.SetOwner(&run);
+    filePolicy.makeDirectory = master.makeDirectory;
+    filePolicy.SetGiven(Policy::MakeDirectory);
+    filePolicy.directoryFilename = master.directoryFilename;
+    filePolicy.SetGiven(Policy::DirectoryFilename);
+    RouteMessages(filePolicy, console);
+    if (!ReadPolicy(policyName, filePolicy)) {
+      filePolicy.Message(("ERROR: Can't find policy file " + policyName +
+                          ReadProblem(policyName.c_str()))
+                             .c_str(),
+                         10);
+      return kExitStopped;
+    }
+    console.OutLine("Processing : \"" + std::string(job.fileName.View()) +
+                    "\" using policy file \"" + policyName + "\"");
+    ConvertFile(job, filePolicy, true);
+  }
+  return kExitSuccess;
+}

@@ -1,0 +1,117 @@
+#include "driver/ConvertFile.h"
+
+#include <initializer_list>
+#include <string>
+
+#include "analysis/DocumentStatistics.h"
+#include "analysis/PolicyCalculation.h"
+#include "driver/GuardedFile.h"
+#include "driver/Passes.h"
+#include "markup/Utf8Detector.h"
+#include "policy/FC.h"
+#include "policy/RunContext.h"
+#include "text/LineFile.h"
+
+namespace {
+
+void SetSwitch(FC& record, int PolicyValues::*field, Policy flag, int on) {
+  record.*field = on ? 1 : 0;
+  if (on) record.SetGiven(flag);
+}
+
+// The file's switches, its directories, the run context and the sinks of
+// `policy`, for one of the conversion's records.
+void PrepareRecord(FC& record, const ConvertFileJob& job, const FC& policy) {
+  const ConsoleSwitches& s = job.switches;
+  SetSwitch(record, &PolicyValues::useDosFilenames, Policy::UseDosFilenames, s.dos);
+  SetSwitch(record, &PolicyValues::keepItSimple, Policy::KeepItSimple, s.simple);
+  SetSwitch(record, &PolicyValues::writePolicyFile, Policy::WritePolicyFile, s.writePolicy);
+  SetSwitch(record, &PolicyValues::addContentsList, Policy::AddContentsList, s.contents);
+  SetSwitch(record, &PolicyValues::makeDirectory, Policy::MakeDirectory, s.index);
+  record.inputDirectory = job.inputDir;
+  record.outputDirectory = job.outputDir;
+  record.SetOwner(policy.owner);
+  record.messageSink = policy.messageSink;
+  record.statusSink = policy.statusSink;
+}
+
+// The input file name less its directory, as the pages and listings name it.
+void SetDocumentNames(FC& record, const ConvertFileJob& job) {
+  std::string documentName(job.fileName.View());
+  const std::size_t at =
+      job.inputDir.IsEmpty() ? std::string::npos : documentName.find(job.inputDir.View());
+  if (at != std::string::npos) documentName.erase(at, job.inputDir.View().size());
+  record.document.documentFileName.SetText(documentName);
+  const std::string_view file = job.fileName.View();
+  const std::size_t slash = file.rfind('/');
+  record.document.sourceName.SetText(slash == std::string_view::npos ? file
+                                                                     : file.substr(slash + 1));
+}
+
+// Fills a record of a later pass: the calculated policies, then the given
+// ones over them.
+void CompletePolicies(FC& record, DocumentStatistics& analysisStatistics,
+                      const ConvertFileJob& job, const FC& policy, bool policyGiven) {
+  record.ResetDocumentState(false);
+  CalculatePolicies(record, analysisStatistics);
+  SetDocumentNames(record, job);
+  if (policyGiven) record.MergeGiven(policy, true);
+}
+
+void WritePolicyFileIfAsked(FC& outputPolicy, const ConvertFileJob& job) {
+  if (!job.switches.writePolicy && !outputPolicy.writePolicyFile) return;
+  outputPolicy.GetPolicyFileName(job.fileName.GetText());
+  outputPolicy.StatusMessage(
+      ("Generating policy file " + std::string(outputPolicy.policyFileOutName.View())).c_str());
+  // A later document of the run may write the same policy file again.
+  GuardedFile<LineFile> file(job.guard, outputPolicy, WriteGuard::Repeat::kReplace);
+  if (!file.OpenForWriting(outputPolicy.policyFileOutName.GetText())) return;
+  outputPolicy.WritePolicyFile(file, true);
+  file.Close();
+}
+
+// A contents list at the top of a single page is built by a pass of its
+// own; with splitting or an external file it is built while writing.
+bool WantsContentsPass(const FC& outputPolicy) {
+  return outputPolicy.addContentsList && !outputPolicy.externalContents &&
+         !outputPolicy.splitKnown &&
+         !(outputPolicy.expectContentsList && outputPolicy.useExistingContents);
+}
+
+}  // namespace
+
+int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
+  FC analysisPolicy;
+  FC contentsPolicy;
+  FC outputPolicy;
+  DocumentStatistics analysisStatistics;
+  DocumentStatistics contentsStatistics;
+  DocumentStatistics outputStatistics;
+  for (FC* record : {&analysisPolicy, &contentsPolicy, &outputPolicy}) {
+    PrepareRecord(*record, job, policy);
+  }
+  RunContext* run = policy.owner;
+  if (run != nullptr) {
+    run->ClearFileState();
+    bool isUtf8 = false;
+    if (DetectUtf8File(job.fileName.GetText(), isUtf8)) run->utf8Text = isUtf8 ? 1 : 0;
+  }
+
+  if (policyGiven) analysisPolicy.MergeGiven(policy, false);
+  SetDocumentNames(analysisPolicy, job);
+  (void)AnalysisPass(analysisPolicy, analysisStatistics, job.fileName);
+
+  CompletePolicies(outputPolicy, analysisStatistics, job, policy, policyGiven);
+  WritePolicyFileIfAsked(outputPolicy, job);
+
+  if (WantsContentsPass(outputPolicy)) {
+    CompletePolicies(contentsPolicy, analysisStatistics, job, policy, policyGiven);
+    outputPolicy.StatusMessage("---- Generating Contents List ----");
+    (void)ContentsPass(contentsPolicy, contentsStatistics, job.fileName);
+    if (run != nullptr) run->contentsGenerated = 1;
+  }
+
+  outputPolicy.StatusMessage("---- Starting Output pass ----");
+  (void)OutputPass(outputPolicy, outputStatistics, job.fileName, job.outputBase, job.guard);
+  return 1;
+}

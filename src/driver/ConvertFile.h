@@ -1,0 +1,46 @@
+#pragma once
+
+#include "driver/ConsoleSwitches.h"
+#include "text/TextString.h"
+
+class FC;
+class WriteGuard;
+
+// One input file to convert and where its results go.
+struct ConvertFileJob {
+  // The directory of the input file and of the output pages: empty or ending
+  // in "/". The console passes the input file's own directory for both.
+  TextString inputDir;
+  TextString outputDir;
+  // The input file as found.
+  TextString fileName;
+  // The base name of the output page(s), without directory or extension.
+  TextString outputBase;
+  // The diagnostics files (line listings, statistics report); empty = none.
+  TextString statisticsName;
+  TextString listingName;
+  TextString analysisListingName;
+  // The file's switches: dos, simple, writePolicy, contents and index are
+  // applied to every policy record of the conversion.
+  ConsoleSwitches switches;
+  // Checks every file the conversion writes against the inputs of the run
+  // and the files already written; null for none. Not owned.
+  WriteGuard* guard = nullptr;
+};
+
+// Converts one file into HTML, in named stages: the analysis pass, the
+// policy calculation, the merge of the given policies, the policy file (with
+// /policy or "output policy file"), the contents pass (for a contents list
+// at the top of a single page) and the output pass.
+//
+// `policy` holds the policies read from the file's policy file (the master
+// record or the file's own); `policyGiven` says whether one was read into
+// it, and then every policy given there overrides the calculated value. Its
+// owner, the run context, is the owner of the conversion's own records, and
+// its message and status sinks are theirs too. The run context's per-file
+// state is cleared and whether the file is UTF-8 text is decided before the
+// first pass.
+//
+// Returns 1: a file that cannot be opened is reported by each pass that
+// tries it, and the run goes on.
+int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven);

@@ -1,0 +1,99 @@
+#include "driver/Passes.h"
+
+#include "analysis/DocumentStatistics.h"
+#include "analysis/LineType.h"
+#include "analysis/SourceLine.h"
+#include "driver/GuardedFile.h"
+#include "driver/PassLoop.h"
+#include "driver/PassWork.h"
+#include "driver/ProcessedLineSource.h"
+#include "output/HTMLFile.h"
+#include "policy/FC.h"
+#include "policy/RunContext.h"
+
+namespace {
+
+void SetPassFlags(FC& policy, int analysis, int contents, int output) {
+  policy.analysisPass = analysis;
+  policy.contentsPass = contents;
+  policy.outputPass = output;
+  policy.sparePass = 0;
+}
+
+class AnalysisWork : public PassWork {
+ public:
+  explicit AnalysisWork(DocumentStatistics& statistics) : statistics_(statistics) {}
+  void LineLeaving(SourceLine& line, FC&) override { line.AccumulateStatistics(statistics_); }
+  void LineFlushed(SourceLine& line, FC&) override { line.AccumulateStatistics(statistics_); }
+
+ private:
+  DocumentStatistics& statistics_;
+};
+
+class ContentsWork : public PassWork {
+ public:
+  void LineLeaving(SourceLine& line, FC& policy) override {
+    // The writer's bookkeeping is what knows that a pre-formatted block is
+    // open; a heading inside one is not a heading of the contents list.
+    unopenedPage_.WriteLine(line, policy);
+    if (!policy.document.preOpen) OfferContentsEntry(line, policy);
+  }
+  void LineFlushed(SourceLine& line, FC& policy) override { OfferContentsEntry(line, policy); }
+
+ private:
+  static void OfferContentsEntry(const SourceLine& line, const FC& policy) {
+    if (policy.owner == nullptr || !LineType::IsHeading(line.lineType)) return;
+    policy.owner->contentsEntries.push_back({line.lineType, line.rawText});
+  }
+
+  HTMLFile unopenedPage_;
+};
+
+class OutputWork : public PassWork {
+ public:
+  explicit OutputWork(HTMLFile& page) : page_(page) {}
+  void LineLeaving(SourceLine& line, FC& policy) override { page_.WriteLine(line, policy); }
+  // The page is asked for its current stream for every line, since a
+  // heading among the last lines may have started a new page.
+  void LineFlushed(SourceLine& line, FC& policy) override { page_.WriteLine(line, policy); }
+
+ private:
+  HTMLFile& page_;
+};
+
+}  // namespace
+
+int AnalysisPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName) {
+  SetPassFlags(policy, 1, 0, 0);
+  ProcessedLineSource source;
+  if (!source.Open(fileName, policy)) return 0;
+  AnalysisWork work(statistics);
+  RunPass(source, policy, statistics, work);
+  return 1;
+}
+
+int ContentsPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName) {
+  SetPassFlags(policy, 0, 1, 0);
+  ProcessedLineSource source;
+  if (!source.Open(fileName, policy)) return 0;
+  policy.attemptTables = 0;
+  ContentsWork work;
+  RunPass(source, policy, statistics, work);
+  return 1;
+}
+
+int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName,
+               const TextString& outputBase, WriteGuard* guard) {
+  SetPassFlags(policy, 0, 0, 1);
+  ProcessedLineSource source;
+  if (!source.Open(fileName, policy)) return 0;
+  GuardedFile<HTMLFile> page(guard, policy);
+  // A page that cannot be opened has been reported; the pass still runs so
+  // that every message about the document is given.
+  (void)page.StartFile(outputBase.GetText(), policy);
+  OutputWork work(page);
+  RunPass(source, policy, statistics, work);
+  page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, policy, policy.footerFile, false, true);
+  page.Close();
+  return 1;
+}
