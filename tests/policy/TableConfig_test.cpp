@@ -49,32 +49,4 @@ TEST(TableConfigTest, OverlayTakesOnlyGivenFields) {
   EXPECT_FALSE(unflagged.AnyGiven());
 }
 
-TEST(TableConfigTest, EveryFieldHasItsOwnFlag) {
-  TableConfig from;
-  for (int i = 0; i < TableConfig::kFieldCount; ++i) from.SetGiven(static_cast<Field>(i));
-  from.headerRows = 1;
-  from.headerCols = 2;
-  from.cellSpacing = 3;
-  from.colour.SetText("#FFFFFF");
-  from.borderColour.SetText("#000000");
-  from.width.SetText("80%");
-  from.useCodeMarkup = 1;
-  from.xrefsToLinks = 1;
-  from.minColumnSeparation = 4;
-  TableConfig to;
-  to.Overlay(from);
-  EXPECT_EQ(to.headerRows, 1);
-  EXPECT_EQ(to.headerCols, 2);
-  EXPECT_EQ(to.cellSpacing, 3);
-  EXPECT_EQ(std::string(to.colour.View()), "#FFFFFF");
-  EXPECT_EQ(std::string(to.borderColour.View()), "#000000");
-  EXPECT_EQ(std::string(to.width.View()), "80%");
-  EXPECT_EQ(to.useCodeMarkup, 1);
-  EXPECT_EQ(to.xrefsToLinks, 1);
-  EXPECT_EQ(to.minColumnSeparation, 4);
-  for (int i = 0; i < TableConfig::kFieldCount; ++i) EXPECT_TRUE(to.IsGiven(static_cast<Field>(i)));
-  to.ClearGiven();
-  EXPECT_FALSE(to.AnyGiven());
-}
-
 }  // namespace
