@@ -1,0 +1,48 @@
+#include "output/AnchorName.h"
+
+#include "analysis/LineType.h"
+#include "analysis/SourceLine.h"
+#include "policy/FC.h"
+#include "text/TextString.h"
+
+namespace {
+
+// Whether a word stands before the section number of `lineType`.
+bool HasPrefixWord(int lineType, const FC& policy) {
+  const int level = LineType::HeadingLevel(lineType);
+  if (level < 1 || level > PolicyValues::kHeadingLevels) return false;
+  const auto index = static_cast<std::size_t>(level - 1);
+  const HeadingStyle& style = LineType::IsContentsLine(lineType) ? policy.contentsStyles[index]
+                                                                 : policy.headingStyles[index];
+  return style.hasPrefix != 0;
+}
+
+}  // namespace
+
+void MakeAnchorName(const SourceLine& line, const FC& policy, TextString& anchor) {
+  TextString text = line.rawText;
+  text.CollapseBlanks();
+  text.Trim();
+
+  if (LineType::IsUnderlinedHeading(line.lineType) ||
+      line.lineType == LineType::kCapitalisedHeading) {
+    anchor.Clear();
+    for (const char c : text.View()) {
+      if (c == ' ') {
+        anchor.AppendChar('_');
+      } else if (c != '?' && c != '"') {
+        anchor.AppendChar(c);
+      }
+    }
+    return;
+  }
+
+  TextString word;
+  text.GetWord(HasPrefixWord(line.lineType, policy) ? 2 : 1, ' ', word);
+  word.ReplaceText("[", "", 0);
+  word.ReplaceText("(", "", 0);
+  const char last = word.At(word.Length() - 1);
+  if (last == '.' || last == ')' || last == ']' || last == ':') word.Truncate(word.Length() - 1);
+  anchor.SetText("Section_");
+  anchor.AppendText(word.View());
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+class FC;
+class SourceLine;
+class TextString;
+
+// The anchor name of a heading or contents line, built from its raw text
+// (before escaping) with runs of blanks collapsed and the ends trimmed:
+// - underlined and capitalised headings: the whole text, every blank
+//   replaced by "_", every '?' and '"' removed ("Getting started" gives
+//   "Getting_started");
+// - every other line: "Section_" and the section number word (the first
+//   word, or the second when the level's style has a word before the
+//   number), with every '[' and '(' removed and one trailing '.', ')', ']'
+//   or ':' dropped ("2.3)" gives "Section_2.3").
+// Contents lines use the contents-level styles; the styles are indexed by
+// level - 1. The result is the plain name; a writer encodes it for the page
+// with AppendLinkName.
+void MakeAnchorName(const SourceLine& line, const FC& policy, TextString& anchor);

@@ -1,0 +1,606 @@
+#include "output/BodyWriter.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "analysis/LineType.h"
+#include "analysis/SourceLine.h"
+#include "markup/MarkupScan.h"
+#include "output/AnchorName.h"
+#include "output/AttributeText.h"
+#include "output/HTMLFile.h"
+#include "output/HeadingEntries.h"
+#include "policy/FC.h"
+#include "policy/RunContext.h"
+#include "text/CharClass.h"
+#include "text/ParsedString.h"
+#include "text/TextWriter.h"
+
+namespace {
+
+constexpr const char* kBlockquote = "BLOCKQUOTE";
+// <Hn> tags of headings never go beyond H3, whatever the policies allow.
+constexpr int kSmallestHeadingTag = 3;
+// A line cut for output is widened by this much when it has extra indent.
+constexpr int kExtraIndentWidening = 15;
+
+const char* ParagraphMark(const FC& policy) {
+  return policy.useParagraphMarkup != 0 ? "<P>" : "<BR>";
+}
+
+// The indent level of a column: how many of the indent positions, taken in
+// order, lie at or left of it, less one; never below 0.
+int IndentLevel(int column, const FC& policy) {
+  int level = 0;
+  for (int i = 0; i < policy.indentCount && i < PolicyValues::kMaxPositions; ++i) {
+    const int position = policy.indentPositions[static_cast<std::size_t>(i)];
+    if (position < 0 || position > column) break;
+    level = i;
+  }
+  return level;
+}
+
+// Types 1 to 4 (blank, form feed, new paragraph, rule) never get a short-line
+// break, nor does a line followed by one.
+bool IsBreakType(int type) { return type >= LineType::kBlank && type <= LineType::kRule; }
+
+bool IsContinuation(int type) {
+  return type == LineType::kBulletContinuation || type == LineType::kHangingContinuation ||
+         type == LineType::kDefinitionContinuation;
+}
+
+// The first occurrence of `pattern` in `text` that does not lie inside a tag,
+// so that the blanks and marks inside a link or emphasis tag are never taken
+// for the text's own.
+std::size_t FindOutsideTags(std::string_view text, std::string_view pattern,
+                            std::size_t from = 0) {
+  std::size_t pos = from;
+  while (pos < text.size()) {
+    const std::size_t tag = TagLengthAt(text, pos);
+    if (tag > 0) {
+      pos += tag;
+      continue;
+    }
+    if (text.substr(pos, pattern.size()) == pattern) return pos;
+    ++pos;
+  }
+  return std::string_view::npos;
+}
+
+// The chapter number of a heading: the part of its text before the first
+// ".", when that part holds only digits, ':' and ')', read without its
+// leading zeros; -1 when there is none.
+int ChapterNumber(std::string_view text) {
+  const std::size_t dot = text.find('.');
+  const std::string_view part = text.substr(0, dot);
+  if (part.empty()) return -1;
+  long long value = 0;
+  bool digits = false;
+  for (const char c : part) {
+    if (IsDigit(c)) {
+      digits = true;
+      // Saturate: a huge number is just a chapter no other heading matches.
+      if (value < 100000000) value = value * 10 + (c - '0');
+    } else if (c != ':' && c != ')') {
+      return -1;
+    }
+  }
+  return digits ? static_cast<int>(value) : -1;
+}
+
+// The column where the second word of the line as read begins, or its indent
+// when it has no second word.
+int SecondWordColumn(const SourceLine& line) {
+  const TextString& raw = line.rawText;
+  int start = 0;
+  while (IsBlank(raw.At(start))) ++start;
+  TextString word;
+  int offset = 0;
+  if (start < raw.Length() && raw.GetWord(start, 2, ' ', word, offset)) return start + offset;
+  return line.indent;
+}
+
+// The raw text of a heading together with the lines appended to it, blanks
+// collapsed and trimmed.
+TextString FullHeadingText(const SourceLine& line) {
+  TextString text = line.rawText;
+  for (const SourceLine* next = line.NextLine();
+       next != nullptr && next->lineType == LineType::kAppended; next = next->NextLine()) {
+    text.AppendText(next->rawText.View());
+  }
+  text.CollapseBlanks();
+  text.Trim();
+  return text;
+}
+
+// With "Minimum automatic <PRE> size" of 2 or more, a block starts only when
+// that many lines after this one exist and are pre-formatted.
+bool EnoughPreformattedLines(const SourceLine& line, const FC& policy) {
+  if (policy.minPreSize < 2) return true;
+  const SourceLine* next = line.NextLine();
+  for (int i = 0; i < policy.minPreSize; ++i) {
+    if (next == nullptr || !LineFlag::IsPreformatted(next->flags)) return false;
+    next = next->NextLine();
+  }
+  return true;
+}
+
+// True when the output text carries a link, which must never be cut.
+bool HasLink(const TextString& text) { return text.FindText("HREF=\"") != nullptr; }
+
+std::string Blanks(int levels) {
+  return std::string(levels > 0 ? static_cast<std::size_t>(levels) * 2 : 0, ' ');
+}
+
+}  // namespace
+
+int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, FC& policy) {
+  if ((line.flags & LineFlag::kOutput) == 0) return 1;
+  DocumentState& doc = policy.document;
+  const int type = line.lineType;
+  const bool html = LineFlag::IsUserHtml(line.flags);
+  const bool userSpecified = LineFlag::IsUserRegion(line.flags);
+  const bool preformatted = LineFlag::IsPreformatted(line.flags) || userSpecified;
+
+  const int indentLevel = IndentLevel(line.indent, policy);
+
+  const Previous previous = previous_;
+  previous_.type = type;
+  previous_.indent = line.indent;
+  previous_.endColumn = line.length;
+  previous_.userSpecified = userSpecified;
+  previous_.shortLine = (line.flags & LineFlag::kShortLine) != 0;
+  previous_.userPre = (line.flags & LineFlag::kUserPre) != 0;
+  previous_.userTable = (line.flags & LineFlag::kUserTable) != 0;
+  previous_.userCode = (line.flags & LineFlag::kUserCode) != 0;
+  previous_.userDiagram = (line.flags & LineFlag::kUserDiagram) != 0;
+
+  const bool blockOpenAtStart = doc.preOpen != 0;
+  bool justAfterBlock = false;
+  bool firstLineOfBlock = false;
+
+  if (doc.preOpen != 0 && doc.insidePreBlock != 0 && (html || !preformatted)) {
+    justAfterBlock = EndBlock(stream, policy, previous);
+  }
+
+  if (doc.preOpen == 0 && preformatted && type != LineType::kAppended &&
+      type != LineType::kHeadingPart) {
+    if (EnoughPreformattedLines(line, policy)) {
+      HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+      doc.preOpen = 1;
+      doc.insidePreBlock = 1;
+      firstLineOfBlock = true;
+      if (!block_) block_ = std::make_unique<CollectedBlock>();
+    }
+  }
+
+  if (policy.contentsPass != 0 || stream == nullptr) return 1;
+
+  Centre(stream, line, policy, previous, firstLineOfBlock);
+  QuotedRun(stream, line, policy, previous, firstLineOfBlock, justAfterBlock);
+
+  const bool insideBlock = doc.insidePreBlock != 0;
+  TextString text = insideBlock ? line.escapedText : TextString(line.View());
+
+  Output output = Output::kBody;
+  if (!insideBlock && type != LineType::kEndOfFile && !html) {
+    output = MarkupByType(page, stream, line, policy, text, previous, indentLevel,
+                          blockOpenAtStart);
+  }
+  if (output == Output::kNone) return 1;
+
+  if (insideBlock) {
+    if (block_) block_->AddLine(line);
+  } else if (html) {
+    HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+    WriteText(stream, text.GetText());
+  } else if (type == LineType::kEndOfFile) {
+    // The end-of-file marker closes what is open; it has no text of its own.
+  } else if (output == Output::kContentsList) {
+    const LineFile* holder = doc.contentsFile;
+    std::FILE* target = holder != nullptr && holder->CurrentStream() != nullptr
+                            ? holder->CurrentStream()
+                            : stream;
+    ParsedString out;
+    out.SetText(text.View());
+    WriteWrapped(target, out, false);
+  } else {
+    WriteBodyText(stream, line, policy, text);
+  }
+  return 1;
+}
+
+void BodyWriter::FinishBlock(std::FILE* stream, FC& policy) {
+  if (policy.document.preOpen != 0) EndBlock(stream, policy, previous_);
+  policy.document.preOpen = 0;
+  policy.document.insidePreBlock = 0;
+}
+
+bool BodyWriter::EndBlock(std::FILE* stream, FC& policy, const Previous& previous) {
+  policy.document.preOpen = 0;
+  policy.document.insidePreBlock = 0;
+  const std::unique_ptr<CollectedBlock> block = std::move(block_);
+  // The contents pass only keeps the bookkeeping: nothing of a block is
+  // written, analysed or taken from the table configuration queue.
+  if (policy.contentsPass != 0 || !block) return false;
+
+  block->SetUserKinds(previous.userPre, previous.userTable, previous.userCode,
+                      previous.userDiagram);
+  const bool parse = policy.attemptTables != 0 || block->IsUserSpecified();
+  // Until tables, code samples and diagrams have their own writer, every
+  // block is written as pre-formatted text, so nothing of it is lost.
+  block->WritePreformatted(stream);
+  // A user-specified block used the configuration queued when its start
+  // was read; the next block takes the one after it.
+  if (block->IsUserSpecified() && policy.IsOutputPass() && policy.TableConfigCount() > 0) {
+    policy.DeleteOldTabConfig();
+  }
+  return parse;
+}
+
+void BodyWriter::Centre(std::FILE* stream, const SourceLine& line, const FC& policy,
+                        const Previous& previous, bool firstLineOfBlock) {
+  if (policy.allowCentring == 0) return;
+  const bool centred = (line.flags & LineFlag::kCentred) != 0;
+  if (policy.document.insidePreBlock != 0) {
+    if (centringOpen_ && firstLineOfBlock) {
+      WriteText(stream, "</CENTER>");
+      centringOpen_ = false;
+    }
+    return;
+  }
+  if (!centringOpen_) {
+    const SourceLine* next = line.NextLine();
+    const bool opens = (policy.document.processedLines < 2 || previous.type == LineType::kBlank) &&
+                       centred && next != nullptr &&
+                       (next->lineType == LineType::kBlank || (next->flags & LineFlag::kCentred) != 0);
+    if (opens) {
+      WriteText(stream, "<CENTER>");
+      centringOpen_ = true;
+    }
+  } else if (line.lineType != LineType::kBlank && !centred) {
+    WriteText(stream, "</CENTER>");
+    centringOpen_ = false;
+  }
+}
+
+void BodyWriter::QuotedRun(std::FILE* stream, const SourceLine& line, const FC& policy,
+                           const Previous& previous, bool firstLineOfBlock, bool justAfterBlock) {
+  const bool quoted = line.lineType == LineType::kQuoted;
+  const bool previousQuoted = previous.type == LineType::kQuoted;
+  if (previousQuoted && (!quoted || firstLineOfBlock)) WriteText(stream, "</EM>");
+  const bool outside = policy.document.insidePreBlock == 0;
+  if (quoted && ((outside && !previousQuoted) || justAfterBlock)) {
+    const bool breakBefore = previous.type != LineType::kBlank && !previous.shortLine;
+    WriteText(stream, breakBefore ? "<BR><EM>" : "<EM>");
+  }
+}
+
+BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, SourceLine& line,
+                                            FC& policy, TextString& text, const Previous& previous,
+                                            int indentLevel, bool blockOpenAtStart) {
+  const int type = line.lineType;
+  switch (type) {
+    case LineType::kBlank:
+    case LineType::kBulletBlank:
+      if (previous.type == LineType::kBlank || previous.type == LineType::kBulletBlank) {
+        if (policy.ignoreMultipleBlankLines != 0) return Output::kNone;
+        text.SetText("<BR>");
+      } else {
+        // A blank line that ends a block of pre-formatted text writes nothing.
+        if (blockOpenAtStart) return Output::kNone;
+        text.SetText(ParagraphMark(policy));
+      }
+      return Output::kBody;
+    case LineType::kFormFeed:
+    case LineType::kRule:
+      HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+      text.SetText("<HR>");
+      return Output::kBody;
+    case LineType::kNewParagraph:
+      HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+      WriteText(stream, ParagraphMark(policy));
+      return Output::kBody;
+    case LineType::kHangingParagraph:
+      HangingParagraph(stream, policy, text, indentLevel);
+      return Output::kBody;
+    case LineType::kHangingContinuation:
+    case LineType::kDefinitionContinuation: {
+      const SourceLine* next = line.NextLine();
+      if (policy.useDefinitionLists != 0 && next != nullptr && !IsContinuation(next->lineType)) {
+        text.AppendText("</DD>");
+      }
+      return Output::kBody;
+    }
+    case LineType::kBulletChar: {
+      HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, "UL");
+      TextString bullet;
+      if (text.GetWord(1, ' ', bullet) && !bullet.IsEmpty()) {
+        text.ReplaceText(bullet.GetText(), "<LI>", 1);
+      }
+      return Output::kBody;
+    }
+    case LineType::kBulletContinuation:
+      return Output::kBody;
+    case LineType::kDefinition:
+      Definition(stream, line, policy, text, previous, indentLevel);
+      return Output::kBody;
+    case LineType::kQuoted:
+      HTMLFile::SetNestingLevel(stream, indentLevel, policy, kBlockquote);
+      text.AppendText("<BR>");
+      return Output::kBody;
+    case LineType::kAppended:
+    case LineType::kHeadingPart:
+      return Output::kNone;
+    default:
+      break;
+  }
+  if (LineType::IsHeading(type)) return Heading(page, stream, line, policy, text, previous);
+  if (LineType::IsContentsLine(type)) {
+    return ContentsLine(page, stream, line, policy, text, previous);
+  }
+  if (LineType::IsEnumeratedBullet(type)) {
+    ListItem(stream, line, policy, text, indentLevel);
+    return Output::kBody;
+  }
+  HTMLFile::SetNestingLevel(stream, indentLevel, policy, kBlockquote);
+  if ((line.flags & LineFlag::kUrlBreak) != 0) text.AppendText("<BR>");
+  return Output::kBody;
+}
+
+BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, SourceLine& line,
+                                       FC& policy, TextString& text, const Previous& previous) {
+  DocumentState& doc = policy.document;
+  const int type = line.lineType;
+  if (previous.type == LineType::kText && doc.processedLines > 2) WriteText(stream, "<BR>");
+  const int level = type == LineType::kCapitalisedHeading ? 2 : LineType::HeadingLevel(type);
+
+  if (policy.splitKnown != 0 && level <= policy.splitLevel) {
+    const int chapter = ChapterNumber(line.View());
+    const bool pageTooShort = policy.minHtmlFileSize >= 0 && chapter >= 0 &&
+                              chapter == chapterAtLastSplit_ &&
+                              doc.processedLines - doc.linesAtPageStart < policy.minHtmlFileSize;
+    const bool unnumbered = (LineType::IsUnderlinedHeading(type) ||
+                             type == LineType::kCapitalisedHeading) &&
+                            policy.numberedHeadings != 0;
+    if (!pageTooShort && !unnumbered) {
+      page.StartFile(nullptr, policy, level - 1, &line, stream);
+      stream = page.CurrentStream();
+      chapterAtLastSplit_ = chapter;
+    }
+  }
+
+  const HeadingStyle& style = policy.headingStyles[static_cast<std::size_t>(level - 1)];
+  const bool numberedParagraph = style.numberedParagraph != 0;
+  if (numberedParagraph) {
+    int column = SecondWordColumn(line);
+    const SourceLine* next = line.NextLine();
+    if (next != nullptr && (next->lineType == LineType::kText || IsContinuation(next->lineType))) {
+      column = next->indent;
+    }
+    HTMLFile::SetNestingLevel(stream, IndentLevel(column, policy), policy, kBlockquote);
+  } else {
+    HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+  }
+
+  TextString anchor;
+  MakeAnchorName(line, policy, anchor);
+  TextString anchorLine("<A NAME=\"");
+  AppendLinkName(anchorLine, anchor.GetText());
+  anchorLine.AppendText("\">");
+  // A numbered paragraph's text does not close the anchor, so its anchor is
+  // written closed: an open one would swallow the rest of the page.
+  TextString pageAnchor = anchorLine;
+  if (numberedParagraph) pageAnchor.AppendText(" </A>");
+  WriteText(stream, pageAnchor.GetText());
+
+  if (!numberedParagraph) {
+    WriteContentsEntry(page, stream, line, policy, anchorLine, level);
+    HeadingEntries* entries = page.GetHeadingEntries();
+    if (policy.makeDirectory != 0 && entries != nullptr && policy.owner != nullptr &&
+        policy.owner->directoryPage != nullptr) {
+      entries->WriteDirectoryHeading(policy, line, level);
+    }
+  }
+
+  if (numberedParagraph) {
+    WriteText(stream, ParagraphMark(policy));
+    TextString word;
+    if (text.GetWord(1, ' ', word) && !word.IsEmpty()) {
+      TextString bold("<B>");
+      bold.AppendText(word.View());
+      bold.AppendText("</B>");
+      text.ReplaceText(word.GetText(), bold.GetText(), 1);
+    }
+    return Output::kBody;
+  }
+
+  int tagLevel = level;
+  if (tagLevel > policy.smallestHeading) tagLevel = policy.smallestHeading;
+  if (tagLevel < policy.largestHeading) tagLevel = policy.largestHeading;
+  if (tagLevel > kSmallestHeadingTag) tagLevel = kSmallestHeadingTag;
+  const std::string number = std::to_string(tagLevel);
+  TextString heading;
+  const bool coloured = !policy.headingsColour.IsEmpty();
+  if (coloured) {
+    heading.SetText("<FONT COLOR=\"");
+    AppendAttributeText(heading, policy.headingsColour.GetText());
+    heading.AppendText("\">");
+  }
+  heading.AppendText("<H" + number + ">");
+  heading.AppendText(text.View());
+  if (coloured) heading.AppendText("</FONT>");
+  heading.AppendText("</H" + number + "></A>");
+  text = heading;
+  return Output::kBody;
+}
+
+void BodyWriter::WriteContentsEntry(HTMLFile& page, std::FILE* stream, const SourceLine& line,
+                                    FC& policy, const TextString& anchorLine, int level) {
+  HeadingEntries* entries = page.GetHeadingEntries();
+  const bool ownList = policy.expectContentsList != 0 && policy.useExistingContents != 0;
+  const bool contentsPassRan = policy.owner != nullptr && policy.owner->contentsGenerated != 0;
+  if (entries == nullptr || policy.addContentsList == 0 || policy.externalContents != 0 ||
+      ownList || contentsPassRan) {
+    return;
+  }
+  LineFile* holder = policy.document.contentsFile;
+  std::FILE* target = holder != nullptr ? holder->CurrentStream() : stream;
+  if (target == stream) {
+    std::fflush(stdout);
+    std::fputs("Contents file == Output file !!\n", stderr);
+    return;
+  }
+  TextString entryAnchor = anchorLine;
+  entryAnchor.AppendText(" </A>");
+  WriteText(target, entryAnchor.GetText());
+  HTMLFile::SetIndentLevel(target, level - 1, policy.document.contentsIndentLevel, policy);
+  ParsedString entry;
+  if (entries->MakeContentsLine(policy, line.lineType, FullHeadingText(line), entry) != 0) {
+    WriteWrapped(target, entry, false);
+  }
+  contentsEntryWritten_ = true;
+}
+
+BodyWriter::Output BodyWriter::ContentsLine(HTMLFile& page, std::FILE* stream,
+                                            const SourceLine& line, FC& policy, TextString& text,
+                                            const Previous& previous) {
+  const bool stays = policy.addContentsList == 0 || policy.externalContents != 0 ||
+                     policy.splitKnown != 0 ||
+                     (policy.expectContentsList != 0 && policy.useExistingContents != 0);
+  // Otherwise a generated contents list replaces the document's own.
+  if (!stays) return Output::kNone;
+
+  if (previous.type == LineType::kText) WriteText(stream, "<BR>");
+  const int level = LineType::HeadingLevel(line.lineType);
+  if (policy.document.nestingLevel != level) {
+    HTMLFile::SetNestingLevel(stream, level, policy, kBlockquote);
+    const std::string mark = (policy.minimiseHtml != 0 ? std::string()
+                                                       : Blanks(policy.document.nestingLevel)) +
+                             ParagraphMark(policy);
+    WriteText(stream, mark.c_str());
+  }
+  if (policy.splitKnown != 0) {
+    TextString anchor;
+    MakeAnchorName(line, policy, anchor);
+    TextString anchorLine("<A NAME=\"");
+    AppendLinkName(anchorLine, anchor.GetText());
+    anchorLine.AppendText("\"> </A>");
+    WriteText(stream, anchorLine.GetText());
+  }
+  HeadingEntries* entries = page.GetHeadingEntries();
+  TextString entry;
+  if (entries != nullptr &&
+      entries->MakeContentsLine(policy, line.lineType, FullHeadingText(line), entry) != 0) {
+    text = entry;
+  }
+  return Output::kContentsList;
+}
+
+void BodyWriter::ListItem(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,
+                          int indentLevel) {
+  static constexpr char kListLetters[] = {'1', 'a', 'i', 'A', 'I'};
+  const int type = line.lineType;
+  const char letter = kListLetters[type - LineType::kNumberedBullet];
+
+  TextString word;
+  text.GetWord(1, ' ', word);
+  TextString tag("OL type=");
+  tag.AppendChar(letter);
+  int value = -1;
+  if (word.GetNumberValue(letter, value)) {
+    tag.AppendText(" start=");
+    tag.AppendNumber(value, true);
+  }
+
+  if (policy.document.nestingLevel == indentLevel + 1 &&
+      (type != lastListType_ || value != lastListNumber_ + 1)) {
+    HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+  }
+  HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, tag.GetText());
+  if (!word.IsEmpty()) text.ReplaceText(word.GetText(), "<LI>", 1);
+  lastListType_ = type;
+  lastListNumber_ = value;
+}
+
+void BodyWriter::Definition(std::FILE* stream, const SourceLine& line, FC& policy,
+                            TextString& text, const Previous& previous, int indentLevel) {
+  const SourceLine* next = line.NextLine();
+  if (policy.useDefinitionLists != 0 && next != nullptr &&
+      next->lineType == LineType::kDefinitionContinuation) {
+    HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, "DL");
+    text.InsertText(0, "<DT>");
+    for (const char* separator : {" - ", "= ", ": "}) {
+      const std::size_t at = FindOutsideTags(text.View(), separator);
+      if (at != std::string_view::npos) {
+        text.ReplaceSubString(static_cast<int>(at), static_cast<int>(std::string_view(separator).size()),
+                              "</DT><DD>");
+        break;
+      }
+    }
+    return;
+  }
+
+  if (previous.type == LineType::kText) WriteText(stream, "<BR>");
+  HTMLFile::SetNestingLevel(stream, indentLevel, policy, kBlockquote);
+  if (policy.highlightDefinitions != 0) {
+    const std::size_t colon = FindOutsideTags(text.View(), ":", 1);
+    const std::size_t dash = FindOutsideTags(text.View(), "-", 1);
+    const std::size_t mark = colon < dash ? colon : dash;
+    if (mark != std::string_view::npos) {
+      text.ReplaceSubString(static_cast<int>(mark), 1, mark == colon ? "</B>:" : "</B>-");
+      text.InsertText(0, "<B>");
+    }
+  }
+  text.AppendText("<BR>");
+}
+
+void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& text,
+                                  int indentLevel) {
+  const bool highlight = policy.highlightDefinitions != 0;
+  const char* separator = nullptr;
+  if (policy.useDefinitionLists != 0) {
+    HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, "DL");
+    text.InsertText(0, highlight ? "<DT><B>" : "<DT>");
+    separator = highlight ? "</B></DT><DD> " : "</DT><DD> ";
+  } else if (highlight) {
+    text.InsertText(0, "<B>");
+    separator = "</B> ";
+  }
+  if (separator == nullptr) return;
+  const std::size_t blank = FindOutsideTags(text.View(), " ");
+  if (blank != std::string_view::npos) {
+    text.ReplaceSubString(static_cast<int>(blank), 1, separator);
+  } else {
+    // A term without its text: still close what was opened.
+    const std::string_view closing(separator);
+    text.AppendText(closing.substr(0, closing.size() - 1));
+  }
+}
+
+void BodyWriter::WriteBodyText(std::FILE* stream, const SourceLine& line, const FC& policy,
+                               const TextString& text) {
+  ParsedString out;
+  if (policy.minimiseHtml == 0) out.SetText(Blanks(policy.document.nestingLevel));
+  out.AppendText(text.View());
+
+  if ((line.flags & LineFlag::kShortLine) != 0 && !IsBreakType(line.lineType)) {
+    const SourceLine* next = line.NextLine();
+    const bool nextAllows =
+        next == nullptr || (!LineFlag::IsUserRegion(next->flags) && !IsBreakType(next->lineType));
+    const std::string_view view = text.View();
+    if (nextAllows && view.find("<BR>") == std::string_view::npos &&
+        view.find("<H") == std::string_view::npos) {
+      out.AppendText("<BR>");
+    }
+  }
+
+  // Cross-reference links and the link dictionary are added to the output
+  // text here once the link passes exist.
+  const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(text) ||
+                     LineFlag::IsPreformatted(line.flags);
+  if (line.extraIndent > 0) out.width = line.width + kExtraIndentWidening + line.extraIndent;
+  else out.width = line.width;
+  WriteWrapped(stream, out, whole);
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "output/BodyWriter.h"
+#include "text/LineFile.h"
+#include "text/OutputFile.h"
+#include "text/TextString.h"
+
+class FC;
+class HeadingEntries;
+class SourceLine;
+
+// The output file of one conversion: one HTML 3.2 page, or a chain of pages
+// when the document is split at its headings. It writes the page skeleton
+// (head, body tag, navigation bar, footer), copies the user's include files
+// into it, and writes the body through its BodyWriter, line by line.
+//
+// The per-document output state (nesting stack, page names, the pending
+// block flags) lives in the policy record's document state, which
+// FC::ResetDocumentState clears for every document; the state of the body
+// writer lives in this object. One HTMLFile serves one document.
+//
+// The page operations that need no page of their own (the head, include
+// files, plain indentation, page properties) are static, so the contents
+// file and the Directory page write their skeleton with them too.
+//
+// Ownership: the contents holder (the first page, kept open while a split
+// document's contents entries go on being written into it) is owned here;
+// the policy record's document.contentsFile points to it while it exists,
+// so the record must not use that pointer after this object is destroyed.
+// The HeadingEntries, when given, is not owned and must outlive its use.
+class HTMLFile : public OutputFile {
+ public:
+  HTMLFile();
+  ~HTMLFile() override;
+
+  using OutputFile::StartFile;
+  using OutputFile::WriteLine;
+
+  // Starts a page. `name` is the output base name (no extension) of the
+  // first page, null for a page that `sectionLine` (the heading that begins
+  // it) starts in a split document. The page before, on `previousStream`,
+  // is ended first: with its footer and navigation bar, or, at the first
+  // split of a document that has a contents list, by handing the first page
+  // over to the contents holder. Reports "Generating HTML file NAME", opens
+  // the page and writes its head. Returns 1, or 0 when the page cannot be
+  // opened ("ERROR: Can't open file \"NAME\"", importance 10).
+  int StartFile(const char* name, FC& policy, int sectionNumber, SourceLine* sectionLine,
+                std::FILE* previousStream) override;
+  // Writes one analysed source line into the page body (BodyWriter).
+  // Returns 1.
+  int WriteLine(std::FILE* stream, SourceLine& line, FC& policy) override;
+
+  // Writes the head of a page, from the document type line to the body tag
+  // and the header include file. The four texts come from
+  // GetPageProperties; `scriptFile` and `headerFile` name the include files
+  // (empty = none). `fileName` is not used. Returns 1, or 0 for a null
+  // stream.
+  static int WriteHTMLHead(std::FILE* stream, const char* fileName, const TextString& title,
+                           const TextString& styleSheet, const TextString& keywords,
+                           const TextString& description, const TextString& scriptFile,
+                           const TextString& headerFile, const FC& policy, bool isDirectoryPage);
+
+  // Writes the end of a page: closes the body's open blocks (writing a
+  // block still being collected, so nothing is lost), the navigation bar
+  // when asked for and splitting is on, the footer include file, "</BODY>"
+  // and "</HTML>". `nextSectionLine` begins the next page (null on the
+  // last); `sectionNumber` is not used. `isContentsFile` marks the contents
+  // file's own footer. Returns 1, or 0 for a null stream.
+  int WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLine, int sectionNumber,
+                      FC& policy, const TextString& footerFile, bool isContentsFile,
+                      bool addNavigationBar);
+
+  // Writes the Prev | Next | Contents bar of a split document. Returns 1, or
+  // 0 for a null stream.
+  int WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectionLine, int sectionNumber,
+                         FC& policy, bool isContentsFile);
+
+  // Copies the file `fileName` line by line, unchanged, into the page between
+  // "<!--- Start of include file ... --->" and "<!---   End of include file
+  // ... --->" comments. A name without a directory is looked for in the
+  // input directory. A file that cannot be read leaves "<!--- Failed to find
+  // include file ... --->" in the page and is reported ("ERROR: Failed to
+  // find include file \"NAME\"", importance 10, with the reason when the
+  // name is not a readable regular file). Returns true when copied.
+  static bool IncludeFile(std::FILE* stream, const char* fileName, const FC& policy);
+
+  // Brings the page's nesting stack to `level` (see NestingStack::SetLevel).
+  // Returns 1, or 0 for a null stream.
+  static int SetNestingLevel(std::FILE* stream, int level, FC& policy, const char* tagName);
+
+  // Brings a plain BLOCKQUOTE depth held by the caller (contents list,
+  // Directory page) to `level`: when it changes, "<BR>" ("<P>" with "Use <P>
+  // markup for paragraphs") first, then one "<BLOCKQUOTE>" or
+  // "</BLOCKQUOTE>" line per level, indented two blanks per level open
+  // outside it (none when minimising). A negative level is reported and
+  // taken as 0. Returns 1, or 0 for a null stream.
+  static int SetIndentLevel(std::FILE* stream, int level, int& currentLevel, const FC& policy);
+
+  // The title, description, keywords and style sheet of the document's
+  // pages: the $_$_TITLE text wins over the policies for the title (then
+  // the first heading or first line when asked for, then "Document
+  // title"); the policies win over the preprocessor texts for the others.
+  static void GetPageProperties(const FC& policy, TextString& title, TextString& description,
+                                TextString& keywords, TextString& styleSheet);
+
+  // The page that a section line begins (base name, no directory or
+  // extension), as StartFile will name it. A name already used by a page of
+  // this document is replaced by base + "_p" + a running number, so no page
+  // is written over another.
+  TextString PageNameOf(const SourceLine* sectionLine, const FC& policy) const;
+
+  // The contents holder, or null.
+  LineFile* ContentsHolder() const { return contentsHolder_.get(); }
+  // Gives the writer the contents list and Directory entries of headings;
+  // null = none. Not owned.
+  void SetHeadingEntries(HeadingEntries* entries) { headingEntries_ = entries; }
+  HeadingEntries* GetHeadingEntries() const { return headingEntries_; }
+  // Whether a contents entry has been written into the contents holder.
+  bool ContentsEntryWritten() const { return body_.ContentsEntryWritten(); }
+
+ private:
+  // Closes the body's blocks before a footer or navigation bar.
+  void CloseBlocks(std::FILE* stream, FC& policy, bool isContentsFile);
+  // Ends the page on `previousStream` before the next one is opened.
+  void EndPreviousPage(FC& policy, int sectionNumber, SourceLine* sectionLine,
+                       std::FILE* previousStream);
+
+  BodyWriter body_;
+  std::unique_ptr<LineFile> contentsHolder_;
+  HeadingEntries* headingEntries_ = nullptr;
+  // The pages this document has opened, so that no page is written twice.
+  std::vector<std::string> pagesUsed_;
+};

@@ -1,0 +1,90 @@
+#include "output/NestingStack.h"
+
+#include <string>
+
+#include "policy/FC.h"
+#include "text/ParsedString.h"
+#include "text/TextWriter.h"
+
+namespace {
+
+constexpr const char* kBlockquote = "BLOCKQUOTE";
+
+// Writes `tag` wrapped, after two blanks per enclosing level.
+void WriteTagLine(std::FILE* stream, int enclosingLevels, bool minimise, const std::string& tag) {
+  ParsedString line;
+  if (!minimise && enclosingLevels > 0) {
+    line.SetText(std::string(static_cast<std::size_t>(enclosingLevels) * 2, ' '));
+  }
+  line.AppendText(tag);
+  WriteWrapped(stream, line, false);
+}
+
+bool SameFirstTwo(const TextString& recorded, const char* tagName) {
+  const std::string_view a = recorded.View().substr(0, 2);
+  const std::string_view b = std::string_view(tagName).substr(0, 2);
+  return a == b;
+}
+
+}  // namespace
+
+NestingStack::NestingStack(FC& policy) : policy_(policy) {}
+
+int NestingStack::Level() const { return policy_.document.nestingLevel; }
+
+const TextString* NestingStack::TagAt(int level) const {
+  const auto& tags = policy_.document.nestingTags;
+  if (level < 1 || level > Level() || level > static_cast<int>(tags.size())) return nullptr;
+  return &tags[static_cast<std::size_t>(level - 1)];
+}
+
+int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
+  if (stream == nullptr) return 0;
+  if (level < 0) {
+    policy_.messageText.SetText("ERROR: Invalid Indent Level ");
+    policy_.messageText.AppendNumber(level, false);
+    policy_.Message(policy_.messageText, 9);
+    level = 0;
+  }
+  const bool minimise = policy_.minimiseHtml != 0;
+
+  if (level > Level()) {
+    if (tagName != nullptr && std::string_view(tagName) == kBlockquote) {
+      const TextString* current = TagAt(Level());
+      if (current != nullptr && current->View() != kBlockquote) SetLevel(stream, 0, nullptr);
+    }
+    while (Level() < level) {
+      const bool innermost = Level() + 1 == level;
+      Open(stream, innermost && tagName != nullptr ? tagName : kBlockquote, minimise);
+    }
+  } else if (level < Level()) {
+    while (Level() > level) Close(stream, minimise);
+  } else if (tagName != nullptr && Level() > 0) {
+    const TextString* current = TagAt(Level());
+    if (current == nullptr || !SameFirstTwo(*current, tagName)) {
+      Close(stream, minimise);
+      Open(stream, tagName, minimise);
+    }
+  }
+  return 1;
+}
+
+void NestingStack::Open(std::FILE* stream, const char* tagName, bool minimise) {
+  DocumentState& d = policy_.document;
+  WriteTagLine(stream, d.nestingLevel, minimise, std::string("<") + tagName + ">");
+  const auto slot = static_cast<std::size_t>(d.nestingLevel);
+  if (d.nestingTags.size() <= slot) d.nestingTags.resize(slot + 1);
+  d.nestingTags[slot].SetText(tagName);
+  ++d.nestingLevel;
+}
+
+void NestingStack::Close(std::FILE* stream, bool minimise) {
+  DocumentState& d = policy_.document;
+  const TextString* tag = TagAt(d.nestingLevel);
+  std::string line = "</BLOCKQUOTE>";
+  if (tag != nullptr && tag->Length() >= 2 && tag->View().substr(0, 2) != "BL") {
+    line = "</" + std::string(tag->View().substr(0, 2)) + ">";
+  }
+  --d.nestingLevel;
+  WriteTagLine(stream, d.nestingLevel, minimise, line);
+}

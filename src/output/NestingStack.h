@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdio>
+
+class FC;
+class TextString;
+
+// The block tags open in a page body (BLOCKQUOTE, DL, UL, OL), as a stack of
+// levels. Level 0 means none is open; level n has n tags open, the tag of
+// each level recorded so that it can be closed again.
+//
+// The stack itself lives in the conversion's document state
+// (FC::document.nestingLevel and nestingTags), so every writer of one page
+// shares it; this class is the one place that changes it. It grows as deep
+// as it is asked to: indentation and list depth decide the level, and no
+// level is refused or clamped. Tag texts are kept whole, however long.
+//
+// A view: holds a reference to the policy record, which must outlive it.
+class NestingStack {
+ public:
+  explicit NestingStack(FC& policy);
+
+  // Number of open levels.
+  int Level() const;
+  // The tag recorded for open level `level` (1 = outermost), or null when
+  // the level is not open.
+  const TextString* TagAt(int level) const;
+
+  // Brings the stack to `level`, writing the opening and closing tag lines
+  // to `stream`, each preceded by two blanks per level open outside it
+  // (none when "Minimise HTML file size" is set):
+  // - deeper: every level passed on the way is a <BLOCKQUOTE>, the innermost
+  //   is <tagName>. Asking for BLOCKQUOTE while a list or definition list is
+  //   open at the current level first closes everything.
+  // - shallower: each level closes with </BLOCKQUOTE>, or </XX> where XX are
+  //   the first two letters of its tag (</DL>, </UL>, </OL>).
+  // - same level: when `tagName` differs in its first two letters from the
+  //   tag of the current level, that level is closed and reopened with it.
+  // A negative level is reported ("ERROR: Invalid Indent Level N",
+  // importance 9) and taken as 0. `tagName` may be null (then only the
+  // depth matters). Returns 1, or 0 for a null stream, when nothing at all
+  // happens.
+  int SetLevel(std::FILE* stream, int level, const char* tagName);
+
+ private:
+  void Open(std::FILE* stream, const char* tagName, bool minimise);
+  void Close(std::FILE* stream, bool minimise);
+
+  FC& policy_;
+};
