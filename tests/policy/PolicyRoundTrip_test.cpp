@@ -175,7 +175,7 @@ TEST(PolicyRoundTripTest, ChangedOnlyModeRestoresTheGivenPolicies) {
   }
   // With every flag set, changed-only mode writes every line.
   EXPECT_EQ(WrittenPolicy(source, dir, false), WrittenPolicy(source, dir, true));
-  FC read;
+  RecordingFC read;
   ReadPolicyText(read, dir, WrittenPolicy(source, dir, false));
   ExpectSamePolicies(read, source, dir);
 
@@ -183,7 +183,7 @@ TEST(PolicyRoundTripTest, ChangedOnlyModeRestoresTheGivenPolicies) {
   FC some;
   FillEverySection(some);
   for (Policy given : {Policy::PageWidth, Policy::HeadingStyles, Policy::BulletChars,
-                       Policy::DirectoryTitle, Policy::SplitLevel}) {
+                       Policy::DirectoryTitle, Policy::SplitKnown, Policy::SplitLevel}) {
     some.SetGiven(given);
   }
   some.tableDefaults.SetGiven(Field::BorderSize);
