@@ -6,16 +6,32 @@
 // subsystem classifies characters through these functions so that output
 // never depends on the environment the program runs in.
 
-constexpr bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-constexpr bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
-constexpr bool IsLetter(char c) { return IsUpper(c) || IsLower(c); }
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr bool IsAlphanumeric(char c) { return IsLetter(c) || IsDigit(c); }
+constexpr bool IsUpper(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+constexpr bool IsLower(char c) {
+  return c >= 'a' && c <= 'z';
+}
+constexpr bool IsLetter(char c) {
+  return IsUpper(c) || IsLower(c);
+}
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+constexpr bool IsAlphanumeric(char c) {
+  return IsLetter(c) || IsDigit(c);
+}
 
 // A blank is a space or a tab: the two characters that separate words and
 // that trimming removes.
-constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // Returns the other case of a letter; every other byte is returned unchanged.
-constexpr char ToUpper(char c) { return IsLower(c) ? static_cast<char>(c - 'a' + 'A') : c; }
-constexpr char ToLower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char ToUpper(char c) {
+  return IsLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
+}
+constexpr char ToLower(char c) {
+  return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
+}

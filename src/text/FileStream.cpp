@@ -2,7 +2,9 @@
 
 FileStream::FileStream(std::FILE* file) : file_(file) {}
 
-FileStream::~FileStream() { Close(); }
+FileStream::~FileStream() {
+  Close();
+}
 
 int FileStream::Close() {
   if (file_ == nullptr) return 0;

@@ -13,7 +13,9 @@ constexpr int kMaxTabSize = 8;
 
 }  // namespace
 
-ParsedString::ParsedString() { Reset(true); }
+ParsedString::ParsedString() {
+  Reset(true);
+}
 
 ParsedString::ParsedString(ParsedString* previous) {
   Reset(true);
@@ -34,13 +36,21 @@ void ParsedString::Reset(bool keepText) {
   firstWordLength = -1;
 }
 
-int ParsedString::MaxLength() const { return 1024; }
+int ParsedString::MaxLength() const {
+  return 1024;
+}
 
-bool ParsedString::IsComplete() const { return true; }
+bool ParsedString::IsComplete() const {
+  return true;
+}
 
-void ParsedString::SetType(int type) { lineType = type; }
+void ParsedString::SetType(int type) {
+  lineType = type;
+}
 
-void ParsedString::Classify(FC& /*policy*/, DocumentStatistics& /*statistics*/) { lineType = 0; }
+void ParsedString::Classify(FC& /*policy*/, DocumentStatistics& /*statistics*/) {
+  lineType = 0;
+}
 
 void ParsedString::ExpandTabs(int tabSize) {
   const std::string_view text = View();
@@ -72,7 +82,8 @@ bool ParsedString::GetSegment(int pieceWidth, int start, TextString& piece, int&
     return true;
   }
   const int k = FindBreak(start, w);
-  piece.SetText(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(k - start + 1)));
+  piece.SetText(
+      text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(k - start + 1)));
   // A piece that reaches the end is the last: no empty piece follows it.
   nextStart = k + 1 < length ? k + 1 : -1;
   return true;

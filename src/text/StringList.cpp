@@ -2,13 +2,21 @@
 
 #include <algorithm>
 
-void StringList::Add(const char* text) { entries_.emplace_back(text); }
+void StringList::Add(const char* text) {
+  entries_.emplace_back(text);
+}
 
-void StringList::Add(const TextString& text) { entries_.push_back(text); }
+void StringList::Add(const TextString& text) {
+  entries_.push_back(text);
+}
 
-void StringList::Clear() { entries_.clear(); }
+void StringList::Clear() {
+  entries_.clear();
+}
 
-int StringList::Count() const { return static_cast<int>(entries_.size()); }
+int StringList::Count() const {
+  return static_cast<int>(entries_.size());
+}
 
 const TextString* StringList::Get(int index) const {
   if (index < 0 || index >= Count()) return nullptr;

@@ -5,18 +5,13 @@
 #include <string>
 #include <utility>
 
+#include "text/ErrorReport.h"
 #include "text/TextWriter.h"
 #include "text/Utf8.h"
 
 namespace {
 
 constexpr char kCtrlZ = 0x1A;
-
-void ReportError(const std::string& message) {
-  std::fflush(stdout);
-  std::fprintf(stderr, "%s\n", message.c_str());
-  std::fflush(stderr);
-}
 
 // What a file holds that decides how it is read: whether it has any line
 // feed, any carriage return, and where its text ends before a trailing run of
@@ -98,8 +93,7 @@ int TextFile::OpenForReadingAbove(const char* name, std::size_t levelsChecked) {
   }
   auto stream = std::make_shared<FileStream>(std::fopen(name, "rb"));
   FileShape shape;
-  if (stream->Get() == nullptr || !ScanShape(stream->Get(), shape) ||
-      PushFile(stream, name) == 0) {
+  if (stream->Get() == nullptr || !ScanShape(stream->Get(), shape) || PushFile(stream, name) == 0) {
     isOpen_ = 0;
     return 0;
   }
@@ -154,7 +148,9 @@ int TextFile::PushFile(std::shared_ptr<FileStream> stream, const char* name) {
   return 1;
 }
 
-bool TextFile::IsFileOpen(const char* name) const { return IsOnStack(name, files_.size()); }
+bool TextFile::IsFileOpen(const char* name) const {
+  return IsOnStack(name, files_.size());
+}
 
 bool TextFile::IsOnStack(const char* name, std::size_t levels) const {
   if (name == nullptr) return false;
@@ -240,11 +236,17 @@ bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
   return true;
 }
 
-int TextFile::WriteText(const TextString& text) { return WriteText(text.GetText()); }
+int TextFile::WriteText(const TextString& text) {
+  return WriteText(text.GetText());
+}
 
-int TextFile::WriteText(const char* text) { return ::WriteText(CurrentStream(), text); }
+int TextFile::WriteText(const char* text) {
+  return ::WriteText(CurrentStream(), text);
+}
 
-int TextFile::IsOpen() const { return isOpen_; }
+int TextFile::IsOpen() const {
+  return isOpen_;
+}
 
 const char* TextFile::GetBufferLine(int n) const {
   if (n < 1 || n > LineCount()) {
@@ -255,15 +257,25 @@ const char* TextFile::GetBufferLine(int n) const {
   return lines_[static_cast<std::size_t>(n - 1)].GetText();
 }
 
-int TextFile::LineCount() const { return static_cast<int>(lines_.size()); }
+int TextFile::LineCount() const {
+  return static_cast<int>(lines_.size());
+}
 
-int TextFile::Depth() const { return static_cast<int>(files_.size()); }
+int TextFile::Depth() const {
+  return static_cast<int>(files_.size());
+}
 
-int TextFile::MaxDepth() const { return maxDepth_; }
+int TextFile::MaxDepth() const {
+  return maxDepth_;
+}
 
-int TextFile::SwitchCount() const { return switchCount_; }
+int TextFile::SwitchCount() const {
+  return switchCount_;
+}
 
-bool TextFile::IsReading() const { return isReading_; }
+bool TextFile::IsReading() const {
+  return isReading_;
+}
 
 std::FILE* TextFile::CurrentStream() const {
   if (files_.empty() || files_.back().stream == nullptr) return nullptr;

@@ -6,23 +6,18 @@
 #include <string>
 
 #include "text/CharClass.h"
+#include "text/ErrorReport.h"
 
 namespace {
-
-// Errors of the primitives go straight to standard error; stdout is flushed
-// first so that a combined log keeps the order of events.
-void ReportError(const std::string& message) {
-  std::fflush(stdout);
-  std::fprintf(stderr, "%s\n", message.c_str());
-  std::fflush(stderr);
-}
 
 std::string_view UpToNul(std::string_view s) {
   const std::size_t nul = s.find('\0');
   return nul == std::string_view::npos ? s : s.substr(0, nul);
 }
 
-std::string_view OrEmpty(const char* s) { return s == nullptr ? std::string_view() : s; }
+std::string_view OrEmpty(const char* s) {
+  return s == nullptr ? std::string_view() : s;
+}
 
 std::string UpperCopy(std::string_view s) {
   std::string upper(s);
@@ -112,16 +107,22 @@ bool TextString::GetWord(int from, int n, char separator, TextString& word, int&
   return true;
 }
 
-const char* TextString::GetText() const { return text_.c_str(); }
+const char* TextString::GetText() const {
+  return text_.c_str();
+}
 
 const char* TextString::FindText(const char* s) const {
   const std::size_t at = FindIgnoringCase(text_, OrEmpty(s), 0);
   return at == std::string::npos ? nullptr : text_.c_str() + at;
 }
 
-const char* TextString::FindText(const TextString& s) const { return FindText(s.GetText()); }
+const char* TextString::FindText(const TextString& s) const {
+  return FindText(s.GetText());
+}
 
-void TextString::Print() const { std::printf("TextString = '%s'\n", text_.c_str()); }
+void TextString::Print() const {
+  std::printf("TextString = '%s'\n", text_.c_str());
+}
 
 bool TextString::LocateText(int start, const char* s, int& position) const {
   position = -1;
@@ -182,16 +183,17 @@ bool TextString::GetNumberValue(char style, int& value) const {
       // The order matters: each token is tried once and removed, so the
       // subtractive pairs must go before the single letters.
       static constexpr Token kTokens[] = {
-          {"xl", "XL", 40}, {"ix", "IX", 9},   {"iv", "IV", 4},  {"iii", "III", 3},
-          {"ii", "II", 2},  {"i", "I", 1},     {"v", "V", 5},    {"xxx", "XXX", 30},
-          {"xx", "XX", 20}, {"x", "X", 10},    {"l", "L", 50},
+          {"xl", "XL", 40}, {"ix", "IX", 9}, {"iv", "IV", 4}, {"iii", "III", 3},
+          {"ii", "II", 2},  {"i", "I", 1},   {"v", "V", 5},   {"xxx", "XXX", 30},
+          {"xx", "XX", 20}, {"x", "X", 10},  {"l", "L", 50},
       };
       value = 0;
       std::string copy = text_;
       for (const Token& token : kTokens) {
         if (FindIgnoringCase(copy, token.lower, 0) == std::string::npos) continue;
         value += token.adds;
-        for (std::string_view form : {std::string_view(token.lower), std::string_view(token.upper)}) {
+        for (std::string_view form :
+             {std::string_view(token.lower), std::string_view(token.upper)}) {
           const std::size_t at = copy.find(form);
           if (at != std::string::npos) copy.erase(at, form.size());
         }
@@ -203,7 +205,9 @@ bool TextString::GetNumberValue(char style, int& value) const {
   }
 }
 
-int TextString::Length() const { return static_cast<int>(text_.size()); }
+int TextString::Length() const {
+  return static_cast<int>(text_.size());
+}
 
 char TextString::At(int index) const {
   if (index < 0 || index >= Length()) return '\0';
@@ -274,7 +278,8 @@ int TextString::CollapseBlanks() {
 
 int TextString::Truncate(int length) {
   if (length < 0) return 0;
-  if (static_cast<std::size_t>(length) < text_.size()) text_.resize(static_cast<std::size_t>(length));
+  if (static_cast<std::size_t>(length) < text_.size())
+    text_.resize(static_cast<std::size_t>(length));
   return 1;
 }
 
@@ -332,9 +337,8 @@ int TextString::ReplaceText(int start, const char* find, const char* with, int m
   std::string result = text_.substr(0, static_cast<std::size_t>(start));
   std::size_t pos = static_cast<std::size_t>(start);
   int replaced = 0;
-  while (pos < text_.size()) {
-    const bool limitReached = maxCount > 0 && replaced >= maxCount;
-    if (!limitReached && text_.compare(pos, pattern.size(), pattern) == 0) {
+  while (pos < text_.size() && (maxCount <= 0 || replaced < maxCount)) {
+    if (text_.compare(pos, pattern.size(), pattern) == 0) {
       result.append(replacement);
       pos += pattern.size();
       ++replaced;
@@ -343,6 +347,7 @@ int TextString::ReplaceText(int start, const char* find, const char* with, int m
       ++pos;
     }
   }
+  result.append(text_, pos, std::string::npos);
   text_ = std::move(result);
   return 1;
 }

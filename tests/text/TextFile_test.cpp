@@ -23,7 +23,9 @@ std::vector<std::string> LinesOf(const std::string& bytes) {
   return ReadAllLines(file);
 }
 
-std::string Xs(int n) { return std::string(static_cast<std::size_t>(n), 'x'); }
+std::string Xs(int n) {
+  return std::string(static_cast<std::size_t>(n), 'x');
+}
 
 TEST(TextFileTest, LineEndsAndPieces) {
   using Lines = std::vector<std::string>;
@@ -42,7 +44,11 @@ TEST(TextFileTest, LineEndsAndPieces) {
       {"CR only file", "a\rb\r\rc", {"a", "b", "", "c"}},
       {"Ctrl-Z end mark", "a\n\x1A\x1A\x1A", {"a"}},
       {"Ctrl-Z after text", "a\x1A", {"a"}},
-      {"Ctrl-Z inside text", "a\x1A" "b\n", {"a\x1A" "b"}},
+      {"Ctrl-Z inside text",
+       "a\x1A"
+       "b\n",
+       {"a\x1A"
+        "b"}},
       {"only Ctrl-Z", "\x1A", {}},
       {"NUL read as blank", std::string("a\0b\n", 4), {"a b"}},
       {"long line", Xs(2500) + "\n", {Xs(1023), Xs(1023), Xs(454)}},
@@ -102,8 +108,8 @@ TEST(TextFileTest, RefusalsAreSilentAndLeaveTheStack) {
   ASSERT_EQ(file.OpenForReading(a.c_str()), 1);
   testing::internal::CaptureStderr();
   // The same file under other spellings, a directory, a missing file.
-  for (const std::string& name : {a, dir.Path("./a.txt"), dir.Path("link.txt"),
-                                  dir.Root().string(), dir.Path("missing.txt")}) {
+  for (const std::string& name : {a, dir.Path("./a.txt"), dir.Path("link.txt"), dir.Root().string(),
+                                  dir.Path("missing.txt")}) {
     EXPECT_EQ(file.OpenForReading(name.c_str()), 0) << name;
     EXPECT_EQ(file.Depth(), 1) << name;
   }

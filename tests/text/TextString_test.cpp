@@ -47,7 +47,7 @@ TEST(TextStringTest, GetWord) {
     int offset;
   };
   const Row rows[] = {
-      {"  abc def", 1, ' ', true, "", 0},   {"  abc def", 2, ' ', true, "abc", 2},
+      {"  abc def", 1, ' ', true, "", 0},    {"  abc def", 2, ' ', true, "abc", 2},
       {"  abc def", 3, ' ', true, "def", 6}, {"  abc def", 4, ' ', false, "", 0},
       {"a,,b", 2, ',', true, "", 2},         {"a,,b", 3, ',', true, "b", 3},
       {"a\tb", 2, ' ', true, "b", 2},        {"a\tb", 2, ',', false, "", 0},
@@ -92,20 +92,16 @@ TEST(TextStringTest, ReplaceText) {
     const char* expected;
   };
   const Row rows[] = {
-      {"aaa", 0, "a", "aa", 0, 1, "aaaaaa"},
-      {"aaa", 0, "a", "aa", 1, 1, "aaaa"},
-      {"aaa", 1, "a", "b", 0, 1, "abb"},
-      {"abc", 0, "", "x", 0, 0, "abc"},
-      {"abc", 0, nullptr, "x", 0, 0, "abc"},
-      {"aAa", 0, "a", "b", 0, 1, "bAb"},
-      {"", 0, "a", "b", 0, 1, ""},
-      {"abc", 3, "c", "x", 0, 1, "abc"},
-      {"abab", 0, "ab", nullptr, 0, 1, ""},
-      {"xyxyxy", 0, "xy", "z", 2, 1, "zzxy"},
+      {"aaa", 0, "a", "aa", 0, 1, "aaaaaa"}, {"aaa", 0, "a", "aa", 1, 1, "aaaa"},
+      {"aaa", 1, "a", "b", 0, 1, "abb"},     {"abc", 0, "", "x", 0, 0, "abc"},
+      {"abc", 0, nullptr, "x", 0, 0, "abc"}, {"aAa", 0, "a", "b", 0, 1, "bAb"},
+      {"", 0, "a", "b", 0, 1, ""},           {"abc", 3, "c", "x", 0, 1, "abc"},
+      {"abab", 0, "ab", nullptr, 0, 1, ""},  {"xyxyxy", 0, "xy", "z", 2, 1, "zzxy"},
   };
   for (const Row& row : rows) {
     TextString text(row.text);
-    EXPECT_EQ(text.ReplaceText(row.start, row.find, row.with, row.maxCount), row.result) << row.text;
+    EXPECT_EQ(text.ReplaceText(row.start, row.find, row.with, row.maxCount), row.result)
+        << row.text;
     EXPECT_STREQ(text.GetText(), row.expected) << row.text;
   }
   TextString text("abc");
@@ -178,8 +174,9 @@ TEST(TextStringTest, Editing) {
     const char* text;
     const char* collapsed;
   };
-  const Row collapse[] = {{"  a   b  ", "  a b  "}, {"a \t  b", "a \t b"}, {"    ", "    "},
-                          {"ab", "ab"},             {"a  ", "a  "},        {"", ""}};
+  const Row collapse[] = {{"  a   b  ", "  a b  "}, {"a \t  b", "a \t b"},
+                          {"    ", "    "},         {"ab", "ab"},
+                          {"a  ", "a  "},           {"", ""}};
   for (const Row& row : collapse) {
     t.SetText(row.text);
     t.CollapseBlanks();
@@ -236,13 +233,15 @@ TEST(TextStringTest, GetNumberValue) {
     int value;
   };
   const Row rows[] = {
-      {"(12)", '1', true, 12},      {"1a2", '1', false, -1},       {"abc", '1', false, -1},
-      {"2147483647", '1', true, 2147483647},
+      {"(12)", '1', true, 12},        {"1a2", '1', false, -1},
+      {"abc", '1', false, -1},        {"2147483647", '1', true, 2147483647},
       {"2147483648", '1', false, -1}, {"99999999999999999999", '1', false, -1},
-      {"007.", '1', true, 7},       {"(c)", 'a', true, 3},         {"Z)", 'A', true, 26},
-      {"12", 'a', false, -1},       {"xiv", 'i', true, 14},        {"LXXXIX", 'I', true, 89},
-      {"xl", 'i', true, 40},        {"iv)", 'i', true, 4},         {"viii", 'i', true, 8},
-      {"ab", 'i', true, 0},         {"12", 'x', false, -1},
+      {"007.", '1', true, 7},         {"(c)", 'a', true, 3},
+      {"Z)", 'A', true, 26},          {"12", 'a', false, -1},
+      {"xiv", 'i', true, 14},         {"LXXXIX", 'I', true, 89},
+      {"xl", 'i', true, 40},          {"iv)", 'i', true, 4},
+      {"viii", 'i', true, 8},         {"ab", 'i', true, 0},
+      {"12", 'x', false, -1},
   };
   for (const Row& row : rows) {
     int value = 55;
