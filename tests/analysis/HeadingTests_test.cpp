@@ -1,0 +1,251 @@
+#include "analysis/HeadingTests.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/ClassifySupport.h"
+#include "analysis/LineType.h"
+
+namespace {
+
+using Pass = ClassifyRun::Pass;
+
+struct ProgressionCase {
+  SectionComponents number;
+  int level;
+  SectionComponents last;
+  int code;
+  const char* message;  // empty when none is reported
+};
+
+TEST(HeadingTestTest, CheckProgression) {
+  using C = HeadingTest;
+  const SectionComponents none{-1, -1, -1, -1, -1, -1};
+  const ProgressionCase cases[] = {
+      {{3, 2, -1, -1, -1, -1}, 1, {3, 1, -1, -1, -1, -1}, C::kAccepted, ""},
+      {{3, 4, -1, -1, -1, -1}, 1, {3, 2, -1, -1, -1, -1}, C::kAccepted,
+       "Line 7 - Missing section number detected  : \"3.4\" in 3.2"},
+      {{3, 5, -1, -1, -1, -1}, 1, {3, 2, -1, -1, -1, -1}, C::kChangeTooLarge,
+       "Line 7 - Ignoring \"heading\" (change too large) : \"3.5\" in 3.2"},
+      {{3, 1, -1, -1, -1, -1}, 1, {3, 2, -1, -1, -1, -1}, C::kChangeTooSmall,
+       "Line 7 - Ignoring \"heading\" (change too small) : \"3.1\" in 3.2"},
+      {{3, 2, -1, -1, -1, -1}, 1, {3, 2, -1, -1, -1, -1}, C::kAccepted,
+       "Line 7 - Repeated section number detected : \"3.2\" in 3.2"},
+      {{4, 2, -1, -1, -1, -1}, 1, {3, -1, -1, -1, -1, -1}, C::kFirstSubHeader,
+       "Line 7 - Reject first sub-header of 4.2"},
+      {{4, 2, -1, -1, -1, -1}, 1, {4, -1, -1, -1, -1, -1}, C::kAccepted, ""},
+      {{4, 1, -1, -1, -1, -1}, 1, {3, 5, -1, -1, -1, -1}, C::kAccepted, ""},
+      {{5, 3, 1, -1, -1, -1}, 2, {5, 1, 4, -1, -1, -1}, C::kChangeTooLarge,
+       "Line 7 - Ignoring \"heading\" (change too large) : \"5.3.1\" in 5.1.4"},
+      {{5, -1, -1, -1, -1, -1}, 0, {3, -1, -1, -1, -1, -1}, C::kAccepted, ""},
+      {{6, -1, -1, -1, -1, -1}, 0, {3, -1, -1, -1, -1, -1}, C::kChapterTooLarge,
+       "Line 7 - Ignoring \"heading\" (chapter number too large): \"6\" in 3"},
+      {{2, -1, -1, -1, -1, -1}, 0, {3, -1, -1, -1, -1, -1}, C::kChapterTooSmall,
+       "Line 7 - Ignoring \"heading\" (chapter number too small): \"2\" in 3"},
+      {{1, 1, -1, -1, -1, -1}, 1, none, C::kAccepted, ""},
+  };
+  for (const ProgressionCase& c : cases) {
+    ClassifyRun run(Pass::kOutput);
+    SourceLine line;
+    line.sourceLineNumber = 7;
+    line.sectionNumber = c.number;
+    run.statistics.lastNumber = c.last;
+    HeadingTest test(line, run.policy, run.statistics);
+    const std::string label = FormatNumberAndLast(c.number, c.level, run.statistics).GetText();
+    EXPECT_EQ(test.CheckProgression(c.level, true), c.code) << label;
+    const std::vector<std::string> expected =
+        *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{};
+    EXPECT_EQ(run.messages, expected) << label;
+
+    // Without report, or outside the output pass, nothing is said.
+    ClassifyRun quiet(Pass::kAnalysis);
+    quiet.statistics.lastNumber = c.last;
+    HeadingTest silent(line, quiet.policy, quiet.statistics);
+    EXPECT_EQ(silent.CheckProgression(c.level, true), c.code) << label;
+    EXPECT_TRUE(quiet.messages.empty()) << label;
+  }
+}
+
+TEST(HeadingTestTest, CompareWithLastNumber) {
+  ClassifyRun run(Pass::kAnalysis);
+  SourceLine line;
+  line.sectionNumber = {2, 1, -1, -1, -1, -1};
+  run.statistics.lastNumber = {2, -1, -1, -1, -1, -1};
+  run.statistics.minNumber = {1, 1, -1, -1, -1, -1};
+  HeadingTest test(line, run.policy, run.statistics);
+  test.CompareWithLastNumber(1);
+  EXPECT_FALSE(test.noPrevious);
+  EXPECT_FALSE(test.allOnes);
+  EXPECT_TRUE(test.someUnseen);
+  EXPECT_TRUE(test.startsSequence);
+  EXPECT_TRUE(test.sameParent);
+  EXPECT_FALSE(test.notAboveMinimum);
+}
+
+// Headings of an output pass whose levels were calculated at column 0.
+void SetLevels(ClassifyRun& run, int levels, int indent) {
+  run.policy.expectContentsList = 0;
+  run.policy.headingLevelCount = levels;
+  for (int i = 0; i < levels; ++i) {
+    run.policy.headingStyles[i].indent = indent;
+    run.policy.contentsStyles[i].indent = indent;
+  }
+}
+
+TEST(HeadingTestTest, SectionSequenceInTheOutputPass) {
+  ClassifyRun run(Pass::kOutput);
+  SetLevels(run, 2, 0);
+  run.Feed({"", "1. Introduction", "", "1.1 Scope", "", "1.3 Terms", "", "1.3 Terms again", "",
+            "1.9 Far", "", "2. Design", "", "3.2 Early", ""});
+  EXPECT_EQ(run.Types(),
+            (std::vector<int>{1, 101, 1, 102, 1, 102, 1, 102, 1, 0, 1, 101, 1, 0, 1}));
+  EXPECT_EQ(run.messages,
+            (std::vector<std::string>{
+                "Line 2 - End Contents (contents not expected)",
+                "Line 6 - Missing section number detected  : \"1.3\" in 1.1",
+                "Line 8 - Repeated section number detected : \"1.3\" in 1.3",
+                "Line 10 - Ignoring \"heading\" (change too large) : \"1.9\" in 1.3",
+                "Line 14 - Reject first sub-header of 3.2",
+            }));
+  EXPECT_TRUE(run.Line(10).flags & LineFlag::kRejectedNumber);
+  EXPECT_FALSE(run.Line(8).flags & LineFlag::kRejectedNumber);
+}
+
+TEST(HeadingTestTest, ADateIsNoSectionNumber) {
+  ClassifyRun run(Pass::kOutput);
+  SetLevels(run, 3, 0);
+  run.Feed({"", "12.3.1998 was a Thursday", ""});
+  EXPECT_EQ(run.Line(2).lineType, LineType::kText);
+  EXPECT_FALSE(run.Line(2).flags & LineFlag::kRejectedNumber);
+}
+
+TEST(HeadingTestTest, ConsecutiveChaptersAreANumberedList) {
+  ClassifyRun run(Pass::kOutput);
+  SetLevels(run, 1, 0);
+  run.Feed({"", "1. Introduction", "", "Text.", "", "2. First point", "", "3. Second point", ""});
+  EXPECT_EQ(run.Types(), (std::vector<int>{1, 101, 1, 0, 1, 211, 1, 211, 217}));
+  const std::string message = "Ignoring \"heading\" (\"chapters\" consecutive): ";
+  EXPECT_EQ(run.messages, (std::vector<std::string>{
+                              "Line 2 - End Contents (contents not expected)",
+                              "Line 6 - " + message,
+                              "Line 8 - " + message,
+                          }));
+  EXPECT_TRUE(run.Line(8).flags & LineFlag::kRejectedNumber);
+  // The withdrawn chapter gave its number back.
+  EXPECT_EQ(run.statistics.lastNumber[0], 1);
+}
+
+TEST(HeadingTestTest, ChaptersTooCloseInTheAnalysisPass) {
+  ClassifyRun run(Pass::kAnalysis);
+  run.policy.expectContentsList = 0;
+  std::vector<std::string> lines(15, "text");
+  lines.insert(lines.end(), {"1. One", "text", "text", "text", "2. Two", "text"});
+  run.Feed(lines);
+  EXPECT_EQ(run.Line(16).lineType, LineType::kNumberedHeading1);
+  EXPECT_EQ(run.Line(20).lineType, LineType::kNumberedBullet);
+  EXPECT_TRUE(run.Line(20).flags & LineFlag::kRejectedNumber);
+  EXPECT_EQ(run.statistics.lastChapterLine, 20);
+  EXPECT_TRUE(run.messages.empty());
+}
+
+TEST(HeadingTestTest, ContentsListEndsAtSectionOne) {
+  ClassifyRun run(Pass::kOutput);
+  SetLevels(run, 2, 0);
+  run.policy.expectContentsList = 1;
+  run.Feed({"Contents", "", "1. Intro", "2. Body", "2.1 Part", "3. End", "", "1. Intro", "",
+            "Text.", "", "2. Body", ""});
+  EXPECT_EQ(run.Types(),
+            (std::vector<int>{0, 1, 151, 151, 152, 151, 1, 101, 1, 0, 1, 101, 1}));
+  EXPECT_EQ(run.messages, (std::vector<std::string>{"Line 8 - End Contents at section 1"}));
+  EXPECT_TRUE(run.policy.document.contentsListEnded);
+}
+
+TEST(HeadingTestTest, AnalysisPassFindsTheContentsListWithoutIndents) {
+  ClassifyRun run(Pass::kAnalysis);
+  run.Feed({"Contents", "", "1. Intro", "    1.1 Scope", "2. Body", "", "1. Intro"});
+  EXPECT_EQ(run.Types(), (std::vector<int>{0, 1, 151, 152, 151, 1, 101}));
+  EXPECT_EQ(run.statistics.lastContentsLine, 5);
+  EXPECT_EQ(run.statistics.headingSeen, 1);
+  EXPECT_EQ(run.statistics.lastHeadingType, LineType::kNumberedHeading1);
+}
+
+TEST(HeadingTestTest, IndentationRulesOfTheOutputPass) {
+  const struct {
+    const char* line;
+    int type;
+    const char* message;
+  } cases[] = {
+      {"   1. Left by one", 101, ""},
+      {"    1. At the indent", 101, ""},
+      {"     1. Right by one",  // left to the bullet test
+       211, "Line 2 - Ignoring \"heading\" at \"wrong\" indentation : \"1\" in "},
+  };
+  for (const auto& c : cases) {
+    ClassifyRun run(Pass::kOutput);
+  SetLevels(run, 2, 4);
+    run.Feed({"", c.line, ""});
+    EXPECT_EQ(run.Line(2).lineType, c.type) << c.line;
+    std::vector<std::string> messages = run.messages;
+    std::erase(messages, "Line 2 - End Contents (contents not expected)");
+    EXPECT_EQ(messages, *c.message ? std::vector<std::string>{c.message}
+                                   : std::vector<std::string>{})
+        << c.line;
+  }
+
+  for (const char* line : {"   1.1 Left by one", "     1.1 Right by one"}) {
+    ClassifyRun run(Pass::kOutput);
+  SetLevels(run, 2, 4);
+    run.Feed({"", "    1. Chapter", "", line, ""});
+    EXPECT_EQ(run.Line(4).lineType, LineType::kNumberedHeading1 + 1) << line;
+  }
+}
+
+TEST(HeadingTestTest, DeeperThanTheRecognisedLevelsInTheOutputPass) {
+  ClassifyRun run(Pass::kOutput);
+  SetLevels(run, 1, 0);
+  run.Feed({"", "1. One", "", "1.1 Sub", ""});
+  EXPECT_EQ(run.Line(4).lineType, LineType::kText);
+}
+
+TEST(HeadingTestTest, NoChapterInsideRunningText) {
+  ClassifyRun run(Pass::kOutput);
+  SetLevels(run, 1, 0);
+  run.Feed({"", "1. Start", "", "This paragraph runs on and on", "and mentions", "2. things",
+            ""});
+  EXPECT_EQ(run.Line(6).lineType, LineType::kNumberedBullet);
+  EXPECT_FALSE(run.Line(6).flags & LineFlag::kRejectedNumber);
+  EXPECT_EQ(run.messages.back(), "Line 6 - Ignoring \"heading\" embedded in text");
+}
+
+TEST(HeadingTestTest, SecondWordHeadings) {
+  ClassifyRun run(Pass::kAnalysis);
+  run.policy.expectContentsList = 0;
+  run.Feed({"", "Chapter 1 Beginnings", "", "Text.", "", "", "", "", "", "", "", "", "", "",
+            "", "", "", "", "", "", "Chapter 2 Middles", ""});
+  EXPECT_EQ(run.Line(2).lineType, LineType::kNumberedHeading1);
+  EXPECT_EQ(run.Line(21).lineType, LineType::kNumberedHeading1);
+  const DocumentStatistics::LevelCounts& level = run.statistics.headingLevels[0];
+  EXPECT_EQ(level.secondWordCount, 2);
+  ASSERT_EQ(level.secondWordFirstChars.Entries().size(), 1u);
+  EXPECT_EQ(level.secondWordFirstChars.Entries()[0].value, 'C');
+  EXPECT_EQ(level.secondWordFirstChars.Entries()[0].frequency, 8);
+  EXPECT_EQ(level.secondWordFirstChars.Entries()[0].label.View(), "Chapter");
+}
+
+TEST(HeadingTestTest, LevelZeroNumbersAfterABlankLineAreCounted) {
+  ClassifyRun run(Pass::kAnalysis);
+  run.policy.expectContentsList = 0;
+  std::vector<std::string> lines;
+  for (const char* heading : {"1. A", "2. B", "3. C", "4. D", "5. E"}) {
+    lines.insert(lines.end(), {"", heading, "t", "t", "t", "t", "t", "t", "t", "t", "t"});
+  }
+  run.Feed(lines);
+  EXPECT_EQ(run.statistics.levelZeroSections,
+            (std::array<int, DocumentStatistics::kLevelZeroCounts>{-1, 1, 1, 1, -1}));
+  EXPECT_EQ(run.statistics.maxNumber[0], 5);
+  EXPECT_EQ(run.statistics.minNumber[0], 1);
+}
+
+}  // namespace
