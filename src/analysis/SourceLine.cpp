@@ -23,6 +23,8 @@ constexpr int kMaxSourceLineLength = 255;
 // A line cut for output is widened by this much when it has extra indent.
 constexpr int kExtraIndentWidening = 15;
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 constexpr const char* kIgnoredEmphasis = "Ignoring potential emphasis markup";
 
 bool InUserHtml(const SourceLine& line, const FC& policy) {
@@ -81,6 +83,8 @@ bool SourceLine::HasNoLowerCase() const {
 int SourceLine::MaxLength() const { return kMaxSourceLineLength; }
 
 void SourceLine::PrepareText(FC& policy) {
+  // A byte-order mark only says the file is UTF-8; it is no text of the line.
+  if (View().starts_with(kByteOrderMark)) ReplaceSubString(0, static_cast<int>(kByteOrderMark.size()), "");
   if (!IsEmpty() && View().back() == '\r') Truncate(Length() - 1);
   BlankControlCharacters(*this, true);
   length = Length();

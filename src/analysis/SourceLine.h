@@ -55,7 +55,8 @@ class SourceLine : public ParsedString {
   // flags of the line before, the one before that and the next one.
   void Classify(FC& policy, DocumentStatistics& statistics) override;
   // Read-time preparation, once after the line is read and its tabs are
-  // expanded: drops a final carriage return, blanks control bytes, sets
+  // expanded: drops a leading UTF-8 byte-order mark and a final carriage
+  // return, blanks control bytes (backspaces once overstrike is done), sets
   // `length` and `indent`, keeps `rawText`, escapes, keeps `escapedText`,
   // and marks the line up (MarkInline). In a user-specified HTML region only
   // the first three happen; see the class comment for the other regions.

@@ -55,6 +55,7 @@ TEST(SourceLineTest, PrepareTextOutsideRegions) {
       {"H\bHi\bi t\bth\bhe\be", "<B>Hi the</B>", "<B>Hi the</B>", 16, 0, 5},
       {"_\bx a\bb", "<U>x</U> a b", "<U>x</U> a b", 7, 0, 8},  // a stray backspace
       {"*word*", "*word*", "*word*", 6, 0, 6},  // emphasis waits for the output pass
+      {"\xEF\xBB\xBF  x", "x", "  x", 3, 2, 1},  // a byte-order mark is no text
   };
   for (const PrepareCase& c : cases) {
     PassPolicy pass(false);
