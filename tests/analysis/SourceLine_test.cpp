@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,35 @@ TEST(SourceLineTest, PrepareTextOutsideRegions) {
     EXPECT_EQ(line.indent, c.indent) << c.raw;
     EXPECT_EQ(line.firstWordLength, c.firstWordLength) << c.raw;
   }
+}
+
+// The reader and the preparation together, on a DOS file that starts with a
+// byte-order mark and holds a NUL byte and a tab.
+TEST(SourceLineTest, LinesReadFromAFile) {
+  const std::string name = ::testing::TempDir() + "source_line_read_test.txt";
+  {
+    std::ofstream out(name, std::ios::binary);
+    out << "\xEF\xBB\xBF" << "Title\r\n" << std::string("x\0y", 3) << "\r\n" << "\tA & B\r\n";
+  }
+  PassPolicy pass(false);
+  LineFile file;
+  ASSERT_EQ(file.OpenForReading(name.c_str()), 1);
+  const struct {
+    const char* text;
+    const char* raw;
+    int indent;
+  } expected[] = {{"Title", "Title", 0}, {"x y", "x y", 0}, {"A &amp; B", "        A & B", 8}};
+  for (const auto& e : expected) {
+    SourceLine line;
+    ASSERT_EQ(file.ReadLine(line, pass.policy.tabSize, pass.policy), 1) << e.text;
+    EXPECT_EQ(line.View(), e.text);
+    EXPECT_EQ(line.rawText.View(), e.raw);
+    EXPECT_EQ(line.indent, e.indent) << e.text;
+  }
+  SourceLine end;
+  EXPECT_EQ(file.ReadLine(end, pass.policy.tabSize, pass.policy), 0);
+  file.Close();
+  std::remove(name.c_str());
 }
 
 TEST(SourceLineTest, RawTextIsTheLineAsReadLessItsCarriageReturn) {
