@@ -9,10 +9,9 @@
 
 #include "text/ParsedString.h"
 
-// The text layer only passes policy records and source lines on; these empty
-// stand-ins let its tests call the hooks. This binary links no higher layer.
+// The text layer only passes policy records on; this empty stand-in lets its
+// tests call the hooks. This binary links no higher layer.
 class FC {};
-class SourceLine : public ParsedString {};
 
 // A fresh directory for one test, removed with everything in it at the end.
 class TempDir {
