@@ -7,7 +7,7 @@
 #include "driver/FileList.h"
 #include "driver/FileNames.h"
 #include "driver/PromptReader.h"
-#include "driver/ReadProblem.h"
+#include "driver/InputChecks.h"
 #include "driver/SteeringFile.h"
 #include "driver/WriteGuard.h"
 #include "policy/FC.h"

@@ -6,6 +6,7 @@
 #include "analysis/DocumentStatistics.h"
 #include "analysis/PolicyCalculation.h"
 #include "driver/GuardedFile.h"
+#include "driver/InputChecks.h"
 #include "driver/Passes.h"
 #include "markup/Utf8Detector.h"
 #include "policy/FC.h"
@@ -95,6 +96,14 @@ int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
     run->ClearFileState();
     bool isUtf8 = false;
     if (DetectUtf8File(job.fileName.GetText(), isUtf8)) run->utf8Text = isUtf8 ? 1 : 0;
+  }
+
+  if (LooksBinary(job.fileName.GetText())) {
+    outputPolicy.Message(("WARNING: \"" + std::string(job.fileName.View()) +
+                          "\" looks like a binary file (it holds NUL bytes); "
+                          "it is converted as text")
+                             .c_str(),
+                         10);
   }
 
   if (policyGiven) analysisPolicy.MergeGiven(policy, false);

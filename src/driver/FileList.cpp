@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "driver/ReadProblem.h"
+#include "driver/InputChecks.h"
 #include "driver/SteeringFile.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"

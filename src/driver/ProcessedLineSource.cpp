@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "driver/ReadProblem.h"
+#include "driver/InputChecks.h"
 #include "policy/FC.h"
 #include "preprocessor/Preprocessor.h"
 

@@ -1,0 +1,171 @@
+#include "driver/ConsoleRun.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "DriverTestDir.h"
+#include "driver/PosixFileSystem.h"
+
+namespace {
+
+class ConsoleRunTest : public testing::Test {
+ protected:
+  int Run(const std::vector<std::string>& words, const std::string& input = "") {
+    out_.str("");
+    err_.str("");
+    std::istringstream in(input);
+    ConsoleStreams console(out_, err_);
+    PosixFileSystem fileSystem;
+    return RunConsole(words, fileSystem, in, console);
+  }
+  // The lines that announce a file and its output page.
+  std::string Converted(const std::string& shown, const std::string& page) {
+    return "\nProcessing : \"" + shown + "\"\n---- Starting Output pass ----\n" +
+           "Generating HTML file " + page + "\n";
+  }
+
+  DriverTestDir dir_;
+  std::ostringstream out_;
+  std::ostringstream err_;
+};
+
+TEST_F(ConsoleRunTest, ConvertsOneFileAndSucceeds) {
+  dir_.Write("guide.txt", "Hello\n");
+  EXPECT_EQ(Run({dir_ / "guide.txt"}), kExitSuccess);
+  EXPECT_EQ(out_.str(), "Webloom 3.0\n" + Converted("guide.txt", dir_ / "guide.html"));
+  EXPECT_EQ(err_.str(), "");
+  EXPECT_NE(dir_.Read("guide.html").find("Hello"), std::string::npos);
+}
+
+TEST_F(ConsoleRunTest, UsageHelpAndVersion) {
+  EXPECT_EQ(Run({"--contnets", "a.txt"}), kExitUsage);
+  EXPECT_EQ(out_.str(), "");
+  EXPECT_EQ(err_.str(),
+            "webloomcon: unknown option --contnets\n"
+            "Try 'webloomcon --help' for more information.\n");
+  EXPECT_EQ(Run({"--help"}), kExitSuccess);
+  EXPECT_EQ(out_.str().rfind("Usage: webloomcon", 0), 0u);
+  EXPECT_EQ(Run({"--version"}), kExitSuccess);
+  EXPECT_EQ(out_.str(), "Webloom 3.0\n");
+}
+
+TEST_F(ConsoleRunTest, MissingFileStopsTheRun) {
+  EXPECT_EQ(Run({dir_ / "missing.txt"}), kExitStopped);
+  EXPECT_EQ(out_.str(), "Webloom 3.0\n");
+  EXPECT_EQ(err_.str(), "ERROR: Can't find any files : " + (dir_ / "missing.txt") + "\n");
+}
+
+TEST_F(ConsoleRunTest, MissingSpecificationAmongOthersIsReported) {
+  dir_.Write("a.txt", "A\n");
+  EXPECT_EQ(Run({dir_ / "missing.txt", dir_ / "a.txt"}), kExitSuccess);
+  EXPECT_EQ(err_.str(), "ERROR: Can't find any files : " + (dir_ / "missing.txt") + "\n");
+  EXPECT_TRUE(dir_.Exists("a.html"));
+}
+
+TEST_F(ConsoleRunTest, MissingMasterPolicyFileStopsTheRun) {
+  dir_.Write("a.txt", "A\n");
+  EXPECT_EQ(Run({dir_ / "a.txt", dir_ / "none.pol"}), kExitStopped);
+  EXPECT_EQ(err_.str(), "ERROR: Can't find master policy file " + (dir_ / "none.pol") + "\n");
+  EXPECT_EQ(Run({dir_ / "a.txt", "-p", dir_.Path()}), kExitStopped);
+  EXPECT_EQ(err_.str(), "ERROR: Can't find master policy file " + dir_.Path() +
+                            ": it is a directory\n");
+  EXPECT_FALSE(dir_.Exists("a.html"));
+}
+
+TEST_F(ConsoleRunTest, MasterPolicyFileIsNamedAndApplied) {
+  dir_.Write("a.txt", "Some text\n");
+  dir_.Write("my.pol", "Document title : Manual\n");
+  EXPECT_EQ(Run({dir_ / "a.txt", dir_ / "my.pol"}), kExitSuccess);
+  EXPECT_NE(out_.str().find("\nProcessing : \"a.txt\" using policy file \"my.pol\"\n"),
+            std::string::npos);
+  EXPECT_NE(dir_.Read("a.html").find("<TITLE>Manual</TITLE>"), std::string::npos);
+}
+
+TEST_F(ConsoleRunTest, QuotedPatternExpandsInByteOrderAndInAscGivesOut) {
+  dir_.Write("b.asc", "B\n");
+  dir_.Write("in.asc", "I\n");
+  dir_.Write("My file.asc", "M\n");
+  dir_.Write("skip.txt", "S\n");
+  EXPECT_EQ(Run({dir_ / "*.asc"}), kExitSuccess);
+  EXPECT_EQ(out_.str(), "Webloom 3.0\n" + Converted("My file.asc", dir_ / "My file.html") +
+                            Converted("b.asc", dir_ / "b.html") +
+                            Converted("in.asc", dir_ / "in.html"));
+  // Only a file named exactly "in.asc" gives the base name "out".
+  const std::filesystem::path start = std::filesystem::current_path();
+  std::filesystem::current_path(dir_.Path());
+  EXPECT_EQ(Run({"in.asc"}), kExitSuccess);
+  std::filesystem::current_path(start);
+  EXPECT_TRUE(dir_.Exists("out.html"));
+}
+
+TEST_F(ConsoleRunTest, PromptsWhenNoFileIsNamed) {
+  dir_.Write("a.txt", "A\n");
+  EXPECT_EQ(Run({"/contents"}, dir_ / "a.txt" + "\nNONE\n"), kExitSuccess);
+  EXPECT_EQ(out_.str().rfind("Enter input file name > Enter input policy file name or \"none\" > "
+                             "Webloom 3.0\n\nProcessing : \"a.txt\"\n",
+                             0),
+            0u);
+  // The end of the input is an empty answer: nothing to convert.
+  EXPECT_EQ(Run({}, ""), kExitStopped);
+  EXPECT_EQ(err_.str(), "ERROR: Can't find any files : \n");
+}
+
+TEST_F(ConsoleRunTest, SteeringFileGivesPolicyFilesAndSwitchesPerFile) {
+  dir_.Write("a.txt", "A\n");
+  dir_.Write("b.txt", "B\n");
+  dir_.Write("b.pol", "Document title : Bee\n");
+  dir_.Write("list.txt", "# comment\n" + (dir_ / "a.txt") + " /DOS\n\n" + (dir_ / "b.txt") +
+                             " " + (dir_ / "b.pol") + "\n");
+  EXPECT_EQ(Run({"@" + (dir_ / "list.txt")}), kExitSuccess);
+  EXPECT_EQ(out_.str(),
+            "Webloom 3.0\n" + Converted("a.txt", dir_ / "a.HTM") + "\nProcessing : \"" +
+                (dir_ / "b.txt") + "\" using policy file \"" + (dir_ / "b.pol") +
+                "\"\n---- Starting Output pass ----\nGenerating HTML file " + (dir_ / "b.html") +
+                "\n");
+  // Each of the two readings of the steering file reports the comment.
+  EXPECT_EQ(err_.str(), "Steering file: Ignoring comment line \"# comment\"\n"
+                        "Steering file: Ignoring comment line \"# comment\"\n");
+  EXPECT_NE(dir_.Read("b.html").find("<TITLE>Bee</TITLE>"), std::string::npos);
+}
+
+TEST_F(ConsoleRunTest, MissingOwnPolicyFileStopsAtThatFile) {
+  dir_.Write("a.txt", "A\n");
+  dir_.Write("b.txt", "B\n");
+  dir_.Write("list.txt", (dir_ / "a.txt") + "\n" + (dir_ / "b.txt") + " " + (dir_ / "b.pol") +
+                             "\n");
+  EXPECT_EQ(Run({"@" + (dir_ / "list.txt")}), kExitStopped);
+  EXPECT_EQ(err_.str(), "ERROR: Can't find policy file " + (dir_ / "b.pol") + "\n");
+  EXPECT_TRUE(dir_.Exists("a.html"));
+  EXPECT_FALSE(dir_.Exists("b.html"));
+  EXPECT_EQ(Run({"@" + (dir_ / "nolist.txt")}), kExitStopped);
+  EXPECT_EQ(err_.str(), "ERROR: Can't open " + (dir_ / "nolist.txt") + "\n");
+}
+
+TEST_F(ConsoleRunTest, NothingWrittenOverAnInputOrTwice) {
+  dir_.Write("notes.html", "Plain text that happens to end in .html\n");
+  dir_.Write("a.txt", "A\n");
+  dir_.Write("a.asc", "Second\n");
+  EXPECT_EQ(Run({dir_ / "notes.html", dir_ / "a.txt", dir_ / "a.asc"}), kExitSuccess);
+  EXPECT_EQ(dir_.Read("notes.html"), "Plain text that happens to end in .html\n");
+  EXPECT_NE(err_.str().find("ERROR: Not writing \"" + (dir_ / "notes.html") +
+                            "\": it is an input of this run\n"),
+            std::string::npos);
+  EXPECT_NE(err_.str().find("ERROR: Not writing \"" + (dir_ / "a.html") +
+                            "\": already written in this run\n"),
+            std::string::npos);
+  EXPECT_EQ(dir_.Read("a.html").find("Second"), std::string::npos);
+}
+
+TEST_F(ConsoleRunTest, DirectoryNamedAsInputIsRefusedWithItsReason) {
+  std::filesystem::create_directory(dir_ / "sub.txt");
+  EXPECT_EQ(Run({dir_ / "sub.txt"}), kExitSuccess);
+  EXPECT_EQ(err_.str(), "ERROR: Can't find file " + (dir_ / "sub.txt") + ": it is a directory\n" +
+                            "ERROR: Can't find file " + (dir_ / "sub.txt") +
+                            ": it is a directory\n");
+  EXPECT_FALSE(dir_.Exists("sub.html"));
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include "driver/ConvertFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DriverTestDir.h"
+#include "driver/WriteGuard.h"
+#include "policy/FC.h"
+#include "policy/RunContext.h"
+#include "text/LineFile.h"
+
+namespace {
+
+class ConvertFileTest : public testing::Test {
+ protected:
+  ConvertFileTest() {
+    policy_.SetOwner(&run_);
+    policy_.messageSink = [this](const char* text) { log_ += std::string("E: ") + text + "\n"; };
+    policy_.statusSink = [this](const char* text) { log_ += std::string("S: ") + text + "\n"; };
+  }
+
+  // Converts `name` in the test directory, the master record holding the
+  // policy lines `policyText` (none when empty).
+  void Convert(const std::string& name, const std::string& policyText = "",
+               ConsoleSwitches switches = {}) {
+    bool given = false;
+    if (!policyText.empty()) {
+      dir_.Write("given.pol", policyText);
+      LineFile file;
+      ASSERT_EQ(file.OpenForReading((dir_ / "given.pol").c_str()), 1);
+      policy_.ReadPolicyFile(file);
+      given = true;
+    }
+    ConvertFileJob job;
+    job.inputDir.SetText(dir_.Path());
+    job.outputDir.SetText(dir_.Path());
+    job.fileName.SetText(dir_ / name);
+    job.outputBase.SetText(name.substr(0, name.find('.')));
+    job.switches = switches;
+    job.guard = &guard_;
+    EXPECT_EQ(ConvertFile(job, policy_, given), 1);
+  }
+
+  DriverTestDir dir_;
+  RunContext run_;
+  FC policy_;
+  WriteGuard guard_;
+  std::string log_;
+};
+
+TEST_F(ConvertFileTest, OutputPassAloneByDefault) {
+  dir_.Write("plain.txt", "Some text.\n");
+  Convert("plain.txt");
+  EXPECT_EQ(log_, "S: ---- Starting Output pass ----\nS: Generating HTML file " +
+                      (dir_ / "plain.html") + "\n");
+  EXPECT_TRUE(dir_.Exists("plain.html"));
+}
+
+TEST_F(ConvertFileTest, ContentsPassRunsBeforeTheOutputPass) {
+  dir_.Write("doc.txt", "Introduction\n============\n\nText.\n");
+  ConsoleSwitches contents;
+  contents.contents = 1;
+  Convert("doc.txt", "Expect Contents List : No\n", contents);
+  EXPECT_EQ(log_, "S: ---- Generating Contents List ----\nS: ---- Starting Output pass ----\n"
+                  "S: Generating HTML file " +
+                      (dir_ / "doc.html") + "\n");
+  EXPECT_EQ(run_.contentsGenerated, 1);
+}
+
+TEST_F(ConvertFileTest, NoContentsPassForAnExternalContentsFile) {
+  dir_.Write("doc.txt", "Text.\n");
+  ConsoleSwitches contents;
+  contents.contents = 1;
+  Convert("doc.txt", "Expect Contents List : No\nGenerate external contents file : Yes\n",
+          contents);
+  EXPECT_EQ(log_.find("Generating Contents List"), std::string::npos);
+  EXPECT_EQ(run_.contentsGenerated, 0);
+}
+
+TEST_F(ConvertFileTest, PolicyFileIsWrittenAfterTheAnalysisWithGivenPolicies) {
+  dir_.Write("doc.txt", "Text.\n");
+  ConsoleSwitches writePolicy;
+  writePolicy.writePolicy = 1;
+  Convert("doc.txt", "Page width : 72\n", writePolicy);
+  EXPECT_EQ(log_.rfind("S: Generating policy file " + (dir_ / "doc.pol") +
+                           "\nS: ---- Starting Output pass ----\n",
+                       0),
+            0u);
+  const std::string written = dir_.Read("doc.pol");
+  EXPECT_NE(written.find("Page width"), std::string::npos);
+  EXPECT_NE(written.find(": 72"), std::string::npos);
+}
+
+TEST_F(ConvertFileTest, MissingInputIsReportedByEachPassAndThePolicyFileStillWritten) {
+  ConsoleSwitches writePolicy;
+  writePolicy.writePolicy = 1;
+  Convert("gone.txt", "", writePolicy);
+  const std::string missing = "E: ERROR: Can't find file " + (dir_ / "gone.txt") + "\n";
+  EXPECT_EQ(log_, missing + "S: Generating policy file " + (dir_ / "gone.pol") +
+                      "\nS: ---- Starting Output pass ----\n" + missing);
+  EXPECT_TRUE(dir_.Exists("gone.pol"));
+  EXPECT_FALSE(dir_.Exists("gone.html"));
+}
+
+TEST_F(ConvertFileTest, PerFileStateStartsAfreshAndUtf8IsDecidedPerFile) {
+  dir_.Write("one.txt", "$_$_TITLE First title\nCaf\xC3\xA9 text.\n");
+  dir_.Write("two.txt", "Caf\xE9 in Latin-1.\n");
+  Convert("one.txt");
+  EXPECT_EQ(run_.title.View(), "First title");
+  EXPECT_EQ(run_.utf8Text, 1);
+  EXPECT_NE(dir_.Read("one.html").find("<TITLE>First title</TITLE>"), std::string::npos);
+  Convert("two.txt");
+  EXPECT_EQ(run_.title.View(), "");
+  EXPECT_EQ(run_.utf8Text, 0);
+  EXPECT_EQ(dir_.Read("two.html").find("First title"), std::string::npos);
+}
+
+}  // namespace

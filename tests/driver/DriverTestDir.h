@@ -1,0 +1,42 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+// A fresh directory per test under the test temporary directory, removed at
+// the end, with helpers to write and read whole files in it.
+class DriverTestDir {
+ public:
+  DriverTestDir() {
+    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "_" + info->name();
+    for (char& c : name) {
+      if (c == '/') c = '_';
+    }
+    path_ = testing::TempDir() + "webloom_driver_" + name + "/";
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~DriverTestDir() { std::filesystem::remove_all(path_); }
+
+  // The directory, ending in "/".
+  const std::string& Path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + name; }
+
+  void Write(const std::string& name, const std::string& text) const {
+    std::ofstream(path_ + name, std::ios::binary) << text;
+  }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(path_ + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  bool Exists(const std::string& name) const { return std::filesystem::exists(path_ + name); }
+
+ private:
+  std::string path_;
+};
