@@ -29,7 +29,9 @@
 // constructor lets two objects write to one stream.
 class TextFile {
  public:
-  // Longest piece of a line ReadLine delivers, in bytes.
+  // Longest piece of a line ReadLine delivers, in bytes. Every line the
+  // engine handles is bounded by it, whatever the input holds; longer lines
+  // arrive in pieces, as they always have.
   static constexpr int kPieceLength = 1023;
   // Deepest nesting of open files: an include chain deeper than this is an
   // error in the document, and a bound keeps a runaway chain from exhausting
