@@ -53,16 +53,17 @@ bool IsContinuation(int type) {
 // The first occurrence of `pattern` in `text` that does not lie inside a tag,
 // so that the blanks and marks inside a link or emphasis tag are never taken
 // for the text's own.
+// `minimum` is the first position a match may take.
 std::size_t FindOutsideTags(std::string_view text, std::string_view pattern,
-                            std::size_t from = 0) {
-  std::size_t pos = from;
+                            std::size_t minimum = 0) {
+  std::size_t pos = 0;
   while (pos < text.size()) {
     const std::size_t tag = TagLengthAt(text, pos);
     if (tag > 0) {
       pos += tag;
       continue;
     }
-    if (text.substr(pos, pattern.size()) == pattern) return pos;
+    if (pos >= minimum && text.substr(pos, pattern.size()) == pattern) return pos;
     ++pos;
   }
   return std::string_view::npos;
@@ -102,11 +103,13 @@ int SecondWordColumn(const SourceLine& line) {
 }
 
 // The raw text of a heading together with the lines appended to it, blanks
-// collapsed and trimmed.
+// collapsed and trimmed. A blank joins the lines, so that a continuation
+// written from the first column does not run into the word before it.
 TextString FullHeadingText(const SourceLine& line) {
   TextString text = line.rawText;
   for (const SourceLine* next = line.NextLine();
        next != nullptr && next->lineType == LineType::kAppended; next = next->NextLine()) {
+    text.AppendChar(' ');
     text.AppendText(next->rawText.View());
   }
   text.CollapseBlanks();

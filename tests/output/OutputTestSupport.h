@@ -95,6 +95,7 @@ struct LineSpec {
   std::string text;  // as read, without its indentation
   int indent = 0;
   std::uint32_t flags = 0;
+  bool output = true;  // the line-is-output flag
 };
 
 // A chain of source lines linked like those of a pass window. The text is
@@ -113,7 +114,7 @@ class LineChain {
       line->indent = spec.indent;
       line->length = static_cast<int>(raw.size());
       line->lineType = spec.type;
-      line->flags = LineFlag::kOutput | spec.flags;
+      line->flags = (spec.output ? LineFlag::kOutput : 0u) | spec.flags;
       previous = line.get();
       lines_.push_back(std::move(line));
     }
