@@ -400,6 +400,9 @@ int ProcessCommand(LineFile& input, SourceLine& line, FC& policy, const TextStri
 int ReadProcessedLine(LineFile& input, SourceLine& line, FC& policy) {
   for (;;) {
     line.Reset(false);
+    // At the end of the input the line stays empty, not holding the text of
+    // a command line read before.
+    line.sourceText.Clear();
     if (!input.ReadLine(line, policy.tabSize, policy)) return 0;
     bool isHtmlLine = false;
     if (IsCommandLine(line.escapedText)) {

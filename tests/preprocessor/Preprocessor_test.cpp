@@ -63,6 +63,7 @@ class PassFixture {
                        line.flags & kBlockFlags});
     }
     EXPECT_TRUE(line.IsEmpty());
+    EXPECT_TRUE(line.sourceText.IsEmpty());
     return texts;
   }
 
