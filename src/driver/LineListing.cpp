@@ -117,23 +117,23 @@ std::string EntryPrefix(int number, const SourceLine& line) {
   return buffer;
 }
 
-// Marks in columns 1 to 3, a later mark overwriting an earlier one. From
-// 100000 lines on the number reaches those columns: the entry is then moved
-// right so that the marks never hide a digit.
+// Marks in the first three columns, a later mark overwriting an earlier
+// one. From 100000 lines on the number reaches those columns: the entry is
+// then moved right so that the marks never hide a digit.
 void AddMarks(std::string& prefix, const SourceLine& line) {
-  if (prefix.compare(0, 4, "    ") != 0) prefix.insert(0, "    ");
+  if (prefix.compare(0, 3, "   ") != 0) prefix.insert(0, "   ");
   const std::uint32_t f = line.flags;
-  if (f & LineFlag::kCentred) prefix[1] = 'c';
-  if (f & LineFlag::kPreformatted) prefix[2] = '|';
-  if (line.preformatScore > 5) prefix[2] = '+';
-  if (f & LineFlag::kSampleCode) prefix[2] = 'C';
-  if (f & LineFlag::kUserCode) prefix[2] = 'C';
-  if (f & LineFlag::kUserDiagram) prefix[2] = 'D';
-  if (f & LineFlag::kUserHtml) prefix[2] = 'H';
-  if (f & LineFlag::kUserPre) prefix[2] = 'P';
-  if (f & LineFlag::kUserTable) prefix[2] = 'T';
-  if (f & LineFlag::kHyperlink) prefix[3] = 'u';
-  if (f & LineFlag::kContentsList) prefix[3] = 'l';
+  if (f & LineFlag::kCentred) prefix[0] = 'c';
+  if (f & LineFlag::kPreformatted) prefix[1] = '|';
+  if (line.preformatScore > 5) prefix[1] = '+';
+  if (f & LineFlag::kSampleCode) prefix[1] = 'C';
+  if (f & LineFlag::kUserCode) prefix[1] = 'C';
+  if (f & LineFlag::kUserDiagram) prefix[1] = 'D';
+  if (f & LineFlag::kUserHtml) prefix[1] = 'H';
+  if (f & LineFlag::kUserPre) prefix[1] = 'P';
+  if (f & LineFlag::kUserTable) prefix[1] = 'T';
+  if (f & LineFlag::kHyperlink) prefix[2] = 'u';
+  if (f & LineFlag::kContentsList) prefix[2] = 'l';
 }
 
 }  // namespace

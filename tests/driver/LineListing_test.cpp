@@ -1,0 +1,207 @@
+#include "driver/LineListing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "analysis/DocumentStatistics.h"
+#include "analysis/LineType.h"
+#include "analysis/SourceLine.h"
+#include "driver/PassLoop.h"
+#include "driver/PassWork.h"
+#include "driver/ProcessedLineSource.h"
+#include "output/HTMLFile.h"
+#include "policy/FC.h"
+#include "policy/RunContext.h"
+
+namespace {
+
+std::string ReadFile(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A directory of its own for each test, removed at the end.
+class ListingDir {
+ public:
+  ListingDir() {
+    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+    path_ = testing::TempDir() + "webloom_listing_" + info->name() + "/";
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~ListingDir() { std::filesystem::remove_all(path_); }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+class PageWork : public PassWork {
+ public:
+  explicit PageWork(HTMLFile& page) : page_(page) {}
+  void LineLeaving(SourceLine& line, FC& policy) override { page_.WriteLine(line, policy); }
+  void LineFlushed(SourceLine& line, FC& policy) override { page_.WriteLine(line, policy); }
+
+ private:
+  HTMLFile& page_;
+};
+
+// A small document through an output pass whose heading levels stand at
+// column 0, listed. The expected listing (tests/data/driver/listing.lis) was
+// written by hand; it shows a page start, a centred line, an annotated
+// heading and its appended second line, an underlined heading with its
+// underline, a list, a rejected section number with its message, a
+// pre-formatted table, a line cut at 60 characters, the blank and
+// end-of-file lines and the legend.
+TEST(LineListingTest, OutputPassListingOfASmallDocument) {
+  ListingDir dir;
+  RunContext run;
+  FC policy;
+  policy.SetOwner(&run);
+  policy.analysisPass = 0;
+  policy.outputPass = 1;
+  policy.expectContentsList = 0;
+  policy.headingLevelCount = 2;
+  policy.headingStyles[0].indent = 0;
+  policy.headingStyles[1].indent = 0;
+  policy.outputDirectory.SetText(dir.Path());
+  policy.messageSink = [](const char*) {};
+  policy.statusSink = [](const char*) {};
+
+  DocumentStatistics statistics;
+  ProcessedLineSource source;
+  ASSERT_TRUE(source.Open(TextString(WEBLOOM_TEST_DATA "/driver/listing.txt"), policy));
+  HTMLFile page;
+  PageWork work(page);
+  LineListing listing(work, nullptr, policy);
+  const std::string listingName = dir.Path() + "listing.lis";
+  ASSERT_TRUE(listing.Open(TextString(listingName.c_str()), policy));
+  ASSERT_TRUE(page.StartFile("listing", policy));
+  RunPass(source, policy, statistics, listing);
+  page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, policy, policy.footerFile, false, true);
+  page.Close();
+  listing.Finish();
+  EXPECT_EQ(policy.document.listing, nullptr);
+
+  std::string written = ReadFile(listingName);
+  const std::size_t at = written.find(dir.Path());
+  ASSERT_NE(at, std::string::npos);
+  written.replace(at, dir.Path().size(), "DIR/");
+  EXPECT_EQ(written, ReadFile(WEBLOOM_TEST_DATA "/driver/listing.lis"));
+}
+
+// One entry of a listing, written to a fresh file and read back.
+std::string Entry(SourceLine& line, int processed) {
+  ListingDir dir;
+  const std::string name = dir.Path() + "entry.lis";
+  LineFile file;
+  EXPECT_TRUE(file.OpenForWriting(name.c_str()));
+  FC policy;
+  policy.document.processedLines = processed;
+  EXPECT_EQ(DumpLine(&file, line, policy), 1);
+  file.Close();
+  return ReadFile(name);
+}
+
+TEST(LineListingTest, EntryMarksAndTypeColumns) {
+  const struct {
+    int type;
+    std::uint32_t flags;
+    int score;
+    int processed;
+    const char* expected;
+  } cases[] = {
+      {0, 0, 0, 7, "       7:       |text\n"},
+      {101, 0, 0, 7, "       7:  101  |text\n"},
+      {101, LineFlag::kRejectedNumber, 0, 12, "      12:  101 *|text\n"},
+      {0, LineFlag::kRejectedNumber, 0, 12, "      12:      *|text\n"},
+      {-1, 0, 0, 3, "       3:     n |text\n"},
+      {-2, 0, 0, 3, "       3:     l |text\n"},
+      {-3, 0, 0, 3, "       3:       |text\n"},
+      {-4, 0, 0, 3, "       3:     * |text\n"},
+      {0, LineFlag::kCentred | LineFlag::kPreformatted, 3, 5, "c|     5:       |text\n"},
+      {0, LineFlag::kPreformatted, 6, 5, " +     5:       |text\n"},
+      {0, LineFlag::kPreformatted | LineFlag::kSampleCode, 10, 5, " C     5:       |text\n"},
+      {0, LineFlag::kUserTable | LineFlag::kUserHtml, 0, 5, " T     5:       |text\n"},
+      {0, LineFlag::kUserDiagram, 0, 5, " D     5:       |text\n"},
+      {0, LineFlag::kHyperlink, 0, 5, "  u    5:       |text\n"},
+      {0, LineFlag::kHyperlink | LineFlag::kContentsList, 0, 5, "  l    5:       |text\n"},
+      {0, LineFlag::kCentred, 0, 99999, "c  99999:       |text\n"},
+      {0, LineFlag::kCentred, 0, 123456, "c    123456:       |text\n"},
+  };
+  for (const auto& c : cases) {
+    SourceLine line;
+    line.rawText.SetText("text");
+    line.lineType = c.type;
+    line.flags = c.flags;
+    line.preformatScore = c.score;
+    EXPECT_EQ(Entry(line, c.processed), c.expected) << c.expected;
+  }
+}
+
+TEST(LineListingTest, TextIsCutAtSixtyCharactersNeverInsideACharacter) {
+  SourceLine line;
+  line.lineType = LineType::kText;
+  line.rawText.SetText(std::string(70, 'x'));
+  EXPECT_EQ(Entry(line, 1), "       1:       |" + std::string(60, 'x') + "\n");
+  line.rawText.SetText(std::string(59, 'x') + "\xC3\xA9" + "yz");
+  EXPECT_EQ(Entry(line, 1), "       1:       |" + std::string(59, 'x') + "\n");
+}
+
+TEST(LineListingTest, AnnotationStandsAboveItsLineOnce) {
+  RunContext run;
+  FC policy;
+  policy.analysisPass = 0;
+  policy.outputPass = 1;
+  LineFile listing;
+  policy.document.listing = &listing;
+  SourceLine line;
+  line.lineType = LineType::kText;
+  line.rawText.SetText("text");
+  line.ReportOnLine(policy, "Something about it", 1);
+  EXPECT_EQ(Entry(line, 2), "\n*** Something about it\n\n       2:       |text\n");
+  EXPECT_EQ(line.Annotation(), nullptr);
+  EXPECT_EQ(Entry(line, 2), "       2:       |text\n");
+}
+
+TEST(LineListingTest, WithoutAnOpenListingNothingIsWritten) {
+  SourceLine line;
+  FC policy;
+  EXPECT_EQ(DumpLine(nullptr, line, policy), 0);
+  LineFile closed;
+  EXPECT_EQ(DumpLine(&closed, line, policy), 0);
+
+  class Nothing : public PassWork {
+   public:
+    void LineLeaving(SourceLine&, FC&) override { ++count; }
+    void LineFlushed(SourceLine&, FC&) override { ++count; }
+    int count = 0;
+  } inner;
+  LineListing listing(inner, nullptr, policy);
+  EXPECT_EQ(listing.Open(TextString(), policy), 1);
+  EXPECT_EQ(policy.document.listing, nullptr);
+  listing.LineLeaving(line, policy);
+  listing.Finish();
+  EXPECT_EQ(inner.count, 1);
+}
+
+TEST(LineListingTest, TheLegendHasItsSeventyFiveLines) {
+  ListingDir dir;
+  const std::string name = dir.Path() + "legend.lis";
+  LineFile file;
+  ASSERT_TRUE(file.OpenForWriting(name.c_str()));
+  WriteListingLegend(file);
+  file.Close();
+  const std::string legend = ReadFile(name);
+  EXPECT_EQ(std::count(legend.begin(), legend.end(), '\n'), 75);
+  EXPECT_TRUE(legend.starts_with("\n^^^ nnnn:  nnn^\n"));
+  EXPECT_NE(legend.find("\n|    '|' = \"roll-out\" pre-formatted line \n"), std::string::npos);
+  EXPECT_TRUE(legend.ends_with("\n231 = definition continuation line\n\n235 = quoted line\n"));
+}
+
+}  // namespace
