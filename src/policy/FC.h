@@ -130,13 +130,16 @@ class FC : public PolicyValues {
   int ReadPolicyFile(LineFile& file);
   // Writes the policies to `file` (open for writing): every line when
   // `all`, otherwise only the given ones; then the link definitions.
+  // Returns 1 when every line was written.
   int WritePolicyFile(LineFile& file, bool all) const;
   // Computes into policyFileOutName the name of the policy file that a
   // conversion of `inputName` writes.
   int GetPolicyFileName(const char* inputName);
-  // Appends one definition (copies of the texts).
+  // Appends one definition (copies of the texts; null is ""), unless one with
+  // the same three texts, byte for byte, is already there. Returns 1.
   int AddLinkDefinition(const char* matchText, const char* linkText, const char* url);
   // Writes every definition, one line each, in the order they were added.
+  // Returns 1 when every line was written.
   int WriteLinkDefinitions(LineFile& file) const;
 
  private:

@@ -123,6 +123,28 @@ TEST(PolicyFileWriterTest, ValueForms) {
   }
 }
 
+TEST(PolicyFileWriterTest, CountsBeyondTheFixedTablesAreCut) {
+  ScratchDir dir;
+  FC p;
+  p.indentPositionsUsed = 1;
+  p.indentCount = 40;
+  p.hangingCount = -3;
+  p.otherBulletCount = 12;
+  p.otherBullets.fill('*');
+  p.headingLevelCount = 9;
+  const std::string file = WrittenPolicy(p, dir, true);
+  EXPECT_TRUE(Holds(file, Line("Indent position(s)", "0 -1 -1 -1 -1 -1 ")));
+  EXPECT_TRUE(Holds(file, Line("Hanging paragraph position(s)", "")));
+  size_t bullets = 0;
+  for (size_t at = file.find("'*'"); at != std::string::npos; at = file.find("'*'", at + 1)) {
+    ++bullets;
+  }
+  EXPECT_EQ(bullets, 7U);
+  EXPECT_TRUE(Holds(file, "    Heading level 5 = "));
+  EXPECT_FALSE(Holds(file, "    Heading level 6 = "));
+  EXPECT_TRUE(Holds(file, "    Contents level 5 = "));
+}
+
 TEST(PolicyFileWriterTest, LinkDefinitionsAreWrittenInBothModes) {
   ScratchDir dir;
   FC policy;
