@@ -170,11 +170,6 @@ TEST(SourceLineTest, HasNoLowerCaseIgnoresEntitiesAndTags) {
   }
 }
 
-TEST(SourceLineTest, MaxLengthIs255) {
-  SourceLine line;
-  EXPECT_EQ(line.MaxLength(), 255);
-}
-
 TEST(SourceLineTest, GetSegmentUsesTheLineWidthRule) {
   const std::string text = "aaaa bbbb cccc dddd eeee ffff";
   SourceLine line;
@@ -288,18 +283,6 @@ TEST(SourceLineTest, ConstructionLinksAfterThePreviousLine) {
   EXPECT_EQ(first.PreviousLine(), nullptr);
   EXPECT_EQ(second.lineType, LineType::kUnclassified);
   EXPECT_EQ(second.flags, LineFlag::kOutput);
-}
-
-TEST(SourceLineTest, SetEscapedAndRawTextTakeCopies) {
-  SourceLine line;
-  line.SetEscapedText("a &lt; b");
-  line.SetRawText("a < b");
-  EXPECT_EQ(line.escapedText.View(), "a &lt; b");
-  EXPECT_EQ(line.rawText.View(), "a < b");
-  line.SetEscapedText(nullptr);
-  line.SetRawText(nullptr);
-  EXPECT_TRUE(line.escapedText.IsEmpty());
-  EXPECT_TRUE(line.rawText.IsEmpty());
 }
 
 // --- Emphasis ---------------------------------------------------------------
