@@ -108,7 +108,8 @@ int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
 
   if (policyGiven) analysisPolicy.MergeGiven(policy, false);
   SetDocumentNames(analysisPolicy, job);
-  (void)AnalysisPass(analysisPolicy, analysisStatistics, job.fileName);
+  (void)AnalysisPass(analysisPolicy, analysisStatistics, job.fileName, job.analysisListingName,
+                     job.guard);
 
   CompletePolicies(outputPolicy, analysisStatistics, job, policy, policyGiven);
   WritePolicyFileIfAsked(outputPolicy, job);
@@ -121,6 +122,7 @@ int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
   }
 
   outputPolicy.StatusMessage("---- Starting Output pass ----");
-  (void)OutputPass(outputPolicy, outputStatistics, job.fileName, job.outputBase, job.guard);
+  (void)OutputPass(outputPolicy, outputStatistics, job.fileName, job.outputBase, job.listingName,
+                   job.guard);
   return 1;
 }

@@ -4,6 +4,7 @@
 #include "analysis/LineType.h"
 #include "analysis/SourceLine.h"
 #include "driver/GuardedFile.h"
+#include "driver/LineListing.h"
 #include "driver/PassLoop.h"
 #include "driver/PassWork.h"
 #include "driver/ProcessedLineSource.h"
@@ -63,12 +64,16 @@ class OutputWork : public PassWork {
 
 }  // namespace
 
-int AnalysisPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName) {
+int AnalysisPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName,
+                 const TextString& listingName, WriteGuard* guard) {
   SetPassFlags(policy, 1, 0, 0);
   ProcessedLineSource source;
   if (!source.Open(fileName, policy)) return 0;
   AnalysisWork work(statistics);
-  RunPass(source, policy, statistics, work);
+  LineListing listing(work, guard, policy);
+  (void)listing.Open(listingName, policy);
+  RunPass(source, policy, statistics, listing);
+  listing.Finish();
   return 1;
 }
 
@@ -83,17 +88,22 @@ int ContentsPass(FC& policy, DocumentStatistics& statistics, const TextString& f
 }
 
 int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName,
-               const TextString& outputBase, WriteGuard* guard) {
+               const TextString& outputBase, const TextString& listingName, WriteGuard* guard) {
   SetPassFlags(policy, 0, 0, 1);
   ProcessedLineSource source;
   if (!source.Open(fileName, policy)) return 0;
   GuardedFile<HTMLFile> page(guard, policy);
+  OutputWork work(page);
+  // Opened before the first page, so that its start is listed like the
+  // start of every later page.
+  LineListing listing(work, guard, policy);
+  (void)listing.Open(listingName, policy);
   // A page that cannot be opened has been reported; the pass still runs so
   // that every message about the document is given.
   (void)page.StartFile(outputBase.GetText(), policy);
-  OutputWork work(page);
-  RunPass(source, policy, statistics, work);
+  RunPass(source, policy, statistics, listing);
   page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, policy, policy.footerFile, false, true);
   page.Close();
+  listing.Finish();
   return 1;
 }

@@ -13,8 +13,10 @@ class WriteGuard;
 // The GUI runs them itself; the console runs them through ConvertFile.
 
 // Classifies every line and counts it into `statistics` as it leaves the
-// window.
-int AnalysisPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName);
+// window. Lists every line in the listing `listingName` (none when empty),
+// opened through `guard` when one is given.
+int AnalysisPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName,
+                 const TextString& listingName, WriteGuard* guard);
 
 // Collects the headings of the document into the run context's contents
 // entries, for a contents list at the top of a single page. The lines also
@@ -25,7 +27,9 @@ int ContentsPass(FC& policy, DocumentStatistics& statistics, const TextString& f
 
 // Writes the page(s): starts the first page as `outputBase` (in the
 // "output directory" of `policy`), writes every line leaving the window and
-// at the flush, then the footer of the last page. Pages are opened through
-// `guard` when one is given (null: no checks).
+// at the flush, then the footer of the last page. Every line, and the start
+// of every page, is listed in the listing `listingName` (none when empty).
+// Pages and the listing are opened through `guard` when one is given (null:
+// no checks).
 int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName,
-               const TextString& outputBase, WriteGuard* guard);
+               const TextString& outputBase, const TextString& listingName, WriteGuard* guard);
