@@ -29,6 +29,9 @@ class DocumentStatistics {
     Histogram secondWordFirstChars;
     // Lines appended to a heading of this level.
     int continuationCount = 0;
+    // The indent of every line of this level, counted as it leaves the
+    // window.
+    Histogram indents;
   };
 
   // --- Section numbering, per level (component index) ---
@@ -44,6 +47,8 @@ class DocumentStatistics {
   std::array<int, kLevels> previousLastWasContents{};
   std::array<LevelCounts, kLevels> headingLevels;
   std::array<LevelCounts, kLevels> contentsLevels;
+  // Underlined headings have no number; only their indents are counted.
+  std::array<LevelCounts, kLevels> underlinedLevels;
   // Level-0 numbers 1 to 5 found after a blank line; only 2, 3 and 4 are
   // counted, the others stay -1.
   std::array<int, kLevelZeroCounts> levelZeroSections{-1, -1, -1, -1, -1};
@@ -52,8 +57,24 @@ class DocumentStatistics {
   Histogram postHeaderChars;
   int alphabeticsAfterHeadings = 0;
 
+  // --- Counts of the lines leaving the window ---
+  // The indent of every line that is not a heading, contents line or
+  // enumerated bullet ("Indents").
+  Histogram indents;
+  // The length of every line that was read.
+  Histogram lineLengths;
+  // First lines of paragraphs indented against the lines that follow them.
+  Histogram paragraphIndents;
+  int numberedHeadings = 0;
+  // The line that left the window before: its indent (-1 before the first)
+  // and its type.
+  int previousIndent = -1;
+  int previousType = 0;
+
   // --- Classification counts ---
   int blankLines = 0;
+  // Counted when the underline is found and again when the heading leaves
+  // the window.
   int underlinedHeadings = 0;
   int capitalisedHeadings = 0;
   int codeLines = 0;

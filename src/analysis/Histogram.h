@@ -7,7 +7,8 @@
 
 // A distribution of integer values (indents, line lengths, characters), with
 // an optional label per value. Entries stand in ascending value order until
-// something puts them in frequency order.
+// a rank is asked for, which puts them in descending frequency order; a
+// percentile puts them back in value order.
 //
 // Plain value type: copying copies every entry.
 class Histogram {
@@ -23,6 +24,28 @@ class Histogram {
   // appended while the entries are in frequency order; a known value keeps
   // its first label.
   void Add(int value, const char* label = nullptr);
+
+  // Puts the entries in descending frequency order. Entries of equal
+  // frequency keep their present order, so ties go to the smaller value
+  // while the entries stand in value order.
+  void SortByFrequency();
+  // Puts the entries in ascending value order.
+  void SortByValue();
+
+  // The entry at rank `rank` (1 = most frequent), after SortByFrequency; null
+  // when `rank` is below 1 or above the number of entries. The pointer is
+  // valid until the histogram next changes.
+  const Entry* EntryAtRank(int rank);
+  // The sum of the frequencies of ranks 1 to `rank`, after SortByFrequency:
+  // Total() when `rank` exceeds the number of entries, 0 when it is below 1
+  // and for an empty histogram.
+  std::int64_t CumulativeFrequency(int rank);
+  // After SortByValue, the value at which the running share of Total()
+  // reaches `percent` percent, interpolated linearly from the entry before
+  // by how far `percent` lies between the two running shares and truncated
+  // towards zero. The first entry gives its own value; a percentage never
+  // reached (above 100) gives the largest value; an empty histogram gives 0.
+  int Percentile(int percent);
 
   // Occurrences of `value` (0 when never added).
   int Frequency(int value) const;

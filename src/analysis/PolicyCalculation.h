@@ -1,11 +1,35 @@
 #pragma once
 
+#include <array>
+
+#include "policy/PolicyValues.h"
+
 class DocumentStatistics;
 class FC;
 
-// Fills the policies of `policy` that no policy file gave from the
-// statistics of the analysis pass. The driver calls it for the output record
-// and the contents record before the given policies are merged over them.
-// The calculation comes with the statistics code; until then every open
-// policy keeps its default.
-inline void CalculatePolicies(FC& /*policy*/, DocumentStatistics& /*statistics*/) {}
+// The policy calculation: turns the statistics of the analysis pass into
+// the policies of a conversion, so that a document converted without a
+// policy file still gets its indentation, page width, bullets, definitions
+// and headings right. The driver runs it on a record whose open policies
+// hold their defaults, then merges the given policies over it, so a policy
+// given by the user always wins.
+
+using PositionList = std::array<int, PolicyValues::kMaxPositions>;
+
+// Fills `policy` from `statistics`: the simple-file test, page width,
+// justification, indent positions, heading styles (unless "Keep it simple"
+// is on, see CalculateHeadingStyles), bullet characters and kinds,
+// definition characters, new paragraph offset, blank lines, hanging
+// positions and code samples; then the split switches, and the record is
+// normalised. Decisions are reported through policy.Message. Ranks and
+// percentiles reorder the histograms of `statistics`; no count changes.
+void CalculatePolicies(FC& policy, DocumentStatistics& statistics);
+
+// Inserts the column `value` into the sorted list `positions` of `count`
+// columns. An empty list first gets column 0 when `value` is above 0. The
+// value is refused, with "Policy calculation: Rejecting indent of <value>"
+// (importance 2), when a neighbouring column is one off or the column below
+// is 12 or more columns away (too far for the same text); it is refused
+// silently when the list is full or the value is negative. Returns 1 when
+// `value` stands in the list afterwards, 0 when it was refused.
+int AddPosition(const FC& policy, int value, PositionList& positions, int& count);
