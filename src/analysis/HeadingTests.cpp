@@ -193,22 +193,21 @@ int HeadingTest::CheckProgression(int level, bool report) {
   if (policy_.IsOutputPass() && policy_.headingLevelCount > 0) {
     top = std::min(level, policy_.headingLevelCount - 1);
   }
-  int i = 0;
-  while (i <= top && sn[i] == statistics_.lastNumber[i]) ++i;
-
+  // A new section steps on by one at some level; the levels below it are
+  // normally unset, and a deeper number that was seen must follow on too.
   int code = kAccepted;
-  if (i > top) {
-    code = kRepeated;
-  } else {
+  bool equal = true;
+  bool steppedOuter = false;
+  for (int i = 0; i <= top; ++i) {
     const std::int64_t cur = sn[i];
     const std::int64_t last = statistics_.lastNumber[i];
+    if (cur == last) continue;
+    equal = false;
     if (cur == last + 1) {
-      // A new section at level i: its deepest level, never seen under it,
-      // must start at 1.
-      if (level > 0 && i < level && statistics_.lastNumber[level] < 0 && sn[level] > 1) {
-        code = kFirstSubHeader;
-      }
-    } else if (cur >= 0 && last >= 0) {
+      if (i < level) steppedOuter = true;
+      continue;
+    }
+    if (cur >= 0 && last >= 0) {
       if (level == 0) {
         if (cur > last + 2) {
           code = kChapterTooLarge;
@@ -223,6 +222,13 @@ int HeadingTest::CheckProgression(int level, bool report) {
         code = kChangeTooSmall;
       }
     }
+    break;
+  }
+  if (equal) {
+    code = kRepeated;
+  } else if (code == kAccepted && steppedOuter && level > 0 &&
+             statistics_.lastNumber[level] < 0 && sn[level] > 1) {
+    code = kFirstSubHeader;
   }
 
   if (report && policy_.IsOutputPass() && code != kAccepted) {
