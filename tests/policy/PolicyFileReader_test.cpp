@@ -211,6 +211,28 @@ TEST(PolicyFileReaderTest, BulletCharacters) {
   EXPECT_EQ(policy.otherBulletsUsed, 1);
 }
 
+TEST(PolicyFileReaderTest, MalformedLinesAreRefusedOrHarmless) {
+  const struct {
+    std::string line;
+    int accepted;
+  } cases[] = {
+      {"Heading level 5 = \"", 0},
+      {"Contents level 3 =", 0},
+      {"Heading level 99999999999 = \"\" N at indent 0", 1},
+      {"Bullet Char : '", 0},
+      {"Link definition: \"\"\"\"\"\"\"\"", 1},
+      {"Link definition:" + std::string(1000, '"'), 1},
+      {"Indent position(s) : " + std::string(1000, '9'), 1},
+      {"Split level : 99999999999", 1},
+  };
+  for (const auto& c : cases) {
+    FC policy;
+    EXPECT_EQ(Parse(policy, c.line.c_str()), c.accepted) << c.line;
+    EXPECT_EQ(policy.indentCount, c.accepted && c.line[0] == 'I' ? 0 : 1) << c.line;
+    EXPECT_LE(policy.linkDefinitions.size(), 1U);
+  }
+}
+
 TEST(PolicyFileReaderTest, RepeatedPolicyInOneFile) {
   ScratchDir dir;
   RecordingFC policy;
