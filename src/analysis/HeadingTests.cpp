@@ -193,21 +193,24 @@ int HeadingTest::CheckProgression(int level, bool report) {
   if (policy_.IsOutputPass() && policy_.headingLevelCount > 0) {
     top = std::min(level, policy_.headingLevelCount - 1);
   }
-  // A new section steps on by one at some level; the levels below it are
-  // normally unset, and a deeper number that was seen must follow on too.
+  // Only the first level that differs is judged. A step there opens a new
+  // section, whose deeper levels are not compared with those of the
+  // section before (its heading may not have been recognised as one).
+  int i = 0;
+  while (i <= top && sn[i] == statistics_.lastNumber[i]) ++i;
+
   int code = kAccepted;
-  bool equal = true;
-  bool steppedOuter = false;
-  for (int i = 0; i <= top; ++i) {
+  if (i > top) {
+    code = kRepeated;
+  } else {
     const std::int64_t cur = sn[i];
     const std::int64_t last = statistics_.lastNumber[i];
-    if (cur == last) continue;
-    equal = false;
     if (cur == last + 1) {
-      if (i < level) steppedOuter = true;
-      continue;
-    }
-    if (cur >= 0 && last >= 0) {
+      // The deepest level, never seen under the new section, starts at 1.
+      if (level > 0 && i < level && statistics_.lastNumber[level] < 0 && sn[level] > 1) {
+        code = kFirstSubHeader;
+      }
+    } else if (cur >= 0 && last >= 0) {
       if (level == 0) {
         if (cur > last + 2) {
           code = kChapterTooLarge;
@@ -222,13 +225,6 @@ int HeadingTest::CheckProgression(int level, bool report) {
         code = kChangeTooSmall;
       }
     }
-    break;
-  }
-  if (equal) {
-    code = kRepeated;
-  } else if (code == kAccepted && steppedOuter && level > 0 &&
-             statistics_.lastNumber[level] < 0 && sn[level] > 1) {
-    code = kFirstSubHeader;
   }
 
   if (report && policy_.IsOutputPass() && code != kAccepted) {

@@ -36,10 +36,9 @@ TEST(HeadingTestTest, CheckProgression) {
       {{4, 2, -1, -1, -1, -1}, 1, {3, -1, -1, -1, -1, -1}, C::kFirstSubHeader,
        "Line 7 - Reject first sub-header of 4.2"},
       {{4, 2, -1, -1, -1, -1}, 1, {4, -1, -1, -1, -1, -1}, C::kAccepted, ""},
-      // Chapter 4 was never accepted, so section 5 of chapter 3 is still the last.
-      {{4, 1, -1, -1, -1, -1}, 1, {3, 5, -1, -1, -1, -1}, C::kChangeTooSmall,
-       "Line 7 - Ignoring \"heading\" (change too small) : \"4.1\" in 3.5"},
-      {{4, 1, -1, -1, -1, -1}, 1, {3, 0, -1, -1, -1, -1}, C::kAccepted, ""},
+      // Chapter 4's heading was not a numbered one: its sections still count.
+      {{4, 1, -1, -1, -1, -1}, 1, {3, 5, -1, -1, -1, -1}, C::kAccepted, ""},
+      {{4, 3, -1, -1, -1, -1}, 1, {3, 5, -1, -1, -1, -1}, C::kAccepted, ""},
       {{5, 3, 1, -1, -1, -1}, 2, {5, 1, 4, -1, -1, -1}, C::kChangeTooLarge,
        "Line 7 - Ignoring \"heading\" (change too large) : \"5.3.1\" in 5.1.4"},
       {{5, -1, -1, -1, -1, -1}, 0, {3, -1, -1, -1, -1, -1}, C::kAccepted, ""},
