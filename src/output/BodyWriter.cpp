@@ -150,9 +150,6 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
 
   const Previous previous = previous_;
   previous_.type = type;
-  previous_.indent = line.indent;
-  previous_.endColumn = line.length;
-  previous_.userSpecified = userSpecified;
   previous_.shortLine = (line.flags & LineFlag::kShortLine) != 0;
   previous_.userPre = (line.flags & LineFlag::kUserPre) != 0;
   previous_.userTable = (line.flags & LineFlag::kUserTable) != 0;

@@ -45,9 +45,6 @@ class BodyWriter {
   // What is remembered of the line written before.
   struct Previous {
     int type = 1;  // a page starts as if after a blank line
-    int indent = 0;
-    int endColumn = 0;
-    bool userSpecified = false;
     bool shortLine = false;
     bool userPre = false;
     bool userTable = false;

@@ -220,12 +220,11 @@ TextString HTMLFile::PageNameOf(const SourceLine* sectionLine, const FC& policy)
   return name;
 }
 
-int HTMLFile::WriteHTMLHead(std::FILE* stream, const char* fileName, const TextString& title,
+int HTMLFile::WriteHTMLHead(std::FILE* stream, const char* /*fileName*/, const TextString& title,
                             const TextString& styleSheet, const TextString& keywords,
                             const TextString& description, const TextString& scriptFile,
                             const TextString& headerFile, const FC& policy,
                             bool isDirectoryPage) {
-  (void)fileName;
   if (stream == nullptr) return 0;
   ::WriteText(stream, "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">");
   ::WriteText(stream, "<HTML>");
@@ -323,8 +322,7 @@ void HTMLFile::CloseBlocks(std::FILE* stream, FC& policy, bool isContentsFile) {
 }
 
 int HTMLFile::WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectionLine,
-                                 int sectionNumber, FC& policy, bool isContentsFile) {
-  (void)sectionNumber;
+                                 int /*sectionNumber*/, FC& policy, bool isContentsFile) {
   if (stream == nullptr) return 0;
   const DocumentState& doc = policy.document;
   CloseBlocks(stream, policy, isContentsFile);

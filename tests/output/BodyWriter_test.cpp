@@ -65,6 +65,10 @@ TEST(BodyWriterTest, ParagraphsBlankLinesAndRules) {
       {"null lines", NoChange,
        {{kText, "a"}, {LineType::kAppended, "b"}, {LineType::kHeadingPart, "==="}}, "a\n"},
       {"URL break", NoChange, {{kText, "see it", 0, LineFlag::kUrlBreak}}, "see it<BR>\n"},
+      {"other types are indented text", IndentsAt0And4,
+       {{LineType::kNumberedParagraph, "a", 4}, {LineType::kSeparator, "b", 4},
+        {LineType::kUnclassified, "c"}},
+       "<BLOCKQUOTE>\n  a\n  b\n</BLOCKQUOTE>\nc\n"},
   });
 }
 
