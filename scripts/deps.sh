@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the engine, the console program and the tests need.
-# Usage: scripts/deps.sh [--gui | --fuzz]   (root or sudo; does nothing when all are present)
+# Usage: scripts/deps.sh [--gui | --fuzz | --bench]   (root or sudo; does nothing when all are present)
 set -euo pipefail
 pkgs=(g++ cmake ninja-build libgtest-dev libgmock-dev)
 case "${1:-}" in
   --gui) pkgs+=(qt6-base-dev xvfb xauth) ;;
   --fuzz) pkgs+=(clang libclang-rt-14-dev) ;;
+  --bench) pkgs+=(time python3) ;;
 esac
 missing=()
 for p in "${pkgs[@]}"; do
