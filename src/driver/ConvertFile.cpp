@@ -8,6 +8,7 @@
 #include "driver/GuardedFile.h"
 #include "driver/InputChecks.h"
 #include "driver/Passes.h"
+#include "driver/StatisticsReport.h"
 #include "markup/Utf8Detector.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
@@ -108,8 +109,10 @@ int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
 
   if (policyGiven) analysisPolicy.MergeGiven(policy, false);
   SetDocumentNames(analysisPolicy, job);
-  (void)AnalysisPass(analysisPolicy, analysisStatistics, job.fileName, job.analysisListingName,
-                     job.guard);
+  if (AnalysisPass(analysisPolicy, analysisStatistics, job.fileName, job.analysisListingName,
+                   job.guard)) {
+    (void)WriteStatisticsFile(job.statisticsName, analysisStatistics, job.guard, analysisPolicy);
+  }
 
   CompletePolicies(outputPolicy, analysisStatistics, job, policy, policyGiven);
   WritePolicyFileIfAsked(outputPolicy, job);
