@@ -43,7 +43,9 @@ int IndentLevel(int column, const FC& policy) {
 
 // Types 1 to 4 (blank, form feed, new paragraph, rule) never get a short-line
 // break, nor does a line followed by one.
-bool IsBreakType(int type) { return type >= LineType::kBlank && type <= LineType::kRule; }
+bool IsBreakType(int type) {
+  return type >= LineType::kBlank && type <= LineType::kRule;
+}
 
 bool IsContinuation(int type) {
   return type == LineType::kBulletContinuation || type == LineType::kHangingContinuation ||
@@ -130,7 +132,9 @@ bool EnoughPreformattedLines(const SourceLine& line, const FC& policy) {
 }
 
 // True when the output text carries a link, which must never be cut.
-bool HasLink(const TextString& text) { return text.FindText("HREF=\"") != nullptr; }
+bool HasLink(const TextString& text) {
+  return text.FindText("HREF=\"") != nullptr;
+}
 
 std::string Blanks(int levels) {
   return std::string(levels > 0 ? static_cast<std::size_t>(levels) * 2 : 0, ' ');
@@ -185,8 +189,8 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
 
   Output output = Output::kBody;
   if (!insideBlock && type != LineType::kEndOfFile && !html) {
-    output = MarkupByType(page, stream, line, policy, text, previous, indentLevel,
-                          blockOpenAtStart);
+    output =
+        MarkupByType(page, stream, line, policy, text, previous, indentLevel, blockOpenAtStart);
   }
   if (output == Output::kNone) return 1;
 
@@ -199,9 +203,8 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
     // The end-of-file marker closes what is open; it has no text of its own.
   } else if (output == Output::kContentsList) {
     const LineFile* holder = doc.contentsFile;
-    std::FILE* target = holder != nullptr && holder->CurrentStream() != nullptr
-                            ? holder->CurrentStream()
-                            : stream;
+    std::FILE* target =
+        holder != nullptr && holder->CurrentStream() != nullptr ? holder->CurrentStream() : stream;
     ParsedString out;
     out.SetText(text.View());
     WriteWrapped(target, out, false);
@@ -252,9 +255,10 @@ void BodyWriter::Centre(std::FILE* stream, const SourceLine& line, const FC& pol
   }
   if (!centringOpen_) {
     const SourceLine* next = line.NextLine();
-    const bool opens = (policy.document.processedLines < 2 || previous.type == LineType::kBlank) &&
-                       centred && next != nullptr &&
-                       (next->lineType == LineType::kBlank || (next->flags & LineFlag::kCentred) != 0);
+    const bool opens =
+        (policy.document.processedLines < 2 || previous.type == LineType::kBlank) && centred &&
+        next != nullptr &&
+        (next->lineType == LineType::kBlank || (next->flags & LineFlag::kCentred) != 0);
     if (opens) {
       WriteText(stream, "<CENTER>");
       centringOpen_ = true;
@@ -361,9 +365,9 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
     const bool pageTooShort = policy.minHtmlFileSize >= 0 && chapter >= 0 &&
                               chapter == chapterAtLastSplit_ &&
                               doc.processedLines - doc.linesAtPageStart < policy.minHtmlFileSize;
-    const bool unnumbered = (LineType::IsUnderlinedHeading(type) ||
-                             type == LineType::kCapitalisedHeading) &&
-                            policy.numberedHeadings != 0;
+    const bool unnumbered =
+        (LineType::IsUnderlinedHeading(type) || type == LineType::kCapitalisedHeading) &&
+        policy.numberedHeadings != 0;
     if (!pageTooShort && !unnumbered) {
       page.StartFile(nullptr, policy, level - 1, &line, stream);
       stream = page.CurrentStream();
@@ -476,9 +480,9 @@ BodyWriter::Output BodyWriter::ContentsLine(HTMLFile& page, std::FILE* stream,
   const int level = LineType::HeadingLevel(line.lineType);
   if (policy.document.nestingLevel != level) {
     HTMLFile::SetNestingLevel(stream, level, policy, kBlockquote);
-    const std::string mark = (policy.minimiseHtml != 0 ? std::string()
-                                                       : Blanks(policy.document.nestingLevel)) +
-                             ParagraphMark(policy);
+    const std::string mark =
+        (policy.minimiseHtml != 0 ? std::string() : Blanks(policy.document.nestingLevel)) +
+        ParagraphMark(policy);
     WriteText(stream, mark.c_str());
   }
   if (policy.splitKnown != 0) {
@@ -524,8 +528,8 @@ void BodyWriter::ListItem(std::FILE* stream, const SourceLine& line, FC& policy,
   lastListNumber_ = value;
 }
 
-void BodyWriter::Definition(std::FILE* stream, const SourceLine& line, FC& policy,
-                            TextString& text, const Previous& previous, int indentLevel) {
+void BodyWriter::Definition(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,
+                            const Previous& previous, int indentLevel) {
   const SourceLine* next = line.NextLine();
   if (policy.useDefinitionLists != 0 && next != nullptr &&
       next->lineType == LineType::kDefinitionContinuation) {
@@ -534,8 +538,8 @@ void BodyWriter::Definition(std::FILE* stream, const SourceLine& line, FC& polic
     for (const char* separator : {" - ", "= ", ": "}) {
       const std::size_t at = FindOutsideTags(text.View(), separator);
       if (at != std::string_view::npos) {
-        text.ReplaceSubString(static_cast<int>(at), static_cast<int>(std::string_view(separator).size()),
-                              "</DT><DD>");
+        text.ReplaceSubString(static_cast<int>(at),
+                              static_cast<int>(std::string_view(separator).size()), "</DT><DD>");
         break;
       }
     }
@@ -600,7 +604,9 @@ void BodyWriter::WriteBodyText(std::FILE* stream, const SourceLine& line, const 
   // text here once the link passes exist.
   const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(text) ||
                      LineFlag::IsPreformatted(line.flags);
-  if (line.extraIndent > 0) out.width = line.width + kExtraIndentWidening + line.extraIndent;
-  else out.width = line.width;
+  if (line.extraIndent > 0)
+    out.width = line.width + kExtraIndentWidening + line.extraIndent;
+  else
+    out.width = line.width;
   WriteWrapped(stream, out, whole);
 }

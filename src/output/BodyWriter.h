@@ -69,8 +69,8 @@ class BodyWriter {
   Output MarkupByType(HTMLFile& page, std::FILE*& stream, SourceLine& line, FC& policy,
                       TextString& text, const Previous& previous, int indentLevel,
                       bool blockOpenAtStart);
-  Output Heading(HTMLFile& page, std::FILE*& stream, SourceLine& line, FC& policy,
-                 TextString& text, const Previous& previous);
+  Output Heading(HTMLFile& page, std::FILE*& stream, SourceLine& line, FC& policy, TextString& text,
+                 const Previous& previous);
   Output ContentsLine(HTMLFile& page, std::FILE* stream, const SourceLine& line, FC& policy,
                       TextString& text, const Previous& previous);
   void ListItem(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,

@@ -164,7 +164,7 @@ int HTMLFile::StartFile(const char* name, FC& policy, int sectionNumber, SourceL
   doc.previousPageName = doc.currentPageName;
   const std::size_t slash = page.View().rfind('/');
   doc.currentPageName.SetText(slash == std::string_view::npos ? page.View()
-                                                               : page.View().substr(slash + 1));
+                                                              : page.View().substr(slash + 1));
 
   TextString title, description, keywords, styleSheet;
   GetPageProperties(policy, title, description, keywords, styleSheet);
@@ -223,8 +223,7 @@ TextString HTMLFile::PageNameOf(const SourceLine* sectionLine, const FC& policy)
 int HTMLFile::WriteHTMLHead(std::FILE* stream, const char* /*fileName*/, const TextString& title,
                             const TextString& styleSheet, const TextString& keywords,
                             const TextString& description, const TextString& scriptFile,
-                            const TextString& headerFile, const FC& policy,
-                            bool isDirectoryPage) {
+                            const TextString& headerFile, const FC& policy, bool isDirectoryPage) {
   if (stream == nullptr) return 0;
   ::WriteText(stream, "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">");
   ::WriteText(stream, "<HTML>");
@@ -258,7 +257,8 @@ int HTMLFile::WriteHTMLHead(std::FILE* stream, const char* /*fileName*/, const T
   if (!keywords.IsEmpty()) WriteMeta(stream, "KEYWORDS", keywords);
   if (!description.IsEmpty()) WriteMeta(stream, "DESCRIPTION", description);
   if (policy.owner != nullptr && policy.owner->utf8Text != 0) {
-    ::WriteText(stream, "  <META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">");
+    ::WriteText(stream,
+                "  <META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">");
   }
   ::WriteText(stream, "  <META NAME=\"GENERATOR\" CONTENT=\"Kelvane's Webloom\">");
   if (!scriptFile.IsEmpty()) IncludeFile(stream, scriptFile.GetText(), policy);
@@ -399,7 +399,8 @@ bool HTMLFile::IncludeFile(std::FILE* stream, const char* fileName, const FC& po
   if (slash == std::string_view::npos) fullName = WithSlash(policy.inputDirectory);
   fullName.AppendText(given);
 
-  std::FILE* in = IsRegularFile(fullName.GetText()) ? std::fopen(fullName.GetText(), "rb") : nullptr;
+  std::FILE* in =
+      IsRegularFile(fullName.GetText()) ? std::fopen(fullName.GetText(), "rb") : nullptr;
   TextString line;
   if (in == nullptr) {
     ::WriteText(stream, "");
@@ -446,7 +447,8 @@ int HTMLFile::SetIndentLevel(std::FILE* stream, int level, int& currentLevel, co
   const bool minimise = policy.minimiseHtml != 0;
   const auto indent = [minimise](int levels) {
     TextString text;
-    if (!minimise && levels > 0) text.SetText(std::string(static_cast<std::size_t>(levels) * 2, ' '));
+    if (!minimise && levels > 0)
+      text.SetText(std::string(static_cast<std::size_t>(levels) * 2, ' '));
     return text;
   };
   if (level != currentLevel) {
@@ -473,7 +475,8 @@ void HTMLFile::GetPageProperties(const FC& policy, TextString& title, TextString
   title.Clear();
   if (run != nullptr && !run->title.IsEmpty()) {
     title = run->title;
-  } else if (run != nullptr && policy.firstHeadingAsTitle != 0 && !run->firstHeadingTitle.IsEmpty()) {
+  } else if (run != nullptr && policy.firstHeadingAsTitle != 0 &&
+             !run->firstHeadingTitle.IsEmpty()) {
     title = run->firstHeadingTitle;
   } else if (run != nullptr && policy.firstLineAsTitle != 0 && !run->firstLineTitle.IsEmpty()) {
     title = run->firstLineTitle;

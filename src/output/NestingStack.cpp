@@ -30,7 +30,9 @@ bool SameFirstTwo(const TextString& recorded, const char* tagName) {
 
 NestingStack::NestingStack(FC& policy) : policy_(policy) {}
 
-int NestingStack::Level() const { return policy_.document.nestingLevel; }
+int NestingStack::Level() const {
+  return policy_.document.nestingLevel;
+}
 
 const TextString* NestingStack::TagAt(int level) const {
   const auto& tags = policy_.document.nestingTags;

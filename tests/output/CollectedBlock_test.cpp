@@ -62,8 +62,7 @@ TEST(CollectedBlockTest, UserKindChoosesTheComments) {
     CollectedBlock block;
     block.SetUserKinds(c.pre, c.table, c.code, c.diagram);
     EXPECT_TRUE(block.IsUserSpecified());
-    const std::string text =
-        Capture([&](std::FILE* stream) { block.WritePreformatted(stream); });
+    const std::string text = Capture([&](std::FILE* stream) { block.WritePreformatted(stream); });
     EXPECT_EQ(text.substr(0, text.find('\n')), c.opening);
   }
 }

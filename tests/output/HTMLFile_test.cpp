@@ -20,8 +20,8 @@ void SplitAtChapters(FC& policy) {
 }
 
 const std::vector<LineSpec> kTwoChapters = {
-    {LineType::kText, "Preface text."},     {LineType::NumberedHeading(1), "1 Intro"},
-    {LineType::kText, "Intro text."},       {LineType::NumberedHeading(1), "2 Use"},
+    {LineType::kText, "Preface text."}, {LineType::NumberedHeading(1), "1 Intro"},
+    {LineType::kText, "Intro text."},   {LineType::NumberedHeading(1), "2 Use"},
     {LineType::kText, "Use text."},
 };
 
@@ -73,8 +73,8 @@ TEST(HTMLFileTest, AttributeValuesAreEscapedAndPlainOnesKept) {
   const TextString empty;
   const TextString keywords("say \"hi\"");
   const std::string head = Capture([&](std::FILE* stream) {
-    HTMLFile::WriteHTMLHead(stream, "guide", TextString("A <b> \"T\""), policy.styleSheet,
-                            keywords, empty, empty, empty, policy, false);
+    HTMLFile::WriteHTMLHead(stream, "guide", TextString("A <b> \"T\""), policy.styleSheet, keywords,
+                            empty, empty, empty, policy, false);
   });
   EXPECT_NE(head.find("  <TITLE>A <b> \"T\"</TITLE>\n"), std::string::npos) << head;
   EXPECT_NE(head.find("HREF=\"x.css?v=1&amp;w=2\""), std::string::npos) << head;
@@ -155,8 +155,7 @@ TEST(HTMLFileTest, MissingOrUnreadableIncludeFilesLeaveACommentAndAMessage) {
   record.policy.footerFile.SetText("missing.html");
   HTMLFile page;
   const std::string footer = Capture([&](std::FILE* stream) {
-    page.WriteHTMLFooter(stream, nullptr, -1, record.policy, record.policy.footerFile, false,
-                         true);
+    page.WriteHTMLFooter(stream, nullptr, -1, record.policy, record.policy.footerFile, false, true);
   });
   EXPECT_EQ(footer,
             "\n<!--- Failed to find include file \"missing.html\" --->\n\n</BODY>\n</HTML>\n");

@@ -137,8 +137,8 @@ inline std::string WritePage(OutputRecord& record, const TempDir& dir,
     ++record.policy.document.processedLines;
     page.WriteLine(lines[i], record.policy);
   }
-  page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, record.policy,
-                       record.policy.footerFile, false, true);
+  page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, record.policy, record.policy.footerFile,
+                       false, true);
   page.Close();
   return ReadAll(dir.Path("guide.html"));
 }
