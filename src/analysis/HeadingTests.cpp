@@ -23,10 +23,9 @@ constexpr int kChapterCheckStart = 15;
 
 }  // namespace
 
-bool ContentsMarkedByUser(const FC& policy, const DocumentStatistics& statistics) {
+bool ContentsMarkedByUser(const FC& policy) {
   // The analysis pass finds the list itself; later passes follow the
   // user's marks once the command has been read.
-  static_cast<void>(statistics);
   return !policy.analysisPass && policy.document.userContentsSeen != 0;
 }
 
@@ -81,7 +80,7 @@ int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underli
     count = std::max(count, 0) + 1;
   }
 
-  const bool marked = ContentsMarkedByUser(policy_, statistics_);
+  const bool marked = ContentsMarkedByUser(policy_);
   int type = 0;
   if (policy_.analysisPass) {
     type = document.inContentsList && !marked ? LineType::kContentsLine1 + level
@@ -137,7 +136,7 @@ void HeadingTest::AcceptNumber(int type, int level) {
   DocumentState& document = policy_.document;
   const bool contents = LineType::IsContentsLine(type);
   if (!contents) {
-    if (document.inContentsList && !ContentsMarkedByUser(policy_, statistics_)) {
+    if (document.inContentsList && !ContentsMarkedByUser(policy_)) {
       EndContentsList(policy_, line_);
     }
     statistics_.headingSeen = 1;
@@ -300,7 +299,7 @@ int HeadingTest::CheckChapters(int level, bool contentsExpected, bool report) {
 int HeadingTest::CheckContentsContext(int level, bool contentsExpected, bool report) {
   const SectionComponents& sn = line_.sectionNumber;
   DocumentState& document = policy_.document;
-  const bool marked = ContentsMarkedByUser(policy_, statistics_);
+  const bool marked = ContentsMarkedByUser(policy_);
   int code = kAccepted;
 
   if (contentsExpected && changeTooSmall && allOnes) code = kContentsRestart;

@@ -7,9 +7,11 @@ class DocumentStatistics;
 class FC;
 class SourceLine;
 
-// Whether a heading test may number the document's own contents list from
-// the user's "$_$_BEGIN_CONTENTS" marks rather than find it by itself.
-bool ContentsMarkedByUser(const FC& policy, const DocumentStatistics& statistics);
+// Whether the document's own contents list is the one the user marked with
+// "$_$_BEGIN_CONTENTS" and "$_$_END_CONTENTS", so that the analysis leaves
+// its start and end alone. Known in the passes after the analysis, from the
+// command on.
+bool ContentsMarkedByUser(const FC& policy);
 
 // The document's own contents list ends at `line`: the list state is closed
 // and the line loses its contents-list flag.

@@ -226,7 +226,7 @@ void LineClassifier::TrackContentsList() {
     statistics_.contentsMarkedByUser = 1;
     return;
   }
-  if (ContentsMarkedByUser(policy_, statistics_)) return;
+  if (ContentsMarkedByUser(policy_)) return;
 
   if (!document.inContentsList && !document.contentsListEnded && policy_.expectContentsList) {
     static constexpr std::array<std::string_view, 4> kTitles = {
@@ -272,7 +272,7 @@ bool LineClassifier::ApplyHeading(int heading) {
   statistics_.lastHeadingType = heading;
   ClearPreformatted(line_);
   if (policy_.IsOutputPass() && (IsNumberedHeading(heading) || IsUnderlinedHeading(heading)) &&
-      !ContentsMarkedByUser(policy_, statistics_)) {
+      !ContentsMarkedByUser(policy_)) {
     EndContentsList(policy_, line_);
   }
   if (pType_ == LineType::kRule) prev_->lineType = LineType::kHeadingPart;

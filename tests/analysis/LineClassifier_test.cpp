@@ -251,6 +251,14 @@ TEST(LineClassifierTest, ContentsTitleOnlyAtTheStartOfTheText) {
   EXPECT_TRUE(indented.policy.document.inContentsList);
 }
 
+TEST(LineClassifierTest, AContentsListTheUserMarkedIsLeftToTheUser) {
+  ClassifyRun run(Pass::kAnalysis);
+  run.policy.document.userContentsSeen = 1;
+  run.Feed({"Contents", "text"});
+  EXPECT_EQ(run.statistics.contentsMarkedByUser, 1);
+  EXPECT_FALSE(run.policy.document.inContentsList);
+}
+
 TEST(LineClassifierTest, TitlesFromTheFirstLineAndTheFirstHeading) {
   ClassifyRun run(Pass::kAnalysis);
   run.policy.firstLineAsTitle = 1;
