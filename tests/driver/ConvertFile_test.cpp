@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "DriverTestDir.h"
 #include "driver/WriteGuard.h"
@@ -16,14 +17,19 @@ class ConvertFileTest : public testing::Test {
  protected:
   ConvertFileTest() {
     policy_.SetOwner(&run_);
-    policy_.messageSink = [this](const char* text) { log_ += std::string("E: ") + text + "\n"; };
+    // The policy calculation's own reports ("*** ...") are not this code's
+    // business; every other message is kept in order.
+    policy_.messageSink = [this](const char* text) {
+      if (std::string_view(text).starts_with("*** ")) return;
+      log_ += std::string("E: ") + text + "\n";
+    };
     policy_.statusSink = [this](const char* text) { log_ += std::string("S: ") + text + "\n"; };
   }
 
   // Converts `name` in the test directory, the master record holding the
   // policy lines `policyText` (none when empty).
   void Convert(const std::string& name, const std::string& policyText = "",
-               ConsoleSwitches switches = {}) {
+               ConsoleSwitches switches = {}, const std::string& outputDir = "") {
     bool given = false;
     if (!policyText.empty()) {
       dir_.Write("given.pol", policyText);
@@ -34,7 +40,7 @@ class ConvertFileTest : public testing::Test {
     }
     ConvertFileJob job;
     job.inputDir.SetText(dir_.Path());
-    job.outputDir.SetText(dir_.Path());
+    job.outputDir.SetText(outputDir.empty() ? dir_.Path() : outputDir);
     job.fileName.SetText(dir_ / name);
     job.outputBase.SetText(name.substr(0, name.find('.')));
     job.switches = switches;
@@ -114,6 +120,25 @@ TEST_F(ConvertFileTest, PerFileStateStartsAfreshAndUtf8IsDecidedPerFile) {
   EXPECT_EQ(run_.title.View(), "");
   EXPECT_EQ(run_.utf8Text, 0);
   EXPECT_EQ(dir_.Read("two.html").find("First title"), std::string::npos);
+}
+
+TEST_F(ConvertFileTest, UnwritableOutputDirectoryIsReportedAndTheRunGoesOn) {
+  dir_.Write("doc.txt", "Text.\n");
+  const std::string nowhere = dir_ / "no/such/dir/";
+  Convert("doc.txt", "", {}, nowhere);
+  EXPECT_EQ(log_, "S: ---- Starting Output pass ----\nS: Generating HTML file " + nowhere +
+                      "doc.html\nE: ERROR: Can't open file \"" + nowhere + "doc.html\"\n");
+}
+
+TEST_F(ConvertFileTest, BinaryInputIsNamedAsSuchAndConvertedAsText) {
+  dir_.Write("data.bin", std::string("BIN\0\x01\x02 data\nmore\n", 19));
+  Convert("data.bin");
+  EXPECT_EQ(log_.rfind("E: WARNING: \"" + (dir_ / "data.bin") +
+                           "\" looks like a binary file (it holds NUL bytes); it is converted as "
+                           "text\n",
+                       0),
+            0u);
+  EXPECT_NE(dir_.Read("data.html").find("more"), std::string::npos);
 }
 
 }  // namespace
