@@ -1,0 +1,99 @@
+#include "analysis/Histogram.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Adds each (value, times) pair in order.
+Histogram Make(const std::vector<std::pair<int, int>>& counts) {
+  Histogram h;
+  for (const auto& [value, times] : counts) {
+    for (int i = 0; i < times; ++i) h.Add(value);
+  }
+  return h;
+}
+
+std::vector<int> Values(const Histogram& h) {
+  std::vector<int> values;
+  for (const Histogram::Entry& e : h.Entries()) values.push_back(e.value);
+  return values;
+}
+
+TEST(HistogramTest, RanksPutEntriesInFrequencyOrderWithTiesInValueOrder) {
+  Histogram h = Make({{8, 2}, {3, 2}, {5, 4}, {1, 1}});
+  EXPECT_EQ(Values(h), (std::vector<int>{1, 3, 5, 8}));
+  ASSERT_NE(h.EntryAtRank(1), nullptr);
+  EXPECT_EQ(h.EntryAtRank(1)->value, 5);
+  EXPECT_EQ(h.EntryAtRank(2)->value, 3);  // ties: the smaller value first
+  EXPECT_EQ(h.EntryAtRank(3)->value, 8);
+  EXPECT_EQ(h.EntryAtRank(4)->value, 1);
+  EXPECT_EQ(h.EntryAtRank(0), nullptr);
+  EXPECT_EQ(h.EntryAtRank(5), nullptr);
+  EXPECT_TRUE(h.InFrequencyOrder());
+
+  // A new value is appended while in frequency order; a known one counts on.
+  h.Add(0);
+  h.Add(8);
+  EXPECT_EQ(Values(h), (std::vector<int>{5, 3, 8, 1, 0}));
+  EXPECT_EQ(h.Frequency(8), 3);
+  EXPECT_EQ(h.Total(), 11);
+  EXPECT_EQ(h.Sum(), 5 * 4 + 3 * 2 + 8 * 3 + 1);
+  EXPECT_EQ(h.Smallest(), 0);
+  EXPECT_EQ(h.Largest(), 8);
+}
+
+TEST(HistogramTest, CumulativeFrequencyByRank) {
+  Histogram h = Make({{2, 1}, {4, 6}, {6, 3}});
+  const std::pair<int, std::int64_t> rows[] = {{0, 0}, {1, 6}, {2, 9}, {3, 10}, {7, 10}};
+  for (const auto& [rank, expected] : rows) {
+    EXPECT_EQ(h.CumulativeFrequency(rank), expected) << "rank " << rank;
+  }
+  Histogram empty;
+  EXPECT_EQ(empty.CumulativeFrequency(1), 0);
+  EXPECT_EQ(empty.EntryAtRank(1), nullptr);
+}
+
+TEST(HistogramTest, PercentileInterpolatesBetweenRunningShares) {
+  struct Row {
+    std::vector<std::pair<int, int>> counts;
+    int percent;
+    int expected;
+  };
+  const Row rows[] = {
+      {{}, 99, 0},                            // empty
+      {{{72, 10}}, 99, 72},                   // one value: itself
+      {{{60, 50}, {72, 50}}, 99, 71},         // 60 + 12 * 49/50 = 71.76
+      {{{60, 50}, {72, 50}}, 50, 60},         // reached exactly at the first entry
+      {{{60, 50}, {72, 50}}, 75, 66},         // half way between the shares
+      {{{10, 1}, {20, 1}, {40, 2}}, 60, 24},  // 20 + 20 * (60-50)/(100-50)
+      {{{-10, 1}, {-3, 1}}, 75, -6},          // -6.5 truncated towards zero
+      {{{3, 1}, {9, 1}}, 150, 9},             // never reached: the largest value
+  };
+  for (const Row& row : rows) {
+    Histogram h = Make(row.counts);
+    EXPECT_EQ(h.Percentile(row.percent), row.expected) << "percent " << row.percent;
+  }
+}
+
+TEST(HistogramTest, PercentileWalksInValueOrderAfterRanks) {
+  Histogram h = Make({{40, 1}, {70, 9}});
+  EXPECT_EQ(h.EntryAtRank(1)->value, 70);
+  EXPECT_EQ(h.Percentile(5), 40);
+  EXPECT_FALSE(h.InFrequencyOrder());
+  EXPECT_EQ(Values(h), (std::vector<int>{40, 70}));
+}
+
+TEST(HistogramTest, LabelOfTheFirstAddition) {
+  Histogram h;
+  h.Add('C', "Chapter");
+  h.Add('C', "Section");
+  h.Add('A');
+  ASSERT_EQ(h.Entries().size(), 2u);
+  EXPECT_EQ(h.Entries()[1].label.View(), "Chapter");
+  EXPECT_TRUE(h.Entries()[0].label.IsEmpty());
+}
+
+}  // namespace
