@@ -131,7 +131,8 @@ TEST_F(ConvertFileTest, UnwritableOutputDirectoryIsReportedAndTheRunGoesOn) {
 }
 
 TEST_F(ConvertFileTest, BinaryInputIsNamedAsSuchAndConvertedAsText) {
-  dir_.Write("data.bin", std::string("BIN\0\x01\x02 data\nmore\n", 19));
+  static constexpr char kBinary[] = "BIN\0\x01\x02 data\nmore\n";
+  dir_.Write("data.bin", std::string(kBinary, sizeof kBinary - 1));
   Convert("data.bin");
   EXPECT_EQ(log_.rfind("E: WARNING: \"" + (dir_ / "data.bin") +
                            "\" looks like a binary file (it holds NUL bytes); it is converted as "
