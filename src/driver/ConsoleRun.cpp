@@ -1,6 +1,7 @@
 #include "driver/ConsoleRun.h"
 
 #include <memory>
+#include <string_view>
 
 #include "driver/ConsoleOptions.h"
 #include "driver/ConvertFile.h"
@@ -40,9 +41,47 @@ bool ContainsNone(const std::string& answer) {
   return TextString(answer).FindText("none") != nullptr;
 }
 
-std::string NameWithoutDirectory(const std::string& name) {
+std::string NameWithoutDirectory(std::string_view name) {
   const std::size_t slash = name.rfind('/');
-  return slash == std::string::npos ? name : name.substr(slash + 1);
+  return std::string(slash == std::string_view::npos ? name : name.substr(slash + 1));
+}
+
+std::string NameWithoutDirectory(const TextString& name) {
+  return NameWithoutDirectory(name.View());
+}
+
+// The conversion of `file`: its pages and diagnostics files are named after
+// it, and the pages are written next to it.
+ConvertFileJob MakeJob(const TextString& file, const ConsoleSwitches& switches,
+                       WriteGuard& guard) {
+  ConvertFileJob job;
+  job.fileName = file;
+  job.switches = switches;
+  TextString root, ext;
+  SplitFileName(file, job.inputDir, root, ext);
+  job.outputDir = job.inputDir;
+  job.outputBase = OutputBaseName(file, root);
+  const DiagnosticsNames names = MakeDiagnosticsNames(root, switches);
+  job.statisticsName = names.statistics;
+  job.listingName = names.listing;
+  job.analysisListingName = names.analysisListing;
+  job.guard = &guard;
+  return job;
+}
+
+// Resets the record of a file that has a policy file of its own: its
+// switches, the run context, and the Directory page policies of the master
+// record, which opened the page.
+void StartOwnPolicy(FC& record, const ConsoleSwitches& switches, const FC& master,
+                    ConsoleStreams& console) {
+  record.Reset(false);
+  ApplyFileSwitches(record, switches);
+  record.SetOwner(master.owner);
+  record.makeDirectory = master.makeDirectory;
+  record.SetGiven(Policy::MakeDirectory);
+  record.directoryFilename = master.directoryFilename;
+  record.SetGiven(Policy::DirectoryFilename);
+  RouteMessages(record, console);
 }
 
 std::string WithSeparator(std::string directory) {
@@ -170,25 +209,13 @@ int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSyst
   FC filePolicy;
   for (int i = 1; i <= run.files.Count(); ++i) {
     run.currentFile = i;
-    ConvertFileJob job;
-    job.switches = options.switches;
-    job.switches.Add(switchReaders.SwitchesOf(i - 1, console));
-    job.fileName = *run.files.Get(i - 1);
+    ConsoleSwitches switches = options.switches;
+    switches.Add(switchReaders.SwitchesOf(i - 1, console));
+    const ConvertFileJob job = MakeJob(*run.files.Get(i - 1), switches, guard);
     const std::string policyName(run.policies.Get(i - 1)->View());
-    TextString root, ext;
-    SplitFileName(job.fileName, job.inputDir, root, ext);
-    job.outputDir = job.inputDir;
-    job.outputBase = OutputBaseName(job.fileName, root);
-    const DiagnosticsNames names = MakeDiagnosticsNames(root, job.switches);
-    job.statisticsName = names.statistics;
-    job.listingName = names.listing;
-    job.analysisListingName = names.analysisListing;
-    job.guard = &guard;
-
     console.OutLine("");
     if (policyName == policySpec) {
-      std::string line = "Processing : \"" + std::string(root.View()) + std::string(ext.View()) +
-                         "\"";
+      std::string line = "Processing : \"" + NameWithoutDirectory(job.fileName) + "\"";
       if (!policySpec.empty()) {
         line += " using policy file \"" + NameWithoutDirectory(policySpec) + "\"";
       }
@@ -196,19 +223,7 @@ int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSyst
       ConvertFile(job, master, !policySpec.empty());
       continue;
     }
-    filePolicy.Reset(false);
-    const ConsoleSwitches& s = job.switches;
-    SetSwitch(filePolicy, &PolicyValues::useDosFilenames, Policy::UseDosFilenames, s.dos);
-    SetSwitch(filePolicy, &PolicyValues::keepItSimple, Policy::KeepItSimple, s.simple);
-    SetSwitch(filePolicy, &PolicyValues::writePolicyFile, Policy::WritePolicyFile, s.writePolicy);
-    SetSwitch(filePolicy, &PolicyValues::addContentsList, Policy::AddContentsList, s.contents);
-    SetSwitch(filePolicy, &PolicyValues::makeDirectory, Policy::MakeDirectory, s.index);
-    filePolicy.SetOwner(&run);
-    filePolicy.makeDirectory = master.makeDirectory;
-    filePolicy.SetGiven(Policy::MakeDirectory);
-    filePolicy.directoryFilename = master.directoryFilename;
-    filePolicy.SetGiven(Policy::DirectoryFilename);
-    RouteMessages(filePolicy, console);
+    StartOwnPolicy(filePolicy, switches, master, console);
     if (!ReadPolicy(policyName, filePolicy)) {
       filePolicy.Message(("ERROR: Can't find policy file " + policyName +
                           ReadProblem(policyName.c_str()))

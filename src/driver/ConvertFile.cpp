@@ -16,20 +16,10 @@
 
 namespace {
 
-void SetSwitch(FC& record, int PolicyValues::*field, Policy flag, int on) {
-  record.*field = on ? 1 : 0;
-  if (on) record.SetGiven(flag);
-}
-
 // The file's switches, its directories, the run context and the sinks of
 // `policy`, for one of the conversion's records.
 void PrepareRecord(FC& record, const ConvertFileJob& job, const FC& policy) {
-  const ConsoleSwitches& s = job.switches;
-  SetSwitch(record, &PolicyValues::useDosFilenames, Policy::UseDosFilenames, s.dos);
-  SetSwitch(record, &PolicyValues::keepItSimple, Policy::KeepItSimple, s.simple);
-  SetSwitch(record, &PolicyValues::writePolicyFile, Policy::WritePolicyFile, s.writePolicy);
-  SetSwitch(record, &PolicyValues::addContentsList, Policy::AddContentsList, s.contents);
-  SetSwitch(record, &PolicyValues::makeDirectory, Policy::MakeDirectory, s.index);
+  ApplyFileSwitches(record, job.switches);
   record.inputDirectory = job.inputDir;
   record.outputDirectory = job.outputDir;
   record.SetOwner(policy.owner);
@@ -81,6 +71,25 @@ bool WantsContentsPass(const FC& outputPolicy) {
 }
 
 }  // namespace
+
+void ApplyFileSwitches(FC& record, const ConsoleSwitches& switches) {
+  struct Entry {
+    int PolicyValues::*field;
+    Policy flag;
+    int on;
+  };
+  const Entry entries[] = {
+      {&PolicyValues::useDosFilenames, Policy::UseDosFilenames, switches.dos},
+      {&PolicyValues::keepItSimple, Policy::KeepItSimple, switches.simple},
+      {&PolicyValues::writePolicyFile, Policy::WritePolicyFile, switches.writePolicy},
+      {&PolicyValues::addContentsList, Policy::AddContentsList, switches.contents},
+      {&PolicyValues::makeDirectory, Policy::MakeDirectory, switches.index},
+  };
+  for (const Entry& entry : entries) {
+    record.*entry.field = entry.on ? 1 : 0;
+    if (entry.on) record.SetGiven(entry.flag);
+  }
+}
 
 int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
   FC analysisPolicy;

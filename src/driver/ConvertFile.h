@@ -28,6 +28,12 @@ struct ConvertFileJob {
   WriteGuard* guard = nullptr;
 };
 
+// Sets the policies that the switches dos, simple, writePolicy, contents
+// and index stand for ("Use DOS filenames", "Keep it simple", "output policy
+// file", "Add contents list", "Make Directory"): each is on exactly when its
+// switch is, and given when on.
+void ApplyFileSwitches(FC& record, const ConsoleSwitches& switches);
+
 // Converts one file into HTML, in named stages: the analysis pass, the
 // policy calculation, the merge of the given policies, the policy file (with
 // /policy or "output policy file"), the contents pass (for a contents list
