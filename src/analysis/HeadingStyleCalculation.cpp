@@ -48,7 +48,8 @@ std::int64_t TopFrequency(Histogram& histogram) {
   return top == nullptr ? 0 : top->frequency;
 }
 
-// Step 1.
+// Whether the document has its own contents list, from the contents lines
+// of levels that also have headings.
 void CalculateContentsExpected(FC& policy, const DocumentStatistics& statistics) {
   std::int64_t c = 0;
   for (int level = 0; level < kLevels; ++level) {
@@ -64,7 +65,7 @@ void CalculateContentsExpected(FC& policy, const DocumentStatistics& statistics)
   policy.expectContentsList = expected ? 1 : 0;
 }
 
-// Step 2: when underlined or capitalised headings outnumber the numbered
+// When underlined or capitalised headings outnumber the numbered
 // headings and contents lines at their usual indents, those kinds are
 // expected instead.
 void CalculateHeadingKinds(FC& policy, DocumentStatistics& statistics) {
@@ -88,7 +89,7 @@ void CalculateHeadingKinds(FC& policy, DocumentStatistics& statistics) {
   }
 }
 
-// Step 3: each level's indent is where most of its headings stand.
+// Each level's indent is where most of its headings stand.
 void CalculateLevelIndents(FC& policy, DocumentStatistics& statistics) {
   for (int level = 0; level < kLevels; ++level) {
     const auto at = static_cast<std::size_t>(level);
@@ -123,7 +124,7 @@ void CalculateLevelIndents(FC& policy, DocumentStatistics& statistics) {
   }
 }
 
-// Step 4: a deeper level indented less than the one above it is suspect.
+// A deeper level indented less than the one above it is suspect.
 // For chapters another indent seen for them may do; otherwise it is
 // reported and left.
 void CheckIndentOrder(FC& policy, DocumentStatistics& statistics) {
@@ -156,7 +157,7 @@ void CheckIndentOrder(FC& policy, DocumentStatistics& statistics) {
   }
 }
 
-// Step 5.
+// Levels without an indent at the end are not in use.
 void DropUnsetLevels(FC& policy) {
   int& count = policy.headingLevelCount;
   count = std::clamp(count, 0, PolicyValues::kHeadingLevels);
@@ -184,7 +185,7 @@ void TakePrefix(HeadingStyle& style, const DocumentStatistics::LevelCounts& coun
   if (!entries.empty()) style.prefixWord = entries.front().label;
 }
 
-// Step 6.
+// Levels whose numbers follow a word, and the word.
 void CalculateSecondWordLevels(FC& policy, const DocumentStatistics& statistics) {
   policy.secondWordHeadings = 0;
   for (int level = 0; level < kLevels; ++level) {
@@ -199,7 +200,7 @@ void CalculateSecondWordLevels(FC& policy, const DocumentStatistics& statistics)
   }
 }
 
-// Step 7: the chapters are never numbered paragraphs.
+// Levels of numbered paragraphs; chapters never are.
 void CalculateNumberedParagraphs(FC& policy, const DocumentStatistics& statistics) {
   for (int level = 1; level < kLevels; ++level) {
     const auto at = static_cast<std::size_t>(level);
@@ -233,7 +234,8 @@ void AddDecoration(FC& policy, Histogram& found, std::int64_t headings,
   }
 }
 
-// Steps 8 and 9.
+// The decoration around the numbers of a third of the headings, and a
+// letter after the number when one heading in ten has one.
 void CalculateDecoration(FC& policy, DocumentStatistics& statistics) {
   for (auto* styles : {&policy.headingStyles, &policy.contentsStyles}) {
     for (HeadingStyle& style : *styles) {

@@ -59,8 +59,7 @@ bool IsBracket(char c) {
   return c == '(' || c == ')' || c == '[' || c == ']' || c == '{' || c == '}';
 }
 
-// Step 1: a short file with next to no numbered headings is converted
-// simply.
+// A short file with next to no numbered headings is converted simply.
 void TestSimpleFile(FC& policy, const DocumentStatistics& statistics, std::int64_t lines) {
   std::int64_t a = statistics.headingLevels[0].indents.Total();
   std::int64_t b = static_cast<std::int64_t>(statistics.headingLevels[1].indents.Total()) +
@@ -80,7 +79,8 @@ void TestSimpleFile(FC& policy, const DocumentStatistics& statistics, std::int64
   }
 }
 
-// Steps 2 and 3.
+// The page is as wide as nearly all lines; text whose commonest length is
+// long and very common is justified on both sides.
 void CalculatePage(FC& policy, DocumentStatistics& statistics, std::int64_t lines) {
   const std::int64_t width =
       static_cast<std::int64_t>(statistics.lineLengths.Percentile(kPageWidthPercentile)) + 1;
@@ -106,7 +106,7 @@ void WalkRanks(Histogram& histogram, Take take) {
   }
 }
 
-// Step 4.
+// The columns where most text lines start.
 void CalculateIndentPositions(FC& policy, DocumentStatistics& statistics) {
   ClearPositions(policy.indentPositions, policy.indentCount);
   WalkRanks(statistics.indents, [&policy](const Histogram::Entry& entry) {
@@ -115,7 +115,7 @@ void CalculateIndentPositions(FC& policy, DocumentStatistics& statistics) {
   policy.indentPositionsUsed = policy.indentCount > 0 ? 1 : 0;
 }
 
-// Step 6: the characters seen often enough in front of list items.
+// The characters seen often enough in front of list items.
 void CalculateBulletChars(FC& policy, DocumentStatistics& statistics) {
   int count = 0;
   policy.dashBullets = 0;
@@ -139,7 +139,7 @@ void CalculateBulletChars(FC& policy, DocumentStatistics& statistics) {
   policy.otherBulletsUsed = count > 0 ? 1 : 0;
 }
 
-// Step 7.
+// A kind of enumerated bullet is expected once it has been seen a few times.
 void CalculateBulletKinds(FC& policy, const DocumentStatistics& statistics) {
   policy.numberedBullets = statistics.numberedBullets >= kLeastEnumeratedBullets ? 1 : 0;
   policy.alphabeticBullets = statistics.alphabeticBullets >= kLeastEnumeratedBullets ? 1 : 0;
@@ -147,7 +147,7 @@ void CalculateBulletKinds(FC& policy, const DocumentStatistics& statistics) {
   policy.bulletsExpected = 1;
 }
 
-// Step 8: a separator makes definitions when a third of its uses stand
+// A separator makes definitions when a third of its uses stand
 // early in the line, and every use does when nearly all of them do.
 void CalculateDefinitionChar(int uses, int definitions, int& on, int& strong) {
   on = 0;
@@ -158,7 +158,8 @@ void CalculateDefinitionChar(int uses, int definitions, int& on, int& strong) {
   strong = ratio > 0.9 && definitions > kLeastStrongDefinitions ? 1 : 0;
 }
 
-// Steps 9 and 10.
+// The offset of a paragraph's first line, when enough paragraphs show one,
+// and whether blank lines separate paragraphs.
 void CalculateParagraphs(FC& policy, DocumentStatistics& statistics, std::int64_t lines) {
   if (30 * static_cast<std::int64_t>(statistics.paragraphIndents.Total()) >= lines) {
     const Histogram::Entry* common = statistics.paragraphIndents.EntryAtRank(1);
@@ -167,7 +168,7 @@ void CalculateParagraphs(FC& policy, DocumentStatistics& statistics, std::int64_
   if (20 * static_cast<std::int64_t>(statistics.blankLines) < lines) policy.expectBlankLines = 0;
 }
 
-// Step 11.
+// The columns where the text of hanging paragraphs usually starts.
 void CalculateHangingPositions(FC& policy, DocumentStatistics& statistics) {
   policy.hangingPositionsUsed = 0;
   ClearPositions(policy.hangingPositions, policy.hangingCount);
@@ -179,7 +180,7 @@ void CalculateHangingPositions(FC& policy, DocumentStatistics& statistics) {
   });
 }
 
-// Step 12.
+// Code samples, when one line in thirty looks like code.
 void CalculateCodeSamples(FC& policy, const DocumentStatistics& statistics, std::int64_t lines) {
   if (30 * static_cast<std::int64_t>(statistics.codeLines) > lines) {
     policy.Message("   *** Detected \"C\" code samples ***", 2);
