@@ -244,4 +244,37 @@ TEST_F(PolicyCalculationTest, HangingPositions) {
   EXPECT_EQ(Positions(rare.hangingPositions, rare.hangingCount), (std::vector<int>{0, 8}));
 }
 
+// The driver calculates the output record and then the contents record from
+// the same statistics, which the first calculation has put in rank order.
+TEST_F(PolicyCalculationTest, SecondCalculationFromTheSameStatisticsAgrees) {
+  AddTimes(statistics.lineLengths, 40, 30);
+  AddTimes(statistics.lineLengths, 72, 60);
+  AddTimes(statistics.lineLengths, 65, 60);
+  AddTimes(statistics.indents, 8, 20);  // ties decide the order of ranks
+  AddTimes(statistics.indents, 4, 20);
+  AddTimes(statistics.indents, 0, 100);
+  AddTimes(statistics.headingLevels[0].indents, 2, 5);
+  AddTimes(statistics.headingLevels[0].indents, 0, 5);
+  AddTimes(statistics.headingLevels[1].indents, 1, 6);
+  AddTimes(statistics.preHeaderChars, '[', 4);
+  AddTimes(statistics.preHeaderChars, '(', 4);
+  AddTimes(statistics.bulletChars, '*', 5);
+  AddTimes(statistics.bulletChars, '+', 5);
+  FC second;
+  Collect(second);
+  CalculatePolicies(policy, statistics);
+  CalculatePolicies(second, statistics);
+  EXPECT_EQ(second.pageWidth, policy.pageWidth);
+  EXPECT_EQ(second.rightJustified, policy.rightJustified);
+  EXPECT_EQ(Positions(second.indentPositions, second.indentCount),
+            Positions(policy.indentPositions, policy.indentCount));
+  EXPECT_EQ(second.headingStyles[0].indent, policy.headingStyles[0].indent);
+  EXPECT_EQ(second.headingStyles[0].beforeNumber.View(),
+            policy.headingStyles[0].beforeNumber.View());
+  EXPECT_EQ(second.otherBullets, policy.otherBullets);
+  EXPECT_EQ(Positions(policy.indentPositions, policy.indentCount), (std::vector<int>{0, 4, 8}));
+  EXPECT_EQ(policy.headingStyles[0].indent, 0);
+  EXPECT_EQ(policy.headingStyles[0].beforeNumber.View(), "([");
+}
+
 }  // namespace
