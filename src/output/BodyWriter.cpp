@@ -193,6 +193,7 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
         MarkupByType(page, stream, line, policy, text, previous, indentLevel, blockOpenAtStart);
   }
   if (output == Output::kNone) return 1;
+  if (type != LineType::kEndOfFile) bodyWritten_ = true;
 
   if (insideBlock) {
     if (block_) block_->AddLine(line);
@@ -288,6 +289,9 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
   switch (type) {
     case LineType::kBlank:
     case LineType::kBulletBlank:
+      // Blank lines above the first text of the body separate nothing; an
+      // empty document thus gets a page with no body line.
+      if (!bodyWritten_) return Output::kNone;
       if (previous.type == LineType::kBlank || previous.type == LineType::kBulletBlank) {
         if (policy.ignoreMultipleBlankLines != 0) return Output::kNone;
         text.SetText("<BR>");

@@ -91,4 +91,6 @@ class BodyWriter {
   long long lastListNumber_ = -1;
   int chapterAtLastSplit_ = -1;
   bool contentsEntryWritten_ = false;
+  // Something other than the end-of-file line has been written to the body.
+  bool bodyWritten_ = false;
 };

@@ -143,3 +143,14 @@ TEST_F(ConvertFileTest, BinaryInputIsNamedAsSuchAndConvertedAsText) {
 }
 
 }  // namespace
+
+TEST_F(ConvertFileTest, EmptyInputGivesAPageWithNoBodyLine) {
+  dir_.Write("empty.txt", "");
+  Convert("empty.txt");
+  const std::string page = dir_.Read("empty.html");
+  const size_t body = page.find("<BODY");
+  ASSERT_NE(body, std::string::npos);
+  const size_t afterBody = page.find('\n', body) + 1;
+  // The footer follows the BODY line directly.
+  EXPECT_EQ(page.substr(afterBody), "</BODY>\n</HTML>\n") << page;
+}
