@@ -120,6 +120,11 @@ int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
   SetDocumentNames(analysisPolicy, job);
   if (AnalysisPass(analysisPolicy, analysisStatistics, job.fileName, job.analysisListingName,
                    job.guard)) {
+    if (run != nullptr && job.guard != nullptr) {
+      for (int i = 0; i < run->includeFiles.Count(); ++i) {
+        job.guard->AddInput(run->includeFiles.Get(i)->GetText());
+      }
+    }
     (void)WriteStatisticsFile(job.statisticsName, analysisStatistics, job.guard, analysisPolicy);
   }
 

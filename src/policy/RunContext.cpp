@@ -10,4 +10,5 @@ void RunContext::ClearFileState() {
   firstHeadingTitle.Clear();
   firstLineTitle.Clear();
   utf8Text = 0;
+  includeFiles.Clear();
 }

@@ -54,6 +54,10 @@ class RunContext {
   // The current file is UTF-8 text (decided once, before its first pass):
   // the 8-bit character map is not applied and its pages declare UTF-8.
   int utf8Text = 0;
+  // The files $_$_INCLUDE opened while the analysis pass read the current
+  // file, as opened; the driver counts them as inputs of the run, so no page
+  // or report written later can overwrite one.
+  StringList includeFiles;
 
   // Empties the per-file state above.
   void ClearFileState();

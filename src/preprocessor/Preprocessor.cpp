@@ -217,6 +217,9 @@ void Include(LineFile& input, const SourceLine& line, FC& policy) {
   const TextString name = SecondWord(line);
   const std::string path = ResolveInclude(input.CurrentFileName(), name.View());
   if (input.OpenForReading(path.c_str())) {
+    if (policy.analysisPass != 0 && policy.owner != nullptr) {
+      policy.owner->includeFiles.Add(TextString(std::string_view(path)));
+    }
     if (policy.IsOutputPass()) {
       TextString status("- Opened include file \"");
       status.AppendText(name.View());

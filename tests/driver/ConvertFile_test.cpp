@@ -154,3 +154,14 @@ TEST_F(ConvertFileTest, EmptyInputGivesAPageWithNoBodyLine) {
   // The footer follows the BODY line directly.
   EXPECT_EQ(page.substr(afterBody), "</BODY>\n</HTML>\n") << page;
 }
+
+TEST_F(ConvertFileTest, AnIncludedFileIsNeverOverwritten) {
+  dir_.Write("part.html", "Included text.\n");
+  dir_.Write("part.txt", "$_$_INCLUDE part.html\n");
+  Convert("part.txt");
+  EXPECT_EQ(dir_.Read("part.html"), "Included text.\n");
+  EXPECT_NE(log_.find("E: ERROR: Not writing \"" + (dir_ / "part.html") +
+                      "\": it is an input of this run"),
+            std::string::npos)
+      << log_;
+}
