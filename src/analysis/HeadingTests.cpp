@@ -15,9 +15,10 @@ namespace {
 // A third or deeper component above this is a year: 12.3.1998 is a date.
 constexpr int kLargestSectionComponent = 1900;
 
-// Lines from one chapter heading to the next below which they are a list;
-// and the number of lines at the top of a document where chapters may stand
-// close together (a title block, a short preface).
+// Two chapter numbers at one indent with fewer blank lines than this
+// between them are items of a numbered list. Within the first lines of a
+// document (a title block, a short preface) chapters may stand close
+// together.
 constexpr int kMaxChapterGap = 3;
 constexpr int kChapterCheckStart = 15;
 

@@ -11,6 +11,7 @@
 
 namespace {
 
+// A section number has at most six components (SourceLine::sectionNumber).
 constexpr int kMaxSeparators = 5;
 
 bool In(std::string_view set, char c) { return set.find(c) != std::string_view::npos; }
