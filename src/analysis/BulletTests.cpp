@@ -23,7 +23,9 @@ bool IsPolicyBulletChar(const FC& policy, char c) {
   return false;
 }
 
-std::string_view FirstWord(std::string_view text) { return text.substr(0, text.find(' ')); }
+std::string_view FirstWord(std::string_view text) {
+  return text.substr(0, text.find(' '));
+}
 
 int TestBulletCharacter(std::string_view text, const FC& policy, DocumentStatistics& statistics) {
   if (!policy.IsOutputPass()) {
@@ -59,8 +61,8 @@ int TestEnumerated(std::string_view word, const FC& policy, DocumentStatistics& 
   while (!word.empty() && (word.front() == '(' || word.front() == '{' || word.front() == '[')) {
     word.remove_prefix(1);
   }
-  while (!word.empty() && (word.back() == ')' || word.back() == '}' || word.back() == ']' ||
-                           word.back() == '.')) {
+  while (!word.empty() &&
+         (word.back() == ')' || word.back() == '}' || word.back() == ']' || word.back() == '.')) {
     word.remove_suffix(1);
   }
   if (word.empty() || !std::all_of(word.begin(), word.end(), IsAlphanumeric)) return 0;

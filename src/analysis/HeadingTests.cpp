@@ -317,8 +317,8 @@ int HeadingTest::CheckContentsContext(int level, bool contentsExpected, bool rep
       code = kChapterTooLarge;
     }
   }
-  if (code == kAccepted && contentsExpected && !document.inContentsList &&
-      policy_.IsOutputPass() && !allOnes) {
+  if (code == kAccepted && contentsExpected && !document.inContentsList && policy_.IsOutputPass() &&
+      !allOnes) {
     code = kRejectFirst;
   }
   if (code == kAccepted && noPrevious) {

@@ -62,8 +62,7 @@ class HeadingTest {
   //
   // Returns the line type (101 to 105, 111 to 115, 151 to 155) or 0. A
   // number that was rejected by its sequence sets LineFlag::kRejectedNumber.
-  int TestHeading(const TextString& word, int wordNumber, int underlineLevel,
-                  bool numberedAllowed);
+  int TestHeading(const TextString& word, int wordNumber, int underlineLevel, bool numberedAllowed);
 
   // The steps of TestHeading, open for tests. Each requires the line's
   // section number of `level` + 1 components.

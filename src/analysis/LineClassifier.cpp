@@ -38,14 +38,18 @@ using LineType::IsContentsLine;
 using LineType::IsNumberedHeading;
 using LineType::IsUnderlinedHeading;
 
-bool IsPre(const SourceLine& line) { return LineFlag::IsPreformatted(line.flags); }
+bool IsPre(const SourceLine& line) {
+  return LineFlag::IsPreformatted(line.flags);
+}
 
 void ClearPreformatted(SourceLine& line) {
   line.flags &= ~LineFlag::kPreformatted;
   line.preformatScore = 0;
 }
 
-std::int64_t Abs(std::int64_t v) { return v < 0 ? -v : v; }
+std::int64_t Abs(std::int64_t v) {
+  return v < 0 ? -v : v;
+}
 
 int TrailingBlanks(const TextString& text) {
   const std::string_view v = text.View();
@@ -129,8 +133,8 @@ void LineClassifier::Classify() {
   allowNumbered_ = !(pType_ == LineType::kText && ppType_ == LineType::kText &&
                      policy_.IsOutputPass() && policy_.expectBlankLines);
   int heading = 0;
-  if (hasWord1_) heading = HeadingTest(line_, policy_, statistics_)
-                               .TestHeading(word1_, 1, -1, allowNumbered_);
+  if (hasWord1_)
+    heading = HeadingTest(line_, policy_, statistics_).TestHeading(word1_, 1, -1, allowNumbered_);
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
@@ -229,8 +233,8 @@ void LineClassifier::TrackContentsList() {
   if (ContentsMarkedByUser(policy_)) return;
 
   if (!document.inContentsList && !document.contentsListEnded && policy_.expectContentsList) {
-    static constexpr std::array<std::string_view, 4> kTitles = {
-        "Table of Contents", "Index of", "Contents", "C O N T E N T S"};
+    static constexpr std::array<std::string_view, 4> kTitles = {"Table of Contents", "Index of",
+                                                                "Contents", "C O N T E N T S"};
     for (std::string_view title : kTitles) {
       if (StartsWithIgnoringCase(line_.View(), title)) {
         document.inContentsList = 1;
@@ -323,8 +327,8 @@ void LineClassifier::TestDefinition() {
     const std::size_t at = on ? text.find(what) : std::string_view::npos;
     return at == std::string_view::npos ? kNone : at;
   };
-  const std::size_t p = std::min(
-      {find(" - ", policy_.dashDefinitions), find(": ", policy_.colonDefinitions), find("= ", true)});
+  const std::size_t p = std::min({find(" - ", policy_.dashDefinitions),
+                                  find(": ", policy_.colonDefinitions), find("= ", true)});
   if (p >= kNone) return;
 
   const bool termFirst = IsAlphanumeric(text.front());
@@ -391,8 +395,8 @@ void LineClassifier::TestHangingFromPrevious() {
   const int indent = line_.indent;
   if (line_.lineType != LineType::kText || paragraphOffset_ >= 0 || pIndent_ >= indent ||
       pBullet_ || pIndent_ < 0 ||
-      !(pType_ == LineType::kText || pType_ == LineType::kRule ||
-        pType_ == LineType::kDefinition || pPre_)) {
+      !(pType_ == LineType::kText || pType_ == LineType::kRule || pType_ == LineType::kDefinition ||
+        pPre_)) {
     return;
   }
   const int q = WordPosition(*prev_, 2);
@@ -406,10 +410,9 @@ void LineClassifier::TestHangingFromPrevious() {
   }
   const bool ppPre = pp_ != nullptr && IsPre(*pp_) && !IsBlankLine(*pp_);
   if (!policy_.hangingPositionsUsed || ppPre) return;
-  const bool hanging =
-      pType_ == LineType::kText || pType_ == LineType::kDefinition ||
-      (pPre_ && pp_ != nullptr &&
-       (pp_->lineType == LineType::kText || pp_->lineType == LineType::kBlank));
+  const bool hanging = pType_ == LineType::kText || pType_ == LineType::kDefinition ||
+                       (pPre_ && pp_ != nullptr &&
+                        (pp_->lineType == LineType::kText || pp_->lineType == LineType::kBlank));
   if (!hanging) return;
   if (policy_.analysisPass) {
     ++statistics_.hangingParagraphs;
@@ -497,8 +500,8 @@ bool LineClassifier::TestRule() {
     }
     TextString prevWord;
     static_cast<void>(prev_->GetWord(1, ' ', prevWord));
-    prev_->lineType = HeadingTest(*prev_, policy_, statistics_)
-                          .TestHeading(prevWord, 1, level, allowNumbered_);
+    prev_->lineType =
+        HeadingTest(*prev_, policy_, statistics_).TestHeading(prevWord, 1, level, allowNumbered_);
     ++statistics_.underlinedHeadings;
     if (pp_ != nullptr && pp_->lineType == LineType::kRule) pp_->lineType = LineType::kHeadingPart;
     line_.lineType = LineType::kHeadingPart;
@@ -542,8 +545,7 @@ void LineClassifier::TestAfterBulletBlank() {
 }
 
 bool LineClassifier::TestContinuation() {
-  if (line_.lineType != LineType::kText ||
-      (pType_ == LineType::kHeadingPart && pp_ != nullptr)) {
+  if (line_.lineType != LineType::kText || (pType_ == LineType::kHeadingPart && pp_ != nullptr)) {
     return false;
   }
   const int indent = line_.indent;
@@ -653,8 +655,8 @@ void LineClassifier::TestNewParagraph() {
 // ends a paragraph: the next line starts a new one.
 void LineClassifier::TestShortLineEnd() {
   const std::int64_t twoThirds = 2 * width_ / 3;
-  if (line_.lineType == LineType::kText && !policy_.expectBlankLines &&
-      line_.length < twoThirds && pLength_ > twoThirds && next_ != nullptr) {
+  if (line_.lineType == LineType::kText && !policy_.expectBlankLines && line_.length < twoThirds &&
+      pLength_ > twoThirds && next_ != nullptr) {
     next_->lineType = LineType::kNewParagraph;
   }
 }

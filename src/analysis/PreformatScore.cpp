@@ -12,7 +12,9 @@ namespace {
 // Lines longer than this are prose that ran on, never a layout.
 constexpr int kMaxScoredLength = 132;
 
-bool IsPre(const SourceLine& line) { return LineFlag::IsPreformatted(line.flags); }
+bool IsPre(const SourceLine& line) {
+  return LineFlag::IsPreformatted(line.flags);
+}
 
 // Below this column a line is ordinary indented text: four beyond the
 // deepest indent position, or 6 without positions.

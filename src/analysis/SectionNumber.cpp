@@ -14,7 +14,9 @@ namespace {
 // A section number has at most six components (SourceLine::sectionNumber).
 constexpr int kMaxSeparators = 5;
 
-bool In(std::string_view set, char c) { return set.find(c) != std::string_view::npos; }
+bool In(std::string_view set, char c) {
+  return set.find(c) != std::string_view::npos;
+}
 
 // Decimal value of a component: leading zeros skipped, read up to the first
 // non-digit, saturated so a huge number stays a large int.
@@ -79,7 +81,8 @@ char StripNumberDecoration(const FC& policy, DocumentStatistics* counts, TextStr
     for (;;) {
       if (w.ends_with("&gt;")) {
         w.remove_suffix(4);
-      } else if (!w.empty() && (In(after, w.back()) || (style.letterSuffix && IsLetter(w.back())))) {
+      } else if (!w.empty() &&
+                 (In(after, w.back()) || (style.letterSuffix && IsLetter(w.back())))) {
         w.remove_suffix(1);
       } else {
         break;
@@ -119,10 +122,9 @@ int ParseSectionNumber(const FC& policy, DocumentStatistics& statistics, const T
   // after heading 3 is its first section.
   const std::size_t n = w.size();
   const bool endsWithSeparator = w.back() == separator;
-  const bool endsWithZero =
-      n >= 2 && w[n - 1] == '0' &&
-      (w[n - 2] == separator || w[n - 2] == '-' ||
-       (n >= 3 && w[n - 2] == '0' && w[n - 3] == separator));
+  const bool endsWithZero = n >= 2 && w[n - 1] == '0' &&
+                            (w[n - 2] == separator || w[n - 2] == '-' ||
+                             (n >= 3 && w[n - 2] == '0' && w[n - 3] == separator));
   if (level > 0 && (endsWithSeparator || endsWithZero)) {
     const bool keep = !endsWithSeparator && number[level - 1] == statistics.lastNumber[level - 1];
     if (!keep) {

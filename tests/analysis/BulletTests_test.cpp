@@ -52,12 +52,18 @@ TEST(BulletTestsTest, EnumeratedBullets) {
     const char* text;
     int type;
   } cases[] = {
-      {"1. one", LineType::kNumberedBullet},    {"(12) twelve", LineType::kNumberedBullet},
-      {"3) three", LineType::kNumberedBullet},  {"(123) many", 0},
-      {"a) alpha", LineType::kLowerAlphaBullet}, {"[B] beta", LineType::kUpperAlphaBullet},
-      {"iv. four", LineType::kLowerRomanBullet}, {"XII) twelve", LineType::kUpperRomanBullet},
-      {"ab) two letters", 0},                   {"1 one", 0},
-      {"(3 open", 0},                           {"a.b) mixed", 0},
+      {"1. one", LineType::kNumberedBullet},
+      {"(12) twelve", LineType::kNumberedBullet},
+      {"3) three", LineType::kNumberedBullet},
+      {"(123) many", 0},
+      {"a) alpha", LineType::kLowerAlphaBullet},
+      {"[B] beta", LineType::kUpperAlphaBullet},
+      {"iv. four", LineType::kLowerRomanBullet},
+      {"XII) twelve", LineType::kUpperRomanBullet},
+      {"ab) two letters", 0},
+      {"1 one", 0},
+      {"(3 open", 0},
+      {"a.b) mixed", 0},
   };
   for (const auto& c : cases) {
     ClassifyRun run(Pass::kAnalysis);

@@ -25,26 +25,50 @@ TEST(HeadingTestTest, CheckProgression) {
   const SectionComponents none{-1, -1, -1, -1, -1, -1};
   const ProgressionCase cases[] = {
       {{3, 2, -1, -1, -1, -1}, 1, {3, 1, -1, -1, -1, -1}, C::kAccepted, ""},
-      {{3, 4, -1, -1, -1, -1}, 1, {3, 2, -1, -1, -1, -1}, C::kAccepted,
+      {{3, 4, -1, -1, -1, -1},
+       1,
+       {3, 2, -1, -1, -1, -1},
+       C::kAccepted,
        "Line 7 - Missing section number detected  : \"3.4\" in 3.2"},
-      {{3, 5, -1, -1, -1, -1}, 1, {3, 2, -1, -1, -1, -1}, C::kChangeTooLarge,
+      {{3, 5, -1, -1, -1, -1},
+       1,
+       {3, 2, -1, -1, -1, -1},
+       C::kChangeTooLarge,
        "Line 7 - Ignoring \"heading\" (change too large) : \"3.5\" in 3.2"},
-      {{3, 1, -1, -1, -1, -1}, 1, {3, 2, -1, -1, -1, -1}, C::kChangeTooSmall,
+      {{3, 1, -1, -1, -1, -1},
+       1,
+       {3, 2, -1, -1, -1, -1},
+       C::kChangeTooSmall,
        "Line 7 - Ignoring \"heading\" (change too small) : \"3.1\" in 3.2"},
-      {{3, 2, -1, -1, -1, -1}, 1, {3, 2, -1, -1, -1, -1}, C::kAccepted,
+      {{3, 2, -1, -1, -1, -1},
+       1,
+       {3, 2, -1, -1, -1, -1},
+       C::kAccepted,
        "Line 7 - Repeated section number detected : \"3.2\" in 3.2"},
-      {{4, 2, -1, -1, -1, -1}, 1, {3, -1, -1, -1, -1, -1}, C::kFirstSubHeader,
+      {{4, 2, -1, -1, -1, -1},
+       1,
+       {3, -1, -1, -1, -1, -1},
+       C::kFirstSubHeader,
        "Line 7 - Reject first sub-header of 4.2"},
       {{4, 2, -1, -1, -1, -1}, 1, {4, -1, -1, -1, -1, -1}, C::kAccepted, ""},
       // Chapter 4's heading was not a numbered one: its sections still count.
       {{4, 1, -1, -1, -1, -1}, 1, {3, 5, -1, -1, -1, -1}, C::kAccepted, ""},
       {{4, 3, -1, -1, -1, -1}, 1, {3, 5, -1, -1, -1, -1}, C::kAccepted, ""},
-      {{5, 3, 1, -1, -1, -1}, 2, {5, 1, 4, -1, -1, -1}, C::kChangeTooLarge,
+      {{5, 3, 1, -1, -1, -1},
+       2,
+       {5, 1, 4, -1, -1, -1},
+       C::kChangeTooLarge,
        "Line 7 - Ignoring \"heading\" (change too large) : \"5.3.1\" in 5.1.4"},
       {{5, -1, -1, -1, -1, -1}, 0, {3, -1, -1, -1, -1, -1}, C::kAccepted, ""},
-      {{6, -1, -1, -1, -1, -1}, 0, {3, -1, -1, -1, -1, -1}, C::kChapterTooLarge,
+      {{6, -1, -1, -1, -1, -1},
+       0,
+       {3, -1, -1, -1, -1, -1},
+       C::kChapterTooLarge,
        "Line 7 - Ignoring \"heading\" (chapter number too large): \"6\" in 3"},
-      {{2, -1, -1, -1, -1, -1}, 0, {3, -1, -1, -1, -1, -1}, C::kChapterTooSmall,
+      {{2, -1, -1, -1, -1, -1},
+       0,
+       {3, -1, -1, -1, -1, -1},
+       C::kChapterTooSmall,
        "Line 7 - Ignoring \"heading\" (chapter number too small): \"2\" in 3"},
       {{1, 1, -1, -1, -1, -1}, 1, none, C::kAccepted, ""},
   };
@@ -101,16 +125,14 @@ TEST(HeadingTestTest, SectionSequenceInTheOutputPass) {
   SetLevels(run, 2, 0);
   run.Feed({"", "1. Introduction", "", "1.1 Scope", "", "1.3 Terms", "", "1.3 Terms again", "",
             "1.9 Far", "", "2. Design", "", "3.2 Early", ""});
-  EXPECT_EQ(run.Types(),
-            (std::vector<int>{1, 101, 1, 102, 1, 102, 1, 102, 1, 0, 1, 101, 1, 0, 1}));
-  EXPECT_EQ(run.messages,
-            (std::vector<std::string>{
-                "Line 2 - End Contents (contents not expected)",
-                "Line 6 - Missing section number detected  : \"1.3\" in 1.1",
-                "Line 8 - Repeated section number detected : \"1.3\" in 1.3",
-                "Line 10 - Ignoring \"heading\" (change too large) : \"1.9\" in 1.3",
-                "Line 14 - Reject first sub-header of 3.2",
-            }));
+  EXPECT_EQ(run.Types(), (std::vector<int>{1, 101, 1, 102, 1, 102, 1, 102, 1, 0, 1, 101, 1, 0, 1}));
+  EXPECT_EQ(run.messages, (std::vector<std::string>{
+                              "Line 2 - End Contents (contents not expected)",
+                              "Line 6 - Missing section number detected  : \"1.3\" in 1.1",
+                              "Line 8 - Repeated section number detected : \"1.3\" in 1.3",
+                              "Line 10 - Ignoring \"heading\" (change too large) : \"1.9\" in 1.3",
+                              "Line 14 - Reject first sub-header of 3.2",
+                          }));
   EXPECT_TRUE(run.Line(10).flags & LineFlag::kRejectedNumber);
   EXPECT_FALSE(run.Line(8).flags & LineFlag::kRejectedNumber);
 }
@@ -158,8 +180,7 @@ TEST(HeadingTestTest, ContentsListEndsAtSectionOne) {
   run.policy.expectContentsList = 1;
   run.Feed({"Contents", "", "1. Intro", "2. Body", "2.1 Part", "3. End", "", "1. Intro", "",
             "Text.", "", "2. Body", ""});
-  EXPECT_EQ(run.Types(),
-            (std::vector<int>{0, 1, 151, 151, 152, 151, 1, 101, 1, 0, 1, 101, 1}));
+  EXPECT_EQ(run.Types(), (std::vector<int>{0, 1, 151, 151, 152, 151, 1, 101, 1, 0, 1, 101, 1}));
   EXPECT_EQ(run.messages, (std::vector<std::string>{"Line 8 - End Contents at section 1"}));
   EXPECT_TRUE(run.policy.document.contentsListEnded);
 }
@@ -186,19 +207,19 @@ TEST(HeadingTestTest, IndentationRulesOfTheOutputPass) {
   };
   for (const auto& c : cases) {
     ClassifyRun run(Pass::kOutput);
-  SetLevels(run, 2, 4);
+    SetLevels(run, 2, 4);
     run.Feed({"", c.line, ""});
     EXPECT_EQ(run.Line(2).lineType, c.type) << c.line;
     std::vector<std::string> messages = run.messages;
     std::erase(messages, "Line 2 - End Contents (contents not expected)");
-    EXPECT_EQ(messages, *c.message ? std::vector<std::string>{c.message}
-                                   : std::vector<std::string>{})
+    EXPECT_EQ(messages,
+              *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
         << c.line;
   }
 
   for (const char* line : {"   1.1 Left by one", "     1.1 Right by one"}) {
     ClassifyRun run(Pass::kOutput);
-  SetLevels(run, 2, 4);
+    SetLevels(run, 2, 4);
     run.Feed({"", "    1. Chapter", "", line, ""});
     EXPECT_EQ(run.Line(4).lineType, LineType::kNumberedHeading1 + 1) << line;
   }
@@ -214,8 +235,7 @@ TEST(HeadingTestTest, DeeperThanTheRecognisedLevelsInTheOutputPass) {
 TEST(HeadingTestTest, NoChapterInsideRunningText) {
   ClassifyRun run(Pass::kOutput);
   SetLevels(run, 1, 0);
-  run.Feed({"", "1. Start", "", "This paragraph runs on and on", "and mentions", "2. things",
-            ""});
+  run.Feed({"", "1. Start", "", "This paragraph runs on and on", "and mentions", "2. things", ""});
   EXPECT_EQ(run.Line(6).lineType, LineType::kNumberedBullet);
   EXPECT_FALSE(run.Line(6).flags & LineFlag::kRejectedNumber);
   EXPECT_EQ(run.messages.back(), "Line 6 - Ignoring \"heading\" embedded in text");
@@ -224,8 +244,28 @@ TEST(HeadingTestTest, NoChapterInsideRunningText) {
 TEST(HeadingTestTest, SecondWordHeadings) {
   ClassifyRun run(Pass::kAnalysis);
   run.policy.expectContentsList = 0;
-  run.Feed({"", "Chapter 1 Beginnings", "", "Text.", "", "", "", "", "", "", "", "", "", "",
-            "", "", "", "", "", "", "Chapter 2 Middles", ""});
+  run.Feed({"",
+            "Chapter 1 Beginnings",
+            "",
+            "Text.",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "Chapter 2 Middles",
+            ""});
   EXPECT_EQ(run.Line(2).lineType, LineType::kNumberedHeading1);
   EXPECT_EQ(run.Line(21).lineType, LineType::kNumberedHeading1);
   const DocumentStatistics::LevelCounts& level = run.statistics.headingLevels[0];

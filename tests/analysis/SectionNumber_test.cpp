@@ -85,9 +85,9 @@ TEST(SectionNumberTest, AnalysisPassStripsAndCountsDecoration) {
     const char* stripped;
     char separator;
   } cases[] = {
-      {"(3)", "3", '.'},       {"[2.1]", "2.1", '.'},    {"&lt;4&gt;", "4", '.'},
-      {"*5*", "5", '.'},       {"3.1a", "3.1", '.'},     {"1-2", "1-2", '-'},
-      {"{7}.", "7}.", '.'},    {"Introduction", "", '.'},
+      {"(3)", "3", '.'},    {"[2.1]", "2.1", '.'},     {"&lt;4&gt;", "4", '.'},
+      {"*5*", "5", '.'},    {"3.1a", "3.1", '.'},      {"1-2", "1-2", '-'},
+      {"{7}.", "7}.", '.'}, {"Introduction", "", '.'},
   };
   for (const auto& c : cases) {
     FC policy;
@@ -133,8 +133,7 @@ TEST(SectionNumberTest, NumberAndLastNumbers) {
   DocumentStatistics statistics;
   statistics.lastNumber = {2, 3, -1, -1, -1, -1};
   EXPECT_EQ(FormatNumberAndLast({2, 5, -1, -1, -1, -1}, 1, statistics).View(), "\"2.5\" in 2.3");
-  EXPECT_EQ(FormatNumberAndLast({2, 3, 1, -1, -1, -1}, 2, statistics).View(),
-            "\"2.3.1\" in 2.3");
+  EXPECT_EQ(FormatNumberAndLast({2, 3, 1, -1, -1, -1}, 2, statistics).View(), "\"2.3.1\" in 2.3");
   statistics.lastNumber = {-1, -1, -1, -1, -1, -1};
   EXPECT_EQ(FormatNumberAndLast({4, -1, -1, -1, -1, -1}, 0, statistics).View(), "\"4\" in ");
 }
