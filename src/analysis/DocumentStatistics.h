@@ -105,4 +105,7 @@ class DocumentStatistics {
   // heading found by the analysis pass; 0 before the first.
   int lastContentsLine = 0;
   int lastChapterLine = 0;
+  // Lines other than blank and form-feed lines classified since the last
+  // contents line.
+  int linesAfterContentsLine = 0;
 };

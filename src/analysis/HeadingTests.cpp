@@ -143,6 +143,7 @@ void HeadingTest::AcceptNumber(int type, int level) {
     statistics_.headingSeen = 1;
   } else {
     statistics_.lastContentsLine = line_.sourceLineNumber;
+    statistics_.linesAfterContentsLine = 0;
   }
   if (!policy_.analysisPass) {
     for (int i = 0; i <= level; ++i) {

@@ -26,7 +26,9 @@ constexpr int kMinCentredIndent = 6;
 constexpr int kMaxParagraphIndent = 10;
 // The quoting mark stands within this many characters of the line start.
 constexpr int kMaxQuotePosition = 5;
-// After this many lines without a contents line the list is over.
+// After this many lines without a contents line the list is over. Blank and
+// form-feed lines do not count: a page break inside a long contents list
+// (footer, form feed, header and the blank lines around them) must not end it.
 constexpr int kContentsListGap = 7;
 // Below this score a line under a definition may still continue it.
 constexpr int kContinuationScoreLimit = 5;
@@ -242,10 +244,10 @@ void LineClassifier::TrackContentsList() {
       }
     }
   }
+  if (line_.lineType != LineType::kFormFeed) ++statistics_.linesAfterContentsLine;
   if (!document.contentsListEnded && statistics_.lastNumber[0] > 0 &&
       statistics_.lastContentsLine > 0 &&
-      static_cast<std::int64_t>(line_.sourceLineNumber) - statistics_.lastContentsLine >
-          kContentsListGap) {
+      statistics_.linesAfterContentsLine > kContentsListGap) {
     EndContentsList(policy_, line_);
   }
 }

@@ -194,6 +194,17 @@ TEST(HeadingTestTest, AnalysisPassFindsTheContentsListWithoutIndents) {
   EXPECT_EQ(run.statistics.lastHeadingType, LineType::kNumberedHeading1);
 }
 
+TEST(HeadingTestTest, APageBreakDoesNotEndTheContentsList) {
+  ClassifyRun run(Pass::kAnalysis);
+  run.Feed({"Contents", "", "1. Intro", "2. Body", "", "", "Author       [Page 1]", "\f",
+            "RFC 1       Title       May 1990", "", "", "3. More", "4. End", "", "", "", "", "",
+            "", "", "", "1. Intro"});
+  EXPECT_EQ(run.Line(12).lineType, LineType::kContentsLine1);
+  EXPECT_EQ(run.Line(13).lineType, LineType::kContentsLine1);
+  EXPECT_EQ(run.statistics.lastContentsLine, 13);
+  EXPECT_EQ(run.Line(22).lineType, LineType::kNumberedHeading1);
+}
+
 TEST(HeadingTestTest, IndentationRulesOfTheOutputPass) {
   const struct {
     const char* line;
