@@ -1,0 +1,3 @@
+<SCRIPT>
+var greeting = "hello";
+</SCRIPT>
