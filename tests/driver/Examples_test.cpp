@@ -84,7 +84,12 @@ const Example kExamples[] = {
     {"emphasis_across_lines",
      "phrases closed one and two lines after they open; a closing mark with no opening stays",
      ""},
+    {"underlined_headings",
+     "underlined headings get anchors from their whole text and H2 or H3 by the underline; the "
+     "first one is the title",
+     ""},
     {"numbered_list", "numbered and lettered lists, each a new OL with its start", ""},
+    {"overstrike", "overstruck words become bold or underlined; a run of them one phrase", ""},
     {"rules", "a line of dashes and a form feed become rules", ""},
     {"utf8", "UTF-8 text is kept and declared by the charset META line", ""},
     {"utf8_bom", "a byte-order mark is dropped and makes the page UTF-8", ""},
