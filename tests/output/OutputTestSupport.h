@@ -16,39 +16,7 @@
 #include "output/HTMLFile.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
-
-// A fresh directory for one test, removed with everything in it at the end.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "webloom_output_XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  ~TempDir() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::string full = Path(name);
-    std::ofstream(full, std::ios::binary) << bytes;
-    return full;
-  }
-  std::string Path(const std::string& name) const { return (path_ / name).string(); }
-  // The directory with a final '/'.
-  std::string Dir() const { return path_.string() + "/"; }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+#include "support/TempDir.h"
 
 inline std::string ReadData(const std::string& name) {
   return ReadAll(std::string(WEBLOOM_TEST_DATA) + "/output/" + name);

@@ -46,7 +46,7 @@ TEST(LinkDictionaryTest, ReadingDefinitionLines) {
 }
 
 TEST(LinkDictionaryTest, WritesOneLinePerDefinition) {
-  ScratchDir dir;
+  TempDir dir;
   FC policy;
   policy.AddLinkDefinition("policy file", "policy files", "policy.htm");
   policy.AddLinkDefinition("", "", "");

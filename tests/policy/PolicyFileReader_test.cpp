@@ -234,7 +234,7 @@ TEST(PolicyFileReaderTest, MalformedLinesAreRefusedOrHarmless) {
 }
 
 TEST(PolicyFileReaderTest, RepeatedPolicyInOneFile) {
-  ScratchDir dir;
+  TempDir dir;
   RecordingFC policy;
   policy.errorLevel = 0;  // file messages are shown at every level
   EXPECT_EQ(ReadPolicyText(policy, dir, "Tab size : 6\nTab size : 4\nPage width : 70\n"), 0);
@@ -250,7 +250,7 @@ TEST(PolicyFileReaderTest, RepeatedPolicyInOneFile) {
 }
 
 TEST(PolicyFileReaderTest, ReadsAWholeFileThenNormalises) {
-  ScratchDir dir;
+  TempDir dir;
   RecordingFC policy;
   const std::string text =
       "# sample\n[General Analysis]\n\n-----------\nTab size\t: 1\r\n"
@@ -270,7 +270,7 @@ TEST(PolicyFileReaderTest, ReadsAWholeFileThenNormalises) {
 }
 
 TEST(PolicyFileReaderTest, IncludedFilesAreFoundBesideTheirPolicyFile) {
-  ScratchDir dir;
+  TempDir dir;
   std::filesystem::create_directory(dir.Root() / "sub");
   dir.Write("sub/inner.pol", "Page width : 66\nLink Dictionary File : links.pol\n");
   dir.Write("sub/links.pol", "Link definition: \"a\" = \"b\" + \"c.htm\"\n");
@@ -290,8 +290,8 @@ TEST(PolicyFileReaderTest, IncludedFilesAreFoundBesideTheirPolicyFile) {
 }
 
 TEST(PolicyFileReaderTest, RelativeNamesFallBackToTheCurrentDirectory) {
-  ScratchDir policyDir;
-  ScratchDir workDir;
+  TempDir policyDir;
+  TempDir workDir;
   workDir.Write("common.pol", "Page width : 50\n");
   const std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(workDir.Root());
@@ -303,7 +303,7 @@ TEST(PolicyFileReaderTest, RelativeNamesFallBackToTheCurrentDirectory) {
 }
 
 TEST(PolicyFileReaderTest, SwitchToFileDoesNotComeBack) {
-  ScratchDir dir;
+  TempDir dir;
   dir.Write("next.pol", "Page width : 40\n");
   FC policy;
   EXPECT_EQ(ReadPolicyText(policy, dir, "Switch to file : next.pol\nTab size : 2\n"), 1);

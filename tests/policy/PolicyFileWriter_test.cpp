@@ -16,7 +16,7 @@ bool Holds(const std::string& file, const std::string& text) {
 }
 
 TEST(PolicyFileWriterTest, FreshRecordInAllModeMatchesTheExpectedFile) {
-  ScratchDir dir;
+  TempDir dir;
   FC policy;
   const std::string expected = ReadAll(WEBLOOM_TEST_DATA "/policy/fresh_all.pol");
   ASSERT_FALSE(expected.empty());
@@ -24,7 +24,7 @@ TEST(PolicyFileWriterTest, FreshRecordInAllModeMatchesTheExpectedFile) {
 }
 
 TEST(PolicyFileWriterTest, ChangedOnlyModeWritesGivenPoliciesAndTheirGroups) {
-  ScratchDir dir;
+  TempDir dir;
   FC policy;
   EXPECT_EQ(WrittenPolicy(policy, dir, false), "");
 
@@ -64,7 +64,7 @@ TEST(PolicyFileWriterTest, ChangedOnlyModeWritesGivenPoliciesAndTheirGroups) {
 }
 
 TEST(PolicyFileWriterTest, ValueForms) {
-  ScratchDir dir;
+  TempDir dir;
   FC p;
   p.indentPositionsUsed = 1;
   p.indentCount = 3;
@@ -124,7 +124,7 @@ TEST(PolicyFileWriterTest, ValueForms) {
 }
 
 TEST(PolicyFileWriterTest, CountsBeyondTheFixedTablesAreCut) {
-  ScratchDir dir;
+  TempDir dir;
   FC p;
   p.indentPositionsUsed = 1;
   p.indentCount = 40;
@@ -146,7 +146,7 @@ TEST(PolicyFileWriterTest, CountsBeyondTheFixedTablesAreCut) {
 }
 
 TEST(PolicyFileWriterTest, LinkDefinitionsAreWrittenInBothModes) {
-  ScratchDir dir;
+  TempDir dir;
   FC policy;
   policy.AddLinkDefinition("policy file", "policy files", "policy.htm");
   const std::string definition =

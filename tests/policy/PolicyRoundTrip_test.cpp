@@ -136,7 +136,7 @@ void ExpectSameStyle(const HeadingStyle& a, const HeadingStyle& b) {
 
 // Every value the writer shows is compared through the file written back;
 // the values a line shows only in part are compared directly.
-void ExpectSamePolicies(const FC& read, const FC& source, const ScratchDir& dir) {
+void ExpectSamePolicies(const FC& read, const FC& source, const TempDir& dir) {
   EXPECT_EQ(WrittenPolicy(read, dir, true), WrittenPolicy(source, dir, true));
   EXPECT_EQ(read.indentPositions, source.indentPositions);
   EXPECT_EQ(read.hangingPositions, source.hangingPositions);
@@ -152,7 +152,7 @@ void ExpectSamePolicies(const FC& read, const FC& source, const ScratchDir& dir)
 }
 
 TEST(PolicyRoundTripTest, AllModeRestoresEveryValue) {
-  ScratchDir dir;
+  TempDir dir;
   FC source;
   FillEverySection(source);
   RecordingFC read;
@@ -166,7 +166,7 @@ TEST(PolicyRoundTripTest, AllModeRestoresEveryValue) {
 }
 
 TEST(PolicyRoundTripTest, ChangedOnlyModeRestoresTheGivenPolicies) {
-  ScratchDir dir;
+  TempDir dir;
   FC source;
   FillEverySection(source);
   for (int i = 0; i < kPolicyCount; ++i) source.SetGiven(static_cast<Policy>(i));
@@ -204,7 +204,7 @@ TEST(PolicyRoundTripTest, ChangedOnlyModeRestoresTheGivenPolicies) {
 
 // What the format cannot carry, pinned so that a change is noticed.
 TEST(PolicyRoundTripTest, KnownExceptions) {
-  ScratchDir dir;
+  TempDir dir;
   FC source;
   source.tableDefaults.caption.SetText("Table 1");
   source.otherBulletCount = 1;
@@ -236,7 +236,7 @@ TEST(PolicyRoundTripTest, KnownExceptions) {
 }
 
 TEST(PolicyRoundTripTest, ReadingAFileTwiceDoesNotDoubleLinks) {
-  ScratchDir dir;
+  TempDir dir;
   FC source;
   FillEverySection(source);
   const std::string path = dir.Write("twice.pol", WrittenPolicy(source, dir, false));
