@@ -110,7 +110,8 @@ void WalkRanks(Histogram& histogram, Take take) {
 void CalculateIndentPositions(FC& policy, DocumentStatistics& statistics) {
   ClearPositions(policy.indentPositions, policy.indentCount);
   WalkRanks(statistics.indents, [&policy](const Histogram::Entry& entry) {
-    (void)AddPosition(policy, entry.value, policy.indentPositions, policy.indentCount);
+    (void)AddPosition(policy, entry.value, policy.indentPositions, policy.indentCount,
+                      Margin::kIncluded);
   });
   policy.indentPositionsUsed = policy.indentCount > 0 ? 1 : 0;
 }
@@ -175,7 +176,8 @@ void CalculateHangingPositions(FC& policy, DocumentStatistics& statistics) {
   if (statistics.hangingParagraphs <= kLeastHangingParagraphs) return;
   WalkRanks(statistics.hangingIndents, [&policy](const Histogram::Entry& entry) {
     if (entry.frequency < kLeastHangingUses || entry.value < kSmallestHangingIndent) return;
-    (void)AddPosition(policy, entry.value, policy.hangingPositions, policy.hangingCount);
+    (void)AddPosition(policy, entry.value, policy.hangingPositions, policy.hangingCount,
+                      Margin::kExcluded);
     policy.hangingPositionsUsed = 1;
   });
 }
@@ -210,14 +212,14 @@ void CalculatePolicies(FC& policy, DocumentStatistics& statistics) {
   policy.Normalise(false);
 }
 
-int AddPosition(const FC& policy, int value, PositionList& positions, int& count) {
+int AddPosition(const FC& policy, int value, PositionList& positions, int& count, Margin margin) {
   const int size = static_cast<int>(positions.size());
   count = std::clamp(count, 0, size);
   for (int i = 0; i < count; ++i) {
     if (positions[static_cast<std::size_t>(i)] == value) return 1;
   }
   if (value < 0 || count >= size) return 0;
-  if (count == 0 && value > 0) {
+  if (margin == Margin::kIncluded && count == 0 && value > 0) {
     positions[0] = 0;
     count = 1;
   }

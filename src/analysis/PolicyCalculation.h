@@ -25,11 +25,18 @@ using PositionList = std::array<int, PolicyValues::kMaxPositions>;
 // percentiles reorder the histograms of `statistics`; no count changes.
 void CalculatePolicies(FC& policy, DocumentStatistics& statistics);
 
+// Whether a list of columns starts at the margin. Ordinary text always has
+// the margin as one of its indents; the text column of a hanging paragraph
+// never is the margin, and with column 0 in its list every real column of
+// 12 or more would be refused as too far from it.
+enum class Margin { kIncluded, kExcluded };
+
 // Inserts the column `value` into the sorted list `positions` of `count`
-// columns. An empty list first gets column 0 when `value` is above 0. The
+// columns. With kIncluded an empty list first gets column 0 when `value` is
+// above 0. The
 // value is refused, with "Policy calculation: Rejecting indent of <value>"
 // (importance 2), when a neighbouring column is one off or the column below
 // is 12 or more columns away (too far for the same text); it is refused
 // silently when the list is full or the value is negative. Returns 1 when
 // `value` stands in the list afterwards, 0 when it was refused.
-int AddPosition(const FC& policy, int value, PositionList& positions, int& count);
+int AddPosition(const FC& policy, int value, PositionList& positions, int& count, Margin margin);

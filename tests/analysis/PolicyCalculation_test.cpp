@@ -110,17 +110,17 @@ TEST_F(PolicyCalculationTest, IndentPositions) {
 TEST_F(PolicyCalculationTest, AddPositionRefusals) {
   PositionList list{};
   int count = 0;
-  EXPECT_EQ(AddPosition(policy, 6, list, count), 1);
+  EXPECT_EQ(AddPosition(policy, 6, list, count, Margin::kIncluded), 1);
   EXPECT_EQ(Positions(list, count), (std::vector<int>{0, 6}));
-  EXPECT_EQ(AddPosition(policy, 5, list, count), 0);  // the column above is 6
-  EXPECT_EQ(AddPosition(policy, 6, list, count), 1);  // already there
-  EXPECT_EQ(AddPosition(policy, -2, list, count), 0);
-  EXPECT_EQ(AddPosition(policy, 3, list, count), 1);
-  EXPECT_EQ(AddPosition(policy, 17, list, count), 1);  // 11 beyond 6
-  EXPECT_EQ(AddPosition(policy, 26, list, count), 1);
-  EXPECT_EQ(AddPosition(policy, 36, list, count), 1);
+  EXPECT_EQ(AddPosition(policy, 5, list, count, Margin::kIncluded), 0);  // the column above is 6
+  EXPECT_EQ(AddPosition(policy, 6, list, count, Margin::kIncluded), 1);  // already there
+  EXPECT_EQ(AddPosition(policy, -2, list, count, Margin::kIncluded), 0);
+  EXPECT_EQ(AddPosition(policy, 3, list, count, Margin::kIncluded), 1);
+  EXPECT_EQ(AddPosition(policy, 17, list, count, Margin::kIncluded), 1);  // 11 beyond 6
+  EXPECT_EQ(AddPosition(policy, 26, list, count, Margin::kIncluded), 1);
+  EXPECT_EQ(AddPosition(policy, 36, list, count, Margin::kIncluded), 1);
   EXPECT_EQ(Positions(list, count), (std::vector<int>{0, 3, 6, 17, 26, 36}));
-  EXPECT_EQ(AddPosition(policy, 10, list, count), 0);  // full
+  EXPECT_EQ(AddPosition(policy, 10, list, count, Margin::kIncluded), 0);  // full
   EXPECT_EQ(messages, (std::vector<std::string>{"Policy calculation: Rejecting indent of 5"}));
 }
 
@@ -224,7 +224,8 @@ TEST_F(PolicyCalculationTest, HangingPositions) {
   AddTimes(statistics.hangingIndents, 12, 4);
   AddTimes(statistics.lineLengths, 60, 200);
   CalculatePolicies(policy, statistics);
-  EXPECT_EQ(Positions(policy.hangingPositions, policy.hangingCount), (std::vector<int>{0, 8, 12}));
+  // The text column of a hanging paragraph is never the margin.
+  EXPECT_EQ(Positions(policy.hangingPositions, policy.hangingCount), (std::vector<int>{8, 12}));
   EXPECT_EQ(policy.hangingPositionsUsed, 1);
 
   FC few;
@@ -241,7 +242,17 @@ TEST_F(PolicyCalculationTest, HangingPositions) {
   s.hangingParagraphs = 6;
   AddTimes(s.hangingIndents, 10, 2);  // 8 is seen 4 times, 10 only twice
   CalculatePolicies(rare, s);
-  EXPECT_EQ(Positions(rare.hangingPositions, rare.hangingCount), (std::vector<int>{0, 8}));
+  EXPECT_EQ(Positions(rare.hangingPositions, rare.hangingCount), (std::vector<int>{8}));
+
+  // A definition column far from the margin, as in most RFCs.
+  FC far;
+  Collect(far);
+  DocumentStatistics t;
+  t.hangingParagraphs = 40;
+  AddTimes(t.hangingIndents, 16, 34);
+  AddTimes(t.hangingIndents, 20, 6);
+  CalculatePolicies(far, t);
+  EXPECT_EQ(Positions(far.hangingPositions, far.hangingCount), (std::vector<int>{16, 20}));
 }
 
 // The driver calculates the output record and then the contents record from
