@@ -88,6 +88,12 @@ const Example kExamples[] = {
      "underlined headings get anchors from their whole text and H2 or H3 by the underline; the "
      "first one is the title",
      ""},
+    {"indentation", "indented text nests in BLOCKQUOTE levels by the indent positions", ""},
+    {"indentation_minimised", "the same without the two-blank indentation of tags and lines",
+     ""},
+    {"centring", "a centred block after the top of the page is framed by CENTER", ""},
+    {"definitions",
+     "a definition with a continuation line as a DL; a one-line definition highlighted", ""},
     {"numbered_list", "numbered and lettered lists, each a new OL with its start", ""},
     {"overstrike", "overstruck words become bold or underlined; a run of them one phrase", ""},
     {"rules", "a line of dashes and a form feed become rules", ""},
