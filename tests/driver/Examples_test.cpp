@@ -33,6 +33,10 @@ struct Example {
   // The conversion's messages, one a line, the policy calculation's own
   // reports left out.
   const char* messages;
+  // A known fault that keeps the page from being as expected; the example
+  // is skipped while the fault lasts, and fails once it is gone so that
+  // this note goes too.
+  const char* fault = nullptr;
 };
 
 const Example kExamples[] = {
@@ -94,6 +98,11 @@ const Example kExamples[] = {
     {"centring", "a centred block after the top of the page is framed by CENTER", ""},
     {"definitions",
      "a definition with a continuation line as a DL; a one-line definition highlighted", ""},
+    {"capitalised_headings",
+     "capitalised headings holding entities or emphasis, anchored by their raw text", "",
+     "the capitalised-heading test refuses a line holding '/', and in the output pass that "
+     "finds the slash of the closing emphasis tag: \"*IMPORTANT* NOTES\" is a heading in the "
+     "analysis pass but plain text on the page"},
     {"numbered_list", "numbered and lettered lists, each a new OL with its start", ""},
     {"overstrike", "overstruck words become bold or underlined; a run of them one phrase", ""},
     {"rules", "a line of dashes and a form feed become rules", ""},
@@ -166,7 +175,13 @@ TEST_P(ExampleTest, PageIsAsExpected) {
   job.guard = &guard;
   ASSERT_EQ(ConvertFile(job, policy, given), 1);
 
-  EXPECT_EQ(ReadWhole(dir / (name + ".html")), ReadWhole(kExampleDir + name + ".html"));
+  const std::string page = ReadWhole(dir / (name + ".html"));
+  const std::string expected = ReadWhole(kExampleDir + name + ".html");
+  if (example.fault != nullptr) {
+    if (page != expected) GTEST_SKIP() << "known fault: " << example.fault;
+    ADD_FAILURE() << "the page is now as expected: drop the fault note of " << name;
+  }
+  EXPECT_EQ(page, expected);
   EXPECT_EQ(messages, example.messages);
 }
 
