@@ -82,6 +82,10 @@ const Example kExamples[] = {
      "an unknown command is dropped and reported once; an indented command is text",
      "ERROR: Unknown command /$_$_FROBNICATE the text/\n"},
     {"no_preprocessor", "with the preprocessor off, command lines are escaped text", ""},
+    {"blocks_and_html",
+     "HTML lines and user blocks close the open levels; an HTML line ends a block; a CODE "
+     "comment is bold italic; a block open at the end of the input is written",
+     ""},
     {"user_pre", "a user-specified PRE block: escaped, no emphasis, its own comments", ""},
     {"escaping", "< & > become entities, typed entities are escaped again", ""},
     {"emphasis", "framed words, phrases, marks that stay, the empty strong element", ""},
