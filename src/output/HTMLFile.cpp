@@ -1,6 +1,5 @@
 #include "output/HTMLFile.h"
 
-#include <filesystem>
 #include <string_view>
 #include <system_error>
 
@@ -42,16 +41,6 @@ TextString LessDirectory(std::string_view name, const TextString& directory) {
   const std::string_view dir = directory.View();
   if (!dir.empty() && name.substr(0, dir.size()) == dir) name.remove_prefix(dir.size());
   return TextString(name);
-}
-
-// Why an include file cannot be read, for the end of its message.
-const char* ReadProblem(const char* name) {
-  std::error_code error;
-  const std::filesystem::path path(name);
-  if (!std::filesystem::exists(path, error)) return "";
-  if (std::filesystem::is_directory(path, error)) return ": it is a directory";
-  if (!IsRegularFile(name)) return ": it is not a regular file";
-  return ": it cannot be read";
 }
 
 // Copies the lines of `in` to `stream` byte for byte; a carriage return
@@ -412,7 +401,7 @@ bool HTMLFile::IncludeFile(std::FILE* stream, const char* fileName, const FC& po
     TextString message("ERROR: Failed to find include file \"");
     message.AppendText(fullName.View());
     message.AppendText("\"");
-    message.AppendText(ReadProblem(fullName.GetText()));
+    message.AppendText(std::string_view(ReadProblem(fullName.GetText())));
     policy.Message(message, 10);
     return false;
   }

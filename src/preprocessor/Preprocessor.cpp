@@ -1,8 +1,5 @@
 #include "preprocessor/Preprocessor.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -14,6 +11,7 @@
 #include "policy/RunContext.h"
 #include "policy/TableConfig.h"
 #include "text/CharClass.h"
+#include "text/FileIdentity.h"
 
 namespace {
 
@@ -205,12 +203,7 @@ std::string IncludeProblem(const LineFile& input, const std::string& path) {
   if (path.empty()) return "";
   if (input.IsFileOpen(path.c_str())) return ": it is already being read";
   if (input.Depth() >= TextFile::kMaxDepth) return ": include files are nested too deeply";
-  struct stat status{};
-  if (stat(path.c_str(), &status) != 0) return "";
-  if (S_ISDIR(status.st_mode)) return ": it is a directory";
-  if (!S_ISREG(status.st_mode)) return ": it is not a regular file";
-  if (access(path.c_str(), R_OK) != 0) return ": it cannot be read";
-  return "";
+  return ReadProblem(path.c_str());
 }
 
 void Include(LineFile& input, const SourceLine& line, FC& policy) {

@@ -1,6 +1,7 @@
 #include "text/FileIdentity.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,4 +29,13 @@ int GetStreamIdentity(std::FILE* stream, FileIdentity& identity) {
 bool IsRegularFile(const char* name) {
   struct stat info {};
   return name != nullptr && stat(name, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string ReadProblem(const char* name) {
+  struct stat status {};
+  if (name == nullptr || stat(name, &status) != 0) return "";
+  if (S_ISDIR(status.st_mode)) return ": it is a directory";
+  if (!S_ISREG(status.st_mode)) return ": it is not a regular file";
+  if (access(name, R_OK) != 0) return ": it cannot be read";
+  return "";
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 // Which file a name or a stream refers to, by device and inode: two names are
 // the same file when their identities are equal, whatever their spelling
@@ -21,3 +22,9 @@ struct FileIdentity {
 // True when `name` names a regular file (not a directory, device, FIFO or
 // socket). Only regular files are opened for reading.
 bool IsRegularFile(const char* name);
+
+// Why the file `name` cannot be read, as a suffix for a "can't open"
+// message: ": it is a directory", ": it is not a regular file" or ": it
+// cannot be read"; empty when there is no such file (the message says all)
+// or when nothing is wrong with it.
+std::string ReadProblem(const char* name);
