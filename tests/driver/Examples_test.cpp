@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -90,15 +91,13 @@ const Example kExamples[] = {
     {"escaping", "< & > become entities, typed entities are escaped again", ""},
     {"emphasis", "framed words, phrases, marks that stay, the empty strong element", ""},
     {"emphasis_across_lines",
-     "phrases closed one and two lines after they open; a closing mark with no opening stays",
-     ""},
+     "phrases closed one and two lines after they open; a closing mark with no opening stays", ""},
     {"underlined_headings",
      "underlined headings get anchors from their whole text and H2 or H3 by the underline; the "
      "first one is the title",
      ""},
     {"indentation", "indented text nests in BLOCKQUOTE levels by the indent positions", ""},
-    {"indentation_minimised", "the same without the two-blank indentation of tags and lines",
-     ""},
+    {"indentation_minimised", "the same without the two-blank indentation of tags and lines", ""},
     {"centring", "a centred block after the top of the page is framed by CENTER", ""},
     {"definitions",
      "a definition with a continuation line as a DL; a one-line definition highlighted", ""},
@@ -114,6 +113,11 @@ const Example kExamples[] = {
     {"utf8_bom", "a byte-order mark is dropped and makes the page UTF-8", ""},
     {"latin1", "8-bit text: the word-processor characters are mapped, others kept", ""},
 };
+
+// Names the example in test listings.
+void PrintTo(const Example& example, std::ostream* os) {
+  *os << example.name;
+}
 
 const std::string kExampleDir = std::string(WEBLOOM_TEST_DATA) + "/examples/";
 
@@ -230,8 +234,9 @@ TEST_F(ExamplesThroughTheConsole, PathWithBlanksAndTrailingPolicyFile) {
   const fs::path dir = top_ / "my documents/";
   fs::create_directories(dir);
   CopyExample("sections_included", dir);
-  EXPECT_EQ(Run({(dir / "sections_included.txt").string(), (dir / "sections_included.pol").string()}),
-            kExitSuccess);
+  EXPECT_EQ(
+      Run({(dir / "sections_included.txt").string(), (dir / "sections_included.pol").string()}),
+      kExitSuccess);
   EXPECT_EQ(ReadWhole(dir / "sections_included.html"), Expected("sections_included"));
 }
 
