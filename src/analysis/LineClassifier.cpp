@@ -12,6 +12,7 @@
 #include "analysis/LineType.h"
 #include "analysis/PreformatScore.h"
 #include "analysis/SourceLine.h"
+#include "markup/MarkupScan.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
@@ -246,8 +247,7 @@ void LineClassifier::TrackContentsList() {
   }
   if (line_.lineType != LineType::kFormFeed) ++statistics_.linesAfterContentsLine;
   if (!document.contentsListEnded && statistics_.lastNumber[0] > 0 &&
-      statistics_.lastContentsLine > 0 &&
-      statistics_.linesAfterContentsLine > kContentsListGap) {
+      statistics_.lastContentsLine > 0 && statistics_.linesAfterContentsLine > kContentsListGap) {
     EndContentsList(policy_, line_);
   }
 }
@@ -300,9 +300,13 @@ void LineClassifier::SetFirstHeadingTitle(const TextString& title) {
 
 bool LineClassifier::TestCapitalised() {
   if (!policy_.capitalisedHeadings || pType_ != LineType::kBlank || !line_.HasNoLowerCase() ||
-      !line_.HasNoneOf("/|\\") || line_.HasNoLetters() || IsPre(line_)) {
+      IsPre(line_)) {
     return false;
   }
+  // Emphasis is marked only in the output pass; judged without its tags, a
+  // line is the same heading in every pass.
+  const TextString visible(TextOutsideTags(line_.View()));
+  if (!visible.HasNoneOf("/|\\") || visible.HasNoLetters()) return false;
   if (policy_.analysisPass) {
     ++statistics_.capitalisedHeadings;
     return false;

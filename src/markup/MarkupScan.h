@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Recognises the markup already inside a line of escaped text, so that the
@@ -14,3 +15,6 @@ std::size_t TagLengthAt(std::string_view text, std::size_t pos);
 // Length of the character entity that starts at `pos`: "&", then letters,
 // digits or "#", then ";" ("&lt;", "&amp;", "&#62;"). 0 when there is none.
 std::size_t EntityLengthAt(std::string_view text, std::size_t pos);
+
+// `text` without its tags: what a reader of the page sees of the line.
+std::string TextOutsideTags(std::string_view text);
