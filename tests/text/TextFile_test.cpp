@@ -44,11 +44,7 @@ TEST(TextFileTest, LineEndsAndPieces) {
       {"CR only file", "a\rb\r\rc", {"a", "b", "", "c"}},
       {"Ctrl-Z end mark", "a\n\x1A\x1A\x1A", {"a"}},
       {"Ctrl-Z after text", "a\x1A", {"a"}},
-      {"Ctrl-Z inside text",
-       "a\x1A"
-       "b\n",
-       {"a\x1A"
-        "b"}},
+      {"Ctrl-Z inside text", std::string("a\x1A") + "b\n", {std::string("a\x1A") + "b"}},
       {"only Ctrl-Z", "\x1A", {}},
       {"NUL read as blank", std::string("a\0b\n", 4), {"a b"}},
       {"long line", Xs(2500) + "\n", {Xs(1023), Xs(1023), Xs(454)}},
