@@ -316,11 +316,8 @@ TEST(PolicyFileReaderTest, SwitchToFileDoesNotComeBack) {
   EXPECT_EQ(stays.tabSize, 2);
 }
 
-TEST(PolicyFileReaderTest, KeywordTableHoldsEveryKeywordOnce) {
+TEST(PolicyFileReaderTest, NoKeywordHidesALaterOne) {
   const auto keywords = PolicyKeywords();
-  ASSERT_EQ(keywords.size(), 105U);
-  EXPECT_STREQ(keywords.front().keyword, "Indent position(s)");
-  EXPECT_STREQ(keywords.back().keyword, "Link definition");
   // A keyword that contains an earlier one could never be reached.
   for (size_t i = 0; i < keywords.size(); ++i) {
     const TextString keyword(keywords[i].keyword);

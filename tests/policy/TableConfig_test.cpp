@@ -8,16 +8,6 @@ namespace {
 
 using Field = TableConfig::Field;
 
-TEST(TableConfigTest, StartsWithTheTableDefaults) {
-  const TableConfig c;
-  EXPECT_EQ(c.borderSize, 0);
-  EXPECT_EQ(c.cellSpacing, 2);
-  EXPECT_EQ(c.cellPadding, 2);
-  EXPECT_EQ(c.minColumnSeparation, 1);
-  EXPECT_TRUE(c.caption.IsEmpty());
-  EXPECT_FALSE(c.AnyGiven());
-}
-
 TEST(TableConfigTest, OverlayTakesOnlyGivenFields) {
   TableConfig from;
   from.borderSize = 3;
