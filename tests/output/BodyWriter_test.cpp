@@ -145,10 +145,6 @@ TEST(BodyWriterTest, Lists) {
        "<OL type=a start=1 >\n  <LI> apple\n  <LI> banana\n</OL>\n<OL type=1 start=1 >\n"
        "  <LI> one\n</OL>\n<OL type=i start=4 >\n  <LI> four\n</OL>\n<OL type=A start=2 >\n"
        "  <LI> bee\n</OL>\n<OL type=I start=2 >\n  <LI> two\n</OL>\n"},
-      {"(a) then (c) starts a new list",
-       NoChange,
-       {{LineType::kLowerAlphaBullet, "(a) x"}, {LineType::kLowerAlphaBullet, "(c) y"}},
-       "<OL type=a start=1 >\n  <LI> x\n</OL>\n<OL type=a start=3 >\n  <LI> y\n</OL>\n"},
       {"a list nests by indent",
        IndentsAt0And4,
        {{LineType::kBulletChar, "- outer"},
@@ -458,15 +454,11 @@ TEST(BodyWriterTest, HeadingsFeedTheContentsHolderAndTheDirectoryPage) {
   TempDir dir;
   HTMLFile page;
   page.SetHeadingEntries(&entries);
-  record.policy.outputDirectory.SetText(dir.Dir());
-  ASSERT_EQ(page.StartFile("guide", record.policy), 1);
-  LineChain lines({{LineType::NumberedHeading(1), "1 Intro"},
-                   {LineType::NumberedHeading(2), "1.1 Scope"},
-                   {LineType::NumberedHeading(3), "1.1.1 A point"}});
-  for (std::size_t i = 0; i < lines.size(); ++i) page.WriteLine(lines[i], record.policy);
-  page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, record.policy, record.policy.footerFile,
-                       false, true);
-  page.Close();
+  ASSERT_TRUE(WriteFile(record, dir,
+                        {{LineType::NumberedHeading(1), "1 Intro"},
+                         {LineType::NumberedHeading(2), "1.1 Scope"},
+                         {LineType::NumberedHeading(3), "1.1.1 A point"}},
+                        page));
   ASSERT_NE(page.ContentsHolder(), nullptr);
   page.ContentsHolder()->Close();
   EXPECT_TRUE(page.ContentsEntryWritten());

@@ -278,17 +278,13 @@ TEST(HTMLFileTest, FirstSplitWithAContentsListKeepsTheFirstPageInTheHolder) {
   ASSERT_EQ(record.policy.addContentsList, 1);
   TempDir dir;
   HTMLFile page;
-  record.policy.outputDirectory.SetText(dir.Dir());
-  ASSERT_EQ(page.StartFile("guide", record.policy), 1);
-  LineChain lines({{LineType::kText, "Preface."},
-                   {LineType::NumberedHeading(1), "1 Intro"},
-                   {LineType::NumberedHeading(1), "2 Use"}});
-  for (std::size_t i = 0; i < lines.size(); ++i) page.WriteLine(lines[i], record.policy);
+  ASSERT_TRUE(WriteFile(record, dir,
+                        {{LineType::kText, "Preface."},
+                         {LineType::NumberedHeading(1), "1 Intro"},
+                         {LineType::NumberedHeading(1), "2 Use"}},
+                        page));
   ASSERT_NE(page.ContentsHolder(), nullptr);
   EXPECT_EQ(record.policy.document.contentsFile, page.ContentsHolder());
-  page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, record.policy, record.policy.footerFile,
-                       false, true);
-  page.Close();
   page.ContentsHolder()->Close();
   const std::string first = ReadAll(dir.Path("guide.html"));
   EXPECT_EQ(BodyOf(first + "</BODY>\n"), "Preface.\n<P>\n");

@@ -95,11 +95,12 @@ class LineChain {
 };
 
 // Converts `specs` into a page "guide" in `dir` as an output pass would: the
-// first page, every line counted and written, the footer. Returns the page.
-inline std::string WritePage(OutputRecord& record, const TempDir& dir,
-                             const std::vector<LineSpec>& specs, HTMLFile& page) {
+// first page, every line counted and written, the footer. Returns false when
+// the page does not open.
+inline bool WriteFile(OutputRecord& record, const TempDir& dir, const std::vector<LineSpec>& specs,
+                      HTMLFile& page) {
   record.policy.outputDirectory.SetText(dir.Dir());
-  if (page.StartFile("guide", record.policy) == 0) return "<page not opened>";
+  if (page.StartFile("guide", record.policy) == 0) return false;
   LineChain lines(specs);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     ++record.policy.document.processedLines;
@@ -108,6 +109,13 @@ inline std::string WritePage(OutputRecord& record, const TempDir& dir,
   page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, record.policy, record.policy.footerFile,
                        false, true);
   page.Close();
+  return true;
+}
+
+// As WriteFile; returns the page.
+inline std::string WritePage(OutputRecord& record, const TempDir& dir,
+                             const std::vector<LineSpec>& specs, HTMLFile& page) {
+  if (!WriteFile(record, dir, specs, page)) return "<page not opened>";
   return ReadAll(dir.Path("guide.html"));
 }
 
