@@ -1,14 +1,26 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "analysis/DocumentStatistics.h"
+#include "analysis/SectionNumber.h"
 #include "analysis/SourceLine.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+
+// A section number from its leading components; the rest are unused (-1).
+inline SectionComponents Section(std::initializer_list<int> parts) {
+  SectionComponents number;
+  number.fill(-1);
+  std::size_t i = 0;
+  for (int part : parts) number.at(i++) = part;
+  return number;
+}
 
 // Runs short documents through classification the way a pass does: line N
 // is read and prepared, then line N-1 is classified, so every line is
@@ -43,6 +55,16 @@ class ClassifyRun {
       lines[lines.size() - 2]->Classify(policy, statistics);
       lines.pop_back();
       lines.back()->next = nullptr;
+    }
+  }
+
+  // An output pass whose `levels` heading levels were calculated at `indent`.
+  void SetLevels(int levels, int indent) {
+    policy.expectContentsList = 0;
+    policy.headingLevelCount = levels;
+    for (int i = 0; i < levels; ++i) {
+      policy.headingStyles[i].indent = indent;
+      policy.contentsStyles[i].indent = indent;
     }
   }
 

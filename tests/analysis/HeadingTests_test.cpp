@@ -22,55 +22,30 @@ struct ProgressionCase {
 
 TEST(HeadingTestTest, CheckProgression) {
   using C = HeadingTest;
-  const SectionComponents none{-1, -1, -1, -1, -1, -1};
   const ProgressionCase cases[] = {
-      {{3, 2, -1, -1, -1, -1}, 1, {3, 1, -1, -1, -1, -1}, C::kAccepted, ""},
-      {{3, 4, -1, -1, -1, -1},
-       1,
-       {3, 2, -1, -1, -1, -1},
-       C::kAccepted,
+      {Section({3, 2}), 1, Section({3, 1}), C::kAccepted, ""},
+      {Section({3, 4}), 1, Section({3, 2}), C::kAccepted,
        "Line 7 - Missing section number detected  : \"3.4\" in 3.2"},
-      {{3, 5, -1, -1, -1, -1},
-       1,
-       {3, 2, -1, -1, -1, -1},
-       C::kChangeTooLarge,
+      {Section({3, 5}), 1, Section({3, 2}), C::kChangeTooLarge,
        "Line 7 - Ignoring \"heading\" (change too large) : \"3.5\" in 3.2"},
-      {{3, 1, -1, -1, -1, -1},
-       1,
-       {3, 2, -1, -1, -1, -1},
-       C::kChangeTooSmall,
+      {Section({3, 1}), 1, Section({3, 2}), C::kChangeTooSmall,
        "Line 7 - Ignoring \"heading\" (change too small) : \"3.1\" in 3.2"},
-      {{3, 2, -1, -1, -1, -1},
-       1,
-       {3, 2, -1, -1, -1, -1},
-       C::kAccepted,
+      {Section({3, 2}), 1, Section({3, 2}), C::kAccepted,
        "Line 7 - Repeated section number detected : \"3.2\" in 3.2"},
-      {{4, 2, -1, -1, -1, -1},
-       1,
-       {3, -1, -1, -1, -1, -1},
-       C::kFirstSubHeader,
+      {Section({4, 2}), 1, Section({3}), C::kFirstSubHeader,
        "Line 7 - Reject first sub-header of 4.2"},
-      {{4, 2, -1, -1, -1, -1}, 1, {4, -1, -1, -1, -1, -1}, C::kAccepted, ""},
+      {Section({4, 2}), 1, Section({4}), C::kAccepted, ""},
       // Chapter 4's heading was not a numbered one: its sections still count.
-      {{4, 1, -1, -1, -1, -1}, 1, {3, 5, -1, -1, -1, -1}, C::kAccepted, ""},
-      {{4, 3, -1, -1, -1, -1}, 1, {3, 5, -1, -1, -1, -1}, C::kAccepted, ""},
-      {{5, 3, 1, -1, -1, -1},
-       2,
-       {5, 1, 4, -1, -1, -1},
-       C::kChangeTooLarge,
+      {Section({4, 1}), 1, Section({3, 5}), C::kAccepted, ""},
+      {Section({4, 3}), 1, Section({3, 5}), C::kAccepted, ""},
+      {Section({5, 3, 1}), 2, Section({5, 1, 4}), C::kChangeTooLarge,
        "Line 7 - Ignoring \"heading\" (change too large) : \"5.3.1\" in 5.1.4"},
-      {{5, -1, -1, -1, -1, -1}, 0, {3, -1, -1, -1, -1, -1}, C::kAccepted, ""},
-      {{6, -1, -1, -1, -1, -1},
-       0,
-       {3, -1, -1, -1, -1, -1},
-       C::kChapterTooLarge,
+      {Section({5}), 0, Section({3}), C::kAccepted, ""},
+      {Section({6}), 0, Section({3}), C::kChapterTooLarge,
        "Line 7 - Ignoring \"heading\" (chapter number too large): \"6\" in 3"},
-      {{2, -1, -1, -1, -1, -1},
-       0,
-       {3, -1, -1, -1, -1, -1},
-       C::kChapterTooSmall,
+      {Section({2}), 0, Section({3}), C::kChapterTooSmall,
        "Line 7 - Ignoring \"heading\" (chapter number too small): \"2\" in 3"},
-      {{1, 1, -1, -1, -1, -1}, 1, none, C::kAccepted, ""},
+      {Section({1, 1}), 1, Section({}), C::kAccepted, ""},
   };
   for (const ProgressionCase& c : cases) {
     ClassifyRun run(Pass::kOutput);
@@ -110,19 +85,9 @@ TEST(HeadingTestTest, CompareWithLastNumber) {
   EXPECT_FALSE(test.notAboveMinimum);
 }
 
-// Headings of an output pass whose levels were calculated at column 0.
-void SetLevels(ClassifyRun& run, int levels, int indent) {
-  run.policy.expectContentsList = 0;
-  run.policy.headingLevelCount = levels;
-  for (int i = 0; i < levels; ++i) {
-    run.policy.headingStyles[i].indent = indent;
-    run.policy.contentsStyles[i].indent = indent;
-  }
-}
-
 TEST(HeadingTestTest, SectionSequenceInTheOutputPass) {
   ClassifyRun run(Pass::kOutput);
-  SetLevels(run, 2, 0);
+  run.SetLevels(2, 0);
   run.Feed({"", "1. Introduction", "", "1.1 Scope", "", "1.3 Terms", "", "1.3 Terms again", "",
             "1.9 Far", "", "2. Design", "", "3.2 Early", ""});
   EXPECT_EQ(run.Types(), (std::vector<int>{1, 101, 1, 102, 1, 102, 1, 102, 1, 0, 1, 101, 1, 0, 1}));
@@ -139,7 +104,7 @@ TEST(HeadingTestTest, SectionSequenceInTheOutputPass) {
 
 TEST(HeadingTestTest, ADateIsNoSectionNumber) {
   ClassifyRun run(Pass::kOutput);
-  SetLevels(run, 3, 0);
+  run.SetLevels(3, 0);
   run.Feed({"", "12.3.1998 was a Thursday", ""});
   EXPECT_EQ(run.Line(2).lineType, LineType::kText);
   EXPECT_FALSE(run.Line(2).flags & LineFlag::kRejectedNumber);
@@ -147,7 +112,7 @@ TEST(HeadingTestTest, ADateIsNoSectionNumber) {
 
 TEST(HeadingTestTest, ConsecutiveChaptersAreANumberedList) {
   ClassifyRun run(Pass::kOutput);
-  SetLevels(run, 1, 0);
+  run.SetLevels(1, 0);
   run.Feed({"", "1. Introduction", "", "Text.", "", "2. First point", "", "3. Second point", ""});
   EXPECT_EQ(run.Types(), (std::vector<int>{1, 101, 1, 0, 1, 211, 1, 211, 217}));
   const std::string message = "Ignoring \"heading\" (\"chapters\" consecutive): ";
@@ -176,7 +141,7 @@ TEST(HeadingTestTest, ChaptersTooCloseInTheAnalysisPass) {
 
 TEST(HeadingTestTest, ContentsListEndsAtSectionOne) {
   ClassifyRun run(Pass::kOutput);
-  SetLevels(run, 2, 0);
+  run.SetLevels(2, 0);
   run.policy.expectContentsList = 1;
   run.Feed({"Contents", "", "1. Intro", "2. Body", "2.1 Part", "3. End", "", "1. Intro", "",
             "Text.", "", "2. Body", ""});
@@ -218,7 +183,7 @@ TEST(HeadingTestTest, IndentationRulesOfTheOutputPass) {
   };
   for (const auto& c : cases) {
     ClassifyRun run(Pass::kOutput);
-    SetLevels(run, 2, 4);
+    run.SetLevels(2, 4);
     run.Feed({"", c.line, ""});
     EXPECT_EQ(run.Line(2).lineType, c.type) << c.line;
     std::vector<std::string> messages = run.messages;
@@ -230,7 +195,7 @@ TEST(HeadingTestTest, IndentationRulesOfTheOutputPass) {
 
   for (const char* line : {"   1.1 Left by one", "     1.1 Right by one"}) {
     ClassifyRun run(Pass::kOutput);
-    SetLevels(run, 2, 4);
+    run.SetLevels(2, 4);
     run.Feed({"", "    1. Chapter", "", line, ""});
     EXPECT_EQ(run.Line(4).lineType, LineType::kNumberedHeading1 + 1) << line;
   }
@@ -238,14 +203,14 @@ TEST(HeadingTestTest, IndentationRulesOfTheOutputPass) {
 
 TEST(HeadingTestTest, DeeperThanTheRecognisedLevelsInTheOutputPass) {
   ClassifyRun run(Pass::kOutput);
-  SetLevels(run, 1, 0);
+  run.SetLevels(1, 0);
   run.Feed({"", "1. One", "", "1.1 Sub", ""});
   EXPECT_EQ(run.Line(4).lineType, LineType::kText);
 }
 
 TEST(HeadingTestTest, NoChapterInsideRunningText) {
   ClassifyRun run(Pass::kOutput);
-  SetLevels(run, 1, 0);
+  run.SetLevels(1, 0);
   run.Feed({"", "1. Start", "", "This paragraph runs on and on", "and mentions", "2. things", ""});
   EXPECT_EQ(run.Line(6).lineType, LineType::kNumberedBullet);
   EXPECT_FALSE(run.Line(6).flags & LineFlag::kRejectedNumber);
@@ -255,28 +220,10 @@ TEST(HeadingTestTest, NoChapterInsideRunningText) {
 TEST(HeadingTestTest, SecondWordHeadings) {
   ClassifyRun run(Pass::kAnalysis);
   run.policy.expectContentsList = 0;
-  run.Feed({"",
-            "Chapter 1 Beginnings",
-            "",
-            "Text.",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "",
-            "Chapter 2 Middles",
-            ""});
+  std::vector<std::string> lines = {"", "Chapter 1 Beginnings", "", "Text."};
+  lines.resize(20);
+  lines.insert(lines.end(), {"Chapter 2 Middles", ""});
+  run.Feed(lines);
   EXPECT_EQ(run.Line(2).lineType, LineType::kNumberedHeading1);
   EXPECT_EQ(run.Line(21).lineType, LineType::kNumberedHeading1);
   const DocumentStatistics::LevelCounts& level = run.statistics.headingLevels[0];

@@ -16,166 +16,100 @@ using Pass = ClassifyRun::Pass;
 
 struct TypeCase {
   const char* what;
-  Pass pass;
-  std::function<void(FC&)> setup;
   std::vector<std::string> lines;
   std::vector<int> types;
+  std::function<void(FC&)> setup = nullptr;
+  Pass pass = Pass::kAnalysis;
 };
 
 std::ostream& operator<<(std::ostream& out, const TypeCase& c) {
   return out << c.what;
 }
 
-void Defaults(FC&) {}
-
 // Each case is a short document; the types are those of its lines once every
 // line has been classified, so a later line that changes an earlier one
 // shows in the earlier line's type.
 const TypeCase kTypeCases[] = {
-    {"blank and form feed", Pass::kAnalysis, Defaults, {"text", "", "\f", "more"}, {0, 1, 2, 0}},
+    {"blank and form feed", {"text", "", "\f", "more"}, {0, 1, 2, 0}},
     {"dashes under a line of the same length make an underlined heading",
-     Pass::kAnalysis,
-     Defaults,
      {"", "Introduction", "------------", "", "Body."},
      {1, 113, -2, 1, 0}},
-    {"equals signs give underline level 1",
-     Pass::kAnalysis,
-     Defaults,
-     {"", "Summary", "=======", ""},
-     {1, 112, -2, 1}},
+    {"equals signs give underline level 1", {"", "Summary", "=======", ""}, {1, 112, -2, 1}},
     {"asterisks give level 0, dots level 3",
-     Pass::kAnalysis,
-     Defaults,
      {"", "Alpha", "*****", "", "Gamma", "....."},
      {1, 111, -2, 1, 114, -2}},
     {"an underline 10 characters longer is a rule",
-     Pass::kAnalysis,
-     Defaults,
      {"", "Intro", "---------------", ""},
      {1, 0, 4, 1}},
-    {"a rule of spaced dashes is no bullet",
-     Pass::kAnalysis,
-     Defaults,
-     {"", "- - - - - -", ""},
-     {1, 4, 1}},
-    {"dots mixed with other rule characters are no rule",
-     Pass::kAnalysis,
-     Defaults,
-     {"", "Text", "-.-.-.", ""},
-     {1, 0, 0, 1}},
-    {"a short dotted line is no rule",
-     Pass::kAnalysis,
-     Defaults,
-     {"", "abc", "....", ""},
-     {1, 0, 0, 1}},
+    {"a rule of spaced dashes is no bullet", {"", "- - - - - -", ""}, {1, 4, 1}},
+    {"dots mixed with other rule characters are no rule", {"", "Text", "-.-.-.", ""}, {1, 0, 0, 1}},
+    {"a short dotted line is no rule", {"", "abc", "....", ""}, {1, 0, 0, 1}},
     {"a rule above an underlined heading belongs to it",
-     Pass::kAnalysis,
-     Defaults,
      {"", "=====", "Title", "=====", ""},
      {1, -2, 112, -2, 1}},
     {"equals signs under a numbered heading are its underline",
-     Pass::kAnalysis,
-     [](FC& p) { p.expectContentsList = 0; },
      {"", "1. Introduction", "===============", ""},
-     {1, 101, -2, 1}},
+     {1, 101, -2, 1},
+     [](FC& p) { p.expectContentsList = 0; }},
     {"the first number of a document starts a contents list when one is expected",
-     Pass::kAnalysis,
-     Defaults,
      {"", "1. Introduction", "===============", ""},
      {1, 151, -2, 1}},
     {"dash bullet, continuation, blank inside the list",
-     Pass::kAnalysis,
-     Defaults,
      {"", "- first item", "  continues here", "", "- second"},
      {1, 210, 216, 217, 210}},
     {"a line aligned with the item's text after a bullet blank line",
-     Pass::kAnalysis,
-     Defaults,
      {"", "- item one text", "", "  aligned again", ""},
      {1, 210, 217, 216, 217}},
     {"numbered, alphabetic and roman bullets; blank lines inside the list",
-     Pass::kAnalysis,
-     [](FC& p) { p.numberedHeadings = 0; },
      {"", "1) one", "", "(b) two", "", "iv. four", "", "IV) four", "", "C] three"},
-     {1, 211, 217, 212, 217, 213, 217, 215, 217, 214}},
-    {"in the analysis pass a number is tried as a heading first",
-     Pass::kAnalysis,
-     Defaults,
-     {"", "1) one", ""},
-     {1, 151, 1}},
-    {"a three-digit number is no bullet",
-     Pass::kAnalysis,
-     Defaults,
-     {"", "(123) text", ""},
-     {1, 0, 1}},
+     {1, 211, 217, 212, 217, 213, 217, 215, 217, 214},
+     [](FC& p) { p.numberedHeadings = 0; }},
+    {"in the analysis pass a number is tried as a heading first", {"", "1) one", ""}, {1, 151, 1}},
+    {"a three-digit number is no bullet", {"", "(123) text", ""}, {1, 0, 1}},
     {"iv. without roman bullets is no bullet",
-     Pass::kAnalysis,
-     [](FC& p) { p.romanBullets = 0; },
      {"", "iv. four", "", "v) five"},
-     {1, 0, 1, 212}},
+     {1, 0, 1, 212},
+     [](FC& p) { p.romanBullets = 0; }},
     {"a lone bullet character becomes a bullet when the next line shows it",
-     Pass::kAnalysis,
-     Defaults,
      {"", "*  item text", "   more text", ""},
      {1, 210, 216, 217}},
     {"a hanging paragraph is found from its second line",
-     Pass::kAnalysis,
-     Defaults,
      {"", "Term  The text of it", "      goes on here", "      and here", ""},
      {1, 160, 161, 161, 1}},
     {"a dash definition and a colon definition",
-     Pass::kAnalysis,
-     Defaults,
      {"", "Term - the meaning", "", "Name: a value", ""},
      {1, 230, 1, 230, 1}},
     {"a separator late in the line makes no definition",
-     Pass::kAnalysis,
-     Defaults,
      {"", "This is a rather long sentence in which - late - a dash", ""},
      {1, 0, 1}},
-    {"quoted lines",
-     Pass::kAnalysis,
-     Defaults,
-     {"", "> quoted text", "> more", "", "!bang", ""},
-     {1, 235, 235, 1, 235, 1}},
-    {"an arrow or a tag is no quotation mark",
-     Pass::kAnalysis,
-     Defaults,
-     {"", "a -> b", "", "<b> bold", ""},
-     {1, 0, 1, 0, 1}},
+    {"quoted lines", {"", "> quoted text", "> more", "", "!bang", ""}, {1, 235, 235, 1, 235, 1}},
+    {"an arrow or a tag is no quotation mark", {"", "a -> b", "", "<b> bold", ""}, {1, 0, 1, 0, 1}},
     {"one quoted-looking line inside a paragraph is text",
-     Pass::kAnalysis,
-     Defaults,
      {"", "para line one", "> not a quote", "para line three", ""},
      {1, 0, 0, 0, 1}},
     {"capitals after a blank line are a heading in the output pass",
-     Pass::kOutput,
-     Defaults,
      {"", "GENERAL RULES", "text"},
-     {1, 120, 0}},
+     {1, 120, 0},
+     nullptr,
+     Pass::kOutput},
     {"the analysis pass only counts capitalised headings",
-     Pass::kAnalysis,
-     Defaults,
      {"", "GENERAL RULES", "text"},
      {1, 0, 0}},
     {"a short line after a long one ends the paragraph",
-     Pass::kAnalysis,
-     [](FC& p) { p.expectBlankLines = 0; },
      {"a long line of text that is more than two thirds of the width", "short", "next one"},
-     {0, 0, 3}},
+     {0, 0, 3},
+     [](FC& p) { p.expectBlankLines = 0; }},
     {"an indented first line opens a new paragraph",
-     Pass::kAnalysis,
-     [](FC& p) { p.newParagraphOffset = 3; },
      {"", "   Indented first line of a paragraph", "following at the margin", ""},
-     {1, 3, 0, 1}},
+     {1, 3, 0, 1},
+     [](FC& p) { p.newParagraphOffset = 3; }},
     {"the hanging column of the policy",
-     Pass::kAnalysis,
+     {"", "Word        text at the hanging column", ""},
+     {1, 160, 1},
      [](FC& p) {
        p.hangingCount = 1;
        p.hangingPositions[0] = 12;
-     },
-     {"", "Word        text at the hanging column", ""},
-     {1, 160, 1}},
+     }},
 };
 
 class ClassifyTypes : public testing::TestWithParam<TypeCase> {};
@@ -183,7 +117,7 @@ class ClassifyTypes : public testing::TestWithParam<TypeCase> {};
 TEST_P(ClassifyTypes, LineTypes) {
   const TypeCase& c = GetParam();
   ClassifyRun run(c.pass);
-  c.setup(run.policy);
+  if (c.setup) c.setup(run.policy);
   run.Feed(c.lines);
   EXPECT_EQ(run.Types(), c.types);
 }
@@ -287,19 +221,14 @@ TEST(LineClassifierTest, HeadingContinuationIsAppendedOutsideTheAnalysisPass) {
   EXPECT_EQ(analysis.statistics.headingLevels[0].continuationCount, 1);
 
   ClassifyRun output(Pass::kOutput);
-  output.policy.expectContentsList = 0;
-  output.policy.headingLevelCount = 1;
-  output.policy.headingStyles[0].indent = 0;
+  output.SetLevels(1, 0);
   output.Feed(lines);
   EXPECT_EQ(output.Types(), (std::vector<int>{1, 101, -1, 1, 0}));
   EXPECT_EQ(output.Line(2).View(), "1. Introduction to the long title");
   EXPECT_EQ(output.Line(3).View(), "");
 
-  output.policy.headingStyles[0].numberedParagraph = 1;
   ClassifyRun paragraphs(Pass::kOutput);
-  paragraphs.policy.expectContentsList = 0;
-  paragraphs.policy.headingLevelCount = 1;
-  paragraphs.policy.headingStyles[0].indent = 0;
+  paragraphs.SetLevels(1, 0);
   paragraphs.policy.headingStyles[0].numberedParagraph = 1;
   paragraphs.Feed(lines);
   EXPECT_EQ(paragraphs.Line(3).lineType, LineType::kText);

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "analysis/ClassifySupport.h"
 #include "analysis/DocumentStatistics.h"
 #include "policy/FC.h"
 
@@ -20,26 +21,26 @@ struct ParseCase {
 TEST(SectionNumberTest, ParseSectionNumber) {
   constexpr int kBig = std::numeric_limits<int>::max();
   const ParseCase cases[] = {
-      {"1", -1, 1, 0, {1, -1, -1, -1, -1, -1}},
-      {"1.", -1, 1, 0, {1, -1, -1, -1, -1, -1}},
-      {"1.0", -1, 1, 0, {1, -1, -1, -1, -1, -1}},
-      {"3.00", -1, 1, 0, {3, -1, -1, -1, -1, -1}},
-      {"2.0", 2, 1, 1, {2, 0, -1, -1, -1, -1}},  // the first section of chapter 2
-      {"2.0", 3, 1, 0, {2, -1, -1, -1, -1, -1}},
-      {"2.", 2, 1, 0, {2, -1, -1, -1, -1, -1}},  // a trailing separator always goes
-      {"10", -1, 1, 0, {10, -1, -1, -1, -1, -1}},
-      {"2.3.1", -1, 1, 2, {2, 3, 1, -1, -1, -1}},
-      {"007.2", -1, 1, 1, {7, 2, -1, -1, -1, -1}},
-      {"12-3", -1, 1, 1, {12, 3, -1, -1, -1, -1}},
-      {"3)", -1, 1, 0, {3, -1, -1, -1, -1, -1}},
-      {"1a", -1, 1, 0, {1, -1, -1, -1, -1, -1}},  // the letter is decoration
-      {"1x2", -1, 1, 0, {-1, -1, -1, -1, -1, -1}},
-      {"1.2.3.4.5.6", -1, 1, 5, {1, 2, 3, 4, 5, 6}},
-      {"99999999999.1", -1, 1, 1, {kBig, 1, -1, -1, -1, -1}},
-      {"1..2", -1, 0, 0, {-1, -1, -1, -1, -1, -1}},
-      {"1.2.3.4.5.6.7", -1, 0, 0, {-1, -1, -1, -1, -1, -1}},
-      {"a.1", -1, 0, 0, {-1, -1, -1, -1, -1, -1}},
-      {"", -1, 0, 0, {-1, -1, -1, -1, -1, -1}},
+      {"1", -1, 1, 0, Section({1})},
+      {"1.", -1, 1, 0, Section({1})},
+      {"1.0", -1, 1, 0, Section({1})},
+      {"3.00", -1, 1, 0, Section({3})},
+      {"2.0", 2, 1, 1, Section({2, 0})},  // the first section of chapter 2
+      {"2.0", 3, 1, 0, Section({2})},
+      {"2.", 2, 1, 0, Section({2})},  // a trailing separator always goes
+      {"10", -1, 1, 0, Section({10})},
+      {"2.3.1", -1, 1, 2, Section({2, 3, 1})},
+      {"007.2", -1, 1, 1, Section({7, 2})},
+      {"12-3", -1, 1, 1, Section({12, 3})},
+      {"3)", -1, 1, 0, Section({3})},
+      {"1a", -1, 1, 0, Section({1})},  // the letter is decoration
+      {"1x2", -1, 1, 0, Section({})},
+      {"1.2.3.4.5.6", -1, 1, 5, Section({1, 2, 3, 4, 5, 6})},
+      {"99999999999.1", -1, 1, 1, Section({kBig, 1})},
+      {"1..2", -1, 0, 0, Section({})},
+      {"1.2.3.4.5.6.7", -1, 0, 0, Section({})},
+      {"a.1", -1, 0, 0, Section({})},
+      {"", -1, 0, 0, Section({})},
   };
   for (const ParseCase& c : cases) {
     FC policy;
@@ -131,11 +132,11 @@ TEST(SectionNumberTest, LaterPassesStripOnlyTheStyleDecoration) {
 
 TEST(SectionNumberTest, NumberAndLastNumbers) {
   DocumentStatistics statistics;
-  statistics.lastNumber = {2, 3, -1, -1, -1, -1};
-  EXPECT_EQ(FormatNumberAndLast({2, 5, -1, -1, -1, -1}, 1, statistics).View(), "\"2.5\" in 2.3");
-  EXPECT_EQ(FormatNumberAndLast({2, 3, 1, -1, -1, -1}, 2, statistics).View(), "\"2.3.1\" in 2.3");
-  statistics.lastNumber = {-1, -1, -1, -1, -1, -1};
-  EXPECT_EQ(FormatNumberAndLast({4, -1, -1, -1, -1, -1}, 0, statistics).View(), "\"4\" in ");
+  statistics.lastNumber = Section({2, 3});
+  EXPECT_EQ(FormatNumberAndLast(Section({2, 5}), 1, statistics).View(), "\"2.5\" in 2.3");
+  EXPECT_EQ(FormatNumberAndLast(Section({2, 3, 1}), 2, statistics).View(), "\"2.3.1\" in 2.3");
+  statistics.lastNumber = Section({});
+  EXPECT_EQ(FormatNumberAndLast(Section({4}), 0, statistics).View(), "\"4\" in ");
 }
 
 }  // namespace

@@ -281,8 +281,6 @@ TEST(SourceLineTest, ConstructionLinksAfterThePreviousLine) {
   EXPECT_EQ(second.PreviousLine(), &first);
   EXPECT_EQ(second.NextLine(), nullptr);
   EXPECT_EQ(first.PreviousLine(), nullptr);
-  EXPECT_EQ(second.lineType, LineType::kUnclassified);
-  EXPECT_EQ(second.flags, LineFlag::kOutput);
 }
 
 // --- Emphasis ---------------------------------------------------------------
