@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,78 +25,65 @@ struct OptionsCase {
   std::string policy;
 };
 
-std::ostream& operator<<(std::ostream& os, const OptionsCase& c) {
-  for (const std::string& w : c.words) os << "[" << w << "] ";
-  return os;
+std::string Shown(const std::vector<std::string>& words) {
+  std::string shown;
+  for (const std::string& w : words) shown += "[" + w + "] ";
+  return shown;
 }
 
-class ParseConsoleOptionsTest : public testing::TestWithParam<OptionsCase> {};
-
-TEST_P(ParseConsoleOptionsTest, GivesPlan) {
-  const OptionsCase& c = GetParam();
-  ConsoleOptions options;
-  ASSERT_EQ(ParseConsoleOptions(c.words, options), 1) << options.usageError;
-  EXPECT_EQ(options.switches, c.switches);
-  EXPECT_EQ(options.inputSpecs, c.specs);
-  EXPECT_EQ(options.policySpec, c.policy);
-  EXPECT_FALSE(options.showHelp);
-  EXPECT_FALSE(options.showVersion);
+TEST(ParseConsoleOptions, GivesPlan) {
+  const OptionsCase cases[] = {
+      {{"guide.txt"}, {}, {"guide.txt"}, ""},
+      {{"guide.txt", "my.pol"}, {}, {"guide.txt"}, "my.pol"},
+      {{"a.txt", "b.txt", "My.POL"}, {}, {"a.txt", "b.txt"}, "My.POL"},
+      // A lone .pol word is an input, not a policy file.
+      {{"only.pol"}, {}, {"only.pol"}, ""},
+      // Only the last word is looked at.
+      {{"x.pol", "a.txt"}, {}, {"x.pol", "a.txt"}, ""},
+      {{"*.txt", "/contents"}, Switches(1, 0, 0, 0, 0, 0), {"*.txt"}, ""},
+      {{"/DEBUG", "/Dos", "guide.txt"}, Switches(0, 0, 1, 1, 0, 0), {"guide.txt"}, ""},
+      {{"--index", "--SIMPLE", "--policy", "a"}, Switches(0, 1, 0, 0, 1, 1), {"a"}, ""},
+      // Words that only contain a switch are paths.
+      {{"/home/ann/dos/x.txt"}, {}, {"/home/ann/dos/x.txt"}, ""},
+      {{"/indexes", "/debugging"}, {}, {"/indexes", "/debugging"}, ""},
+      {{"my file.txt"}, {}, {"my file.txt"}, ""},
+      {{"-p", "m.pol", "a.txt"}, {}, {"a.txt"}, "m.pol"},
+      {{"a.txt", "--policy-file", "m.cfg"}, {}, {"a.txt"}, "m.cfg"},
+      {{"--policy-file=m.pol", "a.txt"}, {}, {"a.txt"}, "m.pol"},
+      {{"@list.txt", "/policy"}, Switches(0, 0, 0, 0, 0, 1), {"@list.txt"}, ""},
+      // Single-dash words other than -h and -p are file names.
+      {{"-notes.txt"}, {}, {"-notes.txt"}, ""},
+      {{}, {}, {}, ""},
+  };
+  for (const OptionsCase& c : cases) {
+    SCOPED_TRACE(Shown(c.words));
+    ConsoleOptions options;
+    ASSERT_EQ(ParseConsoleOptions(c.words, options), 1) << options.usageError;
+    EXPECT_EQ(options.switches, c.switches);
+    EXPECT_EQ(options.inputSpecs, c.specs);
+    EXPECT_EQ(options.policySpec, c.policy);
+    EXPECT_FALSE(options.showHelp);
+    EXPECT_FALSE(options.showVersion);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Words, ParseConsoleOptionsTest,
-    testing::Values(
-        OptionsCase{{"guide.txt"}, {}, {"guide.txt"}, ""},
-        OptionsCase{{"guide.txt", "my.pol"}, {}, {"guide.txt"}, "my.pol"},
-        OptionsCase{{"a.txt", "b.txt", "My.POL"}, {}, {"a.txt", "b.txt"}, "My.POL"},
-        // A lone .pol word is an input, not a policy file.
-        OptionsCase{{"only.pol"}, {}, {"only.pol"}, ""},
-        // Only the last word is looked at.
-        OptionsCase{{"x.pol", "a.txt"}, {}, {"x.pol", "a.txt"}, ""},
-        OptionsCase{{"*.txt", "/contents"}, Switches(1, 0, 0, 0, 0, 0), {"*.txt"}, ""},
-        OptionsCase{{"/DEBUG", "/Dos", "guide.txt"}, Switches(0, 0, 1, 1, 0, 0), {"guide.txt"}, ""},
-        OptionsCase{{"--index", "--SIMPLE", "--policy", "a"}, Switches(0, 1, 0, 0, 1, 1), {"a"}, ""},
-        // Words that only contain a switch are paths.
-        OptionsCase{{"/home/ann/dos/x.txt"}, {}, {"/home/ann/dos/x.txt"}, ""},
-        OptionsCase{{"/indexes", "/debugging"}, {}, {"/indexes", "/debugging"}, ""},
-        OptionsCase{{"my file.txt"}, {}, {"my file.txt"}, ""},
-        OptionsCase{{"-p", "m.pol", "a.txt"}, {}, {"a.txt"}, "m.pol"},
-        OptionsCase{{"a.txt", "--policy-file", "m.cfg"}, {}, {"a.txt"}, "m.cfg"},
-        OptionsCase{{"--policy-file=m.pol", "a.txt"}, {}, {"a.txt"}, "m.pol"},
-        OptionsCase{{"@list.txt", "/policy"}, Switches(0, 0, 0, 0, 0, 1), {"@list.txt"}, ""},
-        // Single-dash words other than -h and -p are file names.
-        OptionsCase{{"-notes.txt"}, {}, {"-notes.txt"}, ""},
-        OptionsCase{{}, {}, {}, ""}));
-
-struct UsageCase {
-  std::vector<std::string> words;
-  std::string error;
-};
-
-std::ostream& operator<<(std::ostream& os, const UsageCase& c) {
-  for (const std::string& w : c.words) os << "[" << w << "] ";
-  return os;
+TEST(ParseConsoleOptions, UsageErrorsAreRefused) {
+  const struct {
+    std::vector<std::string> words;
+    std::string error;
+  } cases[] = {{{"--bogus", "a.txt"}, "unknown option --bogus"},
+               {{"a.txt", "--"}, "unknown option --"},
+               {{"a.txt", "-p"}, "option -p needs a policy file name"},
+               {{"--policy-file"}, "option --policy-file needs a policy file name"},
+               {{"-p", "", "a.txt"}, "the master policy file name is empty"},
+               {{"-p", "a.pol", "-p", "b.pol", "x"}, "more than one master policy file given"},
+               {{"-p", "a.pol", "x.txt", "b.pol"}, "more than one master policy file given"}};
+  for (const auto& c : cases) {
+    ConsoleOptions options;
+    EXPECT_EQ(ParseConsoleOptions(c.words, options), 0) << Shown(c.words);
+    EXPECT_EQ(options.usageError, c.error) << Shown(c.words);
+  }
 }
-
-class UsageErrorTest : public testing::TestWithParam<UsageCase> {};
-
-TEST_P(UsageErrorTest, IsRefused) {
-  ConsoleOptions options;
-  EXPECT_EQ(ParseConsoleOptions(GetParam().words, options), 0);
-  EXPECT_EQ(options.usageError, GetParam().error);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Words, UsageErrorTest,
-    testing::Values(UsageCase{{"--bogus", "a.txt"}, "unknown option --bogus"},
-                    UsageCase{{"a.txt", "--"}, "unknown option --"},
-                    UsageCase{{"a.txt", "-p"}, "option -p needs a policy file name"},
-                    UsageCase{{"--policy-file"}, "option --policy-file needs a policy file name"},
-                    UsageCase{{"-p", "", "a.txt"}, "the master policy file name is empty"},
-                    UsageCase{{"-p", "a.pol", "-p", "b.pol", "x"},
-                              "more than one master policy file given"},
-                    UsageCase{{"-p", "a.pol", "x.txt", "b.pol"},
-                              "more than one master policy file given"}));
 
 TEST(ParseConsoleOptions, HelpAndVersion) {
   ConsoleOptions options;

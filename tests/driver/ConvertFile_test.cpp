@@ -13,6 +13,18 @@
 
 namespace {
 
+ConsoleSwitches Contents() {
+  ConsoleSwitches s;
+  s.contents = 1;
+  return s;
+}
+
+ConsoleSwitches WritePolicy() {
+  ConsoleSwitches s;
+  s.writePolicy = 1;
+  return s;
+}
+
 class ConvertFileTest : public testing::Test {
  protected:
   ConvertFileTest() {
@@ -65,9 +77,7 @@ TEST_F(ConvertFileTest, OutputPassAloneByDefault) {
 
 TEST_F(ConvertFileTest, ContentsPassRunsBeforeTheOutputPass) {
   dir_.Write("doc.txt", "Introduction\n============\n\nText.\n");
-  ConsoleSwitches contents;
-  contents.contents = 1;
-  Convert("doc.txt", "Expect Contents List : No\n", contents);
+  Convert("doc.txt", "Expect Contents List : No\n", Contents());
   EXPECT_EQ(log_, "S: ---- Generating Contents List ----\nS: ---- Starting Output pass ----\n"
                   "S: Generating HTML file " +
                       (dir_ / "doc.html") + "\n");
@@ -76,32 +86,23 @@ TEST_F(ConvertFileTest, ContentsPassRunsBeforeTheOutputPass) {
 
 TEST_F(ConvertFileTest, NoContentsPassForAnExternalContentsFile) {
   dir_.Write("doc.txt", "Text.\n");
-  ConsoleSwitches contents;
-  contents.contents = 1;
   Convert("doc.txt", "Expect Contents List : No\nGenerate external contents file : Yes\n",
-          contents);
+          Contents());
   EXPECT_EQ(log_.find("Generating Contents List"), std::string::npos);
   EXPECT_EQ(run_.contentsGenerated, 0);
 }
 
-TEST_F(ConvertFileTest, PolicyFileIsWrittenAfterTheAnalysisWithGivenPolicies) {
+TEST_F(ConvertFileTest, PolicyFileIsWrittenBetweenTheAnalysisAndTheOutputPass) {
   dir_.Write("doc.txt", "Text.\n");
-  ConsoleSwitches writePolicy;
-  writePolicy.writePolicy = 1;
-  Convert("doc.txt", "Page width : 72\n", writePolicy);
+  Convert("doc.txt", "Page width : 72\n", WritePolicy());
   EXPECT_EQ(log_.rfind("S: Generating policy file " + (dir_ / "doc.pol") +
                            "\nS: ---- Starting Output pass ----\n",
                        0),
             0u);
-  const std::string written = dir_.Read("doc.pol");
-  EXPECT_NE(written.find("Page width"), std::string::npos);
-  EXPECT_NE(written.find(": 72"), std::string::npos);
 }
 
 TEST_F(ConvertFileTest, MissingInputIsReportedByEachPassAndThePolicyFileStillWritten) {
-  ConsoleSwitches writePolicy;
-  writePolicy.writePolicy = 1;
-  Convert("gone.txt", "", writePolicy);
+  Convert("gone.txt", "", WritePolicy());
   const std::string missing = "E: ERROR: Can't find file " + (dir_ / "gone.txt") + "\n";
   EXPECT_EQ(log_, missing + "S: Generating policy file " + (dir_ / "gone.pol") +
                       "\nS: ---- Starting Output pass ----\n" + missing);
@@ -142,8 +143,6 @@ TEST_F(ConvertFileTest, BinaryInputIsNamedAsSuchAndConvertedAsText) {
   EXPECT_NE(dir_.Read("data.html").find("more"), std::string::npos);
 }
 
-}  // namespace
-
 TEST_F(ConvertFileTest, EmptyInputGivesAPageWithNoBodyLine) {
   dir_.Write("empty.txt", "");
   Convert("empty.txt");
@@ -165,3 +164,46 @@ TEST_F(ConvertFileTest, AnIncludedFileIsNeverOverwritten) {
             std::string::npos)
       << log_;
 }
+
+// Five chapters of justified text, 72 columns wide, whose headings stand at
+// column 0: too long to be a simple file.
+std::string FiveChapters() {
+  const std::string line(72, 'x');
+  std::string text;
+  for (int chapter = 1; chapter <= 5; ++chapter) {
+    text += std::to_string(chapter) + ". Chapter\n\n";
+    for (int i = 0; i < 25; ++i) text += line.substr(0, 70) + " x\n";
+    text += "\n";
+  }
+  return text;
+}
+
+bool Has(const std::string& text, const std::string& line) {
+  return text.find("\n" + line + "\n") != std::string::npos;
+}
+
+TEST_F(ConvertFileTest, PolicyFileHoldsTheCalculatedPolicies) {
+  dir_.Write("doc.txt", FiveChapters());
+  Convert("doc.txt", "", WritePolicy());
+  const std::string written = dir_.Read("doc.pol");
+  // The 99th percentile of the line lengths falls between 72 and the
+  // shorter headings.
+  EXPECT_TRUE(Has(written, "Page width                       : 72 ")) << written;
+  EXPECT_TRUE(Has(written, "Text Justification               : Centre"));
+  EXPECT_TRUE(Has(written, "Indent position(s)               : 0 "));
+  EXPECT_TRUE(Has(written, "Keep it simple                   : No"));
+  EXPECT_TRUE(Has(written, "We have 1  recognised headings"));
+  EXPECT_TRUE(Has(written, "    Heading level 0 = \"\" N at indent 0"));
+  EXPECT_TRUE(Has(written, "Expect Contents List             : No"));
+}
+
+TEST_F(ConvertFileTest, GivenPoliciesWinOverCalculatedOnes) {
+  dir_.Write("doc.txt", FiveChapters());
+  Convert("doc.txt", "Page width : 100\nText Justification : Left\n", WritePolicy());
+  const std::string written = dir_.Read("doc.pol");
+  EXPECT_TRUE(Has(written, "Page width                       : 100 ")) << written;
+  EXPECT_TRUE(Has(written, "Text Justification               : Left"));
+  EXPECT_TRUE(Has(written, "We have 1  recognised headings"));
+}
+
+}  // namespace

@@ -8,6 +8,12 @@
 #include <sstream>
 #include <string>
 
+// The whole of a file, empty when it cannot be read.
+inline std::string ReadWholeFile(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 // A fresh directory per test under the test temporary directory, removed at
 // the end, with helpers to write and read whole files in it.
 class DriverTestDir {
@@ -31,10 +37,7 @@ class DriverTestDir {
   void Write(const std::string& name, const std::string& text) const {
     std::ofstream(path_ + name, std::ios::binary) << text;
   }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(path_ + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string Read(const std::string& name) const { return ReadWholeFile(path_ + name); }
   bool Exists(const std::string& name) const { return std::filesystem::exists(path_ + name); }
 
  private:

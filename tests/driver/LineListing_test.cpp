@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "DriverTestDir.h"
 #include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
 #include "analysis/SourceLine.h"
@@ -19,27 +17,6 @@
 #include "policy/RunContext.h"
 
 namespace {
-
-std::string ReadFile(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A directory of its own for each test, removed at the end.
-class ListingDir {
- public:
-  ListingDir() {
-    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-    path_ = testing::TempDir() + "webloom_listing_" + info->name() + "/";
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~ListingDir() { std::filesystem::remove_all(path_); }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 class PageWork : public PassWork {
  public:
@@ -59,7 +36,7 @@ class PageWork : public PassWork {
 // pre-formatted table, a line cut at 60 characters, the blank and
 // end-of-file lines and the legend.
 TEST(LineListingTest, OutputPassListingOfASmallDocument) {
-  ListingDir dir;
+  DriverTestDir dir;
   RunContext run;
   FC policy;
   policy.SetOwner(&run);
@@ -88,24 +65,23 @@ TEST(LineListingTest, OutputPassListingOfASmallDocument) {
   listing.Finish();
   EXPECT_EQ(policy.document.listing, nullptr);
 
-  std::string written = ReadFile(listingName);
+  std::string written = ReadWholeFile(listingName);
   const std::size_t at = written.find(dir.Path());
   ASSERT_NE(at, std::string::npos);
   written.replace(at, dir.Path().size(), "DIR/");
-  EXPECT_EQ(written, ReadFile(WEBLOOM_TEST_DATA "/driver/listing.lis"));
+  EXPECT_EQ(written, ReadWholeFile(WEBLOOM_TEST_DATA "/driver/listing.lis"));
 }
 
 // One entry of a listing, written to a fresh file and read back.
 std::string Entry(SourceLine& line, int processed) {
-  ListingDir dir;
-  const std::string name = dir.Path() + "entry.lis";
+  DriverTestDir dir;
   LineFile file;
-  EXPECT_TRUE(file.OpenForWriting(name.c_str()));
+  EXPECT_TRUE(file.OpenForWriting((dir / "entry.lis").c_str()));
   FC policy;
   policy.document.processedLines = processed;
   EXPECT_EQ(DumpLine(&file, line, policy), 1);
   file.Close();
-  return ReadFile(name);
+  return dir.Read("entry.lis");
 }
 
 TEST(LineListingTest, EntryMarksAndTypeColumns) {
@@ -191,13 +167,12 @@ TEST(LineListingTest, WithoutAnOpenListingNothingIsWritten) {
 }
 
 TEST(LineListingTest, TheLegendHasItsSeventyFiveLines) {
-  ListingDir dir;
-  const std::string name = dir.Path() + "legend.lis";
+  DriverTestDir dir;
   LineFile file;
-  ASSERT_TRUE(file.OpenForWriting(name.c_str()));
+  ASSERT_TRUE(file.OpenForWriting((dir / "legend.lis").c_str()));
   WriteListingLegend(file);
   file.Close();
-  const std::string legend = ReadFile(name);
+  const std::string legend = dir.Read("legend.lis");
   EXPECT_EQ(std::count(legend.begin(), legend.end(), '\n'), 75);
   EXPECT_TRUE(legend.starts_with("\n^^^ nnnn:  nnn^\n"));
   EXPECT_NE(legend.find("\n|    '|' = \"roll-out\" pre-formatted line \n"), std::string::npos);

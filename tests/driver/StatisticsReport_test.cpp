@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "DriverTestDir.h"
@@ -14,11 +12,6 @@
 #include "text/TextString.h"
 
 namespace {
-
-std::string ReadFile(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // The analysis pass over a small document, and its report. The expected
 // report (tests/data/driver/stats.stats) was checked by hand, count by
@@ -36,7 +29,7 @@ TEST(StatisticsReportTest, ReportOfASmallDocument) {
                          TextString(), nullptr),
             1);
   ASSERT_EQ(WriteStatisticsFile(TextString(dir / "stats.stats"), statistics, nullptr, policy), 1);
-  EXPECT_EQ(dir.Read("stats.stats"), ReadFile(WEBLOOM_TEST_DATA "/driver/stats.stats"));
+  EXPECT_EQ(dir.Read("stats.stats"), ReadWholeFile(WEBLOOM_TEST_DATA "/driver/stats.stats"));
   // Listing the bullet characters by frequency leaves the statistics as they were.
   EXPECT_FALSE(statistics.bulletChars.InFrequencyOrder());
   EXPECT_EQ(WriteStatisticsFile(TextString(), statistics, nullptr, policy), 0);

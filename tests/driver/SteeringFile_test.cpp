@@ -2,22 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 
+#include "DriverTestDir.h"
 #include "driver/SteeringLine.h"
 
 namespace {
-
-struct LineCase {
-  const char* line;
-  int result;
-  const char* file;
-  const char* policy;
-  ConsoleSwitches switches;
-};
 
 ConsoleSwitches Dos() {
   ConsoleSwitches s;
@@ -32,55 +23,48 @@ ConsoleSwitches DebugPolicy() {
   return s;
 }
 
-class ParseSteeringLineTest : public testing::TestWithParam<LineCase> {};
-
-TEST_P(ParseSteeringLineTest, TakesWordsAndSwitches) {
-  const LineCase& c = GetParam();
-  std::ostringstream out, err;
-  ConsoleStreams console(out, err);
-  ConsoleSwitches switches;
-  TextString file("old"), policy("old");
-  EXPECT_EQ(ParseSteeringLine(TextString(c.line), switches, file, policy, console), c.result)
-      << c.line;
-  EXPECT_EQ(file.View(), c.file) << c.line;
-  EXPECT_EQ(policy.View(), c.policy) << c.line;
-  EXPECT_EQ(switches, c.switches) << c.line;
-  EXPECT_EQ(err.str(), c.result == 0 ? "Steering file: Ignoring comment line \"" +
-                                           std::string(c.line) + "\"\n"
-                                     : "");
+TEST(ParseSteeringLine, TakesWordsAndSwitches) {
+  const struct {
+    const char* line;
+    int result;
+    const char* file;
+    const char* policy;
+    ConsoleSwitches switches;
+  } cases[] = {
+      {"a.txt /DOS", 1, "a.txt", "", Dos()},
+      {"b.txt b.pol", 1, "b.txt", "b.pol", {}},
+      {"/debug\tc.txt  c.pol --policy extra", 1, "c.txt", "c.pol", DebugPolicy()},
+      {"  indented.txt", 1, "indented.txt", "", {}},
+      {"/data/dos/x.txt", 1, "/data/dos/x.txt", "", {}},
+      {"", 1, "", "", {}},
+      {"/dos", 1, "", "", Dos()},
+      {"# comment /dos", 0, "", "", {}},
+      {"!a.txt", 0, "", "", {}},
+      // Only the first character makes a comment.
+      {" # a.txt", 1, "#", "a.txt", {}},
+  };
+  for (const auto& c : cases) {
+    std::ostringstream out, err;
+    ConsoleStreams console(out, err);
+    ConsoleSwitches switches;
+    TextString file("old"), policy("old");
+    EXPECT_EQ(ParseSteeringLine(TextString(c.line), switches, file, policy, console), c.result)
+        << c.line;
+    EXPECT_EQ(file.View(), c.file) << c.line;
+    EXPECT_EQ(policy.View(), c.policy) << c.line;
+    EXPECT_EQ(switches, c.switches) << c.line;
+    EXPECT_EQ(err.str(), c.result == 0 ? "Steering file: Ignoring comment line \"" +
+                                             std::string(c.line) + "\"\n"
+                                       : "")
+        << c.line;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ParseSteeringLineTest,
-    testing::Values(LineCase{"a.txt /DOS", 1, "a.txt", "", Dos()},
-                    LineCase{"b.txt b.pol", 1, "b.txt", "b.pol", {}},
-                    LineCase{"/debug\tc.txt  c.pol --policy extra", 1, "c.txt", "c.pol",
-                             DebugPolicy()},
-                    LineCase{"  indented.txt", 1, "indented.txt", "", {}},
-                    LineCase{"/data/dos/x.txt", 1, "/data/dos/x.txt", "", {}},
-                    LineCase{"", 1, "", "", {}},
-                    LineCase{"/dos", 1, "", "", Dos()},
-                    LineCase{"# comment /dos", 0, "", "", {}},
-                    LineCase{"!a.txt", 0, "", "", {}},
-                    // Only the first character makes a comment.
-                    LineCase{" # a.txt", 1, "#", "a.txt", {}}));
-
-class SteeringFileTest : public testing::Test {
- protected:
-  void SetUp() override {
-    path_ = testing::TempDir() + "steering_" +
-            testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
-  }
-  void TearDown() override { std::remove(path_.c_str()); }
-  void Write(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
-
-  std::string path_;
-};
-
-TEST_F(SteeringFileTest, YieldsFileLinesWithTheirOwnSwitches) {
-  Write("# comment\r\na.txt /DOS\r\n\r\n   \nb.txt b.pol\nc.txt");
+TEST(SteeringFileTest, YieldsFileLinesWithTheirOwnSwitches) {
+  DriverTestDir dir;
+  dir.Write("list.txt", "# comment\r\na.txt /DOS\r\n\r\n   \nb.txt b.pol\nc.txt");
   SteeringFile steering;
-  ASSERT_EQ(steering.Open(path_.c_str()), 1);
+  ASSERT_EQ(steering.Open((dir / "list.txt").c_str()), 1);
   std::ostringstream out, err;
   ConsoleStreams console(out, err);
   ConsoleSwitches switches;
@@ -100,10 +84,11 @@ TEST_F(SteeringFileTest, YieldsFileLinesWithTheirOwnSwitches) {
   EXPECT_EQ(err.str(), "Steering file: Ignoring comment line \"# comment\"\n");
 }
 
-TEST_F(SteeringFileTest, MissingFileDoesNotOpen) {
+TEST(SteeringFileTest, MissingFileOrDirectoryDoesNotOpen) {
+  DriverTestDir dir;
   SteeringFile steering;
-  EXPECT_EQ(steering.Open(path_.c_str()), 0);
-  EXPECT_EQ(steering.Open(testing::TempDir().c_str()), 0);
+  EXPECT_EQ(steering.Open((dir / "missing.txt").c_str()), 0);
+  EXPECT_EQ(steering.Open(dir.Path().c_str()), 0);
 }
 
 }  // namespace

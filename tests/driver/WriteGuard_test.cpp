@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 
+#include "DriverTestDir.h"
 #include "driver/GuardedFile.h"
 #include "policy/FC.h"
 #include "text/LineFile.h"
@@ -14,20 +13,13 @@ namespace {
 
 class WriteGuardTest : public testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = testing::TempDir() + "writeguard_" +
-           testing::UnitTest::GetInstance()->current_test_info()->name() + "_";
+  WriteGuardTest() {
     policy_.messageSink = [this](const char* text) { log_ += std::string(text) + "\n"; };
   }
-  void TearDown() override {
-    for (const char* name : {"in.txt", "out.html", "other.html", "x.pol"}) {
-      std::remove((dir_ + name).c_str());
-    }
-  }
-  std::string Path(const char* name) { return dir_ + name; }
-  void Touch(const char* name) { std::ofstream(Path(name)) << "text\n"; }
+  std::string Path(const char* name) { return dir_ / name; }
+  void Touch(const char* name) { dir_.Write(name, "text\n"); }
 
-  std::string dir_;
+  DriverTestDir dir_;
   FC policy_;
   std::string log_;
   WriteGuard guard_;
@@ -36,7 +28,7 @@ class WriteGuardTest : public testing::Test {
 TEST_F(WriteGuardTest, RefusesAnInputHoweverItIsSpelled) {
   Touch("in.txt");
   guard_.AddInput(Path("in.txt").c_str());
-  const std::string dotted = testing::TempDir() + "./" + Path("in.txt").substr(testing::TempDir().size());
+  const std::string dotted = dir_.Path() + "./in.txt";
   EXPECT_EQ(guard_.MayWrite(dotted.c_str(), policy_, WriteGuard::Repeat::kRefuse), 0);
   EXPECT_EQ(log_, "ERROR: Not writing \"" + dotted + "\": it is an input of this run\n");
   // Not even the replaceable policy file may overwrite an input.
