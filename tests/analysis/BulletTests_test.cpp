@@ -13,9 +13,7 @@ using Pass = ClassifyRun::Pass;
 
 int Bullet(ClassifyRun& run, const std::string& text) {
   SourceLine line;
-  line.SetText(std::string_view(text));
-  line.ExpandTabs(8);
-  line.PrepareText(run.policy);
+  ReadLine(line, run.policy, text);
   return TestBullet(line, run.policy, run.statistics);
 }
 

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/DocumentStatistics.h"
@@ -20,6 +21,13 @@ inline SectionComponents Section(std::initializer_list<int> parts) {
   std::size_t i = 0;
   for (int part : parts) number.at(i++) = part;
   return number;
+}
+
+// Reads `text` as the line reader does: tabs expanded, then prepared.
+inline void ReadLine(SourceLine& line, FC& policy, std::string_view text) {
+  line.SetText(text);
+  line.ExpandTabs(8);
+  line.PrepareText(policy);
 }
 
 // Runs short documents through classification the way a pass does: line N
@@ -43,9 +51,7 @@ class ClassifyRun {
   void Feed(const std::vector<std::string>& raw) {
     for (const std::string& text : raw) {
       SourceLine& line = NewLine();
-      line.SetText(std::string_view(text));
-      line.ExpandTabs(8);
-      line.PrepareText(policy);
+      ReadLine(line, policy, text);
       line.flags |= readFlags;
       line.sourceLineNumber = static_cast<int>(lines.size());
       if (lines.size() > 1) lines[lines.size() - 2]->Classify(policy, statistics);

@@ -10,9 +10,7 @@
 namespace {
 
 void Read(SourceLine& line, FC& policy, const std::string& text) {
-  line.SetText(std::string_view(text));
-  line.ExpandTabs(8);
-  line.PrepareText(policy);
+  ReadLine(line, policy, text);
   line.lineType = LineType::kText;
 }
 

@@ -7,31 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "analysis/ClassifySupport.h"
 #include "analysis/DocumentStatistics.h"
-#include "policy/FC.h"
-#include "policy/RunContext.h"
 #include "text/LineFile.h"
 
 namespace {
 
-// A policy record for one pass that collects every message it delivers.
-struct PassPolicy {
-  FC policy;
-  std::vector<std::string> messages;
-
-  explicit PassPolicy(bool outputPass) {
-    policy.analysisPass = outputPass ? 0 : 1;
-    policy.outputPass = outputPass ? 1 : 0;
-    policy.errorLevel = 10;  // show importance 1 too
-    policy.messageSink = [this](const char* text) { messages.emplace_back(text); };
-  }
-};
-
-// Reads `raw` as the line reader does: tabs expanded, then prepared.
-void Read(SourceLine& line, FC& policy, const std::string& raw) {
-  line.SetText(std::string_view(raw));
-  line.ExpandTabs(8);
-  line.PrepareText(policy);
+ClassifyRun::Pass PassOf(bool outputPass) {
+  return outputPass ? ClassifyRun::kOutput : ClassifyRun::kAnalysis;
 }
 
 struct PrepareCase {
@@ -60,9 +43,9 @@ TEST(SourceLineTest, PrepareTextOutsideRegions) {
       {"\xEF\xBB\xBF  x", "x", "  x", 3, 2, 1},  // a byte-order mark is no text
   };
   for (const PrepareCase& c : cases) {
-    PassPolicy pass(false);
+    ClassifyRun pass(PassOf(false));
     SourceLine line;
-    Read(line, pass.policy, c.raw);
+    ReadLine(line, pass.policy, c.raw);
     EXPECT_EQ(line.View(), c.text) << c.raw;
     EXPECT_EQ(line.escapedText.View(), c.escaped) << c.raw;
     EXPECT_EQ(line.length, c.length) << c.raw;
@@ -79,7 +62,7 @@ TEST(SourceLineTest, LinesReadFromAFile) {
     std::ofstream out(name, std::ios::binary);
     out << "\xEF\xBB\xBF" << "Title\r\n" << std::string("x\0y", 3) << "\r\n" << "\tA & B\r\n";
   }
-  PassPolicy pass(false);
+  ClassifyRun pass(PassOf(false));
   LineFile file;
   ASSERT_EQ(file.OpenForReading(name.c_str()), 1);
   const struct {
@@ -101,17 +84,17 @@ TEST(SourceLineTest, LinesReadFromAFile) {
 }
 
 TEST(SourceLineTest, RawTextIsTheLineAsReadLessItsCarriageReturn) {
-  PassPolicy pass(false);
+  ClassifyRun pass(PassOf(false));
   SourceLine line;
-  Read(line, pass.policy, "  a < b\r");
+  ReadLine(line, pass.policy, "  a < b\r");
   EXPECT_EQ(line.rawText.View(), "  a < b");
 }
 
 TEST(SourceLineTest, HtmlRegionLinesStayAsRead) {
-  PassPolicy pass(false);
+  ClassifyRun pass(PassOf(false));
   pass.policy.document.inHtml = 1;
   SourceLine line;
-  Read(line, pass.policy, "  <B>x & y</B>  ");
+  ReadLine(line, pass.policy, "  <B>x & y</B>  ");
   EXPECT_EQ(line.View(), "  <B>x & y</B>  ");
   EXPECT_EQ(line.escapedText.View(), line.rawText.View());
   EXPECT_EQ(line.length, 16);
@@ -122,28 +105,26 @@ TEST(SourceLineTest, UserRegionLinesAreEscapedButNotMarkedUpOrStripped) {
   for (int DocumentState::*region :
        {&DocumentState::inPre, &DocumentState::inTable, &DocumentState::inCode,
         &DocumentState::inDiagram}) {
-    PassPolicy pass(true);
+    ClassifyRun pass(PassOf(true));
     pass.policy.document.*region = 1;
     SourceLine line;
-    Read(line, pass.policy, "  a<b H\bH  ");
+    ReadLine(line, pass.policy, "  a<b H\bH  ");
     EXPECT_EQ(line.View(), "  a&lt;b H H  ");
     EXPECT_EQ(line.escapedText.View(), "  a&lt;b H H  ");
   }
 }
 
 TEST(SourceLineTest, Utf8DocumentsAreNotMapped) {
-  RunContext run;
-  run.utf8Text = 1;
-  PassPolicy pass(false);
-  pass.policy.owner = &run;
+  ClassifyRun pass(PassOf(false));
+  pass.run.utf8Text = 1;
   SourceLine line;
   const std::string raw = "caf\xC3\xA9 \xE2\x80\x92 \xD5";
-  Read(line, pass.policy, raw);
+  ReadLine(line, pass.policy, raw);
   EXPECT_EQ(line.View(), raw);
 
-  run.utf8Text = 0;
+  pass.run.utf8Text = 0;
   SourceLine mapped;
-  Read(mapped, pass.policy, "\xD5quoted\xD5");
+  ReadLine(mapped, pass.policy, "\xD5quoted\xD5");
   EXPECT_EQ(mapped.View(), "'quoted'");
 }
 
@@ -200,7 +181,7 @@ TEST(SourceLineTest, GetSegmentUsesTheLineWidthRule) {
 TEST(SourceLineTest, ReportOnLine) {
   LineFile listing;
   {
-    PassPolicy analysis(false);
+    ClassifyRun analysis(PassOf(false));
     analysis.policy.document.listing = &listing;
     SourceLine line;
     line.sourceLineNumber = 7;
@@ -209,7 +190,7 @@ TEST(SourceLineTest, ReportOnLine) {
     EXPECT_EQ(line.Annotation(), nullptr);
   }
   {
-    PassPolicy output(true);
+    ClassifyRun output(PassOf(true));
     output.policy.document.listing = &listing;
     SourceLine line;
     line.sourceLineNumber = 7;
@@ -220,7 +201,7 @@ TEST(SourceLineTest, ReportOnLine) {
     EXPECT_EQ(output.messages, (std::vector<std::string>{"Line 7 - first", "Line 7 - second"}));
   }
   {
-    PassPolicy output(true);  // no listing: no annotation
+    ClassifyRun output(PassOf(true));  // no listing: no annotation
     output.policy.document.processedLines = 3;
     SourceLine line;  // no number yet: the window's newest line
     line.ReportOnLine(output.policy, "early", 1);
@@ -228,7 +209,7 @@ TEST(SourceLineTest, ReportOnLine) {
     EXPECT_EQ(output.messages, (std::vector<std::string>{"Line 42 - early"}));
   }
   {
-    PassPolicy output(true);
+    ClassifyRun output(PassOf(true));
     output.policy.errorLevel = 5;  // importance 1 is below the reporting level
     SourceLine line;
     line.sourceLineNumber = 1;
@@ -238,11 +219,11 @@ TEST(SourceLineTest, ReportOnLine) {
 }
 
 TEST(SourceLineTest, ResetRestoresEveryField) {
-  PassPolicy output(true);
+  ClassifyRun output(PassOf(true));
   LineFile listing;
   output.policy.document.listing = &listing;
   SourceLine line;
-  Read(line, output.policy, "  x < y");
+  ReadLine(line, output.policy, "  x < y");
   line.flags = LineFlag::kCentred | LineFlag::kUserPre;
   line.lineType = LineType::kDefinition;
   line.preformatScore = 7;
@@ -302,7 +283,7 @@ TEST(SourceLineEmphasisTest, RunsOnlyInTheOutputPassWithTheSwitchOnOutsideRegion
       {true, 1, LineFlag::kContentsList, "<b>word</b> and <b>two words</b>"},
   };
   for (const auto& c : cases) {
-    PassPolicy pass(c.outputPass);
+    ClassifyRun pass(PassOf(c.outputPass));
     pass.policy.searchForEmphasis = c.search;
     SourceLine line;
     line.SetText("*word* and *two words*");
@@ -314,7 +295,7 @@ TEST(SourceLineEmphasisTest, RunsOnlyInTheOutputPassWithTheSwitchOnOutsideRegion
 }
 
 TEST(SourceLineEmphasisTest, PhraseAcrossLines) {
-  PassPolicy pass(true);
+  ClassifyRun pass(PassOf(true));
   SourceLine first;
   first.sourceLineNumber = 1;
   first.SetText("an *emphasised");
@@ -339,7 +320,7 @@ TEST(SourceLineEmphasisTest, EarlierLinesThatEmphasisMustNotTouchEndTheSearch) {
       {LineFlag::kOutput, LineFlag::kPreformatted},  // nothing in the line before
   };
   for (const auto& c : cases) {
-    PassPolicy pass(true);
+    ClassifyRun pass(PassOf(true));
     SourceLine twoBack;
     twoBack.SetText("*opened");
     twoBack.flags = c.twoBackFlags;
@@ -358,7 +339,7 @@ TEST(SourceLineEmphasisTest, EarlierLinesThatEmphasisMustNotTouchEndTheSearch) {
 }
 
 TEST(SourceLineEmphasisTest, FirstLineWithAClosingMarkIsReported) {
-  PassPolicy pass(true);
+  ClassifyRun pass(PassOf(true));
   SourceLine line;
   line.sourceLineNumber = 1;
   line.SetText("dangling_ mark");
@@ -379,7 +360,7 @@ TEST(SourceLineClassifyTest, OpeningStepsTypeBlankAndFormFeedLines) {
       {"", LineFlag::kUserPre | LineFlag::kPreformatted, LineType::kText},
   };
   for (const auto& c : cases) {
-    PassPolicy pass(false);
+    ClassifyRun pass(PassOf(false));
     DocumentStatistics statistics;
     SourceLine line;
     line.sourceLineNumber = 1;
