@@ -1,16 +1,19 @@
 #include "driver/ConsoleRun.h"
 
 #include <memory>
+#include <sstream>
 #include <string_view>
 
 #include "driver/ConsoleOptions.h"
 #include "driver/ConvertFile.h"
 #include "driver/FileList.h"
 #include "driver/FileNames.h"
+#include "driver/GuardedFile.h"
 #include "driver/PromptReader.h"
 #include "driver/InputChecks.h"
 #include "driver/SteeringFile.h"
 #include "driver/WriteGuard.h"
+#include "output/DirectoryPage.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/LineFile.h"
@@ -139,6 +142,30 @@ class SwitchReaders {
   std::vector<std::unique_ptr<SteeringFile>> readers_;
 };
 
+// Names the first page of every file before the first is converted, so
+// that each file's navigation can link to the next one. The records are
+// built as the conversion builds them, quietly: the conversion reports.
+void PlanFirstPages(RunContext& run, const ConsoleOptions& options,
+                    const FileListSources& sources, const FC& master, WriteGuard& guard) {
+  std::ostringstream quiet;
+  ConsoleStreams silent(quiet, quiet);
+  SwitchReaders switchReaders(sources);
+  FC own;
+  for (int i = 0; i < run.files.Count(); ++i) {
+    ConsoleSwitches switches = options.switches;
+    switches.Add(switchReaders.SwitchesOf(i, silent));
+    const ConvertFileJob job = MakeJob(*run.files.Get(i), switches, guard);
+    const std::string policyName(run.policies.Get(i)->View());
+    if (policyName == options.policySpec) {
+      run.firstPages.Add(PlanFirstPage(job, master, !options.policySpec.empty()));
+      continue;
+    }
+    StartOwnPolicy(own, switches, master, silent);
+    own.messageSink = [](const char*) {};
+    run.firstPages.Add(ReadPolicy(policyName, own) ? PlanFirstPage(job, own, true) : TextString());
+  }
+}
+
 }  // namespace
 
 int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSystem,
@@ -205,6 +232,10 @@ int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSyst
   }
   for (const std::string& steering : sources.steeringFiles) guard.AddInput(steering.c_str());
 
+  PlanFirstPages(run, options, sources, master, guard);
+  GuardedFile<LineFile> directoryPage(&guard, master);
+  (void)OpenDirectoryPage(master, run, master.outputDirectory, directoryPage);
+
   SwitchReaders switchReaders(sources);
   FC filePolicy;
   for (int i = 1; i <= run.files.Count(); ++i) {
@@ -229,11 +260,13 @@ int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSyst
                           ReadProblem(policyName.c_str()))
                              .c_str(),
                          10);
+      CloseDirectoryPage(master, run);
       return kExitStopped;
     }
     console.OutLine("Processing : \"" + std::string(job.fileName.View()) +
                     "\" using policy file \"" + policyName + "\"");
     ConvertFile(job, filePolicy, true);
   }
+  CloseDirectoryPage(master, run);
   return kExitSuccess;
 }

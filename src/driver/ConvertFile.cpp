@@ -10,8 +10,10 @@
 #include "driver/Passes.h"
 #include "driver/StatisticsReport.h"
 #include "markup/Utf8Detector.h"
+#include "output/PageNames.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+#include "text/FileIdentity.h"
 #include "text/LineFile.h"
 
 namespace {
@@ -70,6 +72,18 @@ bool WantsContentsPass(const FC& outputPolicy) {
          !(outputPolicy.expectContentsList && outputPolicy.useExistingContents);
 }
 
+// Links written before the section they name (the document's own contents
+// list, and every link of a split document) need to know ahead which
+// headings there are and on which page each will be: the contents pass
+// collects them.
+bool WantsHeadingPlan(const FC& outputPolicy, const DocumentStatistics& analysisStatistics) {
+  if (outputPolicy.splitKnown) return true;
+  for (const DocumentStatistics::LevelCounts& level : analysisStatistics.contentsLevels) {
+    if (level.indents.Total() > 0) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void ApplyFileSwitches(FC& record, const ConsoleSwitches& switches) {
@@ -89,6 +103,16 @@ void ApplyFileSwitches(FC& record, const ConsoleSwitches& switches) {
     record.*entry.field = entry.on ? 1 : 0;
     if (entry.on) record.SetGiven(entry.flag);
   }
+}
+
+TextString PlanFirstPage(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
+  if (!IsRegularFile(job.fileName.GetText())) return TextString();
+  FC record;
+  PrepareRecord(record, job, policy);
+  record.messageSink = [](const char*) {};
+  record.ResetDocumentState(false);
+  if (policyGiven) record.MergeGiven(policy, true);
+  return FirstPagePath(job.outputBase.GetText(), record);
 }
 
 int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
@@ -136,6 +160,9 @@ int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
     outputPolicy.StatusMessage("---- Generating Contents List ----");
     (void)ContentsPass(contentsPolicy, contentsStatistics, job.fileName);
     if (run != nullptr) run->contentsGenerated = 1;
+  } else if (WantsHeadingPlan(outputPolicy, analysisStatistics)) {
+    CompletePolicies(contentsPolicy, analysisStatistics, job, policy, policyGiven);
+    (void)ContentsPass(contentsPolicy, contentsStatistics, job.fileName);
   }
 
   outputPolicy.StatusMessage("---- Starting Output pass ----");

@@ -34,6 +34,11 @@ struct ConvertFileJob {
 // switch is, and given when on.
 void ApplyFileSwitches(FC& record, const ConsoleSwitches& switches);
 
+// The file of the first page that ConvertFile(job, policy, policyGiven)
+// writes, named as its records will name it (directory, base name, DOS
+// names, extension); empty when the input is not a readable regular file.
+TextString PlanFirstPage(const ConvertFileJob& job, const FC& policy, bool policyGiven);
+
 // Converts one file into HTML, in named stages: the analysis pass, the
 // policy calculation, the merge of the given policies, the policy file (with
 // /policy or "output policy file"), the contents pass (for a contents list

@@ -1,5 +1,8 @@
 #include "driver/Passes.h"
 
+#include <memory>
+#include <string>
+
 #include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
 #include "analysis/SourceLine.h"
@@ -8,6 +11,9 @@
 #include "driver/PassLoop.h"
 #include "driver/PassWork.h"
 #include "driver/ProcessedLineSource.h"
+#include "output/ContentsList.h"
+#include "output/DirectoryPage.h"
+#include "output/FileNavigation.h"
 #include "output/HTMLFile.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
@@ -37,18 +43,35 @@ class ContentsWork : public PassWork {
     // The writer's bookkeeping is what knows that a pre-formatted block is
     // open; a heading inside one is not a heading of the contents list.
     unopenedPage_.WriteLine(line, policy);
-    if (!policy.document.preOpen) OfferContentsEntry(line, policy);
+    if (!policy.document.preOpen) ContentsList::OfferContentsEntry(line, policy);
   }
-  void LineFlushed(SourceLine& line, FC& policy) override { OfferContentsEntry(line, policy); }
+  void LineFlushed(SourceLine& line, FC& policy) override {
+    // The page writer does the same: a heading among the last lines is not
+    // written while a pre-formatted block is open.
+    unopenedPage_.WriteLine(line, policy);
+    if (!policy.document.preOpen) ContentsList::OfferContentsEntry(line, policy);
+  }
 
  private:
-  static void OfferContentsEntry(const SourceLine& line, const FC& policy) {
-    if (policy.owner == nullptr || !LineType::IsHeading(line.lineType)) return;
-    policy.owner->contentsEntries.push_back({line.lineType, line.rawText});
-  }
-
   HTMLFile unopenedPage_;
 };
+
+// Creates the external contents file and makes it the page's contents
+// holder; a file that cannot be opened has been reported, and its entries
+// are lost.
+void OpenContentsFile(HTMLFile& page, FC& policy, const TextString& outputBase,
+                      WriteGuard* guard) {
+  GetContentsFileName(policy, outputBase);
+  const TextString& name = policy.document.contentsFileName;
+  policy.StatusMessage(("Generating contents file " + std::string(name.View())).c_str());
+  auto holder = std::make_unique<GuardedFile<LineFile>>(guard, policy);
+  if (!holder->OpenForWriting(name.GetText())) return;
+  TextString title, description, keywords, styleSheet;
+  HTMLFile::GetPageProperties(policy, title, description, keywords, styleSheet);
+  HTMLFile::WriteHTMLHead(holder->CurrentStream(), name.GetText(), title, styleSheet, keywords,
+                          description, policy.scriptFile, policy.headerFile, policy, false);
+  page.SetContentsFile(std::move(holder), policy);
+}
 
 class OutputWork : public PassWork {
  public:
@@ -93,6 +116,8 @@ int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fil
   ProcessedLineSource source;
   if (!source.Open(fileName, policy)) return 0;
   GuardedFile<HTMLFile> page(guard, policy);
+  ContentsList contents(page);
+  page.SetHeadingEntries(&contents);
   OutputWork work(page);
   // Opened before the first page, so that its start is listed like the
   // start of every later page.
@@ -101,8 +126,21 @@ int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fil
   // A page that cannot be opened has been reported; the pass still runs so
   // that every message about the document is given.
   (void)page.StartFile(outputBase.GetText(), policy);
+  RunContext* run = policy.owner;
+  if (run != nullptr) {
+    TextString firstPage = policy.outputDirectory;
+    firstPage.AppendText(page.Pages().FirstPage().View());
+    firstPage.AppendText(policy.outputExtension.View());
+    WriteDirectoryFileEntry(policy, firstPage);
+    // The headings the contents pass collected tell where later sections
+    // will be, for links written before their pages are.
+    if (!run->contentsEntries.empty()) page.Pages().Plan(run->contentsEntries, policy);
+  }
+  if (policy.externalContents != 0) OpenContentsFile(page, policy, outputBase, guard);
+  WriteFileNavigation(policy, page, contents);
   RunPass(source, policy, statistics, listing);
   page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, policy, policy.footerFile, false, true);
+  page.CloseContentsFile(outputBase, policy);
   page.Close();
   listing.Finish();
   return 1;

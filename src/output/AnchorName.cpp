@@ -20,12 +20,15 @@ bool HasPrefixWord(int lineType, const FC& policy) {
 }  // namespace
 
 void MakeAnchorName(const SourceLine& line, const FC& policy, TextString& anchor) {
-  TextString text = line.rawText;
+  MakeAnchorName(line.rawText, line.lineType, policy, anchor);
+}
+
+void MakeAnchorName(const TextString& rawText, int lineType, const FC& policy, TextString& anchor) {
+  TextString text = rawText;
   text.CollapseBlanks();
   text.Trim();
 
-  if (LineType::IsUnderlinedHeading(line.lineType) ||
-      line.lineType == LineType::kCapitalisedHeading) {
+  if (LineType::IsUnderlinedHeading(lineType) || lineType == LineType::kCapitalisedHeading) {
     anchor.Clear();
     for (const char c : text.View()) {
       if (c == ' ') {
@@ -38,7 +41,7 @@ void MakeAnchorName(const SourceLine& line, const FC& policy, TextString& anchor
   }
 
   TextString word;
-  text.GetWord(HasPrefixWord(line.lineType, policy) ? 2 : 1, ' ', word);
+  text.GetWord(HasPrefixWord(lineType, policy) ? 2 : 1, ' ', word);
   word.ReplaceText("[", "", 0);
   word.ReplaceText("(", "", 0);
   const char last = word.At(word.Length() - 1);

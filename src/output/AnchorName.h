@@ -17,3 +17,5 @@ class TextString;
 // level - 1. The result is the plain name; a writer encodes it for the page
 // with AppendLinkName.
 void MakeAnchorName(const SourceLine& line, const FC& policy, TextString& anchor);
+// The same for a line of `lineType` whose raw text is `rawText`.
+void MakeAnchorName(const TextString& rawText, int lineType, const FC& policy, TextString& anchor);

@@ -9,6 +9,7 @@
 #include "markup/MarkupScan.h"
 #include "output/AnchorName.h"
 #include "output/AttributeText.h"
+#include "output/ContentsList.h"
 #include "output/HTMLFile.h"
 #include "output/HeadingEntries.h"
 #include "policy/FC.h"
@@ -69,27 +70,6 @@ std::size_t FindOutsideTags(std::string_view text, std::string_view pattern,
     ++pos;
   }
   return std::string_view::npos;
-}
-
-// The chapter number of a heading: the part of its text before the first
-// ".", when that part holds only digits, ':' and ')', read without its
-// leading zeros; -1 when there is none.
-int ChapterNumber(std::string_view text) {
-  const std::size_t dot = text.find('.');
-  const std::string_view part = text.substr(0, dot);
-  if (part.empty()) return -1;
-  long long value = 0;
-  bool digits = false;
-  for (const char c : part) {
-    if (IsDigit(c)) {
-      digits = true;
-      // Saturate: a huge number is just a chapter no other heading matches.
-      if (value < 100000000) value = value * 10 + (c - '0');
-    } else if (c != ':' && c != ')') {
-      return -1;
-    }
-  }
-  return digits ? static_cast<int>(value) : -1;
 }
 
 // The column where the second word of the line as read begins, or its indent
@@ -206,9 +186,7 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
     const LineFile* holder = doc.contentsFile;
     std::FILE* target =
         holder != nullptr && holder->CurrentStream() != nullptr ? holder->CurrentStream() : stream;
-    ParsedString out;
-    out.SetText(text.View());
-    WriteWrapped(target, out, false);
+    ContentsList::WriteEntry(target, text);
   } else {
     WriteBodyText(stream, line, policy, text);
   }
@@ -364,19 +342,9 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
   if (previous.type == LineType::kText && doc.processedLines > 2) WriteText(stream, "<BR>");
   const int level = type == LineType::kCapitalisedHeading ? 2 : LineType::HeadingLevel(type);
 
-  if (policy.splitKnown != 0 && level <= policy.splitLevel) {
-    const int chapter = ChapterNumber(line.View());
-    const bool pageTooShort = policy.minHtmlFileSize >= 0 && chapter >= 0 &&
-                              chapter == chapterAtLastSplit_ &&
-                              doc.processedLines - doc.linesAtPageStart < policy.minHtmlFileSize;
-    const bool unnumbered =
-        (LineType::IsUnderlinedHeading(type) || type == LineType::kCapitalisedHeading) &&
-        policy.numberedHeadings != 0;
-    if (!pageTooShort && !unnumbered) {
-      page.StartFile(nullptr, policy, level - 1, &line, stream);
-      stream = page.CurrentStream();
-      chapterAtLastSplit_ = chapter;
-    }
+  if (page.Pages().StartsPage(type, line.rawText, doc.processedLines, policy)) {
+    page.StartFile(nullptr, policy, level - 1, &line, stream);
+    stream = page.CurrentStream();
   }
 
   const HeadingStyle& style = policy.headingStyles[static_cast<std::size_t>(level - 1)];
@@ -402,6 +370,7 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
   TextString pageAnchor = anchorLine;
   if (numberedParagraph) pageAnchor.AppendText(" </A>");
   WriteText(stream, pageAnchor.GetText());
+  page.Pages().AddSection(anchor);
 
   if (!numberedParagraph) {
     WriteContentsEntry(page, stream, line, policy, anchorLine, level);
@@ -444,18 +413,29 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
   return Output::kBody;
 }
 
+bool BodyWriter::WritesContentsEntries(const FC& policy) {
+  const bool ownList = policy.expectContentsList != 0 && policy.useExistingContents != 0;
+  const bool contentsPassRan = policy.owner != nullptr && policy.owner->contentsGenerated != 0;
+  return policy.addContentsList != 0 && !ownList && !contentsPassRan;
+}
+
 void BodyWriter::WriteContentsEntry(HTMLFile& page, std::FILE* stream, const SourceLine& line,
                                     FC& policy, const TextString& anchorLine, int level) {
   HeadingEntries* entries = page.GetHeadingEntries();
-  const bool ownList = policy.expectContentsList != 0 && policy.useExistingContents != 0;
-  const bool contentsPassRan = policy.owner != nullptr && policy.owner->contentsGenerated != 0;
-  if (entries == nullptr || policy.addContentsList == 0 || policy.externalContents != 0 ||
-      ownList || contentsPassRan) {
-    return;
+  if (entries == nullptr || !WritesContentsEntries(policy)) return;
+  TextString entry;
+  if (entries->MakeContentsLine(policy, line.lineType, FullHeadingText(line), entry) == 0) {
+    entry.Clear();
   }
   LineFile* holder = policy.document.contentsFile;
   std::FILE* target = holder != nullptr ? holder->CurrentStream() : stream;
   if (target == stream) {
+    // Before the first split the holder does not exist yet: the entry is
+    // kept for it. The heading's own anchor is on the first page already.
+    if (policy.splitKnown != 0 && !entry.IsEmpty()) {
+      page.KeepContentsEntry(entry, level);
+      return;
+    }
     std::fflush(stdout);
     std::fputs("Contents file == Output file !!\n", stderr);
     return;
@@ -463,11 +443,11 @@ void BodyWriter::WriteContentsEntry(HTMLFile& page, std::FILE* stream, const Sou
   TextString entryAnchor = anchorLine;
   entryAnchor.AppendText(" </A>");
   WriteText(target, entryAnchor.GetText());
+  TextString anchor;
+  MakeAnchorName(line, policy, anchor);
+  page.AddHolderAnchor(anchor);
   HTMLFile::SetIndentLevel(target, level - 1, policy.document.contentsIndentLevel, policy);
-  ParsedString entry;
-  if (entries->MakeContentsLine(policy, line.lineType, FullHeadingText(line), entry) != 0) {
-    WriteWrapped(target, entry, false);
-  }
+  if (!entry.IsEmpty()) ContentsList::WriteEntry(target, entry);
   contentsEntryWritten_ = true;
 }
 
@@ -496,6 +476,7 @@ BodyWriter::Output BodyWriter::ContentsLine(HTMLFile& page, std::FILE* stream,
     AppendLinkName(anchorLine, anchor.GetText());
     anchorLine.AppendText("\"> </A>");
     WriteText(stream, anchorLine.GetText());
+    page.Pages().AddAnchor(page.Pages().CurrentPage(), anchor);
   }
   HeadingEntries* entries = page.GetHeadingEntries();
   TextString entry;

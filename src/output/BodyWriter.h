@@ -19,7 +19,7 @@ class TextString;
 //
 // The writer remembers what the run of lines needs: the line before (its
 // type starts as a blank line), an open <CENTER>, the last list item's kind
-// and number, the chapter that started the current page, and the block being
+// and number, and the block being
 // collected (owned). The nesting stack and the block flags live in the
 // policy record's document state, shared with the page skeleton.
 class BodyWriter {
@@ -40,6 +40,10 @@ class BodyWriter {
 
   // Whether a contents entry has been written into the contents holder.
   bool ContentsEntryWritten() const { return contentsEntryWritten_; }
+  // Whether headings get contents entries as they are written: a contents
+  // list is asked for, the document's own list is not used instead, and no
+  // contents pass has built the list at the top of the page.
+  static bool WritesContentsEntries(const FC& policy);
 
  private:
   // What is remembered of the line written before.
@@ -89,7 +93,6 @@ class BodyWriter {
   bool centringOpen_ = false;
   int lastListType_ = 0;
   long long lastListNumber_ = -1;
-  int chapterAtLastSplit_ = -1;
   bool contentsEntryWritten_ = false;
   // Something other than the end-of-file line has been written to the body.
   bool bodyWritten_ = false;

@@ -1,11 +1,14 @@
 #include "output/HTMLFile.h"
 
+#include <string>
 #include <string_view>
 #include <system_error>
 
+#include "analysis/LineType.h"
 #include "analysis/SourceLine.h"
 #include "output/AnchorName.h"
 #include "output/AttributeText.h"
+#include "output/ContentsList.h"
 #include "output/NestingStack.h"
 #include "output/PageNames.h"
 #include "policy/FC.h"
@@ -13,16 +16,10 @@
 #include "text/FileIdentity.h"
 #include "text/ParsedString.h"
 #include "text/TextWriter.h"
-#include "text/Utf8.h"
 
 namespace {
 
 constexpr const char* kBlockquote = "BLOCKQUOTE";
-// The DOS root of a split document keeps five characters, leaving three for
-// the page numbering of an 8.3 name.
-constexpr int kDosRootLength = 5;
-// How many running numbers are tried for a page whose name is taken.
-constexpr int kPageNameTries = 1000;
 
 bool ContentsListProduced(const FC& policy) {
   return policy.addContentsList != 0 ||
@@ -34,13 +31,6 @@ TextString WithSlash(const TextString& directory) {
   TextString result = directory;
   if (!result.IsEmpty() && result.At(result.Length() - 1) != '/') result.AppendChar('/');
   return result;
-}
-
-// `name` with `directory` removed from its front, when it begins with it.
-TextString LessDirectory(std::string_view name, const TextString& directory) {
-  const std::string_view dir = directory.View();
-  if (!dir.empty() && name.substr(0, dir.size()) == dir) name.remove_prefix(dir.size());
-  return TextString(name);
 }
 
 // Copies the lines of `in` to `stream` byte for byte; a carriage return
@@ -103,26 +93,14 @@ HTMLFile::~HTMLFile() = default;
 int HTMLFile::StartFile(const char* name, FC& policy, int sectionNumber, SourceLine* sectionLine,
                         std::FILE* previousStream) {
   DocumentState& doc = policy.document;
+  if (name != nullptr) SetPageBase(name, policy);
+  // Named first: the bar that ends the page before links to this one.
+  upcomingPage_ = pages_.NamePage(sectionLine != nullptr ? sectionLine->rawText.GetText() : nullptr,
+                                  sectionLine != nullptr ? sectionLine->lineType : 0,
+                                  doc.processedLines, policy);
   EndPreviousPage(policy, sectionNumber, sectionLine, previousStream);
 
-  policy.outputDirectory = WithSlash(policy.outputDirectory);
-  if (name != nullptr) {
-    const std::string_view given(name);
-    const std::size_t slash = given.rfind('/');
-    if (policy.outputDirectory.IsEmpty() && slash != std::string_view::npos) {
-      policy.outputDirectory.SetText(given.substr(0, slash + 1));
-    }
-    TextString own = LessDirectory(given, policy.outputDirectory);
-    if (policy.useDosFilenames != 0 && policy.dosFilenameRoot.IsEmpty()) {
-      if (policy.splitKnown != 0) {
-        own.Truncate(static_cast<int>(Utf8SafeCut(own.View(), kDosRootLength)));
-      }
-      policy.dosFilenameRoot = own;
-    }
-    if (doc.pageBaseName.IsEmpty()) doc.pageBaseName = own;
-  }
-
-  const TextString page = PageNameOf(sectionLine, policy);
+  const TextString page = upcomingPage_;
   if (sectionLine != nullptr && doc.firstPageName.IsEmpty()) doc.firstPageName = page;
   TextString fullName = policy.outputDirectory;
   fullName.AppendText(page.View());
@@ -147,7 +125,6 @@ int HTMLFile::StartFile(const char* name, FC& policy, int sectionNumber, SourceL
     policy.Message(message, 10);
     return 0;
   }
-  pagesUsed_.emplace_back(page.View());
   if (policy.useDosFilenames != 0) ++doc.dosPageCounter;
   doc.linesAtPageStart = doc.processedLines;
   doc.previousPageName = doc.currentPageName;
@@ -180,33 +157,82 @@ void HTMLFile::EndPreviousPage(FC& policy, int sectionNumber, SourceLine* sectio
   contentsHolder_ = std::make_unique<LineFile>(this);
   doc.contentsFile = contentsHolder_.get();
   contentsHolder_->WriteText("<P>");
+  for (const auto& [entry, level] : keptEntries_) {
+    SetIndentLevel(contentsHolder_->CurrentStream(), level - 1, doc.contentsIndentLevel, policy);
+    ContentsList::WriteEntry(contentsHolder_->CurrentStream(), entry);
+  }
+  keptEntries_.clear();
   ResetFiles();
+}
+
+void HTMLFile::SetContentsFile(std::unique_ptr<LineFile> holder, FC& policy) {
+  contentsHolder_ = std::move(holder);
+  policy.document.contentsFile = contentsHolder_.get();
+  contentsHolder_->WriteText("<P>");
+}
+
+void HTMLFile::FinishContentsFile(const TextString& base, FC& policy) {
+  if (!contentsHolder_) return;
+  if (policy.externalContents == 0 || body_.ContentsEntryWritten()) {
+    contentsHolder_->WriteText("");
+    return;
+  }
+  const std::string level = std::to_string(policy.largestHeading);
+  TextString line("<H" + level + ">");
+  const bool coloured = !policy.headingsColour.IsEmpty();
+  if (coloured) {
+    line.AppendText("<FONT COLOR=\"");
+    AppendAttributeText(line, policy.headingsColour.GetText());
+    line.AppendText("\">");
+  }
+  TextString target = base;
+  target.AppendText(policy.outputExtension.View());
+  line.AppendText("CONTENTS FOR \"<A HREF=\"");
+  AppendLinkName(line, target.GetText());
+  line.AppendText("\">");
+  line.AppendText(base.View());
+  line.AppendText("</A>\"");
+  if (coloured) line.AppendText("</FONT>");
+  line.AppendText("</H" + level + ">");
+  contentsHolder_->WriteText(line);
+}
+
+void HTMLFile::CloseContentsFile(const TextString& base, FC& policy) {
+  if (!contentsHolder_ || contentsHolder_->CurrentStream() == CurrentStream()) return;
+  // The closing line goes before the footer, so the page ends with </HTML>.
+  FinishContentsFile(base, policy);
+  WriteHTMLFooter(contentsHolder_->CurrentStream(), nullptr, -1, policy, policy.footerFile, true,
+                  true);
+  contentsHolder_->Close();
+}
+
+void HTMLFile::KeepContentsEntry(const TextString& entry, int level) {
+  keptEntries_.emplace_back(entry, level);
+}
+
+void HTMLFile::AddHolderAnchor(const TextString& anchor) {
+  holderAnchors_.emplace(anchor.View());
+}
+
+bool HTMLFile::HolderHasAnchor(const SourceLine& next, const TextString& anchor,
+                               const FC& policy) const {
+  if (holderAnchors_.contains(anchor.View())) return true;
+  // The document's own contents list may hold the anchor on the first page.
+  if (!policy.document.firstPageName.IsEmpty() && policy.externalContents == 0 &&
+      pages_.HasAnchor(pages_.FirstPage().View(), anchor.View())) {
+    return true;
+  }
+  // The entry of the heading that starts the next page is written into the
+  // holder right after the bar.
+  const int level = LineType::HeadingLevel(next.lineType);
+  const bool numberedParagraph =
+      level >= 1 && level <= PolicyValues::kHeadingLevels &&
+      policy.headingStyles[static_cast<std::size_t>(level - 1)].numberedParagraph != 0;
+  return BodyWriter::WritesContentsEntries(policy) && !numberedParagraph;
 }
 
 int HTMLFile::WriteLine(std::FILE* stream, SourceLine& line, FC& policy) {
   return body_.WriteLine(*this, stream, line, policy);
-}
-
-TextString HTMLFile::PageNameOf(const SourceLine* sectionLine, const FC& policy) const {
-  TextString name, extension;
-  GetPageName(sectionLine != nullptr ? sectionLine->rawText.GetText() : nullptr,
-              sectionLine != nullptr ? sectionLine->lineType : 0, policy, name, extension);
-  const auto used = [this](const TextString& candidate) {
-    for (const std::string& page : pagesUsed_) {
-      if (candidate.View() == page) return true;
-    }
-    return false;
-  };
-  const TextString& base =
-      policy.useDosFilenames != 0 ? policy.dosFilenameRoot : policy.document.pageBaseName;
-  int number = static_cast<int>(pagesUsed_.size()) + 1;
-  for (int tries = 0; used(name) && tries < kPageNameTries; ++tries, ++number) {
-    name = base;
-    name.AppendText("_p");
-    name.AppendNumber(number, false);
-    if (policy.useDosFilenames != 0) MakeDosPageName(name);
-  }
-  return name;
 }
 
 int HTMLFile::WriteHTMLHead(std::FILE* stream, const char* /*fileName*/, const TextString& title,
@@ -341,7 +367,7 @@ int HTMLFile::WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectio
 
   if (nextSectionLine != nullptr) {
     item.SetText("| <A HREF=\"");
-    item.AppendText(link(PageNameOf(nextSectionLine, policy)).View());
+    item.AppendText(link(upcomingPage_).View());
     item.AppendText("\">Next</A> ");
   } else if (isContentsFile) {
     item.SetText("| <A HREF=\"");
@@ -357,11 +383,11 @@ int HTMLFile::WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectio
     if (!isContentsFile && holder != nullptr && holder->CurrentFileName() != nullptr) {
       item.SetText("| <A HREF=\"");
       AppendLinkName(item,
-                     LessDirectory(holder->CurrentFileName(), policy.outputDirectory).GetText());
+                     RelativeLink(policy.outputDirectory.View(), holder->CurrentFileName()).GetText());
       if (nextSectionLine != nullptr) {
         TextString anchor;
         MakeAnchorName(*nextSectionLine, policy, anchor);
-        if (!anchor.IsEmpty()) {
+        if (!anchor.IsEmpty() && HolderHasAnchor(*nextSectionLine, anchor, policy)) {
           item.AppendChar('#');
           AppendLinkName(item, anchor.GetText());
         }

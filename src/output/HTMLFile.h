@@ -2,10 +2,14 @@
 
 #include <cstdio>
 #include <memory>
+#include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "output/BodyWriter.h"
+#include "output/DocumentPages.h"
 #include "text/LineFile.h"
 #include "text/OutputFile.h"
 #include "text/TextString.h"
@@ -108,11 +112,29 @@ class HTMLFile : public OutputFile {
   static void GetPageProperties(const FC& policy, TextString& title, TextString& description,
                                 TextString& keywords, TextString& styleSheet);
 
-  // The page that a section line begins (base name, no directory or
-  // extension), as StartFile will name it. A name already used by a page of
-  // this document is replaced by base + "_p" + a running number, so no page
-  // is written over another.
-  TextString PageNameOf(const SourceLine* sectionLine, const FC& policy) const;
+  // The pages of this document: their names, and the page that holds each
+  // section (see DocumentPages). Cross-references ask it for their links.
+  const DocumentPages& Pages() const { return pages_; }
+  DocumentPages& Pages() { return pages_; }
+
+  // Makes `holder` (open, its head written) the external contents file:
+  // contents entries go to it from now on; it receives a "<P>" line.
+  void SetContentsFile(std::unique_ptr<LineFile> holder, FC& policy);
+  // Ends the contents holder when it is not the page being written: the
+  // line FinishContentsFile adds, its footer (with the navigation bar of a
+  // split document) and closing it. `base` is the output base name.
+  void CloseContentsFile(const TextString& base, FC& policy);
+  // The line that ends the contents list: with an external contents file to
+  // which no entry was written, a heading "CONTENTS FOR" linking to the
+  // document's first page; otherwise an empty line.
+  void FinishContentsFile(const TextString& base, FC& policy);
+
+  // Keeps the contents entry of a heading met before a split document's
+  // first split, when there is no holder yet; it is written into the holder
+  // at `level` when the holder is made.
+  void KeepContentsEntry(const TextString& entry, int level);
+  // Records that the anchor `anchor` was written into the contents holder.
+  void AddHolderAnchor(const TextString& anchor);
 
   // The contents holder, or null.
   LineFile* ContentsHolder() const { return contentsHolder_.get(); }
@@ -126,6 +148,9 @@ class HTMLFile : public OutputFile {
  private:
   // Closes the body's blocks before a footer or navigation bar.
   void CloseBlocks(std::FILE* stream, FC& policy, bool isContentsFile);
+  // Whether the Contents item of the bar that ends a page may point at the
+  // anchor `anchor` of `next` in the contents holder.
+  bool HolderHasAnchor(const SourceLine& next, const TextString& anchor, const FC& policy) const;
   // Ends the page on `previousStream` before the next one is opened.
   void EndPreviousPage(FC& policy, int sectionNumber, SourceLine* sectionLine,
                        std::FILE* previousStream);
@@ -133,6 +158,11 @@ class HTMLFile : public OutputFile {
   BodyWriter body_;
   std::unique_ptr<LineFile> contentsHolder_;
   HeadingEntries* headingEntries_ = nullptr;
-  // The pages this document has opened, so that no page is written twice.
-  std::vector<std::string> pagesUsed_;
+  DocumentPages pages_;
+  // The page StartFile is starting, named before the page it ends gets its
+  // navigation bar.
+  TextString upcomingPage_;
+  // Contents entries met before the holder exists: {entry, level}.
+  std::vector<std::pair<TextString, int>> keptEntries_;
+  std::set<std::string, std::less<>> holderAnchors_;
 };

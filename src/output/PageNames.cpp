@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "analysis/LineType.h"
 #include "policy/FC.h"
@@ -16,6 +18,9 @@ namespace {
 constexpr int kDosNameLength = 8;
 constexpr int kDosKeptCharacters = 3;
 constexpr int kDosDigits = 5;
+// The DOS root of a split document keeps five characters, leaving three for
+// the page numbering of an 8.3 name.
+constexpr int kDosRootLength = 5;
 
 // The style that says whether a word stands before the number of `lineType`.
 const HeadingStyle* StyleOf(int lineType, const FC& policy) {
@@ -96,4 +101,51 @@ void MakeDosPageName(TextString& name) {
   TextString shortName(kept.substr(0, Utf8SafeCut(kept, kDosKeptCharacters)));
   shortName.AppendText(std::string_view(digits).substr(0, kDosDigits));
   name = shortName;
+}
+
+void SetPageBase(const char* name, FC& policy) {
+  DocumentState& doc = policy.document;
+  TextString& directory = policy.outputDirectory;
+  if (!directory.IsEmpty() && directory.At(directory.Length() - 1) != '/') directory.AppendChar('/');
+  const std::string_view given(name != nullptr ? name : "");
+  if (directory.IsEmpty()) directory.SetText(DirectoryOf(given));
+  std::string_view ownView = given;
+  if (!directory.IsEmpty() && ownView.starts_with(directory.View())) {
+    ownView.remove_prefix(directory.View().size());
+  }
+  TextString own(ownView);
+  if (policy.useDosFilenames != 0 && policy.dosFilenameRoot.IsEmpty()) {
+    if (policy.splitKnown != 0) own.Truncate(static_cast<int>(Utf8SafeCut(own.View(), kDosRootLength)));
+    policy.dosFilenameRoot = own;
+  }
+  if (doc.pageBaseName.IsEmpty()) doc.pageBaseName = own;
+}
+
+TextString FirstPagePath(const char* name, FC& policy) {
+  SetPageBase(name, policy);
+  TextString page, extension;
+  GetPageName(nullptr, 0, policy, page, extension);
+  TextString path = policy.outputDirectory;
+  path.AppendText(page.View());
+  path.AppendText(extension.View());
+  return path;
+}
+
+std::string_view DirectoryOf(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
+}
+
+TextString RelativeLink(std::string_view fromDirectory, std::string_view target) {
+  namespace fs = std::filesystem;
+  if (DirectoryOf(target) == fromDirectory) return TextString(target.substr(fromDirectory.size()));
+  std::error_code error;
+  const fs::path base = fs::absolute(fs::path(fromDirectory.empty() ? "." : fromDirectory), error);
+  if (error) return TextString(target);
+  const fs::path to = fs::absolute(fs::path(target), error);
+  if (error) return TextString(target);
+  const fs::path relative = to.lexically_normal().lexically_relative(
+      fs::path(base.lexically_normal().string() + "/").lexically_normal().parent_path());
+  if (relative.empty()) return TextString(to.lexically_normal().string());
+  return TextString(relative.string());
 }

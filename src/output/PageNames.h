@@ -1,7 +1,10 @@
 #pragma once
 
+#include <string_view>
+
+#include "text/TextString.h"
+
 class FC;
-class TextString;
 
 // Names of the pages of a document: the first page is named after the output
 // base name; when a document is split, each page that a numbered heading
@@ -22,3 +25,23 @@ void GetPageName(const char* headingText, int lineType, const FC& policy, TextSt
 // same name always gives the same short name. A name of eight characters or
 // fewer is left alone.
 void MakeDosPageName(TextString& name);
+
+// Settles the names a document's pages are built from, given the name of
+// its first page (`name`, possibly with a directory): the output directory
+// (from `name` when the policy gives none), the DOS root (the name cut to
+// five characters when a split level is known) and the page base name.
+void SetPageBase(const char* name, FC& policy);
+
+// The file of the first page of a document whose output base is `name`:
+// output directory + page + extension, as StartFile opens it. Sets what
+// SetPageBase sets.
+TextString FirstPagePath(const char* name, FC& policy);
+
+// The link from a page in the directory `fromDirectory` (empty = the
+// current one) to the file `target`: `target` relative to that directory,
+// so that the pages of a run still link to each other when the run's
+// folders are moved together. Not yet encoded for a link (AppendLinkName).
+TextString RelativeLink(std::string_view fromDirectory, std::string_view target);
+
+// The directory part of `path`: up to and including its last '/', or empty.
+std::string_view DirectoryOf(std::string_view path);

@@ -22,6 +22,9 @@ class RunContext {
   struct ContentsEntry {
     int lineType = 0;
     TextString text;  // the heading line's raw text, before escaping
+    // Lines of the pass processed when the heading was met, which decides
+    // where a split document's pages begin.
+    int processedLines = 0;
   };
 
   int outputKind = kHtmlOutput;
@@ -31,6 +34,11 @@ class RunContext {
   StringList policies;
   // 1-based number of the file being converted; 0 before the first.
   int currentFile = 0;
+  // The file of the first page of each input file (entry for entry with
+  // `files`), as its conversion will name it; empty for a file that cannot
+  // be read. Filled by the front end before the first file, so that each
+  // file can link to the next.
+  StringList firstPages;
 
   // The Directory page: the open page (not owned; the front end opens and
   // closes it), the name it was opened under and its open BLOCKQUOTE levels.
