@@ -440,12 +440,13 @@ void BodyWriter::WriteContentsEntry(HTMLFile& page, std::FILE* stream, const Sou
     std::fputs("Contents file == Output file !!\n", stderr);
     return;
   }
-  TextString entryAnchor = anchorLine;
-  entryAnchor.AppendText(" </A>");
-  WriteText(target, entryAnchor.GetText());
   TextString anchor;
   MakeAnchorName(line, policy, anchor);
-  page.AddHolderAnchor(anchor);
+  if (page.HolderNeedsAnchor(anchor)) {
+    TextString entryAnchor = anchorLine;
+    entryAnchor.AppendText(" </A>");
+    WriteText(target, entryAnchor.GetText());
+  }
   HTMLFile::SetIndentLevel(target, level - 1, policy.document.contentsIndentLevel, policy);
   if (!entry.IsEmpty()) ContentsList::WriteEntry(target, entry);
   contentsEntryWritten_ = true;

@@ -141,8 +141,10 @@ int DocumentPages::SectionHref(std::string_view anchor, const FC& policy, TextSt
   href.Clear();
   TextString page;
   if (PageOfSection(anchor, policy, page) == 0) return 0;
-  page.AppendText(policy.outputExtension.View());
-  AppendLinkName(href, page.GetText());
+  if (policy.splitKnown != 0) {
+    page.AppendText(policy.outputExtension.View());
+    AppendLinkName(href, page.GetText());
+  }
   href.AppendChar('#');
   AppendLinkName(href, TextString(anchor).GetText());
   return 1;

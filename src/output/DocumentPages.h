@@ -71,9 +71,10 @@ class DocumentPages {
   // known, or a section that no heading of the planned document has.
   int PageOfSection(std::string_view anchor, const FC& policy, TextString& page) const;
 
-  // The link to the section `anchor` from a page of this document:
-  // page + extension + "#" + anchor, encoded for an HREF. Returns 0 and
-  // leaves `href` empty when PageOfSection does not know the page.
+  // The link to the section `anchor` from a page of this document, encoded
+  // for an HREF: page + extension + "#" + anchor in a split document, "#" +
+  // anchor in a single page. Returns 0 and leaves `href` empty when
+  // PageOfSection does not know the page.
   int SectionHref(std::string_view anchor, const FC& policy, TextString& href) const;
 
  private:

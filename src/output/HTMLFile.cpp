@@ -155,6 +155,7 @@ void HTMLFile::EndPreviousPage(FC& policy, int sectionNumber, SourceLine* sectio
   // while the later pages are written; its footer comes with the list's end.
   SetNestingLevel(CurrentStream(), 0, policy, kBlockquote);
   contentsHolder_ = std::make_unique<LineFile>(this);
+  holderIsFirstPage_ = true;
   doc.contentsFile = contentsHolder_.get();
   contentsHolder_->WriteText("<P>");
   for (const auto& [entry, level] : keptEntries_) {
@@ -210,16 +211,18 @@ void HTMLFile::KeepContentsEntry(const TextString& entry, int level) {
   keptEntries_.emplace_back(entry, level);
 }
 
-void HTMLFile::AddHolderAnchor(const TextString& anchor) {
-  holderAnchors_.emplace(anchor.View());
+bool HTMLFile::HolderNeedsAnchor(const TextString& anchor) {
+  if (holderIsFirstPage_ && pages_.HasAnchor(pages_.FirstPage().View(), anchor.View())) {
+    return false;
+  }
+  return holderAnchors_.emplace(anchor.View()).second;
 }
 
 bool HTMLFile::HolderHasAnchor(const SourceLine& next, const TextString& anchor,
                                const FC& policy) const {
   if (holderAnchors_.contains(anchor.View())) return true;
   // The document's own contents list may hold the anchor on the first page.
-  if (!policy.document.firstPageName.IsEmpty() && policy.externalContents == 0 &&
-      pages_.HasAnchor(pages_.FirstPage().View(), anchor.View())) {
+  if (holderIsFirstPage_ && pages_.HasAnchor(pages_.FirstPage().View(), anchor.View())) {
     return true;
   }
   // The entry of the heading that starts the next page is written into the

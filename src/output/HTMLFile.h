@@ -133,8 +133,10 @@ class HTMLFile : public OutputFile {
   // first split, when there is no holder yet; it is written into the holder
   // at `level` when the holder is made.
   void KeepContentsEntry(const TextString& entry, int level);
-  // Records that the anchor `anchor` was written into the contents holder.
-  void AddHolderAnchor(const TextString& anchor);
+  // Whether the contents holder still lacks the anchor `anchor`; records it
+  // as written when it does. A holder that is the first page may have it
+  // from the document's own contents list or an early heading.
+  bool HolderNeedsAnchor(const TextString& anchor);
 
   // The contents holder, or null.
   LineFile* ContentsHolder() const { return contentsHolder_.get(); }
@@ -165,4 +167,5 @@ class HTMLFile : public OutputFile {
   // Contents entries met before the holder exists: {entry, level}.
   std::vector<std::pair<TextString, int>> keptEntries_;
   std::set<std::string, std::less<>> holderAnchors_;
+  bool holderIsFirstPage_ = false;
 };
