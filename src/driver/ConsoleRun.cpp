@@ -9,8 +9,8 @@
 #include "driver/FileList.h"
 #include "driver/FileNames.h"
 #include "driver/GuardedFile.h"
-#include "driver/PromptReader.h"
 #include "driver/InputChecks.h"
+#include "driver/PromptReader.h"
 #include "driver/SteeringFile.h"
 #include "driver/WriteGuard.h"
 #include "output/DirectoryPage.h"
@@ -145,8 +145,8 @@ class SwitchReaders {
 // Names the first page of every file before the first is converted, so
 // that each file's navigation can link to the next one. The records are
 // built as the conversion builds them, quietly: the conversion reports.
-void PlanFirstPages(RunContext& run, const ConsoleOptions& options,
-                    const FileListSources& sources, const FC& master, WriteGuard& guard) {
+void PlanFirstPages(RunContext& run, const ConsoleOptions& options, const FileListSources& sources,
+                    const FC& master, WriteGuard& guard) {
   std::ostringstream quiet;
   ConsoleStreams silent(quiet, quiet);
   SwitchReaders switchReaders(sources);

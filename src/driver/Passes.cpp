@@ -59,8 +59,7 @@ class ContentsWork : public PassWork {
 // Creates the external contents file and makes it the page's contents
 // holder; a file that cannot be opened has been reported, and its entries
 // are lost.
-void OpenContentsFile(HTMLFile& page, FC& policy, const TextString& outputBase,
-                      WriteGuard* guard) {
+void OpenContentsFile(HTMLFile& page, FC& policy, const TextString& outputBase, WriteGuard* guard) {
   GetContentsFileName(policy, outputBase);
   const TextString& name = policy.document.contentsFileName;
   policy.StatusMessage(("Generating contents file " + std::string(name.View())).c_str());

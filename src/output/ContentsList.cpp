@@ -63,9 +63,8 @@ void ContentsList::WriteEntry(std::FILE* stream, const TextString& entry) {
   WriteWrapped(stream, line, longest >= static_cast<std::size_t>(line.width) / 2);
 }
 
-void ContentsList::BuildContentsLine(const FC& policy, int lineType,
-                                     const TextString& headingText, const TextString& href,
-                                     TextString& entry) {
+void ContentsList::BuildContentsLine(const FC& policy, int lineType, const TextString& headingText,
+                                     const TextString& href, TextString& entry) {
   TextString text = headingText;
   text.CollapseBlanks();
   text.Trim();
@@ -152,8 +151,8 @@ int ContentsList::MakeContentsLine(const FC& policy, int lineType, const TextStr
   const bool external = policy.externalContents != 0 && !policy.document.contentsFileName.IsEmpty();
   const std::string_view from = external ? DirectoryOf(policy.document.contentsFileName.View())
                                          : policy.outputDirectory.View();
-  BuildContentsLine(policy, lineType, headingText,
-                    HrefFrom(from, policy, lineType, headingText), entry);
+  BuildContentsLine(policy, lineType, headingText, HrefFrom(from, policy, lineType, headingText),
+                    entry);
   return 1;
 }
 
@@ -167,8 +166,8 @@ int ContentsList::WriteDirectoryHeading(FC& policy, const SourceLine& heading, i
     text.AppendChar(' ');
     text.AppendText(next->rawText.View());
   }
-  const TextString href =
-      HrefFrom(DirectoryOf(run->directoryPageName.View()), policy, heading.lineType, heading.rawText);
+  const TextString href = HrefFrom(DirectoryOf(run->directoryPageName.View()), policy,
+                                   heading.lineType, heading.rawText);
   TextString entry;
   BuildContentsLine(policy, heading.lineType, text, href, entry);
   HTMLFile::SetIndentLevel(stream, policy.indentDirectoryHeadings != 0 ? level : 1,

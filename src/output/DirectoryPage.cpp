@@ -96,8 +96,8 @@ void WriteDirectoryFileEntry(FC& policy, const TextString& firstPage) {
     EscapeHtml(title);
   }
   line.SetText("<H2><A HREF=\"");
-  AppendLinkName(line,
-                 RelativeLink(DirectoryOf(run->directoryPageName.View()), firstPage.View()).GetText());
+  AppendLinkName(
+      line, RelativeLink(DirectoryOf(run->directoryPageName.View()), firstPage.View()).GetText());
   line.AppendText("\">");
   line.AppendText(title.View());
   line.AppendText("</A></H2>");

@@ -56,8 +56,8 @@ bool DocumentPages::StartsPage(int lineType, const TextString& rawText, int proc
   return true;
 }
 
-const TextString& DocumentPages::NamePage(const char* headingText, int lineType,
-                                          int processedLines, const FC& policy) {
+const TextString& DocumentPages::NamePage(const char* headingText, int lineType, int processedLines,
+                                          const FC& policy) {
   TextString name, extension;
   GetPageName(headingText, lineType, policy, name, extension);
   if (headingText != nullptr && (IsUnnumbered(lineType) || Used(name.View()))) {
@@ -105,8 +105,7 @@ bool DocumentPages::HasAnchor(std::string_view page, std::string_view anchor) co
   return anchors_.contains(key);
 }
 
-void DocumentPages::Plan(const std::vector<RunContext::ContentsEntry>& headings,
-                         const FC& policy) {
+void DocumentPages::Plan(const std::vector<RunContext::ContentsEntry>& headings, const FC& policy) {
   DocumentPages plan = *this;
   for (const RunContext::ContentsEntry& heading : headings) {
     if (plan.StartsPage(heading.lineType, heading.text, heading.processedLines, policy)) {

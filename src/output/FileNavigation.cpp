@@ -62,9 +62,8 @@ void WriteFileNavigation(FC& policy, HTMLFile& page, ContentsList& contents) {
       policy.makeDirectory != 0 && run != nullptr && run->directoryPage != nullptr;
   if (directory) {
     TextString line("<FONT SIZE=\"+1\"><B><A HREF=\"");
-    AppendLinkName(line, RelativeLink(policy.outputDirectory.View(),
-                                      run->directoryPageName.View())
-                             .GetText());
+    AppendLinkName(
+        line, RelativeLink(policy.outputDirectory.View(), run->directoryPageName.View()).GetText());
     line.AppendChar('#');
     AppendLinkName(line, policy.document.documentFileName.GetText());
     line.AppendText("\">");
@@ -78,15 +77,14 @@ void WriteFileNavigation(FC& policy, HTMLFile& page, ContentsList& contents) {
     if (previous.IsEmpty()) {
       WriteText(stream, " | <FONT SIZE=\"+1\"><B>Previous file</B></FONT>");
     } else {
-      WriteText(stream, ("| " + std::string(FileLink(policy, previous, "Previous file").View()))
-                            .c_str());
+      WriteText(stream,
+                ("| " + std::string(FileLink(policy, previous, "Previous file").View())).c_str());
     }
     const TextString next = NeighbourPage(*run, current + 1, 1);
     if (next.IsEmpty()) {
       WriteText(stream, " | <FONT SIZE=\"+1\"><B>Next file</B></FONT>");
     } else {
-      WriteText(stream,
-                ("| " + std::string(FileLink(policy, next, "Next file").View())).c_str());
+      WriteText(stream, ("| " + std::string(FileLink(policy, next, "Next file").View())).c_str());
     }
   }
   const bool external = policy.externalContents != 0 && policy.document.contentsFile != nullptr;

@@ -385,8 +385,8 @@ int HTMLFile::WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectio
     const LineFile* holder = doc.contentsFile;
     if (!isContentsFile && holder != nullptr && holder->CurrentFileName() != nullptr) {
       item.SetText("| <A HREF=\"");
-      AppendLinkName(item,
-                     RelativeLink(policy.outputDirectory.View(), holder->CurrentFileName()).GetText());
+      AppendLinkName(
+          item, RelativeLink(policy.outputDirectory.View(), holder->CurrentFileName()).GetText());
       if (nextSectionLine != nullptr) {
         TextString anchor;
         MakeAnchorName(*nextSectionLine, policy, anchor);

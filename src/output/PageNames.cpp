@@ -106,7 +106,8 @@ void MakeDosPageName(TextString& name) {
 void SetPageBase(const char* name, FC& policy) {
   DocumentState& doc = policy.document;
   TextString& directory = policy.outputDirectory;
-  if (!directory.IsEmpty() && directory.At(directory.Length() - 1) != '/') directory.AppendChar('/');
+  if (!directory.IsEmpty() && directory.At(directory.Length() - 1) != '/')
+    directory.AppendChar('/');
   const std::string_view given(name != nullptr ? name : "");
   if (directory.IsEmpty()) directory.SetText(DirectoryOf(given));
   std::string_view ownView = given;
@@ -115,7 +116,8 @@ void SetPageBase(const char* name, FC& policy) {
   }
   TextString own(ownView);
   if (policy.useDosFilenames != 0 && policy.dosFilenameRoot.IsEmpty()) {
-    if (policy.splitKnown != 0) own.Truncate(static_cast<int>(Utf8SafeCut(own.View(), kDosRootLength)));
+    if (policy.splitKnown != 0)
+      own.Truncate(static_cast<int>(Utf8SafeCut(own.View(), kDosRootLength)));
     policy.dosFilenameRoot = own;
   }
   if (doc.pageBaseName.IsEmpty()) doc.pageBaseName = own;

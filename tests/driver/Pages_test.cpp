@@ -31,25 +31,35 @@ struct PagesCase {
 };
 
 const PagesCase kCases[] = {
-    {"contents", "the list at the top of the page, linked to each heading",
+    {"contents",
+     "the list at the top of the page, linked to each heading",
      {"%/guide.txt", "%/guide.pol", "/contents"}},
-    {"split1", "a page per chapter, Prev/Next/Contents bars, the list on the first page",
+    {"split1",
+     "a page per chapter, Prev/Next/Contents bars, the list on the first page",
      {"%/guide.txt", "%/guide.pol"}},
-    {"split2", "pages per section; Min HTML File size keeps short sections together",
+    {"split2",
+     "pages per section; Min HTML File size keeps short sections together",
      {"%/guide.txt", "%/guide.pol"}},
-    {"external", "the contents list in a file of its own, linked from the page",
+    {"external",
+     "the contents list in a file of its own, linked from the page",
      {"%/guide.txt", "%/guide.pol"}},
-    {"dos", "DOS names: .HTM, a five-character root, long page names made short",
+    {"dos",
+     "DOS names: .HTM, a five-character root, long page names made short",
      {"%/userguide.txt", "%/userguide.pol", "/dos"}},
-    {"unnumbered", "pages begun at unnumbered headings get running numbers",
+    {"unnumbered",
+     "pages begun at unnumbered headings get running numbers",
      {"%/manual.txt", "%/manual.pol"}},
-    {"directory", "the Directory page over three files; file links between them",
+    {"directory",
+     "the Directory page over three files; file links between them",
      {"%/*.txt", "%/master.pol", "/index"}},
-    {"steering", "the same with a policy file per document from a steering file",
+    {"steering",
+     "the same with a policy file per document from a steering file",
      {"@%/list.txt", "/index"}},
 };
 
-void PrintTo(const PagesCase& run, std::ostream* os) { *os << run.name; }
+void PrintTo(const PagesCase& run, std::ostream* os) {
+  *os << run.name;
+}
 
 const std::string kPagesDir = std::string(WEBLOOM_TEST_DATA) + "/pages/";
 

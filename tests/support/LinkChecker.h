@@ -59,8 +59,7 @@ inline std::vector<std::string> BrokenLinks(const std::filesystem::path& folder)
       if (href.find(':') != std::string::npos) continue;
       const std::size_t hash = href.find('#');
       const std::string file = decode(href.substr(0, hash));
-      const fs::path target =
-          file.empty() ? path : fs::weakly_canonical(path.parent_path() / file);
+      const fs::path target = file.empty() ? path : fs::weakly_canonical(path.parent_path() / file);
       const bool fileOk = pages.contains(target);
       const bool anchorOk =
           hash == std::string::npos || anchors[target].contains(decode(href.substr(hash + 1)));
