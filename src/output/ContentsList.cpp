@@ -201,7 +201,11 @@ void ContentsList::WriteContentsList(FC& policy, std::FILE* stream) {
 }
 
 void ContentsList::OfferContentsEntry(const SourceLine& line, const FC& policy) {
-  if (policy.owner == nullptr || (line.flags & LineFlag::kOutput) == 0) return;
+  // A heading in an HTML block is copied as it stands, with no anchor.
+  if (policy.owner == nullptr || (line.flags & LineFlag::kOutput) == 0 ||
+      LineFlag::IsUserHtml(line.flags)) {
+    return;
+  }
   if (!LineType::IsHeading(line.lineType)) return;
   AddContentsEntry(*policy.owner, line, policy.document.processedLines);
 }
