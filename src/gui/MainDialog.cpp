@@ -279,14 +279,14 @@ void MainDialog::Convert() {
   if (files_->currentText().trimmed().isEmpty()) Browse();
   if (files_->currentText().trimmed().isEmpty()) return;
   if (!DirectoriesValid()) return;
-  RunConversion();
+  RunConversion(true);
 }
 
-void MainDialog::RunConversion() {
+void MainDialog::RunConversion(bool showStatus) {
   if (!inputDir_->text().trimmed().isEmpty()) settings_.currentDir = inputDir_->text().trimmed();
   RememberInput();
   settings_.Save();
-  status_->Present();
+  if (showStatus) status_->Present();
 
   ConversionRequest request;
   request.specification = files_->currentText().trimmed();
@@ -320,12 +320,8 @@ void MainDialog::ConvertDroppedFiles(const QStringList& files) {
   outputName_->clear();
   if (!policyFileName_.isEmpty()) LoadPolicyFile(policyFileName_);
   const bool showStatus = settings_.showStatusAfterDrop;
-  RunConversion();
-  if (showStatus) {
-    status_->exec();
-  } else {
-    status_->hide();
-  }
+  RunConversion(showStatus);
+  if (showStatus) status_->exec();
   if (settings_.viewResultsAfterDrop && QFileInfo::exists(lastResult_)) {
     OpenInBrowser(lastResult_, true);
   }

@@ -79,7 +79,7 @@ class MainDialog : public QDialog {
   void Warn(const QString& title, const QString& text);
   void StatusLine(const QString& line);
   bool DirectoriesValid();
-  void RunConversion();
+  void RunConversion(bool showStatus);
   void EditAnalysisSheet();
   void EditOutputSheet();
   void EditSettings();
