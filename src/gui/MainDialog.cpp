@@ -11,7 +11,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,11 +112,9 @@ void MainDialog::BuildControls() {
   view_ = new QPushButton(tr("View Results..."), this);
   view_->setToolTip(tr("Open the last converted page in the browser"));
 
-  auto* extension = new QGroupBox(tr("Extension"), this);
-  auto* extensionLayout = new QHBoxLayout(extension);
-  extensionLayout->addWidget(html_);
-  extensionLayout->addWidget(htm_);
-  extensionLayout->addStretch(1);
+  auto* extension = new QHBoxLayout;
+  extension->addWidget(html_);
+  extension->addWidget(htm_);
 
   auto* grid = new QGridLayout;
   grid->setColumnStretch(1, 1);
@@ -137,8 +134,10 @@ void MainDialog::BuildControls() {
     ++row;
   }
   grid->addWidget(browse, 0, 2);
-  grid->addWidget(extension, row, 1);
-  grid->addWidget(simple_, row + 1, 1);
+  grid->addWidget(ChooseDirectoryButton(inputDir_, tr("Choose the input directory")), 1, 2);
+  grid->addWidget(ChooseDirectoryButton(outputDir_, tr("Choose the output directory")), 2, 2);
+  grid->addLayout(extension, 3, 2);
+  grid->addWidget(simple_, 4, 1);
 
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(convert_, QDialogButtonBox::ActionRole);
@@ -167,6 +166,17 @@ void MainDialog::BuildControls() {
   convert_->setObjectName(QStringLiteral("convert"));
   view_->setObjectName(QStringLiteral("view"));
   resize(600, sizeHint().height());
+}
+
+QWidget* MainDialog::ChooseDirectoryButton(QLineEdit* box, const QString& caption) {
+  auto* button = new QPushButton(tr("..."), this);
+  button->setToolTip(caption);
+  button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("......")) + 16);
+  connect(button, &QPushButton::clicked, this, [this, box, caption] {
+    const QString dir = QFileDialog::getExistingDirectory(this, caption, box->text().trimmed());
+    if (!dir.isEmpty()) box->setText(dir);
+  });
+  return button;
 }
 
 void MainDialog::BuildMenus() {

@@ -74,6 +74,8 @@ class MainDialog : public QDialog {
  private:
   void BuildMenus();
   void BuildControls();
+  // A "..." button that fills `box` from a directory chooser.
+  QWidget* ChooseDirectoryButton(QLineEdit* box, const QString& caption);
   void UpdateTitle();
   void RememberInput();
   void Warn(const QString& title, const QString& text);
