@@ -62,7 +62,7 @@ MainDialog::MainDialog(QWidget* parent)
   policyFileName_ = settings_.StartupPolicyFile();
   BuildControls();
   BuildMenus();
-  UpdateTitle();
+  InputChanged();
 }
 
 MainDialog::~MainDialog() { settings_.Save(); }
@@ -154,7 +154,8 @@ void MainDialog::BuildControls() {
   connect(convert_, &QPushButton::clicked, this, &MainDialog::Convert);
   connect(view_, &QPushButton::clicked, this, &MainDialog::ViewResults);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(files_, &QComboBox::editTextChanged, this, &MainDialog::UpdateTitle);
+  connect(files_, &QComboBox::editTextChanged, this, &MainDialog::InputChanged);
+  connect(files_, &QComboBox::textActivated, this, &MainDialog::RecentFileChosen);
   // Names for tests and the screenshot script, which drive the window as a
   // user does.
   files_->setObjectName(QStringLiteral("files"));
@@ -215,7 +216,24 @@ void MainDialog::BuildMenus() {
   help->addAction(tr("&About..."), this, &MainDialog::ShowAbout);
 }
 
-void MainDialog::UpdateTitle() { setWindowTitle(TitleFor(files_->currentText())); }
+void MainDialog::InputChanged() {
+  setWindowTitle(TitleFor(files_->currentText()));
+  // The output name follows the input until the user types one of their
+  // own, so that a name filled in for one file never overwrites another's.
+  if (outputName_->text() != autoOutputName_) return;
+  const QString spec = files_->currentText().trimmed();
+  const bool single = !spec.isEmpty() && !spec.contains(QLatin1Char('"')) &&
+                      !spec.contains(QLatin1Char('*')) && !spec.contains(QLatin1Char('?'));
+  autoOutputName_ = single ? QFileInfo(spec).completeBaseName() : QString();
+  outputName_->setText(autoOutputName_);
+}
+
+void MainDialog::RecentFileChosen(const QString& text) {
+  const QFileInfo file(text);
+  if (text.startsWith(QLatin1Char('"')) || !file.isAbsolute()) return;
+  inputDir_->setText(file.absolutePath());
+  files_->setEditText(file.fileName());
+}
 
 void MainDialog::Warn(const QString& title, const QString& text) {
   QMessageBox::warning(this, title, text);
@@ -235,13 +253,11 @@ void MainDialog::Browse() {
   if (outputDir_->text().trimmed().isEmpty()) outputDir_->setText(inputDir_->text());
   if (chosen.size() == 1) {
     files_->setEditText(first.fileName());
-    outputName_->setText(first.completeBaseName());
     return;
   }
   QStringList names;
   for (const QString& name : chosen) names.append(Quoted(QFileInfo(name).fileName()));
   files_->setEditText(names.join(QLatin1Char(' ')));
-  outputName_->clear();
 }
 
 bool MainDialog::DirectoriesValid() {
@@ -324,10 +340,11 @@ void MainDialog::RunConversion(bool showStatus) {
 void MainDialog::ConvertDroppedFiles(const QStringList& files) {
   QStringList names;
   for (const QString& name : files) names.append(Quoted(name));
-  files_->setEditText(files.size() == 1 ? files.front() : names.join(QLatin1Char(' ')));
   inputDir_->clear();
   outputDir_->clear();
   outputName_->clear();
+  autoOutputName_.clear();
+  files_->setEditText(files.size() == 1 ? files.front() : names.join(QLatin1Char(' ')));
   if (!policyFileName_.isEmpty()) LoadPolicyFile(policyFileName_);
   const bool showStatus = settings_.showStatusAfterDrop;
   RunConversion(showStatus);

@@ -76,7 +76,8 @@ class MainDialog : public QDialog {
   void BuildControls();
   // A "..." button that fills `box` from a directory chooser.
   QWidget* ChooseDirectoryButton(QLineEdit* box, const QString& caption);
-  void UpdateTitle();
+  void InputChanged();
+  void RecentFileChosen(const QString& text);
   void RememberInput();
   void Warn(const QString& title, const QString& text);
   void StatusLine(const QString& line);
@@ -100,6 +101,8 @@ class MainDialog : public QDialog {
   bool analysed_ = false;
   bool policiesChanged_ = false;
   QString lastResult_;
+  // The output name the window filled in itself.
+  QString autoOutputName_;
 
   QComboBox* files_ = nullptr;
   QLineEdit* inputDir_ = nullptr;

@@ -189,6 +189,21 @@ class MainDialogTest : public QObject {
     QCOMPARE(dialog.windowTitle(), title);
   }
 
+  // A name filled in for one file must not make another file overwrite it.
+  void outputNameFollowsTheInputUntilTyped() {
+    MainDialog dialog;
+    auto* outputName = dialog.findChild<QLineEdit*>(QStringLiteral("outputName"));
+    Fill(dialog, "files", QStringLiteral("guide.txt"));
+    QCOMPARE(outputName->text(), QStringLiteral("guide"));
+    Fill(dialog, "files", QStringLiteral("notes.asc"));
+    QCOMPARE(outputName->text(), QStringLiteral("notes"));
+    Fill(dialog, "files", QStringLiteral("*.txt"));
+    QCOMPARE(outputName->text(), QString());
+    outputName->setText(QStringLiteral("mine"));
+    Fill(dialog, "files", QStringLiteral("other.txt"));
+    QCOMPARE(outputName->text(), QStringLiteral("mine"));
+  }
+
   // Dropped files: each converted beside itself under its own name, with the
   // default policy file, and no window shown when the settings ask for none.
   void droppedFilesConvertWithoutAnyWindow() {
