@@ -189,6 +189,19 @@ class MainDialogTest : public QObject {
     QCOMPARE(dialog.windowTitle(), title);
   }
 
+  // "Re-analyse the file" shows the calculated policies on the sheets, as
+  // values, not as policies the user gave.
+  void reanalysisFeedsTheSheets() {
+    MainDialog dialog;
+    Fill(dialog, "files", QStringLiteral("guide.txt"));
+    Fill(dialog, "inputDir", dir_.path());
+    const int defaultWidth = FC().pageWidth;
+    dialog.ReanalyseFile();
+    const FC& shown = dialog.EditablePolicies();
+    QVERIFY(shown.pageWidth != defaultWidth);
+    QVERIFY(!shown.AnyGiven());
+  }
+
   // A name filled in for one file must not make another file overwrite it.
   void outputNameFollowsTheInputUntilTyped() {
     MainDialog dialog;
