@@ -31,7 +31,6 @@
 namespace {
 
 const char* const kInputFilter = "Text files (*.txt *.asc);;All files (*)";
-const char* const kPolicyFilter = "Policy Files (*.pol);;All files (*)";
 const char* const kOnlineDocumentation = "https://www.quenlow.com/webloom/";
 
 // Keeps the wait cursor up while a conversion holds the event loop.
@@ -433,29 +432,20 @@ void MainDialog::ResetToDefaults() {
 }
 
 void MainDialog::ChoosePolicyFile() {
-  QString start = policyFileName_;
-  if (start.isEmpty()) start = settings_.recentPolicyFiles.front();
-  const QString name = QFileDialog::getOpenFileName(this, tr("Load policy file"), start,
-                                                    QString::fromLatin1(kPolicyFilter));
-  if (!name.isEmpty()) LoadPolicyFile(name);
+  PolicyFileActions actions;
+  actions.load = [this](const QString& name) { return LoadPolicyFile(name); };
+  actions.save = [this] { SavePolicyFile(); };
+  actions.reset = [this] { ResetToDefaults(); };
+  QString loaded;
+  OpenPolicyFileDialog(*policyFile_, settings_, actions, loaded, this);
 }
 
 void MainDialog::SavePolicyFile() {
-  const QString name = QFileDialog::getSaveFileName(this, tr("Save policies to file"),
-                                                    policyFileName_,
-                                                    QString::fromLatin1(kPolicyFilter));
-  if (name.isEmpty()) return;
+  // What a conversion would merge over the calculated policies.
   FC given;
   ConversionRun::MergePolicies(given, policyFileLoaded_ ? policyFile_.get() : nullptr,
                                policiesChanged_ ? policies_.get() : nullptr);
-  LineFile file;
-  if (!file.OpenForWriting(QFile::encodeName(name).constData())) {
-    Warn(tr("Output File Error"), tr("Can't write policy file ") + Quoted(name));
-    return;
-  }
-  given.WritePolicyFile(file, false);
-  file.Close();
-  ProgramSettings::Remember(settings_.recentPolicyFiles, name);
+  OpenSavePolicyDialog(given, settings_, this);
 }
 
 void MainDialog::ToggleMessages() {

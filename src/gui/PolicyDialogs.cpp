@@ -1,7 +1,7 @@
 #include "gui/PolicyDialogs.h"
 
-// Placeholders until the policy sheets and the settings dialog land: nothing
-// opens and nothing changes.
+// Placeholders until the policy editor lands: nothing opens and nothing
+// changes.
 
 bool EditAnalysisPolicies(FC& /*policies*/, ProgramSettings& /*settings*/, QWidget* /*parent*/) {
   return false;
@@ -12,3 +12,14 @@ bool EditOutputPolicies(FC& /*policies*/, ProgramSettings& /*settings*/, QWidget
 }
 
 bool EditProgramSettings(ProgramSettings& /*settings*/, QWidget* /*parent*/) { return false; }
+
+bool OpenPolicyFileDialog(FC& /*policies*/, ProgramSettings& /*settings*/,
+                          const PolicyFileActions& /*actions*/, QString& /*loadedFile*/,
+                          QWidget* /*parent*/) {
+  return false;
+}
+
+bool OpenSavePolicyDialog(const FC& /*policies*/, ProgramSettings& /*settings*/,
+                          QWidget* /*parent*/) {
+  return false;
+}
