@@ -174,6 +174,24 @@ class MainDialogTest : public QObject {
     QVERIFY(dialog.Status().Text().contains(QStringLiteral("ERROR: No files found \"nothing-*.txt\"")));
   }
 
+  // The browser command is split, never given to a shell, and receives the
+  // page as one argument, spaces and all.
+  void viewResultsStartsTheBrowserCommand() {
+    QVERIFY(QDir().mkpath(In("my pages")));
+    const QString viewer = In("my pages/viewer.sh");
+    WriteAll(viewer, "#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/viewed\"\n");
+    QVERIFY(QFile::setPermissions(viewer, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    MainDialog dialog;
+    dialog.Settings().browserCommand = QLatin1Char('"') + viewer + QLatin1Char('"');
+    Fill(dialog, "files", QStringLiteral("guide.txt"));
+    Fill(dialog, "inputDir", dir_.path());
+    Fill(dialog, "outputDir", In("my pages"));
+    Fill(dialog, "outputName", QStringLiteral("a page; rm -rf x"));
+    dialog.Convert();
+    dialog.ViewResults();
+    QTRY_COMPARE(ReadAll(In("my pages/viewed")), In("my pages/a page; rm -rf x.html").toUtf8());
+  }
+
   void titleFollowsTheSpecification_data() {
     QTest::addColumn<QString>("spec");
     QTest::addColumn<QString>("title");
