@@ -73,6 +73,31 @@ class MainDialogTest : public QObject {
   QTemporaryDir dir_;
   QString In(const QString& name) const { return dir_.filePath(name); }
 
+  // Loads file.pol, edits the title the user's way and converts guide.txt
+  // into gui/ by pressing "Convert File(s)...", then closes the window.
+  void ConvertWithAnEdit() {
+    MainDialog dialog;
+    dialog.show();
+    QVERIFY(dialog.LoadPolicyFile(In("file.pol")));
+    FC& edits = dialog.EditablePolicies();
+    QCOMPARE(QString::fromUtf8(edits.documentTitle.View()), QStringLiteral("From the file"));
+    edits.documentTitle.SetText("From the user");
+    edits.SetGiven(Policy::DocumentTitle);
+    dialog.SetPoliciesChanged();
+    Fill(dialog, "files", QStringLiteral("guide.txt"));
+    Fill(dialog, "inputDir", dir_.path());
+    Fill(dialog, "outputDir", In("gui"));
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("convert")), Qt::LeftButton);
+    QCOMPARE(dialog.LastResult(), In("gui/guide.html"));
+    QVERIFY(dialog.Status().isVisible());
+    QVERIFY(dialog.Status().Text().contains(QStringLiteral("Processing : \"%1\"").arg(In("guide.txt"))));
+    QVERIFY(dialog.Status().Text().contains(QStringLiteral("--- Conversion complete ---")));
+    ModalAnswerer answerer;
+    dialog.reject();
+    QCOMPARE(answerer.seen,
+             QStringList{QStringLiteral("Save Changes|Save changes made to your policy?")});
+  }
+
   static void Fill(MainDialog& dialog, const char* name, const QString& text) {
     if (auto* combo = dialog.findChild<QComboBox*>(QLatin1String(name))) {
       combo->setEditText(text);
@@ -100,28 +125,7 @@ class MainDialogTest : public QObject {
     QCOMPARE(QProcess::execute(QStringLiteral(WEBLOOMCON_PATH),
                                {QStringLiteral("-p"), In("console/both.pol"), In("console/guide.txt")}),
              0);
-    {
-      MainDialog dialog;
-      dialog.show();
-      QVERIFY(dialog.LoadPolicyFile(In("file.pol")));
-      FC& edits = dialog.EditablePolicies();
-      QCOMPARE(QString::fromUtf8(edits.documentTitle.View()), QStringLiteral("From the file"));
-      edits.documentTitle.SetText("From the user");
-      edits.SetGiven(Policy::DocumentTitle);
-      dialog.SetPoliciesChanged();
-      Fill(dialog, "files", QStringLiteral("guide.txt"));
-      Fill(dialog, "inputDir", dir_.path());
-      Fill(dialog, "outputDir", In("gui"));
-      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("convert")), Qt::LeftButton);
-      QCOMPARE(dialog.LastResult(), In("gui/guide.html"));
-      QVERIFY(dialog.Status().isVisible());
-      QVERIFY(dialog.Status().Text().contains(QStringLiteral("Processing : \"%1\"").arg(In("guide.txt"))));
-      QVERIFY(dialog.Status().Text().contains(QStringLiteral("--- Conversion complete ---")));
-      ModalAnswerer answerer;
-      dialog.reject();
-      QCOMPARE(answerer.seen,
-               QStringList{QStringLiteral("Save Changes|Save changes made to your policy?")});
-    }
+    ConvertWithAnEdit();
     const QByteArray page = ReadAll(In("gui/guide.html"));
     QVERIFY(page.contains("From the user"));
     QCOMPARE(page, ReadAll(In("console/guide.html")));
