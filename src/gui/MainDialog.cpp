@@ -91,10 +91,13 @@ void MainDialog::BuildControls() {
   auto* browse = new QPushButton(tr("Browse..."), this);
   browse->setToolTip(tr("Choose one or more text files to convert"));
   inputDir_ = new QLineEdit(settings_.currentDir, this);
+  inputDir_->setPlaceholderText(tr("the working directory"));
   inputDir_->setToolTip(tr("Directory searched for the input file(s) and for included files"));
   outputDir_ = new QLineEdit(this);
+  outputDir_->setPlaceholderText(tr("the input directory"));
   outputDir_->setToolTip(tr("Directory the HTML files are written to; empty = the input directory"));
   outputName_ = new QLineEdit(this);
+  outputName_->setPlaceholderText(tr("each input file's own name"));
   outputName_->setToolTip(tr("Name of the HTML file when one file is converted; empty = the "
                              "input file's name. Several files each keep their own name"));
   html_ = new QRadioButton(tr(".html"), this);
