@@ -23,7 +23,9 @@ StatusWindow::StatusWindow(QWidget* parent) : QDialog(parent), text_(new QPlainT
   dismiss->setToolTip(tr("Hide this window; the messages are kept"));
   dismiss->setDefault(true);
   connect(clear, &QPushButton::clicked, text_, &QPlainTextEdit::clear);
-  connect(dismiss, &QPushButton::clicked, this, &QWidget::hide);
+  // accept() hides the window and also ends a modal run (files dropped on
+  // the program wait for it).
+  connect(dismiss, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

@@ -36,18 +36,36 @@ class ModalAnswerer : public QObject {
   ModalAnswerer() {
     connect(&timer_, &QTimer::timeout, this, [this] {
       QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr) modal = OnlyWindowShown();
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen.append(box->windowTitle() + QLatin1Char('|') + box->text());
         box->done(QMessageBox::No);
       } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
         seen.append(QStringLiteral("file dialog"));
         dialog->reject();
+      } else if (auto* status = qobject_cast<StatusWindow*>(modal);
+                 status != nullptr && status->Text().endsWith(QLatin1String("complete ---\n"))) {
+        const QStringList lines = status->Text().split(QLatin1Char('\n'));
+        seen.append(QStringLiteral("status window: ") +
+                    lines.filter(QStringLiteral("Processing :")).join(QLatin1Char('|')));
+        for (auto* button : status->findChildren<QPushButton*>()) {
+          if (button->text() == QLatin1String("Dismiss")) button->click();
+        }
       }
     });
     timer_.start(20);
   }
 
  private:
+  // Files dropped on the program leave only the status window on screen.
+  static QWidget* OnlyWindowShown() {
+    QWidgetList shown;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->isVisible()) shown.append(widget);
+    }
+    return shown.size() == 1 ? shown.front() : nullptr;
+  }
+
   QTimer timer_;
 };
 
@@ -164,6 +182,7 @@ class MainDialogTest : public QObject {
 
   void viewResultsBeforeAnyConversion() {
     MainDialog dialog;
+    dialog.show();
     ModalAnswerer answerer;
     dialog.ViewResults();
     QCOMPARE(answerer.seen, (QStringList{QStringLiteral("Input File Error|Must choose a file to convert"),
@@ -258,6 +277,16 @@ class MainDialogTest : public QObject {
     QCOMPARE(windows.shown, QStringList());
     QVERIFY(ReadAll(In("guide.html")).contains("Dropped"));
     QVERIFY(ReadAll(In("gui/second.html")).contains("Dropped"));
+
+    // Asked to show the status window, the program stays until the user
+    // dismisses it.
+    QSettings().setValue("DragAndDrop/ViewStatusWindow", "Yes");
+    QFile::remove(In("guide.html"));
+    ModalAnswerer answerer;
+    QCOMPARE(RunWebloom({QStringLiteral("webloom"), In("guide.txt")}), 0);
+    QCOMPARE(answerer.seen, QStringList{QStringLiteral("status window: Processing : \"%1\"")
+                                            .arg(In("guide.txt"))});
+    QVERIFY(QFile::exists(In("guide.html")));
   }
 };
 
