@@ -252,7 +252,6 @@ void MainDialog::Browse() {
   if (chosen.isEmpty()) return;
   const QFileInfo first(chosen.front());
   inputDir_->setText(QDir::toNativeSeparators(first.absolutePath()));
-  if (outputDir_->text().trimmed().isEmpty()) outputDir_->setText(inputDir_->text());
   if (chosen.size() == 1) {
     files_->setEditText(first.fileName());
     return;
