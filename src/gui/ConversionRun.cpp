@@ -10,9 +10,12 @@
 #include "driver/ConvertFile.h"
 #include "driver/FileList.h"
 #include "driver/FileNames.h"
+#include "driver/GuardedFile.h"
 #include "driver/Passes.h"
 #include "driver/PosixFileSystem.h"
 #include "driver/WriteGuard.h"
+#include "text/LineFile.h"
+#include "output/DirectoryPage.h"
 #include "output/PageNames.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
@@ -45,6 +48,14 @@ QString WithoutPageExtension(QString name) {
 void RouteTo(FC& record, const ConversionRun::LineSink& sink) {
   record.messageSink = [sink](const char* text) { sink(QString::fromUtf8(text)); };
   record.statusSink = record.messageSink;
+}
+
+// The record names the directories of the document being converted.
+void SetJobDirectories(FC& policy, const ConvertFileJob& job) {
+  policy.inputDirectory = job.inputDir;
+  policy.SetGiven(Policy::InputDirectory);
+  policy.outputDirectory = job.outputDir;
+  policy.SetGiven(Policy::OutputDirectory);
 }
 
 }  // namespace
@@ -99,9 +110,11 @@ QString ConversionRun::Convert(const ConversionRequest& request, const QStringLi
     guard.AddInput(Bytes(file).c_str());
   }
 
-  QString result;
+  // Every job is made before the first conversion, so each file's
+  // navigation can name the first page of the next one.
+  std::vector<ConvertFileJob> jobs;
+  std::vector<TextString> roots;
   for (int i = 0; i < files.size(); ++i) {
-    run.currentFile = i + 1;
     ConvertFileJob job;
     job.fileName.SetText(Bytes(files[i]));
     TextString root, ext;
@@ -109,10 +122,6 @@ QString ConversionRun::Convert(const ConversionRequest& request, const QStringLi
     if (!request.inputDir.isEmpty()) job.inputDir.SetText(DirectoryPrefix(request.inputDir));
     job.outputDir = job.inputDir;
     if (!request.outputDir.isEmpty()) job.outputDir.SetText(DirectoryPrefix(request.outputDir));
-    policy.inputDirectory = job.inputDir;
-    policy.SetGiven(Policy::InputDirectory);
-    policy.outputDirectory = job.outputDir;
-    policy.SetGiven(Policy::OutputDirectory);
     job.outputBase = OutputBaseName(job.fileName, root);
     const QString outputName = WithoutPageExtension(request.outputName.trimmed());
     if (files.size() == 1 && !outputName.isEmpty()) job.outputBase.SetText(Bytes(outputName));
@@ -128,18 +137,28 @@ QString ConversionRun::Convert(const ConversionRequest& request, const QStringLi
       job.analysisListingName.SetText(dir + std::string(diagnostics.analysisListing.View()));
     }
     job.guard = &guard;
+    SetJobDirectories(policy, job);
+    run.firstPages.Add(PlanFirstPage(job, policy, true));
+    jobs.push_back(std::move(job));
+  }
 
+  // The Directory page goes beside the first file's pages.
+  const TextString directoryDir = jobs.empty() ? TextString() : jobs.front().outputDir;
+  GuardedFile<LineFile> directoryPage(&guard, policy);
+  (void)OpenDirectoryPage(policy, run, directoryDir, directoryPage);
+
+  QString result;
+  for (std::size_t i = 0; i < jobs.size(); ++i) {
+    run.currentFile = static_cast<int>(i) + 1;
+    SetJobDirectories(policy, jobs[i]);
     sink_(QString(50, QLatin1Char('%')));
-    sink_(QStringLiteral("Processing : \"%1\"").arg(files[i]));
-    ConvertFile(job, policy, true);
+    sink_(QStringLiteral("Processing : \"%1\"").arg(files[static_cast<int>(i)]));
+    ConvertFile(jobs[i], policy, true);
     sink_(QStringLiteral("--- Conversion complete ---"));
     sink_(QString());
-
-    policy.document.pageBaseName = job.outputBase;
-    TextString page, extension;
-    GetPageName(nullptr, 0, policy, page, extension);
-    result = FromBytes(job.outputDir.View()) + FromBytes(page.View()) + FromBytes(extension.View());
+    result = FromBytes(run.firstPages.Get(static_cast<int>(i))->View());
   }
+  CloseDirectoryPage(policy, run);
   return result;
 }
 
