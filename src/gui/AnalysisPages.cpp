@@ -131,12 +131,11 @@ void AddDefinitionCharacters(PolicyPage& page) {
     layout->addWidget(pair.box);
     layout->addWidget(pair.always);
     layout->addStretch(1);
-    pair.always->setToolTip(
-        QObject::tr("Always treat it as a definition, even where the layout says otherwise"));
     page.AddRow(QString(), holder, QObject::tr(pair.tip));
+    pair.box->setToolTip(QObject::tr(pair.tip));
     pair.always->setToolTip(
         QObject::tr("Always treat it as a definition, even where the layout says otherwise"));
-    QObject::connect(pair.box, &QCheckBox::toggled, pair.always, &QWidget::setEnabled);
+    page.EnableWith(pair.box, pair.always);
   }
   FC& p = page.Policies();
   const int binding = page.AddBinding(
@@ -145,8 +144,6 @@ void AddDefinitionCharacters(PolicyPage& page) {
         dashAlways->setChecked(p.dashStrong != 0);
         colon->setChecked(p.colonDefinitions != 0);
         colonAlways->setChecked(p.colonStrong != 0);
-        dashAlways->setEnabled(dash->isChecked());
-        colonAlways->setEnabled(colon->isChecked());
       },
       [=, &p] {
         p.dashDefinitions = dash->isChecked() ? 1 : 0;

@@ -1,5 +1,6 @@
 #include "gui/AnalysisPolicySheet.h"
 
+#include "gui/PolicyPage.h"
 #include "gui/PolicyPages.h"
 
 AnalysisPolicySheet::AnalysisPolicySheet(FC& policies, ProgramSettings& settings,
@@ -11,5 +12,6 @@ AnalysisPolicySheet::AnalysisPolicySheet(FC& policies, ProgramSettings& settings
   AddContentsPage(*this);
   AddPreFormatPage(*this);
   AddTableAnalysisPage(*this);
+  MakeTextsPlain(*this);
   Refresh();
 }

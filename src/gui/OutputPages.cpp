@@ -133,12 +133,11 @@ void AddHyperlinksPage(PolicySheet& sheet) {
               QObject::tr("Turn mentions of numbered sections (\"see 2.1\") into links?"));
   page.AddRow(QObject::tr("At what level of cross-section to start adding links"), level,
               QObject::tr("Section numbers with at least this many parts become links"));
-  QObject::connect(crossRefs, &QCheckBox::toggled, level, &QWidget::setEnabled);
+  page.EnableWith(crossRefs, level);
   FC& p = page.Policies();
   const int binding = page.AddBinding(
       [crossRefs, level, &p] {
         crossRefs->setChecked(p.crossRefLevel > 0);
-        level->setEnabled(p.crossRefLevel > 0);
         if (p.crossRefLevel > 0) level->setValue(p.crossRefLevel);
       },
       [crossRefs, level, &p] {
@@ -164,12 +163,11 @@ void AddSplitting(PolicyPage& page) {
   page.AddRow(QString(), split, QObject::tr("Write one page per section instead of one page?"));
   page.AddRow(QObject::tr("Split at what heading level?"), level,
               QObject::tr("Headings of this level and above start a new page"));
-  QObject::connect(split, &QCheckBox::toggled, level, &QWidget::setEnabled);
+  page.EnableWith(split, level);
   FC& p = page.Policies();
   const int binding = page.AddBinding(
       [split, level, &p] {
         split->setChecked(p.splitKnown != 0);
-        level->setEnabled(p.splitKnown != 0);
         if (p.splitLevel > 0) level->setValue(p.splitLevel);
       },
       [split, level, &p] {
@@ -265,19 +263,22 @@ void AddFileSplitPage(PolicySheet& sheet) {
   page.Check(QObject::tr("Generate .lis log files"),
              QObject::tr("Write the line listings and the statistics report beside the pages?"),
              RecordInt(Policy::DiagnosticsFiles, &PV::diagnosticsFiles));
-  page.Check(QObject::tr("Generate a sample policy file"),
+  QCheckBox* writePolicy = page.Check(QObject::tr("Generate a sample policy file"),
              QObject::tr("Write the policies used into a policy file you can edit and reuse?"),
              RecordInt(Policy::WritePolicyFile, &PV::writePolicyFile));
-  page.FileName(QObject::tr("Filename"),
+  QLineEdit* policyFile = page.FileName(QObject::tr("Filename"),
                 QObject::tr("Name of the policy file written (empty: named after the document)"),
                 RecordText(Policy::PolicyFileName, &PV::policyFileName),
                 QObject::tr(kPolicyFileFilter));
-  page.Check(QObject::tr("Generate DOS compatible filenames"),
+  page.EnableWith(writePolicy, policyFile->parentWidget());
+  QCheckBox* dos = page.Check(QObject::tr("Generate DOS compatible filenames"),
              QObject::tr("Name split pages in the 8.3 form, e.g. ROOT0001.HTM?"),
              RecordInt(Policy::UseDosFilenames, &PV::useDosFilenames));
-  page.Text(QObject::tr("Filename root"),
-            QObject::tr("First characters of DOS page names (at most 5)"),
-            RecordText(Policy::DosFilenameRoot, &PV::dosFilenameRoot), 5);
+  QLineEdit* root = page.Text(QObject::tr("Filename root"),
+                              QObject::tr("First characters of DOS page names (at most 5)"),
+                              RecordText(Policy::DosFilenameRoot, &PV::dosFilenameRoot), 5);
+  root->setMaximumWidth(120);
+  page.EnableWith(dos, root);
   page.Check(QObject::tr("Minimise size of HTML file"),
              QObject::tr("Leave out the indentation that makes the HTML easy to read?"),
              RecordInt(Policy::MinimiseHtml, &PV::minimiseHtml));
@@ -319,7 +320,7 @@ void AddStylePage(PolicySheet& sheet) {
   page.Check(QObject::tr("Ignore multiple blank lines"),
              QObject::tr("Treat several blank lines in a row as one?"),
              RecordInt(Policy::IgnoreMultipleBlankLines, &PV::ignoreMultipleBlankLines));
-  page.Check(QObject::tr("Enable automatic centering"),
+  QCheckBox* centring = page.Check(QObject::tr("Enable automatic centering"),
              QObject::tr("Centre lines that are centred in the document?"),
              RecordInt(Policy::AllowCentring, &PV::allowCentring));
   QSpinBox* tolerance =
@@ -329,6 +330,7 @@ void AddStylePage(PolicySheet& sheet) {
                   RecordInt(Policy::CentringTolerance, &PV::centringTolerance), 2, 40);
   tolerance->setSuffix(QObject::tr(" characters"));
   tolerance->setMaximumWidth(140);
+  page.EnableWith(centring, tolerance);
 
   page.NextColumn();
   page.BeginGroup(QObject::tr("Headings"));

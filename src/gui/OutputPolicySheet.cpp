@@ -1,5 +1,6 @@
 #include "gui/OutputPolicySheet.h"
 
+#include "gui/PolicyPage.h"
 #include "gui/PolicyPages.h"
 
 OutputPolicySheet::OutputPolicySheet(FC& policies, ProgramSettings& settings, QWidget* parent)
@@ -14,5 +15,6 @@ OutputPolicySheet::OutputPolicySheet(FC& policies, ProgramSettings& settings, QW
   AddLinkDictionaryPage(*this);
   AddTablePage(*this);
   AddDirectoryPage(*this);
+  MakeTextsPlain(*this);
   Refresh();
 }

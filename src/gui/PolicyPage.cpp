@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "gui/ColourPicker.h"
@@ -49,6 +50,17 @@ QString ToQt(const TextString& text) {
 TextString ToText(const QString& text) {
   const QByteArray bytes = text.toUtf8();
   return TextString(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+void MakeTextsPlain(QWidget& root) {
+  for (auto* label : root.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+  QList<QWidget*> widgets = root.findChildren<QWidget*>();
+  widgets << &root;
+  for (QWidget* widget : widgets) {
+    const QString tip = widget->toolTip();
+    if (tip.startsWith(QLatin1String("<html>")) || !Qt::mightBeRichText(tip)) continue;
+    widget->setToolTip(QLatin1String("<html>") + tip.toHtmlEscaped());
+  }
 }
 
 PolicyPage::PolicyPage(const QString& title, PolicySheet& sheet, FC& policies,
@@ -99,6 +111,7 @@ void PolicyPage::Refresh() {
     binding.load();
     binding.changed = false;
   }
+  for (const auto& [box, control] : enablers_) control->setEnabled(box->isChecked());
   loading_ = false;
 }
 
@@ -152,6 +165,10 @@ QFormLayout& PolicyPage::CurrentForm() {
 
 void PolicyPage::AddRow(const QString& label, QWidget* field, const QString& tip) {
   field->setToolTip(tip);
+  // Controls inside a composite row without a tip of their own share it.
+  for (auto* part : field->findChildren<QWidget*>()) {
+    if (part->toolTip().isEmpty()) part->setToolTip(tip);
+  }
   if (label.isEmpty()) {
     CurrentForm().addRow(field);
     return;
@@ -246,6 +263,7 @@ QLineEdit* PolicyPage::FileName(const QString& label, const QString& tip, TextPo
 QLineEdit* PolicyPage::Colour(const QString& label, const QString& tip, TextPolicy policy) {
   auto* edit = new QLineEdit;
   QPushButton* pick = NewButton(tr("..."), tr("Choose the colour from the colour dialog"));
+  pick->setMaximumWidth(pick->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 40);
   AddRow(label, WithButton(edit, pick), tip);
   edit->setToolTip(tip);
   connect(edit, &QLineEdit::textChanged, pick,
@@ -259,6 +277,11 @@ QLineEdit* PolicyPage::Colour(const QString& label, const QString& tip, TextPoli
   Watch(edit, binding);
   pick->setIcon(ColourSwatch(QString()));
   return edit;
+}
+
+void PolicyPage::EnableWith(QCheckBox* box, QWidget* control) {
+  enablers_.emplace_back(box, control);
+  connect(box, &QCheckBox::toggled, control, &QWidget::setEnabled);
 }
 
 void PolicyPage::Finish() {

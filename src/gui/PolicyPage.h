@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -36,6 +37,10 @@ struct TextPolicy {
 };
 TextPolicy RecordText(Policy flag, TextString PolicyValues::*field);
 TextPolicy TableText(TableConfig::Field flag, TextString TableConfig::*field);
+
+// Shows every label and tooltip under `root` as plain text, so that texts
+// naming tags ("Script file (in <HEAD>)") are not taken for markup.
+void MakeTextsPlain(QWidget& root);
 
 // Engine texts are UTF-8 bytes.
 QString ToQt(const TextString& text);
@@ -107,6 +112,8 @@ class PolicyPage : public QWidget {
                       const QString& filter);
   // A colour with "..." (the colour picker) and a swatch of the colour.
   QLineEdit* Colour(const QString& label, const QString& tip, TextPolicy policy);
+  // Keeps `control` enabled only while `box` is ticked.
+  void EnableWith(QCheckBox* box, QWidget* control);
   // Adds the room left below the last group.
   void Finish();
 
@@ -130,6 +137,7 @@ class PolicyPage : public QWidget {
   FC& policies_;
   ProgramSettings& settings_;
   std::vector<Binding> bindings_;
+  std::vector<std::pair<QCheckBox*, QWidget*>> enablers_;
   bool loading_ = false;
   QBoxLayout* columns_ = nullptr;
   QBoxLayout* column_ = nullptr;

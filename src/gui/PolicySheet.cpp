@@ -25,7 +25,15 @@ PolicySheet::PolicySheet(const QString& caption, FC& policies, ProgramSettings& 
   setWindowTitle(caption);
   auto* layout = new QVBoxLayout(this);
   tabs_ = new QTabWidget;
+  // Every tab stays in sight; the output sheet's ten titles need the
+  // padding trimmed to fit beside each other.
   tabs_->setUsesScrollButtons(false);
+  tabs_->setStyleSheet(QStringLiteral(
+      "QTabBar::tab { padding: 4px 7px; margin-right: 1px; border: 1px solid palette(mid);"
+      " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
+      " background: palette(button); }"
+      "QTabBar::tab:selected { background: palette(window); font-weight: bold; }"
+      "QTabBar::tab:!selected { margin-top: 2px; }"));
   layout->addWidget(tabs_);
   buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                                   QDialogButtonBox::Apply);

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include <QSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -291,6 +293,40 @@ class PolicySheetsTest : public QObject {
     // the companion lines the writer adds, such as the navigation bar beside
     // the split level).
     QCOMPARE(ReadAll(saved.toStdString()), Written(expected, false));
+  }
+
+  // A control without a tip, or Enter closing the sheet from a text box,
+  // would go unnoticed until a user met it.
+  void everyControlHasATipAndEnterKeepsTheSheetOpen() {
+    for (const bool analysis : {true, false}) {
+      FC policies;
+      ProgramSettings settings;
+      const std::unique_ptr<PolicySheet> sheet = MakeSheet(analysis, policies, settings);
+      sheet->show();
+      for (int i = 0; i < sheet->PageCount(); ++i) {
+        for (auto* control : sheet->Page(i).findChildren<QWidget*>()) {
+          const bool isControl = qobject_cast<QAbstractButton*>(control) ||
+                                 qobject_cast<QLineEdit*>(control) ||
+                                 qobject_cast<QSlider*>(control) ||
+                                 qobject_cast<QAbstractSpinBox*>(control) ||
+                                 qobject_cast<QComboBox*>(control);
+          // The text box inside a number box or a list carries the tip of its owner.
+          QWidget* owner = control->parentWidget();
+          const bool inner = qobject_cast<QAbstractSpinBox*>(owner) || qobject_cast<QComboBox*>(owner);
+          if (isControl && !inner && control->toolTip().isEmpty()) {
+            QFAIL(qPrintable(sheet->Page(i).Title() + ": no tip on " +
+                             control->metaObject()->className() + " " +
+                             control->property("text").toString()));
+          }
+        }
+      }
+      auto* edit = sheet->Page(0).findChild<QLineEdit*>();
+      edit->setFocus();
+      QTest::keyClicks(edit, "7");
+      QTest::keyClick(edit, Qt::Key_Return);
+      QVERIFY(sheet->isVisible());
+      QVERIFY(!sheet->ChangesApplied());
+    }
   }
 
   void colourBoxesReadAndWriteNamesAndDigits() {
