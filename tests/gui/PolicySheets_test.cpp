@@ -17,10 +17,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "gui/AnalysisPolicySheet.h"
 #include "gui/ColourPicker.h"
@@ -83,22 +85,28 @@ std::vector<int> GivenFlags(const FC& policies) {
 
 int TableFlag(TableConfig::Field field) { return kPolicyCount + static_cast<int>(field); }
 
-// The control labelled `label` on the tab titled `tab`: a check or radio
-// box by its text, anything else by the label beside it.
+// The control labelled `label` inside `root`: a check or radio box by its
+// text, anything else by the label beside it.
+template <typename Control>
+Control* FindIn(QWidget& root, const QString& label) {
+  for (auto* button : root.findChildren<QAbstractButton*>()) {
+    if (button->text() == label) return qobject_cast<Control*>(button);
+  }
+  for (auto* text : root.findChildren<QLabel*>()) {
+    if (text->text() != label || text->buddy() == nullptr) continue;
+    if (auto* control = qobject_cast<Control*>(text->buddy())) return control;
+    return text->buddy()->findChild<Control*>();
+  }
+  return nullptr;
+}
+
+// The same on the tab titled `tab`, which becomes the current one.
 template <typename Control>
 Control* Find(PolicySheet& sheet, const QString& tab, const QString& label) {
   for (int i = 0; i < sheet.PageCount(); ++i) {
-    PolicyPage& page = sheet.Page(i);
-    if (page.Title() != tab) continue;
+    if (sheet.Page(i).Title() != tab) continue;
     sheet.Tabs().setCurrentIndex(i);
-    for (auto* button : page.findChildren<QAbstractButton*>()) {
-      if (button->text() == label) return qobject_cast<Control*>(button);
-    }
-    for (auto* text : page.findChildren<QLabel*>()) {
-      if (text->text() != label || text->buddy() == nullptr) continue;
-      if (auto* control = qobject_cast<Control*>(text->buddy())) return control;
-      return text->buddy()->findChild<Control*>();
-    }
+    return FindIn<Control>(sheet.Page(i), label);
   }
   return nullptr;
 }
@@ -240,6 +248,30 @@ class PolicySheetsTest : public QObject {
            return p.linkDefinitions.size() == 1 && p.linkDefinitions[0].url.View() ==
                                                        "http://example.com/";
          }},
+        {"heading level 2 details", true,
+         [](PolicySheet& s) {
+           auto* edit = Find<QPushButton>(s, "Headings", "Edit level 2");
+           if (!edit) return false;
+           // The details dialog is modal: fill it in once it is up.
+           QTimer::singleShot(0, [] {
+             QWidget* dialog = QApplication::activeModalWidget();
+             if (!dialog) return;
+             FindIn<QComboBox>(*dialog, "Numbering type")->setCurrentIndex(2);
+             FindIn<QLineEdit>(*dialog, "Prefix word (e.g. Chapter, Section)")->setText("Part");
+             FindIn<QLineEdit>(*dialog, "Trailing bracket characters")->setText(")");
+             qobject_cast<QDialog*>(dialog)->findChild<QDialogButtonBox*>()
+                 ->button(QDialogButtonBox::Ok)->click();
+           });
+           edit->click();
+           return true;
+         },
+         {flag(Policy::HeadingStyles)},
+         [](const FC& p) {
+           const HeadingStyle& style = p.headingStyles[1];
+           return style.numberingKind == HeadingStyle::kLowerRoman && style.hasPrefix == 1 &&
+                  style.TextForm(1).View() == "\"Part\" i) at indent -1" &&
+                  p.headingLevelCount == 0;
+         }},
         {"table width", false,
          [](PolicySheet& s) {
            auto* edit = Find<QLineEdit>(s, "Table generation", "Table width");
@@ -327,6 +359,16 @@ class PolicySheetsTest : public QObject {
       QVERIFY(sheet->isVisible());
       QVERIFY(!sheet->ChangesApplied());
     }
+  }
+
+  void sheetSitsThirtyPixelsInsideTheDesktopCorner() {
+    FC policies;
+    ProgramSettings settings;
+    AnalysisPolicySheet sheet(policies, settings);
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    const QRect desktop = sheet.screen()->availableGeometry();
+    QCOMPARE(sheet.frameGeometry().bottomRight(), desktop.bottomRight() - QPoint(30, 30));
   }
 
   void colourBoxesReadAndWriteNamesAndDigits() {
