@@ -2,7 +2,6 @@
 
 #include "gui/AnalysisPolicySheet.h"
 #include "gui/OutputPolicySheet.h"
-#include "gui/PolicyFileDialog.h"
 #include "gui/ProgramSettingsDialog.h"
 #include "gui/SavePolicyDialog.h"
 
@@ -25,10 +24,9 @@ bool EditProgramSettings(ProgramSettings& settings, QWidget* parent) {
 }
 
 bool OpenPolicyFileDialog(FC& policies, ProgramSettings& settings,
-                          const std::function<void()>& resetToDefaults, QString& loadedFile,
-                          QWidget* parent) {
+                          const PolicyFileActions& actions, QString& loadedFile, QWidget* parent) {
   PolicyFileDialog dialog(policies, settings, parent);
-  if (resetToDefaults) dialog.SetResetAction(resetToDefaults);
+  dialog.SetActions(actions);
   bool loaded = false;
   QObject::connect(&dialog, &PolicyFileDialog::PolicyFileLoaded, &dialog,
                    [&loaded, &loadedFile](const QString& name) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
-
 #include <QString>
+
+#include "gui/PolicyFileDialog.h"
 
 class FC;
 class ProgramSettings;
@@ -20,12 +20,12 @@ bool EditOutputPolicies(FC& policies, ProgramSettings& settings, QWidget* parent
 // The "Program Settings" dialog. True when OK changed a setting.
 bool EditProgramSettings(ProgramSettings& settings, QWidget* parent);
 
-// The "Anyloom Policy File" dialog loading into `policies`. "Reset to
-// defaults" runs `resetToDefaults` (the record alone is reset when it is
-// empty). Returns true when a file was loaded; `loadedFile` is then its name.
+// The "Anyloom Policy File" dialog over `policies`, its buttons doing
+// `actions` (see PolicyFileDialog.h; empty ones act on `policies`). Returns
+// true when a file was loaded (and not reset since); `loadedFile` is then
+// the last one.
 bool OpenPolicyFileDialog(FC& policies, ProgramSettings& settings,
-                          const std::function<void()>& resetToDefaults, QString& loadedFile,
-                          QWidget* parent);
+                          const PolicyFileActions& actions, QString& loadedFile, QWidget* parent);
 
 // The "Save policies to file" dialog. True when a file was written.
 bool OpenSavePolicyDialog(const FC& policies, ProgramSettings& settings, QWidget* parent);

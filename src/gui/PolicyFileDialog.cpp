@@ -103,13 +103,17 @@ PolicyFileDialog::PolicyFileDialog(FC& policies, ProgramSettings& settings, QWid
     if (!name.isEmpty() && name != loaded_) Load(name);
   });
   connect(save, &QPushButton::clicked, this, [this] {
-    SavePolicyDialog dialog(policies_, settings_, this);
-    dialog.exec();
+    if (actions_.save) {
+      actions_.save();
+    } else {
+      SavePolicyDialog dialog(policies_, settings_, this);
+      dialog.exec();
+    }
     ShowRecent();
   });
   connect(reset, &QPushButton::clicked, this, [this] {
-    if (reset_) {
-      reset_();
+    if (actions_.reset) {
+      actions_.reset();
     } else {
       ResetPolicies(policies_);
     }
@@ -121,12 +125,18 @@ PolicyFileDialog::PolicyFileDialog(FC& policies, ProgramSettings& settings, QWid
 }
 
 bool PolicyFileDialog::Load(const QString& name) {
-  policies_.StatusMessage("Loading policy file");
-  if (!LoadPolicyFile(policies_, name)) {
-    QMessageBox::warning(this, tr("Policy File Error"),
-                         tr("Can't find policy file \"%1\"").arg(name));
-    return false;
+  bool loaded = false;
+  if (actions_.load) {
+    loaded = actions_.load(name);
+  } else {
+    policies_.StatusMessage("Loading policy file");
+    loaded = LoadPolicyFile(policies_, name) != 0;
+    if (!loaded) {
+      QMessageBox::warning(this, tr("Policy File Error"),
+                           tr("Can't find policy file \"%1\"").arg(name));
+    }
   }
+  if (!loaded) return false;
   loaded_ = name;
   ProgramSettings::Remember(settings_.recentPolicyFiles, name);
   ShowRecent();

@@ -26,9 +26,19 @@ int SavePolicyFile(const FC& policies, const QString& name, bool all);
 // flag, keeping the record's owner and message sinks.
 void ResetPolicies(FC& policies);
 
-// "Anyloom Policy File": loads a policy file into the record (from
-// "Browse...", from the list of recent policy files, or typed into the name
-// box), opens the save dialog, and resets the policies. A loaded file goes
+// What the buttons of the policy file dialog do; an empty action does the
+// dialog's own: load `name` into the record (a message box when it cannot
+// be read), open the save dialog on the record, reset the record.
+struct PolicyFileActions {
+  // Loads one file and reports its own failure; true when loaded.
+  std::function<bool(const QString& name)> load;
+  std::function<void()> save;
+  std::function<void()> reset;
+};
+
+// "Anyloom Policy File": loads a policy file (chosen with "Browse...",
+// picked from the recent policy files, or typed into the name box and left),
+// saves the policies and resets them to their defaults. A loaded file goes
 // to the top of the recent list. The record and the settings must outlive
 // the dialog.
 class PolicyFileDialog : public QDialog {
@@ -37,11 +47,9 @@ class PolicyFileDialog : public QDialog {
  public:
   PolicyFileDialog(FC& policies, ProgramSettings& settings, QWidget* parent = nullptr);
 
-  // What "Reset to defaults" does; without one it resets the record.
-  void SetResetAction(std::function<void()> reset) { reset_ = std::move(reset); }
+  void SetActions(PolicyFileActions actions) { actions_ = std::move(actions); }
 
-  // Loads `name` ("Loading policy file"; a message box when it cannot be
-  // read). Returns true when it was loaded.
+  // Loads `name` with the load action. Returns true when it was loaded.
   bool Load(const QString& name);
   // The file loaded last; empty when none was.
   const QString& LoadedFile() const { return loaded_; }
@@ -59,7 +67,7 @@ class PolicyFileDialog : public QDialog {
 
   FC& policies_;
   ProgramSettings& settings_;
-  std::function<void()> reset_;
+  PolicyFileActions actions_;
   QComboBox* name_ = nullptr;
   QString loaded_;
 };
