@@ -31,6 +31,7 @@
 #include "gui/PolicyFileDialog.h"
 #include "gui/PolicyPage.h"
 #include "gui/ProgramSettings.h"
+#include "gui/ProgramSettingsDialog.h"
 #include "gui/SavePolicyDialog.h"
 #include "policy/FC.h"
 #include "support/TempDir.h"
@@ -369,6 +370,19 @@ class PolicySheetsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
     const QRect desktop = sheet.screen()->availableGeometry();
     QCOMPARE(sheet.frameGeometry().bottomRight(), desktop.bottomRight() - QPoint(30, 30));
+  }
+
+  // The main window saves the settings only when the dialog reports a change.
+  void programSettingsReportOnlyRealChanges() {
+    ProgramSettings settings;
+    settings.browserCommand = "firefox";
+    ProgramSettingsDialog dialog(settings);
+    QVERIFY(!dialog.Store());
+    FindIn<QCheckBox>(dialog, "Use a default")->click();
+    QVERIFY(dialog.Store());
+    QVERIFY(settings.useDefaultPolicy);
+    QCOMPARE(settings.browserCommand, QString("firefox"));
+    QVERIFY(!dialog.Store());
   }
 
   void colourBoxesReadAndWriteNamesAndDigits() {
