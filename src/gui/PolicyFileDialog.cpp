@@ -124,6 +124,10 @@ PolicyFileDialog::PolicyFileDialog(FC& policies, ProgramSettings& settings, QWid
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+// Hiding a dialog that is being destroyed takes the focus from the name box,
+// which must not load a file into a half-destroyed dialog.
+PolicyFileDialog::~PolicyFileDialog() { name_->lineEdit()->disconnect(this); }
+
 bool PolicyFileDialog::Load(const QString& name) {
   bool loaded = false;
   if (actions_.load) {

@@ -46,6 +46,7 @@ class PolicyFileDialog : public QDialog {
 
  public:
   PolicyFileDialog(FC& policies, ProgramSettings& settings, QWidget* parent = nullptr);
+  ~PolicyFileDialog() override;
 
   void SetActions(PolicyFileActions actions) { actions_ = std::move(actions); }
 
