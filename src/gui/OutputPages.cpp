@@ -408,9 +408,11 @@ void AddTablePage(PolicySheet& sheet) {
               TableText(Field::Colour, &TableConfig::colour));
   page.Colour(QObject::tr("Border colour"), QObject::tr("Colour of table borders"),
               TableText(Field::BorderColour, &TableConfig::borderColour));
-  page.Text(QObject::tr("Table width"),
-            QObject::tr("Width of tables, in pixels or as a percentage such as 100%"),
-            TableText(Field::Width, &TableConfig::width));
+  QLineEdit* width = page.Text(QObject::tr("Table width"),
+                               QObject::tr("Width of tables, in pixels or as a percentage such "
+                                           "as 100%"),
+                               TableText(Field::Width, &TableConfig::width));
+  width->setMaximumWidth(160);
   page.BeginGroup();
   page.Check(QObject::tr("Convert any section cross references in the table into hyperlinks"),
              QObject::tr("Link section numbers mentioned inside tables to their sections?"),

@@ -264,8 +264,11 @@ QLineEdit* PolicyPage::Colour(const QString& label, const QString& tip, TextPoli
   auto* edit = new QLineEdit;
   QPushButton* pick = NewButton(tr("..."), tr("Choose the colour from the colour dialog"));
   pick->setMaximumWidth(pick->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 40);
-  AddRow(label, WithButton(edit, pick), tip);
-  edit->setToolTip(tip);
+  // A colour is a word or six digits: a short box, its button beside it.
+  edit->setMaximumWidth(160);
+  QWidget* row = WithButton(edit, pick);
+  static_cast<QHBoxLayout*>(row->layout())->addStretch(1);
+  AddRow(label, row, tip);
   connect(edit, &QLineEdit::textChanged, pick,
           [pick](const QString& text) { pick->setIcon(ColourSwatch(text)); });
   connect(pick, &QPushButton::clicked, this, [this, edit] { PickColour(*edit, sheet_.Chooser(), this); });
