@@ -71,17 +71,18 @@ QHBoxLayout* Row(QWidget* holder) {
   return layout;
 }
 
-// Two radio buttons that set one bool policy: the second stands for 1.
-void RadioPair(PolicyPage& page, const QString& title, const QString& first,
-               const QString& second, const QString& tip, IntPolicy policy) {
+// Two radio buttons that set one bool policy, the one standing for 1 listed
+// first when `onFirst`.
+void RadioPair(PolicyPage& page, const QString& title, const QString& offText,
+               const QString& onText, bool onFirst, const QString& tip, IntPolicy policy) {
   page.BeginGroup(title);
-  auto* off = new QRadioButton(first);
-  auto* on = new QRadioButton(second);
+  auto* off = new QRadioButton(offText);
+  auto* on = new QRadioButton(onText);
   auto* group = new QButtonGroup(&page);
   group->addButton(off);
   group->addButton(on);
-  page.AddRow(QString(), off, tip);
-  page.AddRow(QString(), on, tip);
+  page.AddRow(QString(), onFirst ? on : off, tip);
+  page.AddRow(QString(), onFirst ? off : on, tip);
   FC& p = page.Policies();
   const int binding = page.AddBinding(
       [on, off, &p, policy] { (policy.value(p) ? on : off)->setChecked(true); },
@@ -394,11 +395,11 @@ void AddContentsPage(PolicySheet& sheet) {
              QObject::tr("Add a contents list with links to every heading?"),
              RecordInt(Policy::AddContentsList, &PV::addContentsList));
   RadioPair(page, QObject::tr("Place hyperlinks"), QObject::tr("On section titles"),
-            QObject::tr("On section numbers"),
+            QObject::tr("On section numbers"), true,
             QObject::tr("Which part of a contents line becomes the link to its section"),
             RecordInt(Policy::LinksOnNumbers, &PV::linksOnNumbers));
   RadioPair(page, QObject::tr("Calculate contents list"), QObject::tr("from observed headings"),
-            QObject::tr("from contents list in document"),
+            QObject::tr("from contents list in document"), false,
             QObject::tr("Build the contents list from the headings found, or from the "
                         "document's own contents list"),
             RecordInt(Policy::UseExistingContents, &PV::useExistingContents));
