@@ -87,7 +87,7 @@ const Example kExamples[] = {
      "HTML lines and user blocks close the open levels; an HTML line ends a block; a CODE "
      "comment is bold italic; a block open at the end of the input is written",
      ""},
-    {"user_pre", "a user-specified PRE block: escaped, no emphasis, its own comments", ""},
+    {"user_pre", "a user-specified PRE block: escaped, with emphasis, its own comments", ""},
     {"escaping", "< & > become entities, typed entities are escaped again", ""},
     {"emphasis", "framed words, phrases, marks that stay, the empty strong element", ""},
     {"emphasis_across_lines",
