@@ -335,8 +335,10 @@ void PreformattedBlock::AnalyseColumns(bool final) {
   firstSpannedPair_.assign(lines_.size(), -1);
   std::vector<CellRange> ranges;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
+    // Blank and rule lines count in every column, with cells that are never
+    // text: a drawing of rules and frames is no table however wordy its boxes.
     const Line& line = lines_[i];
-    if (line.blank || line.rule) continue;
+    const bool textLine = !line.blank && !line.rule;
     const std::string_view raw = line.raw.View();
     CutRanges(raw, ranges);
     for (const CellRange& range : ranges) {
@@ -351,15 +353,15 @@ void PreformattedBlock::AnalyseColumns(bool final) {
       ++starts[c];
       if (span == 1) ++single[c];
       if (cellText.empty()) ++empty[c];
-      if (IsTextCell(cellText)) ++text[c];
-      if (span > 1) {
+      if (textLine && IsTextCell(cellText)) ++text[c];
+      if (textLine && span > 1) {
         ++spanningCells_;
         spanningTotal_ += span - 1;
         if (firstSpannedPair_[i] < 0 && range.first + 2 < static_cast<int>(count)) {
           firstSpannedPair_[i] = range.first;
         }
       }
-      if (final && span == 1 && !cellText.empty()) {
+      if (final && textLine && span == 1 && !cellText.empty()) {
         ++aligned[c][static_cast<std::size_t>(CellAlignment(cut, range.to - range.from))];
         columns_[c].estimatedWidth = std::max(columns_[c].estimatedWidth, EstimatedWidth(cellText));
       }
