@@ -117,11 +117,13 @@ void PreformattedBlock::Measure() {
   firstRule_ = secondRule_ = lastRule_ = -1;
   for (int i = 0; i < LineCount(); ++i) {
     Line& line = lines_[static_cast<std::size_t>(i)];
-    std::string_view raw = line.raw.View();
-    const std::size_t last = raw.find_last_not_of(' ');
-    raw = last == std::string_view::npos ? std::string_view() : raw.substr(0, last + 1);
-    raw.remove_prefix(std::min(raw.size(), static_cast<std::size_t>(smallestIndent_)));
-    line.raw.SetText(raw);
+    std::string_view view = line.raw.View();
+    const std::size_t last = view.find_last_not_of(' ');
+    view = last == std::string_view::npos ? std::string_view() : view.substr(0, last + 1);
+    view.remove_prefix(std::min(view.size(), static_cast<std::size_t>(smallestIndent_)));
+    // Copied out first: the view points into the text it replaces.
+    line.raw.SetText(std::string(view));
+    const std::string_view raw = line.raw.View();
     line.blank = raw.empty();
     const auto drawn = std::count_if(raw.begin(), raw.end(), IsRuleChar);
     const auto blanks = std::count(raw.begin(), raw.end(), ' ');
@@ -309,21 +311,22 @@ void PreformattedBlock::SplitCells(int index, std::vector<Cell>& cells) const {
 }
 
 int PreformattedBlock::CellAlignment(std::string_view text, int width) {
-  const auto isFrame = [](char c) { return c == ' ' || c == '|'; };
-  std::size_t lead = 0;
-  while (lead < text.size() && isFrame(text[lead])) ++lead;
-  if (lead == text.size()) return kLeft;
-  std::size_t end = text.size();
-  while (end > lead && isFrame(text[end - 1])) --end;
-  const long trail =
-      static_cast<long>(text.size() - end) + std::max(0L, static_cast<long>(width) - static_cast<long>(text.size()));
-  const std::string_view body = text.substr(lead, end - lead);
+  // The part beyond the end of the line counts as trailing blanks; '|'
+  // frames at either end are no blanks.
+  const long shortfall = std::max(0L, static_cast<long>(width) - static_cast<long>(text.size()));
+  while (!text.empty() && text.front() == '|') text.remove_prefix(1);
+  while (!text.empty() && text.back() == '|') text.remove_suffix(1);
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return kLeft;
+  const std::size_t last = text.find_last_not_of(' ');
+  const std::string_view body = text.substr(first, last - first + 1);
+  const long lead = static_cast<long>(first);
+  const long trail = static_cast<long>(text.size() - 1 - last) + shortfall;
   if (body.find_first_not_of("0123456789%:,.*") == std::string_view::npos) return kRight;
-  const long l = static_cast<long>(lead);
-  if (l == 0) return kLeft;
-  if (trail == 0 && l > 1) return kRight;
-  if (std::labs(l - trail) < 2 && l > 1) return kCentre;
-  if (l <= trail || l < 2) return kLeft;
+  if (lead == 0) return kLeft;
+  if (trail == 0 && lead > 1) return kRight;
+  if (std::labs(lead - trail) < 2 && lead > 1) return kCentre;
+  if (lead <= trail || lead < 2) return kLeft;
   return kRight;
 }
 
@@ -335,10 +338,12 @@ void PreformattedBlock::AnalyseColumns(bool final) {
   firstSpannedPair_.assign(lines_.size(), -1);
   std::vector<CellRange> ranges;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    // Blank and rule lines count in every column, with cells that are never
-    // text: a drawing of rules and frames is no table however wordy its boxes.
+    // Rule lines count in a single column, with cells that are never text: a
+    // column of boxes drawn between rules (a packet header) is a drawing,
+    // however wordy its boxes. Between several columns they are frames.
     const Line& line = lines_[i];
     const bool textLine = !line.blank && !line.rule;
+    if (!textLine && !(line.rule && count == 1)) continue;
     const std::string_view raw = line.raw.View();
     CutRanges(raw, ranges);
     for (const CellRange& range : ranges) {
