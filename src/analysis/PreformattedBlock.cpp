@@ -84,7 +84,6 @@ int EstimatedWidth(std::string_view text) {
 
 void PreformattedBlock::AddLine(const SourceLine& line) {
   Line copy;
-  copy.text.SetText(line.View());
   copy.escaped = line.escapedText;
   copy.raw = line.rawText;
   copy.indent = line.indent;
@@ -260,7 +259,9 @@ void PreformattedBlock::FindColumns(int separation, bool sparseSearch, FC& polic
   if (capped) {
     TextString message("Line ");
     message.AppendNumber(lines_.front().sourceLineNumber, false);
-    message.AppendText(" - More than 64 table columns: the rest are kept in the last one");
+    message.AppendText(" - More than ");
+    message.AppendNumber(kMaxColumns, false);
+    message.AppendText(" table columns: the rest are kept in the last one");
     policy.Message(message, 5);
   }
 }

@@ -26,7 +26,6 @@ class PreformattedBlock {
 
   // What the block keeps of one line.
   struct Line {
-    TextString text;     // the line's text as prepared at reading
     TextString escaped;  // the escaped copy, with its indent
     // The line as read (tabs expanded) without the common indent and
     // without trailing blanks. Columns are measured and cells cut on it.
