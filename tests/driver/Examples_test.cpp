@@ -109,7 +109,7 @@ const Example kExamples[] = {
     {"code_sample_markup",
      "the same with CODE markup: a line of &nbsp; for the indent, then the line and <BR>", ""},
     {"user_regions",
-     "table settings apply to their own table only; an empty region takes none; a user diagram "
+     "table settings apply to their own table only, an empty region's to none; a user diagram "
      "of one line stays PRE; a user code sample in CODE markup",
      ""},
     {"escaping", "< & > become entities, typed entities are escaped again", ""},
