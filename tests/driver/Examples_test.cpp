@@ -100,6 +100,10 @@ const Example kExamples[] = {
      "a line with text in one column only continues the cell above; the rule under the header "
      "makes TH cells",
      ""},
+    {"roll_out",
+     "a rule under a line of text pulls it into the region below as the table's header; two "
+     "blank lines part two regions",
+     ""},
     {"diagram", "boxes and arrows: a diagram inside PRE", ""},
     {"diagram_one_line", "a drawing of one line is written as NORMAL text", ""},
     {"code_sample",
