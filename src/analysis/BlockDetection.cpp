@@ -133,8 +133,7 @@ class Walk {
   Step TakeStep(const SourceLine& cur, SourceLine& n1, SourceLine* n2, SourceLine* n3) {
     const int type = n1.lineType;
     if (TakesBlockSteps(type)) return TextStep(cur, n1, n2, n3);
-    if (type == LineType::kHeadingPart || type == LineType::kAppended ||
-        type == LineType::kRule) {
+    if (type == LineType::kHeadingPart || type == LineType::kAppended || type == LineType::kRule) {
       MakePre(n1);
       return {Step::kGrows, false};
     }

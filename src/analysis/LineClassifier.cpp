@@ -173,7 +173,8 @@ void LineClassifier::Classify() {
   TestNewParagraph();
   TestShortLineEnd();
   SetFinalFlags();
-  if (IsPre(line_) || (prev_ != nullptr && IsPre(*prev_) && !LineFlag::IsUserRegion(prev_->flags))) {
+  if (IsPre(line_) ||
+      (prev_ != nullptr && IsPre(*prev_) && !LineFlag::IsUserRegion(prev_->flags))) {
     DetectBlock(line_, policy_);
   }
 }

@@ -127,7 +127,8 @@ void PreformattedBlock::Measure() {
     const auto drawn = std::count_if(raw.begin(), raw.end(), IsRuleChar);
     const auto blanks = std::count(raw.begin(), raw.end(), ' ');
     // A line of blanks and one letter is no rule, however long it is.
-    line.rule = !line.blank && drawn > 0 && (drawn + blanks) * 100 > 95 * static_cast<long>(raw.size());
+    line.rule =
+        !line.blank && drawn > 0 && (drawn + blanks) * 100 > 95 * static_cast<long>(raw.size());
     line.code = !line.blank && LooksLikeCode(line.escaped.View(), true);
     if (line.blank) ++blankLines_;
     if (line.code) ++codeLines_;
@@ -275,7 +276,8 @@ void PreformattedBlock::CutRanges(std::string_view raw, std::vector<CellRange>& 
   while (column < count) {
     const int first = column;
     while (column < count - 1 && columns_[static_cast<std::size_t>(column)].end < length &&
-           !IsBoundaryChar(raw[static_cast<std::size_t>(columns_[static_cast<std::size_t>(column)].end)])) {
+           !IsBoundaryChar(
+               raw[static_cast<std::size_t>(columns_[static_cast<std::size_t>(column)].end)])) {
       ++column;
     }
     const int end = columns_[static_cast<std::size_t>(column)].end;
@@ -303,7 +305,8 @@ void PreformattedBlock::SplitCells(int index, std::vector<Cell>& cells) const {
     std::string_view cut;
     if (range.from < static_cast<int>(raw.size())) {
       const int to = std::min(range.to, static_cast<int>(raw.size()));
-      cut = raw.substr(static_cast<std::size_t>(range.from), static_cast<std::size_t>(to - range.from));
+      cut = raw.substr(static_cast<std::size_t>(range.from),
+                       static_cast<std::size_t>(to - range.from));
     }
     cell.text.SetText(StripFrames(cut));
     cell.alignment = CellAlignment(cut, range.to - range.from);
@@ -353,7 +356,8 @@ void PreformattedBlock::AnalyseColumns(bool final) {
       std::string_view cut;
       if (range.from < static_cast<int>(raw.size())) {
         const int to = std::min(range.to, static_cast<int>(raw.size()));
-        cut = raw.substr(static_cast<std::size_t>(range.from), static_cast<std::size_t>(to - range.from));
+        cut = raw.substr(static_cast<std::size_t>(range.from),
+                         static_cast<std::size_t>(to - range.from));
       }
       const std::string_view cellText = StripFrames(cut);
       ++starts[c];

@@ -38,7 +38,8 @@ void ApplyDictionaryLinks(TextString& /*text*/, FC& /*policy*/) {}
 void MarkCodeComment(TextString& text) {
   const std::string_view view = text.View();
   std::size_t at = view.find("//");
-  while (at != std::string_view::npos && at > 0 && view[at - 1] == ':') at = view.find("//", at + 2);
+  while (at != std::string_view::npos && at > 0 && view[at - 1] == ':')
+    at = view.find("//", at + 2);
   if (at == std::string_view::npos) return;
   text.ReplaceSubString(static_cast<int>(at), 2, "//<B><EM>");
   text.AppendText("</EM></B>");

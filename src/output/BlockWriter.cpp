@@ -39,8 +39,7 @@ int BlockWriter::WriteBlock(bool userSpecified) {
   if (!HasStream()) return 0;
   block_.ParseTable(config_, policy_);
   const PreformattedBlock& b = block_;
-  if (b.UserDiagram() ||
-      (b.IsAutoDiagram() && !userSpecified && !b.UserCode() && !b.UserPre())) {
+  if (b.UserDiagram() || (b.IsAutoDiagram() && !userSpecified && !b.UserCode() && !b.UserPre())) {
     if (b.LineCount() - b.BlankLines() <= 1 && !b.UserDiagram()) return WriteNormal();
     return WritePreformatted();
   }
@@ -59,7 +58,8 @@ int BlockWriter::WritePreformatted() {
   Comments comments{"<!-- Automatically detected pre-formatted text -->",
                     "<!-- end of automatically detected pre-formatted text -->"};
   if (b.UserCode()) {
-    comments = {"<!-- User-specified CODE sample -->", "<!-- end of user-specified CODE sample -->"};
+    comments = {"<!-- User-specified CODE sample -->",
+                "<!-- end of user-specified CODE sample -->"};
   } else if (b.IsAutoCode()) {
     comments = {"<!-- Automatically detected CODE sample -->",
                 "<!-- end of automatically detected CODE sample -->"};
@@ -121,7 +121,8 @@ int BlockWriter::WriteCodeSample() {
 int BlockWriter::WriteNormal() {
   if (!HasStream()) return 0;
   const PreformattedBlock& b = block_;
-  HTMLFile::SetNestingLevel(stream_, IndentLevel(b.SmallestIndent(), policy_), policy_, kBlockquote);
+  HTMLFile::SetNestingLevel(stream_, IndentLevel(b.SmallestIndent(), policy_), policy_,
+                            kBlockquote);
   Comments comments{"<!-- Outputting formatted text as \"NORMAL\" -->",
                     "<!-- end of formatted text output as \"NORMAL\" -->"};
   if (b.IsAutoDiagram() && !b.UserDiagram()) {

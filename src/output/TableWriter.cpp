@@ -233,10 +233,12 @@ void TableWriter::WriteTableRow(Row& row) {
     // but the one that closes the cell.
     std::size_t start = 0;
     bool first = true;
-    for (std::size_t at = out.find("<BR>"); at != std::string::npos; at = out.find("<BR>", at + 4)) {
+    for (std::size_t at = out.find("<BR>"); at != std::string::npos;
+         at = out.find("<BR>", at + 4)) {
       const std::string_view rest = std::string_view(out).substr(at + 4);
       if (rest.starts_with("</TD") || rest.starts_with("</TH")) continue;
-      std::string piece = (first || minimise ? "" : kCellIndent) + out.substr(start, at + 4 - start);
+      std::string piece =
+          (first || minimise ? "" : kCellIndent) + out.substr(start, at + 4 - start);
       WriteText(stream_, piece.c_str());
       start = at + 4;
       first = false;

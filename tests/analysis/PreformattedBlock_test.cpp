@@ -33,8 +33,12 @@ TEST(PreformattedBlockTest, ColumnSeparationLimits) {
     int separation;
     std::size_t columns;
   } cases[] = {
-      {6, "ab cd ef", 1, 3},  {6, "ab cd ef", 0, 3},     {6, "ab cd ef", -1, 3},
-      {5, "ab cd ef", 1, 1},  {5, "ab  cd  ef", 1, 3},   {6, "ab        cd        ef", 50, 1},
+      {6, "ab cd ef", 1, 3},
+      {6, "ab cd ef", 0, 3},
+      {6, "ab cd ef", -1, 3},
+      {5, "ab cd ef", 1, 1},
+      {5, "ab  cd  ef", 1, 3},
+      {6, "ab        cd        ef", 50, 1},
       {6, "ab        cd        ef", 7, 2},
   };
   for (const auto& c : cases) {
@@ -44,8 +48,8 @@ TEST(PreformattedBlockTest, ColumnSeparationLimits) {
     TableConfig config;
     config.minColumnSeparation = c.separation;
     block.ParseTable(config, policy);
-    EXPECT_EQ(block.Columns().size(), c.columns) << c.lines << " x \"" << c.line << "\" at "
-                                                 << c.separation;
+    EXPECT_EQ(block.Columns().size(), c.columns)
+        << c.lines << " x \"" << c.line << "\" at " << c.separation;
   }
 }
 

@@ -94,8 +94,8 @@ const Example kExamples[] = {
      ""},
     {"table_aligned", "three lines aligned with blanks: a table without border or header", ""},
     {"table_sparse", "rows parted by blank lines: each row collects its lines cell by cell", ""},
-    {"table_spanning", "a line whose text crosses a column boundary is a row of its own with COLSPAN",
-     ""},
+    {"table_spanning",
+     "a line whose text crosses a column boundary is a row of its own with COLSPAN", ""},
     {"table_multiline_cell",
      "a line with text in one column only continues the cell above; the rule under the header "
      "makes TH cells",
