@@ -18,7 +18,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Pathological inputs: one huge line, many bullets, deep emphasis marks,
-# thousands of section numbers, a long run of blank lines.
+# thousands of section numbers, a long run of blank lines, a long and a wide
+# table.
 python3 - "$work" <<'PY'
 import sys, os
 d = sys.argv[1]
@@ -30,10 +31,19 @@ put("stars.txt", ("* " * 500 + "\n") * 2000 + ("_" * 1000 + "\n") * 2000)
 put("sections.txt", "".join(f"{i}.{j} Section {i}.{j}\n\ntext\n\n" for i in range(1, 200) for j in range(1, 50)))
 put("blanks.txt", "\n" * 200000 + "end\n")
 put("nul-and-controls.txt", ("a\x00b\x01c\x7f d\te\x08e\n" * 50000))
+# A table region of 100,000 lines, and a user table 5,024 columns wide
+# (tabs expand each 942-byte line) of 3,000 lines: the block analysis must
+# stay linear in lines times columns.
+put("table-100k.txt", "A long table:\n\n" + "".join(
+    f"    item{i:<8}  {i:>8}  {i * 3 % 1000:>6}.5  {'yes' if i % 3 else 'no':<4}\n"
+    for i in range(100000)) + "\nEnd.\n")
+wide = "".join(f"{j % 100:02d}" + "\t" * 4 for j in range(157))
+put("table-wide.txt", "A wide table:\n$_$_BEGIN_TABLE\n" + (wide + "\n") * 3000 + "$_$_END_TABLE\n")
 PY
 inputs=()
 [ -d "$corpus" ] && for f in "$corpus"/*.txt; do cp "$f" "$work/"; inputs+=("$(basename "$f")"); done
 inputs+=(huge-line.txt bullets.txt stars.txt sections.txt blanks.txt nul-and-controls.txt)
+inputs+=(table-100k.txt table-wide.txt)
 
 failed=0
 printf '%-32s %10s %8s %10s\n' document bytes seconds peak-KiB

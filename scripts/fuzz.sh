@@ -15,7 +15,7 @@ for target in policy_line_fuzzer steering_line_fuzzer convert_fuzzer; do
   seeds=()
   case $target in
     policy_line_fuzzer) seeds=(tests/data/policy) ;;
-    convert_fuzzer) seeds=(samples) ;;
+    convert_fuzzer) seeds=(samples fuzz/seeds/convert) ;;
   esac
   echo "=== $target for ${seconds}s"
   "$dir/fuzz/$target" -max_total_time="$seconds" -max_len=65536 -timeout=20 \

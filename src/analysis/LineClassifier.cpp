@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "analysis/BlockDetection.h"
 #include "analysis/BulletTests.h"
 #include "analysis/CodeTests.h"
 #include "analysis/DocumentStatistics.h"
@@ -172,6 +173,10 @@ void LineClassifier::Classify() {
   TestNewParagraph();
   TestShortLineEnd();
   SetFinalFlags();
+  if (IsPre(line_) ||
+      (prev_ != nullptr && IsPre(*prev_) && !LineFlag::IsUserRegion(prev_->flags))) {
+    DetectBlock(line_, policy_);
+  }
 }
 
 void LineClassifier::ReadContext() {

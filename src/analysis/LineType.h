@@ -112,6 +112,9 @@ inline constexpr std::uint32_t kUserHtml = 1u << 13;            // listing 'H'; 
 inline constexpr std::uint32_t kOutput = 1u << 14;              // the line is to be written
 inline constexpr std::uint32_t kSampleCode = 1u << 15;          // listing 'C'
 inline constexpr std::uint32_t kContentsList = 1u << 16;        // listing 'l'
+// The first line handed on in a user-specified region (not listed): a region
+// that directly follows another is still a block of its own.
+inline constexpr std::uint32_t kUserRegionStart = 1u << 17;
 
 // The user-specified regions (PRE, TABLE, CODE, DIAGRAM). Each implies
 // kPreformatted. HTML lines are not among them.

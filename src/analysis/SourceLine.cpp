@@ -112,8 +112,16 @@ bool SourceLine::GetSegment(int start, TextString& piece, int& nextStart) const 
 void SourceLine::MarkInline(FC& policy, bool doLinks, bool trim) {
   MapCharacters(policy);
   if (doLinks && InUserRegion(*this, policy)) return;
+  MarkInlineWords(policy, doLinks && policy.IsOutputPass(), trim);
+}
+
+void SourceLine::MarkInlineInBlock(FC& policy, bool trim) {
+  MapCharacters(policy);
+  MarkInlineWords(policy, policy.IsOutputPass(), trim);
+}
+
+void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim) {
   int overstruck = 0;
-  const bool links = doLinks && policy.IsOutputPass();
   RunWordPass(*this, TagHandling::kDelimit,
               [&](const TextString& word, TextString& replacement) {
                 if (MarkOverstrike(word, replacement)) {

@@ -77,6 +77,9 @@ class SourceLine : public ParsedString {
   // `firstWordLength`. With `doLinks`, a line of a user-specified PRE,
   // TABLE, CODE or DIAGRAM region gets the character map only.
   virtual void MarkInline(FC& policy, bool doLinks, bool trim);
+  // MarkInline with links for a line of a written block: the word pass runs
+  // whatever region the line or the reader is in.
+  void MarkInlineInBlock(FC& policy, bool trim);
   // "&" -> "&amp;", "<" -> "&lt;", ">" -> "&gt;" in the text.
   virtual void EscapeHTML();
   // Replaces the word-processor characters of single-byte text by plain
@@ -149,6 +152,8 @@ class SourceLine : public ParsedString {
   int RecogniseHyperlink(FC& policy, const TextString& word, TextString& replacement);
   // True when emphasis may read and change this line.
   bool TakesEmphasis() const;
+  // MarkInline from the word pass on.
+  void MarkInlineWords(FC& policy, bool links, bool trim);
 
   std::unique_ptr<SourceLine> annotation_;
 };

@@ -9,9 +9,11 @@
 #include "markup/MarkupScan.h"
 #include "output/AnchorName.h"
 #include "output/AttributeText.h"
+#include "output/BlockWriter.h"
 #include "output/ContentsList.h"
 #include "output/HTMLFile.h"
 #include "output/HeadingEntries.h"
+#include "output/IndentLevel.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
@@ -28,18 +30,6 @@ constexpr int kExtraIndentWidening = 15;
 
 const char* ParagraphMark(const FC& policy) {
   return policy.useParagraphMarkup != 0 ? "<P>" : "<BR>";
-}
-
-// The indent level of a column: how many of the indent positions, taken in
-// order, lie at or left of it, less one; never below 0.
-int IndentLevel(int column, const FC& policy) {
-  int level = 0;
-  for (int i = 0; i < policy.indentCount && i < PolicyValues::kMaxPositions; ++i) {
-    const int position = policy.indentPositions[static_cast<std::size_t>(i)];
-    if (position < 0 || position > column) break;
-    level = i;
-  }
-  return level;
 }
 
 // Types 1 to 4 (blank, form feed, new paragraph, rule) never get a short-line
@@ -144,18 +134,22 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
   bool justAfterBlock = false;
   bool firstLineOfBlock = false;
 
-  if (doc.preOpen != 0 && doc.insidePreBlock != 0 && (html || !preformatted)) {
+  // A user-specified region is a block of its own, whatever comes before or
+  // after it, so that each takes its own table settings.
+  const bool regionBoundary = (line.flags & LineFlag::kUserRegionStart) != 0 ||
+                              (previous.IsUserSpecified() && !userSpecified);
+  if (doc.preOpen != 0 && doc.insidePreBlock != 0 && (html || !preformatted || regionBoundary)) {
     justAfterBlock = EndBlock(stream, policy, previous);
   }
 
   if (doc.preOpen == 0 && preformatted && type != LineType::kAppended &&
       type != LineType::kHeadingPart) {
-    if (EnoughPreformattedLines(line, policy)) {
+    if (userSpecified || EnoughPreformattedLines(line, policy)) {
       HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
       doc.preOpen = 1;
       doc.insidePreBlock = 1;
       firstLineOfBlock = true;
-      if (!block_) block_ = std::make_unique<CollectedBlock>();
+      if (!block_) block_ = std::make_unique<PreformattedBlock>();
     }
   }
 
@@ -202,21 +196,24 @@ void BodyWriter::FinishBlock(std::FILE* stream, FC& policy) {
 bool BodyWriter::EndBlock(std::FILE* stream, FC& policy, const Previous& previous) {
   policy.document.preOpen = 0;
   policy.document.insidePreBlock = 0;
-  const std::unique_ptr<CollectedBlock> block = std::move(block_);
+  const std::unique_ptr<PreformattedBlock> block = std::move(block_);
   // The contents pass only keeps the bookkeeping: nothing of a block is
   // written, analysed or taken from the table configuration queue.
   if (policy.contentsPass != 0 || !block) return false;
 
   block->SetUserKinds(previous.userPre, previous.userTable, previous.userCode,
                       previous.userDiagram);
-  const bool parse = policy.attemptTables != 0 || block->IsUserSpecified();
-  // Until tables, code samples and diagrams have their own writer, every
-  // block is written as pre-formatted text, so nothing of it is lost.
-  block->WritePreformatted(stream);
-  // A user-specified block used the configuration queued when its start
-  // was read; the next block takes the one after it.
-  if (block->IsUserSpecified() && policy.IsOutputPass() && policy.TableConfigCount() > 0) {
-    policy.DeleteOldTabConfig();
+  const bool user = block->IsUserSpecified();
+  const bool parse = policy.attemptTables != 0 || user;
+  // A user-specified block takes the settings queued when its start was
+  // read, then gives them up for the next block.
+  const TableConfig config = user ? policy.OldestTableConfig() : policy.tableDefaults;
+  if (user && policy.IsOutputPass() && policy.TableConfigCount() > 0) policy.DeleteOldTabConfig();
+  BlockWriter writer(*block, stream, policy, config);
+  if (parse) {
+    writer.WriteBlock(user);
+  } else {
+    writer.WritePreformatted();
   }
   return parse;
 }

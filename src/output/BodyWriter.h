@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "output/CollectedBlock.h"
+#include "analysis/PreformattedBlock.h"
 
 class FC;
 class HTMLFile;
@@ -54,6 +54,7 @@ class BodyWriter {
     bool userTable = false;
     bool userCode = false;
     bool userDiagram = false;
+    bool IsUserSpecified() const { return userPre || userTable || userCode || userDiagram; }
   };
 
   // What the markup of a line decided about writing it.
@@ -89,7 +90,7 @@ class BodyWriter {
                           const TextString& anchorLine, int level);
 
   Previous previous_;
-  std::unique_ptr<CollectedBlock> block_;
+  std::unique_ptr<PreformattedBlock> block_;
   bool centringOpen_ = false;
   int lastListType_ = 0;
   long long lastListNumber_ = -1;

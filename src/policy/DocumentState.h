@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "text/TextString.h"
@@ -29,6 +30,13 @@ struct DocumentState {
   int inDiagram = 0;
   int inUserContents = 0;
   int userContentsSeen = 0;
+  // A user-specified region has begun and no line of it has been handed on
+  // yet; the flag of its kind (a LineFlag bit), or 0.
+  std::uint32_t regionStarting = 0;
+  // Its table configuration is queued.
+  int regionConfigQueued = 0;
+  // The line handed on last lay in a user-specified region.
+  int lastLineInUserRegion = 0;
 
   // The document's own contents list.
   int inContentsList = 0;

@@ -425,6 +425,12 @@ int FC::DeleteOldTabConfig() {
   return 1;
 }
 
+int FC::DiscardNewestTabConfig() {
+  if (tableConfigs_.empty()) return 0;
+  tableConfigs_.pop_back();
+  return 1;
+}
+
 TableConfig& FC::CurrentTableConfig() {
   return tableConfigs_.empty() ? tableDefaults : tableConfigs_.back();
 }

@@ -111,6 +111,9 @@ class FC : public PolicyValues {
   // Removes the oldest configuration. Outside an output pass, or when the
   // queue is empty, reports on standard error and returns 0.
   int DeleteOldTabConfig();
+  // Removes the newest configuration: its region ended without a line.
+  // Returns 0 when the queue is empty.
+  int DiscardNewestTabConfig();
   // The newest queued configuration (the one the preprocessor's table
   // commands change), or tableDefaults when none is queued.
   TableConfig& CurrentTableConfig();

@@ -37,8 +37,10 @@ struct Command {
   const char* name;
   Action action;
   int DocumentState::*block = nullptr;
-  // The block's output takes a table configuration of its own.
+  // The block's output takes a table configuration of its own; the line
+  // flag of its kind.
   bool queuesTable = false;
+  std::uint32_t region = 0;
   TextString RunContext::*runText = nullptr;
   TableConfig::Field field = TableConfig::Field::Count;
   int TableConfig::*number = nullptr;
@@ -56,8 +58,15 @@ constexpr Command kCommands[] = {
     {.name = "$_$_SECTION", .action = Action::Section},
     {.name = "$_$_INCLUDE", .action = Action::Include},
     {.name = "$_$_CHANGE_POLICY", .action = Action::ChangePolicy},
-    {.name = "$_$_BEGIN_PRE", .action = Action::BeginBlock, .block = &DS::inPre, .queuesTable = true},
-    {.name = "$_$_END_PRE", .action = Action::EndBlock, .block = &DS::inPre},
+    {.name = "$_$_BEGIN_PRE",
+     .action = Action::BeginBlock,
+     .block = &DS::inPre,
+     .queuesTable = true,
+     .region = LineFlag::kUserPre},
+    {.name = "$_$_END_PRE",
+     .action = Action::EndBlock,
+     .block = &DS::inPre,
+     .region = LineFlag::kUserPre},
     {.name = "$_$_TITLE", .action = Action::RunText, .runText = &RunContext::title},
     {.name = "$_$_STYLE_SHEET", .action = Action::RunText, .runText = &RunContext::styleSheet},
     {.name = "$_$_KEYWORDS", .action = Action::RunText, .runText = &RunContext::keywords},
@@ -67,15 +76,33 @@ constexpr Command kCommands[] = {
     {.name = "$_$_BEGIN_HTML", .action = Action::BeginBlock, .block = &DS::inHtml},
     {.name = "$_$_END_HTML", .action = Action::EndBlock, .block = &DS::inHtml},
     {.name = "$_$_HTML_LINE", .action = Action::HtmlLine},
-    {.name = "$_$_BEGIN_CODE", .action = Action::BeginBlock, .block = &DS::inCode, .queuesTable = true},
-    {.name = "$_$_END_CODE", .action = Action::EndBlock, .block = &DS::inCode},
+    {.name = "$_$_BEGIN_CODE",
+     .action = Action::BeginBlock,
+     .block = &DS::inCode,
+     .queuesTable = true,
+     .region = LineFlag::kUserCode},
+    {.name = "$_$_END_CODE",
+     .action = Action::EndBlock,
+     .block = &DS::inCode,
+     .region = LineFlag::kUserCode},
     {.name = "$_$_BEGIN_DIAGRAM",
      .action = Action::BeginBlock,
      .block = &DS::inDiagram,
-     .queuesTable = true},
-    {.name = "$_$_END_DIAGRAM", .action = Action::EndBlock, .block = &DS::inDiagram},
-    {.name = "$_$_BEGIN_TABLE", .action = Action::BeginBlock, .block = &DS::inTable, .queuesTable = true},
-    {.name = "$_$_END_TABLE", .action = Action::EndBlock, .block = &DS::inTable},
+     .queuesTable = true,
+     .region = LineFlag::kUserDiagram},
+    {.name = "$_$_END_DIAGRAM",
+     .action = Action::EndBlock,
+     .block = &DS::inDiagram,
+     .region = LineFlag::kUserDiagram},
+    {.name = "$_$_BEGIN_TABLE",
+     .action = Action::BeginBlock,
+     .block = &DS::inTable,
+     .queuesTable = true,
+     .region = LineFlag::kUserTable},
+    {.name = "$_$_END_TABLE",
+     .action = Action::EndBlock,
+     .block = &DS::inTable,
+     .region = LineFlag::kUserTable},
     {.name = "$_$_TABLE_BORDER",
      .action = Action::TableNumber,
      .field = TF::BorderSize,
@@ -109,13 +136,22 @@ constexpr Command kCommands[] = {
      .action = Action::TableSwitch,
      .field = TF::XrefsToLinks,
      .number = &TC::xrefsToLinks},
-    {.name = "$_$_TABLE_BGCOLOR", .action = Action::TableText, .field = TF::Colour, .text = &TC::colour},
+    {.name = "$_$_TABLE_BGCOLOR",
+     .action = Action::TableText,
+     .field = TF::Colour,
+     .text = &TC::colour},
     {.name = "$_$_TABLE_BORDERCOLOR",
      .action = Action::TableText,
      .field = TF::BorderColour,
      .text = &TC::borderColour},
-    {.name = "$_$_TABLE_CAPTION", .action = Action::TableText, .field = TF::Caption, .text = &TC::caption},
-    {.name = "$_$_TABLE_WIDTH", .action = Action::TableText, .field = TF::Width, .text = &TC::width},
+    {.name = "$_$_TABLE_CAPTION",
+     .action = Action::TableText,
+     .field = TF::Caption,
+     .text = &TC::caption},
+    {.name = "$_$_TABLE_WIDTH",
+     .action = Action::TableText,
+     .field = TF::Width,
+     .text = &TC::width},
 };
 
 // The policies that decide where files are written or read. A document must
@@ -294,6 +330,22 @@ void MakeHtmlLine(SourceLine& line, const char* name) {
   line.indent = 0;
 }
 
+// Table configurations pair one to one with the blocks of user-specified
+// regions: a region gets one when it opens in an included section (none for
+// a kind already open, whose lines continue the same block), and its first
+// line handed on is marked as the start of a block.
+void BeginBlock(const Command& command, FC& policy) {
+  DocumentState& document = policy.document;
+  const bool opens = document.*command.block == 0 && document.sectionIncluded != 0;
+  document.*command.block = 1;
+  if (!command.queuesTable || !opens) return;
+  if (document.regionStarting == 0 && policy.IsOutputPass()) {
+    policy.CreateNewTabConfig();
+    document.regionConfigQueued = 1;
+  }
+  document.regionStarting = command.region;
+}
+
 void Obey(const Command& command, LineFile& input, SourceLine& line, FC& policy,
           const TextString& text, bool& isHtmlLine) {
   DocumentState& document = policy.document;
@@ -308,11 +360,17 @@ void Obey(const Command& command, LineFile& input, SourceLine& line, FC& policy,
       ChangePolicy(line, policy, command.name);
       break;
     case Action::BeginBlock:
-      document.*command.block = 1;
-      if (command.queuesTable && policy.IsOutputPass()) policy.CreateNewTabConfig();
+      BeginBlock(command, policy);
       break;
     case Action::EndBlock:
       document.*command.block = 0;
+      // A region that ended before any line of it was handed on makes no
+      // block, so its configuration would be taken by the next one.
+      if (command.region != 0 && document.regionStarting == command.region) {
+        if (document.regionConfigQueued) policy.DiscardNewestTabConfig();
+        document.regionStarting = 0;
+        document.regionConfigQueued = 0;
+      }
       break;
     case Action::RunText:
       // Set while the analysis reads the document and read by the output
@@ -354,7 +412,8 @@ void Obey(const Command& command, LineFile& input, SourceLine& line, FC& policy,
 }
 
 // The line's block flags from the document state.
-void SetBlockFlags(SourceLine& line, const DocumentState& document, bool isHtmlLine) {
+void SetBlockFlags(SourceLine& line, FC& policy, bool isHtmlLine) {
+  DocumentState& document = policy.document;
   std::uint32_t bits = 0;
   if (document.inPre) bits |= LineFlag::kUserPre;
   if (document.inTable) bits |= LineFlag::kUserTable;
@@ -367,7 +426,16 @@ void SetBlockFlags(SourceLine& line, const DocumentState& document, bool isHtmlL
   constexpr std::uint32_t kBlockMask = LineFlag::kUserRegionMask | LineFlag::kPreformatted |
                                        LineFlag::kUserHtml | LineFlag::kContentsList |
                                        LineFlag::kOutput;
-  line.flags = (line.flags & ~kBlockMask) | bits;
+  const bool user = LineFlag::IsUserRegion(bits);
+  if (user && (document.regionStarting != 0 || document.lastLineInUserRegion == 0)) {
+    bits |= LineFlag::kUserRegionStart;
+    // A region begun inside an excluded section queued nothing at its start.
+    if (document.regionConfigQueued == 0 && policy.IsOutputPass()) policy.CreateNewTabConfig();
+    document.regionStarting = 0;
+    document.regionConfigQueued = 0;
+  }
+  document.lastLineInUserRegion = user ? 1 : 0;
+  line.flags = (line.flags & ~(kBlockMask | LineFlag::kUserRegionStart)) | bits;
 }
 
 bool IsCommandLine(const TextString& prepared) { return prepared.View().starts_with("$_$_"); }
@@ -408,7 +476,7 @@ int ReadProcessedLine(LineFile& input, SourceLine& line, FC& policy) {
       if (ProcessCommand(input, line, policy, command, isHtmlLine)) continue;
     }
     if (!policy.document.sectionIncluded) continue;
-    SetBlockFlags(line, policy.document, isHtmlLine);
+    SetBlockFlags(line, policy, isHtmlLine);
     return 1;
   }
 }

@@ -87,7 +87,35 @@ const Example kExamples[] = {
      "HTML lines and user blocks close the open levels; an HTML line ends a block; a CODE "
      "comment is bold italic; a block open at the end of the input is written",
      ""},
-    {"user_pre", "a user-specified PRE block: escaped, no emphasis, its own comments", ""},
+    {"user_pre", "a user-specified PRE block: escaped, with emphasis, its own comments", ""},
+    {"table_framed",
+     "a table framed by rules with '|' between its columns: bordered, its header row of TH cells, "
+     "names left and numbers right",
+     ""},
+    {"table_aligned", "three lines aligned with blanks: a table without border or header", ""},
+    {"table_sparse", "rows parted by blank lines: each row collects its lines cell by cell", ""},
+    {"table_spanning",
+     "a line whose text crosses a column boundary is a row of its own with COLSPAN", ""},
+    {"table_multiline_cell",
+     "a line with text in one column only continues the cell above; the rule under the header "
+     "makes TH cells",
+     ""},
+    {"roll_out",
+     "a rule under a line of text pulls it into the region below as the table's header; two "
+     "blank lines part two regions",
+     ""},
+    {"diagram", "boxes and arrows: a diagram inside PRE", ""},
+    {"diagram_one_line", "a drawing of one line is written as NORMAL text", ""},
+    {"code_sample",
+     "C code with \"Expect code samples\": a CODE sample inside PRE, a // comment bold italic, "
+     "not the // of a web address",
+     ""},
+    {"code_sample_markup",
+     "the same with CODE markup: a line of &nbsp; for the indent, then the line and <BR>", ""},
+    {"user_regions",
+     "table settings apply to their own table only, an empty region's to none; a user diagram "
+     "of one line stays PRE; a user code sample in CODE markup",
+     ""},
     {"escaping", "< & > become entities, typed entities are escaped again", ""},
     {"emphasis", "framed words, phrases, marks that stay, the empty strong element", ""},
     {"emphasis_across_lines",

@@ -28,6 +28,11 @@ struct BodyCase {
 
 void NoChange(FC&) {}
 
+// Automatic blocks written as they were collected, without analysis.
+void NoTables(FC& policy) {
+  policy.attemptTables = 0;
+}
+
 void IndentsAt0And4(FC& policy) {
   policy.indentCount = 2;
   policy.indentPositions = {0, 4, -1, -1, -1, -1};
@@ -238,7 +243,10 @@ TEST(BodyWriterTest, QuotedRunsAndCentring) {
        {{kText, "Title", 0, kCentred}, {kText, "text"}},
        "Title\ntext\n"},
       {"a block closes the centring",
-       [](FC& p) { p.allowCentring = 1; },
+       [](FC& p) {
+         p.allowCentring = 1;
+         p.attemptTables = 0;
+       },
        {{kText, "Title", 0, kCentred}, {kBlank, ""}, {kText, "code", 0, kPre}},
        "<CENTER>\nTitle\n<P>\n</CENTER>\n<!-- Automatically detected pre-formatted text -->\n"
        "<PRE>\ncode\n</PRE>\n<!-- end of automatically detected pre-formatted text -->\n"},
@@ -342,7 +350,7 @@ TEST(BodyWriterTest, HtmlLinesAndLinks) {
 TEST(BodyWriterTest, PreformattedBlocks) {
   RunCases({
       {"a blank line ends the block and writes nothing",
-       NoChange,
+       NoTables,
        {{kText, "Text."},
         {kText, "code();", 2, kPre},
         {kText, "more();", 2, kPre},
@@ -356,7 +364,10 @@ TEST(BodyWriterTest, PreformattedBlocks) {
        {{kText, "a();", 0, kPre}, {kText, "b();", 0, kPre}, {kBlank, ""}},
        "a();\nb();\n<P>\n"},
       {"three lines are",
-       [](FC& p) { p.minPreSize = 2; },
+       [](FC& p) {
+         p.minPreSize = 2;
+         p.attemptTables = 0;
+       },
        {{kText, "a();", 0, kPre}, {kText, "b();", 0, kPre}, {kText, "c();", 0, kPre}, {kBlank, ""}},
        "<!-- Automatically detected pre-formatted text -->\n<PRE>\na();\nb();\nc();\n</PRE>\n"
        "<!-- end of automatically detected pre-formatted text -->\n"},
@@ -367,21 +378,32 @@ TEST(BodyWriterTest, PreformattedBlocks) {
         {kText, "After."}},
        "<!-- User-specified CODE sample -->\n<PRE>\nint x; //<B><EM> count</EM></B>\nx++;\n"
        "</PRE>\n<!-- end of user-specified CODE sample -->\nAfter.\n"},
+      {"a user region right after another is a block of its own",
+       NoChange,
+       {{kText, "a", 0, LineFlag::kUserPre | kPre | LineFlag::kUserRegionStart},
+        {kText, "b", 0, LineFlag::kUserPre | kPre | LineFlag::kUserRegionStart},
+        {kText, "c", 0, kPre}},
+       "<!-- User-specified pre-formatted text -->\n<PRE>\na\n</PRE>\n"
+       "<!-- end of user-specified pre-formatted text -->\n"
+       "<!-- User-specified pre-formatted text -->\n<PRE>\nb\n</PRE>\n"
+       "<!-- end of user-specified pre-formatted text -->\n"
+       "<!-- Outputting formatted text as \"NORMAL\" -->\nc<BR>\n"
+       "<!-- end of formatted text output as \"NORMAL\" -->\n"},
       {"user diagram, closed by the page end",
        NoChange,
        {{kText, "+--+", 0, LineFlag::kUserDiagram | kPre}},
        "<!-- User-specified DIAGRAM -->\n<PRE>\n+--+\n</PRE>\n"
        "<!-- end of user-specified DIAGRAM -->\n"},
       {"an HTML line ends a block",
-       NoChange,
+       NoTables,
        {{kText, "x", 0, kPre}, {kText, "<HR>", 0, LineFlag::kUserHtml}},
        "<!-- Automatically detected pre-formatted text -->\n<PRE>\nx\n</PRE>\n"
        "<!-- end of automatically detected pre-formatted text -->\n<HR>\n"},
       {"a quoted line after a quoted block line reopens the run",
        NoChange,
        {{LineType::kQuoted, "> a", 0, kPre}, {LineType::kQuoted, "> b"}},
-       "<!-- Automatically detected pre-formatted text -->\n<PRE>\n> a\n</PRE>\n"
-       "<!-- end of automatically detected pre-formatted text -->\n<BR><EM>\n> b<BR>\n"},
+       "<!-- Outputting formatted text as \"NORMAL\" -->\n> a<BR>\n"
+       "<!-- end of formatted text output as \"NORMAL\" -->\n<BR><EM>\n> b<BR>\n"},
   });
 }
 

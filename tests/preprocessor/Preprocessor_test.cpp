@@ -56,16 +56,21 @@ class PassFixture {
     EXPECT_TRUE(input.OpenForReading(Write("doc.txt", bytes).c_str()));
     std::vector<std::string> texts;
     lines.clear();
+    starts.clear();
     SourceLine line;
     while (ReadProcessedLine(input, line, policy)) {
       texts.emplace_back(line.GetText());
       lines.push_back({line.GetText(), line.escapedText.GetText(), line.rawText.GetText(),
                        line.flags & kBlockFlags});
+      starts += (line.flags & LineFlag::kUserRegionStart) != 0 ? '^' : '.';
     }
     EXPECT_TRUE(line.IsEmpty());
     EXPECT_TRUE(line.sourceText.IsEmpty());
     return texts;
   }
+
+  // Per line handed on: '^' when it starts a user-specified block.
+  std::string starts;
 
   struct Line {
     std::string text, escaped, raw;
@@ -103,7 +108,7 @@ TEST(PreprocessorTest, BlocksFlagTheLinesBetweenTheirCommands) {
       {"$_$_BEGIN_HTML", "$_$_END_HTML", LineFlag::kUserHtml, 0},
       {"$_$_BEGIN_CONTENTS", "$_$_END_CONTENTS", LineFlag::kContentsList, 0},
       {"$_$_BEGIN_PRE $_$_BEGIN_CODE", "$_$_END_PRE $_$_END_CODE",
-       LineFlag::kUserPre | LineFlag::kUserCode | kPre, 2},
+       LineFlag::kUserPre | LineFlag::kUserCode | kPre, 1},
   };
   for (const Case& c : cases) {
     for (const PassKind kind : {PassKind::Analysis, PassKind::Output}) {
@@ -118,6 +123,28 @@ TEST(PreprocessorTest, BlocksFlagTheLinesBetweenTheirCommands) {
           << c.begin;
       EXPECT_TRUE(pass.messages.empty()) << c.begin;
     }
+  }
+}
+
+// One table configuration per block of a user-specified region, so no
+// block ever takes the settings of another.
+TEST(PreprocessorTest, TableConfigurationsPairWithRegionBlocks) {
+  struct Case {
+    const char* doc;
+    const char* starts;
+    int tableConfigs;
+  } const cases[] = {
+      {"$_$_BEGIN_TABLE\n$_$_END_TABLE\nx", ".", 0},
+      {"$_$_BEGIN_TABLE\na\n$_$_BEGIN_TABLE\nb\n$_$_END_TABLE", "^.", 1},
+      {"$_$_BEGIN_PRE\na\n$_$_END_PRE\n$_$_BEGIN_PRE\nb\n$_$_END_PRE", "^^", 2},
+      {"$_$_SECTION x\n$_$_BEGIN_CODE\n$_$_SECTION\na\nb\n$_$_END_CODE", "^.", 1},
+      {"$_$_BEGIN_DIAGRAM\na\n$_$_BEGIN_TABLE\n$_$_END_TABLE\nb", "^.", 1},
+  };
+  for (const Case& c : cases) {
+    PassFixture pass(PassKind::Output);
+    pass.Read(c.doc);
+    EXPECT_EQ(pass.starts, c.starts) << c.doc;
+    EXPECT_EQ(pass.policy.TableConfigCount(), c.tableConfigs) << c.doc;
   }
 }
 

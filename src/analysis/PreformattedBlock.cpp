@@ -1,0 +1,444 @@
+#include "analysis/PreformattedBlock.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include "analysis/CodeTests.h"
+#include "analysis/SourceLine.h"
+#include "policy/FC.h"
+#include "policy/TableConfig.h"
+#include "text/CharClass.h"
+
+namespace {
+
+// Regions shorter than this are judged with the looser limits of a small
+// sample: a wider column separation and a lower gap ratio.
+constexpr int kShortRegion = 6;
+constexpr int kShortSeparation = 2;
+// Doubling the separation stops above this: wider gaps than 7 columns are
+// no evidence of a different table.
+constexpr int kWidestSeparation = 7;
+
+constexpr bool IsRuleChar(char c) {
+  return c == '+' || c == '-' || c == '=' || c == '_' || c == '~';
+}
+
+// A character on a column boundary that keeps the cells apart.
+constexpr bool IsBoundaryChar(char c) {
+  return c == ' ' || c == '-' || c == '+' || c == '*' || c == '|';
+}
+
+double Ratio(int count, int total) {
+  return total > 0 ? static_cast<double>(count) / total : 0.0;
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// The cell text without its '|' frames and surrounding blanks.
+std::string_view StripFrames(std::string_view s) {
+  for (;;) {
+    const std::string_view t = TrimBlanks(s);
+    std::string_view u = t;
+    while (!u.empty() && u.front() == '|') u.remove_prefix(1);
+    while (!u.empty() && u.back() == '|') u.remove_suffix(1);
+    if (u.size() == t.size()) return t;
+    s = u;
+  }
+}
+
+bool IsTextCell(std::string_view text) {
+  if (text.empty()) return true;
+  const auto letters = std::count_if(text.begin(), text.end(), IsAlphanumeric);
+  return letters * 5 >= static_cast<long>(text.size());
+}
+
+// The width a browser gives the text, in 1/100 of an average character.
+int EstimatedWidth(std::string_view text) {
+  int width = 108;
+  for (const char c : text) {
+    if (c == ' ') {
+      width += 72;
+    } else if (c == '<') {
+      width += 170;
+    } else if (!IsUpper(c)) {
+      width += 100;
+    } else if (c == 'F' || c == 'I' || c == 'J' || c == 'P' || c == 'S') {
+      width += 100;
+    } else if (c == 'M' || c == 'W') {
+      width += 200;
+    } else {
+      width += 170;
+    }
+  }
+  return width;
+}
+
+}  // namespace
+
+void PreformattedBlock::AddLine(const SourceLine& line) {
+  Line copy;
+  copy.escaped = line.escapedText;
+  copy.raw = line.rawText;
+  copy.indent = line.indent;
+  copy.lineType = line.lineType;
+  copy.flags = line.flags;
+  copy.sourceLineNumber = line.sourceLineNumber;
+  lines_.push_back(std::move(copy));
+  measured_ = false;
+}
+
+void PreformattedBlock::SetUserKinds(bool pre, bool table, bool code, bool diagram) {
+  userPre_ = pre;
+  userTable_ = table;
+  userCode_ = code;
+  userDiagram_ = diagram;
+}
+
+void PreformattedBlock::Measure() {
+  if (measured_) return;
+  measured_ = true;
+  int smallest = INT_MAX;
+  for (const Line& line : lines_) {
+    const std::string_view raw = line.raw.View();
+    const std::size_t first = raw.find_first_not_of(' ');
+    if (first != std::string_view::npos) smallest = std::min(smallest, static_cast<int>(first));
+  }
+  smallestIndent_ = smallest == INT_MAX ? 0 : smallest;
+
+  blankLines_ = ruleLines_ = codeLines_ = width_ = 0;
+  firstRule_ = secondRule_ = lastRule_ = -1;
+  for (int i = 0; i < LineCount(); ++i) {
+    Line& line = lines_[static_cast<std::size_t>(i)];
+    std::string_view view = line.raw.View();
+    const std::size_t last = view.find_last_not_of(' ');
+    view = last == std::string_view::npos ? std::string_view() : view.substr(0, last + 1);
+    view.remove_prefix(std::min(view.size(), static_cast<std::size_t>(smallestIndent_)));
+    // Copied out first: the view points into the text it replaces.
+    line.raw.SetText(std::string(view));
+    const std::string_view raw = line.raw.View();
+    line.blank = raw.empty();
+    const auto drawn = std::count_if(raw.begin(), raw.end(), IsRuleChar);
+    const auto blanks = std::count(raw.begin(), raw.end(), ' ');
+    // A line of blanks and one letter is no rule, however long it is.
+    line.rule =
+        !line.blank && drawn > 0 && (drawn + blanks) * 100 > 95 * static_cast<long>(raw.size());
+    line.code = !line.blank && LooksLikeCode(line.escaped.View(), true);
+    if (line.blank) ++blankLines_;
+    if (line.code) ++codeLines_;
+    if (line.rule) {
+      if (firstRule_ < 0) {
+        firstRule_ = i;
+      } else if (secondRule_ < 0) {
+        secondRule_ = i;
+      }
+      lastRule_ = i;
+      ++ruleLines_;
+    }
+    width_ = std::max(width_, static_cast<int>(raw.size()));
+  }
+}
+
+int PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
+  Measure();
+  tableLike_ = autoDiagram_ = autoCode_ = sparse_ = false;
+  columns_.assign(1, Column{std::max(width_ - 1, 0)});
+  if (userPre_ || userCode_ || userDiagram_) return 1;
+
+  sparse_ = Ratio(blankLines_, LineCount()) > 0.15 && blankLines_ > 2;
+  // Only blank and rule lines: nothing to put in cells.
+  if (TextLines() <= 0) {
+    tableLike_ = userTable_;
+    return 1;
+  }
+  if (!userTable_ && policy.expectCodeSamples != 0 && Ratio(codeLines_, TextLines()) > 0.7) {
+    policy.Message("Code sample detected", 4);
+    autoCode_ = true;
+    return 1;
+  }
+
+  reach_.assign(static_cast<std::size_t>(width_), 0);
+  spaces_.assign(static_cast<std::size_t>(width_), 0);
+  bars_.assign(static_cast<std::size_t>(width_), 0);
+  for (const Line& line : lines_) {
+    const std::string_view raw = line.raw.View();
+    for (std::size_t p = 0; p < raw.size(); ++p) {
+      ++reach_[p];
+      if (raw[p] == ' ') ++spaces_[p];
+      if (raw[p] == '|' || raw[p] == '*') ++bars_[p];
+    }
+  }
+
+  // A zero or negative separation would find a column at every position.
+  int separation = std::max(config.minColumnSeparation, 1);
+  if (LineCount() < kShortRegion) separation = std::max(separation, kShortSeparation);
+  const bool sparseSearch = config.sparseTables != 0;
+  for (;;) {
+    FindColumns(separation, sparseSearch, policy);
+    tableLike_ = true;
+    int merges = 0;
+    AnalyseColumns(false);
+    for (int kind = MergeColumns(sparseSearch); kind != 0; kind = MergeColumns(sparseSearch)) {
+      merges = kind == 1 ? merges + 1 : 0;
+      AnalyseColumns(false);
+    }
+    if (!userTable_) {
+      if (columns_.size() == 1) tableLike_ = false;
+      int textWidth = 0;
+      for (std::size_t c = 0; c < columns_.size(); ++c) {
+        const int from = c == 0 ? 0 : columns_[c - 1].end;
+        const int to = c + 1 == columns_.size() ? width_ : columns_[c].end;
+        if (columns_[c].text) textWidth += to - from;
+      }
+      if (4 * textWidth < width_) {
+        policy.Message("Diagram detected", 4);
+        autoDiagram_ = true;
+        tableLike_ = false;
+      } else if (tableLike_ && IsMalformed()) {
+        policy.Message("Mal-formed table", 7);
+        autoDiagram_ = true;
+        tableLike_ = false;
+      }
+    }
+    if (merges == 0 || !tableLike_) break;
+    separation *= 2;
+    if (separation > kWidestSeparation) break;
+  }
+  AnalyseColumns(true);
+  return 1;
+}
+
+void PreformattedBlock::FindColumns(int separation, bool sparseSearch, FC& policy) {
+  const int textLines = TextLines();
+  const double needed = LineCount() < kShortRegion ? 0.5 : LineCount() < 100 ? 0.8 : 0.9;
+  auto gap = [&](int p) {
+    if (p < 0 || p >= width_) return false;
+    const std::size_t i = static_cast<std::size_t>(p);
+    const bool spaceMode = spaces_[i] > reach_[i] - spaces_[i];
+    const bool barMode = bars_[i] > reach_[i] - bars_[i];
+    if (!sparseSearch) return spaceMode || barMode;
+    const int count = (spaceMode ? spaces_[i] : 0) + (barMode ? bars_[i] : 0);
+    return Ratio(count, textLines) > needed;
+  };
+  auto score = [&](int p) {
+    const std::size_t i = static_cast<std::size_t>(p);
+    return std::max(spaces_[i], reach_[i] - spaces_[i]);
+  };
+
+  columns_.clear();
+  bool capped = false;
+  int runStart = -1;
+  int best = -1;
+  for (int p = 1; p <= width_ - separation - 1; ++p) {
+    if (!gap(p)) {
+      runStart = -1;
+      continue;
+    }
+    if (runStart < 0) {
+      runStart = p;
+      best = p;
+    } else if (score(p) >= score(best)) {
+      best = p;
+    }
+    if (gap(p + 1)) continue;
+    const bool wide = p - runStart + 1 >= separation;
+    runStart = -1;
+    if (!wide || Ratio(score(best), reach_[static_cast<std::size_t>(best)]) <= 0.6) continue;
+    if (static_cast<int>(columns_.size()) + 1 >= kMaxColumns) {
+      capped = true;
+      break;
+    }
+    columns_.push_back(Column{best});
+  }
+  columns_.push_back(Column{std::max(width_ - 1, 0)});
+  if (capped) {
+    TextString message("Line ");
+    message.AppendNumber(lines_.front().sourceLineNumber, false);
+    message.AppendText(" - More than ");
+    message.AppendNumber(kMaxColumns, false);
+    message.AppendText(" table columns: the rest are kept in the last one");
+    policy.Message(message, 5);
+  }
+}
+
+void PreformattedBlock::CutRanges(std::string_view raw, std::vector<CellRange>& ranges) const {
+  ranges.clear();
+  const int count = static_cast<int>(columns_.size());
+  const int length = static_cast<int>(raw.size());
+  int column = 0;
+  int from = 0;
+  while (column < count) {
+    const int first = column;
+    while (column < count - 1 && columns_[static_cast<std::size_t>(column)].end < length &&
+           !IsBoundaryChar(
+               raw[static_cast<std::size_t>(columns_[static_cast<std::size_t>(column)].end)])) {
+      ++column;
+    }
+    const int end = columns_[static_cast<std::size_t>(column)].end;
+    const int to = column == count - 1 ? std::max(width_, from) : end;
+    ranges.push_back(CellRange{first, column, from, to});
+    // A sign or frame corner on the boundary starts the cell on its right.
+    from = end + 1;
+    if (end < length && raw[static_cast<std::size_t>(end)] != ' ' &&
+        raw[static_cast<std::size_t>(end)] != '|') {
+      from = end;
+    }
+    ++column;
+  }
+}
+
+void PreformattedBlock::SplitCells(int index, std::vector<Cell>& cells) const {
+  cells.clear();
+  const std::string_view raw = LineAt(index).raw.View();
+  std::vector<CellRange> ranges;
+  CutRanges(raw, ranges);
+  for (const CellRange& range : ranges) {
+    Cell cell;
+    cell.column = range.first;
+    cell.span = range.last - range.first + 1;
+    std::string_view cut;
+    if (range.from < static_cast<int>(raw.size())) {
+      const int to = std::min(range.to, static_cast<int>(raw.size()));
+      cut = raw.substr(static_cast<std::size_t>(range.from),
+                       static_cast<std::size_t>(to - range.from));
+    }
+    cell.text.SetText(StripFrames(cut));
+    cell.alignment = CellAlignment(cut, range.to - range.from);
+    cells.push_back(std::move(cell));
+  }
+}
+
+int PreformattedBlock::CellAlignment(std::string_view text, int width) {
+  // The part beyond the end of the line counts as trailing blanks; '|'
+  // frames at either end are no blanks.
+  const long shortfall = std::max(0L, static_cast<long>(width) - static_cast<long>(text.size()));
+  while (!text.empty() && text.front() == '|') text.remove_prefix(1);
+  while (!text.empty() && text.back() == '|') text.remove_suffix(1);
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return kLeft;
+  const std::size_t last = text.find_last_not_of(' ');
+  const std::string_view body = text.substr(first, last - first + 1);
+  const long lead = static_cast<long>(first);
+  const long trail = static_cast<long>(text.size() - 1 - last) + shortfall;
+  if (body.find_first_not_of("0123456789%:,.*") == std::string_view::npos) return kRight;
+  if (lead == 0) return kLeft;
+  if (trail == 0 && lead > 1) return kRight;
+  if (std::labs(lead - trail) < 2 && lead > 1) return kCentre;
+  if (lead <= trail || lead < 2) return kLeft;
+  return kRight;
+}
+
+void PreformattedBlock::AnalyseColumns(bool final) {
+  const std::size_t count = columns_.size();
+  std::vector<int> starts(count, 0), single(count, 0), empty(count, 0), text(count, 0);
+  std::vector<std::array<int, 3>> aligned(final ? count : 0, std::array<int, 3>{0, 0, 0});
+  spanningCells_ = spanningTotal_ = 0;
+  firstSpannedPair_.assign(lines_.size(), -1);
+  std::vector<CellRange> ranges;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    // Rule lines count in a single column, with cells that are never text: a
+    // column of boxes drawn between rules (a packet header) is a drawing,
+    // however wordy its boxes. Between several columns they are frames.
+    const Line& line = lines_[i];
+    const bool textLine = !line.blank && !line.rule;
+    if (!textLine && !(line.rule && count == 1)) continue;
+    const std::string_view raw = line.raw.View();
+    CutRanges(raw, ranges);
+    for (const CellRange& range : ranges) {
+      const std::size_t c = static_cast<std::size_t>(range.first);
+      const int span = range.last - range.first + 1;
+      std::string_view cut;
+      if (range.from < static_cast<int>(raw.size())) {
+        const int to = std::min(range.to, static_cast<int>(raw.size()));
+        cut = raw.substr(static_cast<std::size_t>(range.from),
+                         static_cast<std::size_t>(to - range.from));
+      }
+      const std::string_view cellText = StripFrames(cut);
+      ++starts[c];
+      if (span == 1) ++single[c];
+      if (cellText.empty()) ++empty[c];
+      if (textLine && IsTextCell(cellText)) ++text[c];
+      if (textLine && span > 1) {
+        ++spanningCells_;
+        spanningTotal_ += span - 1;
+        if (firstSpannedPair_[i] < 0 && range.first + 2 < static_cast<int>(count)) {
+          firstSpannedPair_[i] = range.first;
+        }
+      }
+      if (final && textLine && span == 1 && !cellText.empty()) {
+        ++aligned[c][static_cast<std::size_t>(CellAlignment(cut, range.to - range.from))];
+        columns_[c].estimatedWidth = std::max(columns_[c].estimatedWidth, EstimatedWidth(cellText));
+      }
+    }
+  }
+  for (std::size_t c = 0; c < count; ++c) {
+    Column& column = columns_[c];
+    const int n = starts[c];
+    column.spansRight = c + 1 < count && n > 0 && single[c] * 5 < n * 4;
+    column.mostlyEmpty = n > 0 && empty[c] * 4 > n * 3;
+    column.text = !column.mostlyEmpty && n > 0 && text[c] * 5 >= n * 4;
+    if (final) {
+      const std::array<int, 3>& a = aligned[c];
+      // Ties go to the left, then to the right: centring needs a clear case.
+      column.alignment = kLeft;
+      if (a[kRight] > a[kLeft]) column.alignment = kRight;
+      if (a[kCentre] > a[kLeft] && a[kCentre] > a[kRight]) column.alignment = kCentre;
+    }
+  }
+}
+
+int PreformattedBlock::MergeColumns(bool sparseSearch) {
+  const int count = static_cast<int>(columns_.size());
+  if (count < 2) return 0;
+  if (!sparseSearch && columns_.back().mostlyEmpty) {
+    MergeAt(count - 2);
+    return 1;
+  }
+  bool merged = false;
+  for (int c = count - 2; c >= 0; --c) {
+    if (columns_[static_cast<std::size_t>(c)].spansRight) {
+      MergeAt(c);
+      merged = true;
+    }
+  }
+  if (merged) return 1;
+  if (!sparseSearch) {
+    for (int c = 1; c <= count - 3; ++c) {
+      if (columns_[static_cast<std::size_t>(c)].mostlyEmpty) {
+        MergeAt(c - 1);
+        return 2;
+      }
+    }
+  }
+  if (sparse_) {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      if (firstSpannedPair_[i] < 0) continue;
+      const bool before = i > 0 && !lines_[i - 1].blank;
+      const bool after = i + 1 < lines_.size() && !lines_[i + 1].blank;
+      if (before || after) {
+        MergeAt(firstSpannedPair_[i]);
+        return 2;
+      }
+    }
+  }
+  return 0;
+}
+
+void PreformattedBlock::MergeAt(int boundary) {
+  columns_.erase(columns_.begin() + boundary);
+}
+
+bool PreformattedBlock::IsMalformed() const {
+  const int n = TextLines();
+  const double a = Ratio(spanningTotal_, n);
+  const double b = Ratio(spanningCells_, n);
+  if (n < 5) return a > 1.5 && b > 0.67;
+  if (n < 10) return a > 0.7 && b > 0.5;
+  return a > 0.5 && b > 0.25;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdio>
+#include <vector>
+
+#include "analysis/PreformattedBlock.h"
+#include "text/TextString.h"
+
+class FC;
+class TableConfig;
+
+// Writes an analysed block as an HTML table: the opening tag with its
+// border, spacing and padding (framed and bordered tables decided from the
+// rule lines or the settings), rows built from the block's lines (a cell may
+// run over several source lines, a wide cell spans several columns, rules
+// and blank lines end rows), header rows and columns, and the closing tag.
+//
+// Nothing is owned: the block, the page stream, the policy record and the
+// table settings must outlive the writer.
+class TableWriter {
+ public:
+  TableWriter(const PreformattedBlock& block, std::FILE* stream, FC& policy,
+              const TableConfig& config);
+  TableWriter(const TableWriter&) = delete;
+  TableWriter& operator=(const TableWriter&) = delete;
+
+  // Writes the table. Requires: the block has been analysed. Returns 1, or
+  // 0 without a stream.
+  int WriteTable(bool userSpecified);
+
+ private:
+  // A cell of the row being built. A column covered by a cell to its left
+  // has span 0.
+  struct RowCell {
+    TextString text;
+    int span = 1;
+    int lines = 0;
+    int alignment = PreformattedBlock::kLeft;
+  };
+  struct Row {
+    std::vector<RowCell> cells;
+    // The block line the row began on; -1 for a row not begun.
+    int firstLine = -1;
+    // Every cell begins with a rule (a rule line in a table without border).
+    bool ruleAbove = false;
+  };
+
+  // Whether the table is framed by its rule lines; may move the first rule
+  // to the one that closes the header.
+  bool IsFramed(int& firstRule) const;
+  void StartTable(bool userSpecified, bool& bordered, bool& framed, int& firstRule);
+  void EndTable(bool userSpecified);
+  // Writes `row` unless every cell is empty, then empties it.
+  void WriteTableRow(Row& row);
+  void ClearRow(Row& row) const;
+  // The prepared cells of line `index` as a row.
+  void LineRow(int index, Row& row, int& textCells, bool& spans) const;
+  void AppendToCell(Row& row, int column, const TextString& text) const;
+  bool IsHeaderRow(const Row& row) const;
+  bool RuleInHeader(int index) const;
+  void PrepareCell(TextString& text, int lineNumber) const;
+
+  const PreformattedBlock& block_;
+  std::FILE* stream_;
+  FC& policy_;
+  const TableConfig& config_;
+  int columnCount_ = 1;
+  int headerRows_ = 0;
+  // The header rows are a number of rows written (from the settings), not a
+  // line index (found from the rules).
+  bool headerRowsCounted_ = false;
+  int headerCols_ = 0;
+  int rowsWritten_ = 0;
+};

@@ -1,0 +1,91 @@
+#include "analysis/PreformattedBlock.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/SourceLine.h"
+#include "policy/FC.h"
+
+namespace {
+
+void Fill(PreformattedBlock& block, const std::vector<std::string>& lines) {
+  for (const std::string& text : lines) {
+    SourceLine line;
+    line.SetText(text);
+    line.rawText.SetText(text);
+    line.escapedText.SetText(text);
+    block.AddLine(line);
+  }
+}
+
+std::vector<std::string> Repeat(const std::string& line, int count) {
+  return std::vector<std::string>(static_cast<std::size_t>(count), line);
+}
+
+// The column separation is at least 1 (a smaller one would split at every
+// position), at least 2 below six lines, and a wide one is searched once.
+TEST(PreformattedBlockTest, ColumnSeparationLimits) {
+  const struct {
+    int lines;
+    const char* line;
+    int separation;
+    std::size_t columns;
+  } cases[] = {
+      {6, "ab cd ef", 1, 3},
+      {6, "ab cd ef", 0, 3},
+      {6, "ab cd ef", -1, 3},
+      {5, "ab cd ef", 1, 1},
+      {5, "ab  cd  ef", 1, 3},
+      {6, "ab        cd        ef", 50, 1},
+      {6, "ab        cd        ef", 7, 2},
+  };
+  for (const auto& c : cases) {
+    PreformattedBlock block;
+    Fill(block, Repeat(c.line, c.lines));
+    FC policy;
+    TableConfig config;
+    config.minColumnSeparation = c.separation;
+    block.ParseTable(config, policy);
+    EXPECT_EQ(block.Columns().size(), c.columns)
+        << c.lines << " x \"" << c.line << "\" at " << c.separation;
+  }
+}
+
+// A merged-away last column asks for a wider separation: the search doubles
+// it and ends, even from a separation of 0.
+TEST(PreformattedBlockTest, WiderSeparationSearchEnds) {
+  for (const int separation : {0, 1, 5}) {
+    PreformattedBlock block;
+    std::vector<std::string> lines = Repeat("ab cd", 6);
+    lines.push_back("ab cd ef");
+    Fill(block, lines);
+    FC policy;
+    TableConfig config;
+    config.minColumnSeparation = separation;
+    block.ParseTable(config, policy);
+    EXPECT_EQ(block.Columns().size(), 1u) << separation;
+  }
+}
+
+TEST(PreformattedBlockTest, VerdictsOfRegionsWithoutCells) {
+  FC policy;
+  TableConfig config;
+  PreformattedBlock rules;
+  Fill(rules, {"----------", "", "=========="});
+  rules.ParseTable(config, policy);
+  EXPECT_FALSE(rules.IsTableLike());
+  EXPECT_FALSE(rules.IsAutoDiagram());
+
+  // A sign on a column boundary stays with its number.
+  PreformattedBlock signs;
+  Fill(signs, {"alpha  -5", "beta   12", "gamma  -7", "delta  10", "eps    -1", "zeta   33"});
+  signs.ParseTable(config, policy);
+  std::vector<PreformattedBlock::Cell> cells;
+  signs.SplitCells(0, cells);
+  ASSERT_EQ(cells.size(), 2u);
+  EXPECT_EQ(cells[1].text.View(), "-5");
+}
+
+}  // namespace
