@@ -11,6 +11,7 @@
 #include "output/AttributeText.h"
 #include "output/HTMLFile.h"
 #include "output/HeadingEntries.h"
+#include "output/LinkPasses.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
@@ -394,6 +395,7 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
 
   TextString anchor;
   MakeAnchorName(line, policy, anchor);
+  if (LineType::IsNumberedHeading(type)) RecordSectionPage(policy, anchor);
   TextString anchorLine("<A NAME=\"");
   AppendLinkName(anchorLine, anchor.GetText());
   anchorLine.AppendText("\">");
@@ -587,7 +589,7 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
   }
 }
 
-void BodyWriter::WriteBodyText(std::FILE* stream, const SourceLine& line, const FC& policy,
+void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy,
                                const TextString& text) {
   ParsedString out;
   if (policy.minimiseHtml == 0) out.SetText(Blanks(policy.document.nestingLevel));
@@ -604,9 +606,12 @@ void BodyWriter::WriteBodyText(std::FILE* stream, const SourceLine& line, const 
     }
   }
 
-  // Cross-reference links and the link dictionary are added to the output
-  // text here once the link passes exist.
-  const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(text) ||
+  const int type = line.lineType;
+  if (!LineType::IsHeading(type) && !LineType::IsContentsLine(type)) {
+    LinkCrossReferences(policy, out);
+  }
+  if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
+  const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out) ||
                      LineFlag::IsPreformatted(line.flags);
   if (line.extraIndent > 0)
     out.width = line.width + kExtraIndentWidening + line.extraIndent;

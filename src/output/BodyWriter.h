@@ -78,7 +78,9 @@ class BodyWriter {
   void Definition(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,
                   const Previous& previous, int indentLevel);
   void HangingParagraph(std::FILE* stream, FC& policy, TextString& text, int indentLevel);
-  void WriteBodyText(std::FILE* stream, const SourceLine& line, const FC& policy,
+  // Adds the cross-references and the dictionary links (setting the line's
+  // contains-URL flag for the latter), then writes the line.
+  void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy,
                      const TextString& text);
   // Writes the heading's entry into the contents holder.
   void WriteContentsEntry(HTMLFile& page, std::FILE* stream, const SourceLine& line, FC& policy,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <string>
 #include <vector>
 
 #include "text/TextString.h"
@@ -50,6 +52,9 @@ struct DocumentState {
   int dosPageCounter = 0;
   int linesAtPageStart = 0;
   TextString contentsFileName;
+  // The page (name and extension) of each numbered heading written so far,
+  // by its anchor name: where a cross-reference on a split document goes.
+  std::map<std::string, std::string> sectionPages;
   // The external contents file or the first page while it collects the
   // contents entries.
   LineFile* contentsFile = nullptr;

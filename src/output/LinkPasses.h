@@ -1,0 +1,43 @@
+#pragma once
+
+class FC;
+class TextString;
+
+// The link passes run on the output copy of a line just before it is
+// written, by the body writer and by the block writers: section-number
+// cross-references first, then the link dictionary.
+
+// Links every word of `text` that names a numbered section of this document
+// ("3.2", "(4.2)", "5.1.3,") to that section's heading: the word without its
+// punctuation becomes <A HREF="page#Section_3.2">3.2</A>. Runs only when
+// "Cross-refs at level" is above 0 and "Expect Numbered Headings" is on.
+// A word is linked when it is a section number in the headings' numbering,
+// its level + 1 is at least "Cross-refs at level", and each of its numbers
+// lies within the range seen at its level. Words inside tags and inside
+// links are left alone, and so is a reference whose page is not known
+// (SectionPageName). The caller skips headings and contents lines.
+// Returns the number of links made.
+int LinkCrossReferences(const FC& policy, TextString& text);
+
+// The page that holds the heading whose anchor is `anchor`, as a link from
+// the page being written gives it: empty when the document is not split (the
+// heading is on every link's own page); otherwise the page name and
+// extension of a heading already written. Returns false when the page is
+// not known for sure, so that no link points at a page that does not exist.
+bool SectionPageName(const FC& policy, const TextString& anchor, TextString& page);
+
+// Remembers that the heading with anchor `anchor` lies on the current page
+// (the first heading of a number wins). The body writer calls it for every
+// numbered heading it writes.
+void RecordSectionPage(FC& policy, const TextString& anchor);
+
+// Applies the link dictionary to `text`: for each definition in order, the
+// first occurrence of its match text (ignoring case) becomes <A
+// HREF="url">link text</A>. Match and link texts are escaped like the line
+// (working copies; the record's definitions stay as typed) and the URL is
+// written as an attribute value. A match never starts or ends inside a tag
+// or an entity; the texts shown on links already made are still searched,
+// so later definitions see earlier links. An empty match text never matches.
+// Returns 1 when a link was made (the caller then sets the line's
+// contains-URL flag), else 0.
+int ApplyLinkDictionary(const FC& policy, TextString& text);
