@@ -1,7 +1,10 @@
 #include "driver/Passes.h"
 
+#include <string>
+
 #include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
+#include "analysis/SectionNumber.h"
 #include "analysis/SourceLine.h"
 #include "driver/GuardedFile.h"
 #include "driver/LineListing.h"
@@ -24,10 +27,20 @@ void SetPassFlags(FC& policy, int analysis, int contents, int output) {
 class AnalysisWork : public PassWork {
  public:
   explicit AnalysisWork(DocumentStatistics& statistics) : statistics_(statistics) {}
-  void LineLeaving(SourceLine& line, FC&) override { line.AccumulateStatistics(statistics_); }
-  void LineFlushed(SourceLine& line, FC&) override { line.AccumulateStatistics(statistics_); }
+  void LineLeaving(SourceLine& line, FC& policy) override { Count(line, policy); }
+  void LineFlushed(SourceLine& line, FC& policy) override { Count(line, policy); }
 
  private:
+  void Count(SourceLine& line, FC& policy) {
+    line.AccumulateStatistics(statistics_);
+    // The type is final once the line leaves the window.
+    if (policy.owner != nullptr && LineType::IsNumberedHeading(line.lineType)) {
+      const TextString number =
+          FormatSectionNumber(line.sectionNumber, LineType::HeadingLevel(line.lineType) - 1);
+      policy.owner->analysedSections.emplace(std::string(number.View()), line.indent);
+    }
+  }
+
   DocumentStatistics& statistics_;
 };
 

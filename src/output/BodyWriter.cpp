@@ -395,7 +395,7 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
 
   TextString anchor;
   MakeAnchorName(line, policy, anchor);
-  if (LineType::IsNumberedHeading(type)) RecordSectionPage(policy, anchor);
+  if (LineType::IsNumberedHeading(type)) RecordSectionPage(policy, anchor, line.sectionNumber);
   TextString anchorLine("<A NAME=\"");
   AppendLinkName(anchorLine, anchor.GetText());
   anchorLine.AppendText("\">");

@@ -13,6 +13,7 @@
 #include "markup/MarkupScan.h"
 #include "output/AttributeText.h"
 #include "policy/FC.h"
+#include "policy/RunContext.h"
 #include "text/CharClass.h"
 #include "text/TextString.h"
 
@@ -29,14 +30,13 @@ bool IsLinkEnd(std::string_view tag) { return tag == "</A>" || tag == "</a>"; }
 // The level of `word` as a section number that a heading of this document
 // can carry, or -1: every number must lie within the range seen at its
 // level, and every level must be numbered with digits.
-int SectionLevel(const FC& policy, const TextString& word,
+int SectionLevel(const FC& policy, const TextString& word, SectionComponents& number,
                  std::unique_ptr<DocumentStatistics>& scratch) {
   if (!IsDigit(word.At(0))) return -1;
   const char separator = word.View().find('-') != kNone ? '-' : '.';
   if (separator != policy.headingStyles[0].separator) return -1;
   // Reading the number must not disturb the numbering of the pass.
   if (!scratch) scratch = std::make_unique<DocumentStatistics>();
-  SectionComponents number;
   int level = 0;
   if (!ParseSectionNumber(policy, *scratch, word, separator, number, level)) return -1;
   if (level < 0 || level >= PolicyValues::kHeadingLevels) return -1;
@@ -108,11 +108,13 @@ int LinkCrossReferences(const FC& policy, TextString& text) {
     }
     word.SetText(view.substr(pos, end - pos));
     CleanNumberWord(word);
-    const int level = word.IsEmpty() ? -1 : SectionLevel(policy, word, scratch);
+    SectionComponents number;
+    const int level = word.IsEmpty() ? -1 : SectionLevel(policy, word, number, scratch);
     TextString anchor("Section_");
     anchor.AppendText(word.View());
     TextString page;
-    if (level < 0 || level + 1 < policy.crossRefLevel || !SectionPageName(policy, anchor, page)) {
+    if (level < 0 || level + 1 < policy.crossRefLevel ||
+        !SectionPageName(policy, number, level, anchor, page)) {
       pos = end;
       continue;
     }
@@ -131,19 +133,38 @@ int LinkCrossReferences(const FC& policy, TextString& text) {
   return linked;
 }
 
-bool SectionPageName(const FC& policy, const TextString& anchor, TextString& page) {
+bool SectionPageName(const FC& policy, const SectionComponents& number, int level,
+                     const TextString& anchor, TextString& page) {
   page.Clear();
-  if (policy.splitKnown == 0) return true;
-  const auto known = policy.document.sectionPages.find(std::string(anchor.View()));
-  if (known == policy.document.sectionPages.end()) return false;
-  page.SetText(std::string_view(known->second));
-  return true;
+  const DocumentState& doc = policy.document;
+  const auto written = doc.sectionPages.find(std::string(anchor.View()));
+  if (written != doc.sectionPages.end()) {
+    if (policy.splitKnown != 0) page.SetText(std::string_view(written->second));
+    return true;
+  }
+  // Which page a later section will be on is not known yet.
+  if (policy.splitKnown != 0 || policy.owner == nullptr) return false;
+  // A section the writer has passed without writing its heading has none.
+  const std::vector<int> wanted(number.begin(), number.end());
+  if (!doc.lastSectionWritten.empty() && !(doc.lastSectionWritten < wanted)) return false;
+  const TextString canonical = FormatSectionNumber(number, level);
+  if (anchor.View().substr(std::string_view("Section_").size()) != canonical.View()) return false;
+  const auto& found = policy.owner->analysedSections;
+  const auto analysed = found.find(std::string(canonical.View()));
+  if (analysed == found.end()) return false;
+  // The output pass keeps a heading only at its level's indent.
+  if (policy.headingLevelCount > 0 && level >= policy.headingLevelCount) return false;
+  const int indent = analysed->second;
+  const int wantedIndent = policy.headingStyles[static_cast<std::size_t>(level)].indent;
+  return level == 0 ? indent == wantedIndent || indent == wantedIndent - 1
+                    : indent >= wantedIndent - 1 && indent <= wantedIndent + 1;
 }
 
-void RecordSectionPage(FC& policy, const TextString& anchor) {
+void RecordSectionPage(FC& policy, const TextString& anchor, const SectionComponents& number) {
   std::string page(policy.document.currentPageName.View());
   page.append(policy.outputExtension.View());
   policy.document.sectionPages.emplace(std::string(anchor.View()), page);
+  policy.document.lastSectionWritten.assign(number.begin(), number.end());
 }
 
 int ApplyLinkDictionary(const FC& policy, TextString& text) {

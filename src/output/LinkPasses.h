@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/SectionNumber.h"
+
 class FC;
 class TextString;
 
@@ -14,22 +16,27 @@ class TextString;
 // A word is linked when it is a section number in the headings' numbering,
 // its level + 1 is at least "Cross-refs at level", and each of its numbers
 // lies within the range seen at its level. Words inside tags and inside
-// links are left alone, and so is a reference whose page is not known
-// (SectionPageName). The caller skips headings and contents lines.
+// links are left alone, and so is a reference to a section not known to
+// have its heading on a known page (SectionPageName). The caller skips
+// headings and contents lines.
 // Returns the number of links made.
 int LinkCrossReferences(const FC& policy, TextString& text);
 
-// The page that holds the heading whose anchor is `anchor`, as a link from
-// the page being written gives it: empty when the document is not split (the
-// heading is on every link's own page); otherwise the page name and
-// extension of a heading already written. Returns false when the page is
-// not known for sure, so that no link points at a page that does not exist.
-bool SectionPageName(const FC& policy, const TextString& anchor, TextString& page);
+// The page that holds the heading of section `number` (components 0 to
+// `level`) whose anchor is `anchor`, as a link from the page being written
+// names it. A heading already written gives its page (name and extension)
+// on a split document, and an empty name otherwise. On a single page, a
+// section still ahead of the last heading written is linked when the
+// analysis found its heading at an indent the output accepts for its level;
+// the name is empty. Returns false when the heading is not known for sure,
+// so that no link points at a page or an anchor that does not exist.
+bool SectionPageName(const FC& policy, const SectionComponents& number, int level,
+                     const TextString& anchor, TextString& page);
 
-// Remembers that the heading with anchor `anchor` lies on the current page
-// (the first heading of a number wins). The body writer calls it for every
-// numbered heading it writes.
-void RecordSectionPage(FC& policy, const TextString& anchor);
+// Remembers that the heading of `number` with anchor `anchor` lies on the
+// current page (the first heading of an anchor wins) and is the last one
+// written. The body writer calls it for every numbered heading it writes.
+void RecordSectionPage(FC& policy, const TextString& anchor, const SectionComponents& number);
 
 // Applies the link dictionary to `text`: for each definition in order, the
 // first occurrence of its match text (ignoring case) becomes <A

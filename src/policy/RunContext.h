@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <string>
 #include <vector>
 
 #include "text/StringList.h"
@@ -58,6 +60,9 @@ class RunContext {
   // file, as opened; the driver counts them as inputs of the run, so no page
   // or report written later can overwrite one.
   StringList includeFiles;
+  // The numbered headings the analysis pass found, by number ("3.2"), with
+  // their indent: the sections a cross-reference ahead may link to.
+  std::map<std::string, int> analysedSections;
 
   // Empties the per-file state above.
   void ClearFileState();

@@ -12,12 +12,18 @@ struct TextCase {
   const char* expected;
 };
 
-// Chapters 1 to 5 with sections 1 to 4 seen; no deeper level.
-void NumberHeadings(FC& policy) {
+// Chapters 1 to 5 with sections 1 to 4 seen, headings at column 0; the
+// analysis found the headings named here (4.1 at a wrong indent).
+void NumberHeadings(OutputRecord& record) {
+  FC& policy = record.policy;
   policy.headingStyles[0].smallestNumber = 1;
   policy.headingStyles[0].largestNumber = 5;
   policy.headingStyles[1].smallestNumber = 1;
   policy.headingStyles[1].largestNumber = 4;
+  policy.headingStyles[0].indent = 0;
+  policy.headingStyles[1].indent = 0;
+  record.run.analysedSections = {{"1", 0}, {"2", 0}, {"3", 0}, {"1.1", 0}, {"2.1", 0},
+                                 {"3.2", 0}, {"4.2", 1}, {"4.1", 5}};
 }
 
 void CheckCrossReferences(const FC& policy, const TextCase& c) {
@@ -26,16 +32,17 @@ void CheckCrossReferences(const FC& policy, const TextCase& c) {
   EXPECT_EQ(text.View(), c.expected) << c.text;
 }
 
-TEST(LinkPassesTest, CrossReferencesLinkSectionsInRangeAtTheLevel) {
+TEST(LinkPassesTest, CrossReferencesLinkSectionsThatHaveHeadings) {
   OutputRecord record;
   FC& policy = record.policy;
-  NumberHeadings(policy);
+  NumberHeadings(record);
   const TextCase atLevel2[] = {
       {"see section 3.2 for", "see section <A HREF=\"#Section_3.2\">3.2</A> for"},
       {"(4.2), and 1.1.<BR>",
        "(<A HREF=\"#Section_4.2\">4.2</A>), and <A HREF=\"#Section_1.1\">1.1</A>.<BR>"},
-      {"chapter 3", "chapter 3"},           // level 0 is below the level asked for
-      {"3.7 6.1 0.2", "3.7 6.1 0.2"},       // outside the numbers seen
+      {"chapter 3", "chapter 3"},              // level 0 is below the level asked for
+      {"3.7 6.1 0.2", "3.7 6.1 0.2"},          // outside the numbers seen
+      {"3.3 4.1 03.2", "3.3 4.1 03.2"},        // no heading, a wrong indent, another anchor
       {"3.2.1 12.3.1998", "3.2.1 12.3.1998"},  // a level never seen
       {"v3.2 3-2 3.2a", "v3.2 3-2 3.2a"},
       {"<A HREF=\"#x\">see 3.2</A> <B>2.1</B>",
@@ -43,30 +50,39 @@ TEST(LinkPassesTest, CrossReferencesLinkSectionsInRangeAtTheLevel) {
   };
   for (const TextCase& c : atLevel2) CheckCrossReferences(policy, c);
 
+  // Once the writer is past 3.2, a heading not written before it has none.
+  policy.document.currentPageName.SetText("guide");
+  RecordSectionPage(policy, TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
+  CheckCrossReferences(policy, {"2.1 3.2 4.2", "2.1 <A HREF=\"#Section_3.2\">3.2</A> "
+                                               "<A HREF=\"#Section_4.2\">4.2</A>"});
+
   policy.crossRefLevel = 1;
-  CheckCrossReferences(policy, {"chapter 3.", "chapter <A HREF=\"#Section_3\">3</A>."});
+  CheckCrossReferences(policy, {"chapter 3.", "chapter 3."});  // passed, never written
+  CheckCrossReferences(policy, {"chapter 4.", "chapter 4."});  // ahead, never found
+  record.run.analysedSections["4"] = 0;
+  CheckCrossReferences(policy, {"chapter 4.", "chapter <A HREF=\"#Section_4\">4</A>."});
   policy.numberedHeadings = 0;
-  CheckCrossReferences(policy, {"chapter 3.", "chapter 3."});
+  CheckCrossReferences(policy, {"chapter 4.", "chapter 4."});
   policy.numberedHeadings = 1;
   policy.crossRefLevel = 0;
-  CheckCrossReferences(policy, {"chapter 3.", "chapter 3."});
+  CheckCrossReferences(policy, {"chapter 4.", "chapter 4."});
 }
 
 TEST(LinkPassesTest, SplitDocumentsLinkOnlyToPagesKnownToHoldTheSection) {
   OutputRecord record;
   FC& policy = record.policy;
-  NumberHeadings(policy);
+  NumberHeadings(record);
   policy.splitKnown = 1;
   policy.splitLevel = 1;
   policy.outputExtension.SetText(".html");
   CheckCrossReferences(policy, {"see 3.2", "see 3.2"});
 
   policy.document.currentPageName.SetText("guide_3");
-  RecordSectionPage(policy, TextString("Section_3.2"));
+  RecordSectionPage(policy, TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
   policy.document.currentPageName.SetText("guide_4");
-  RecordSectionPage(policy, TextString("Section_3.2"));  // a repeat keeps the first
-  CheckCrossReferences(policy, {"see 3.2, not 3.1",
-                                "see <A HREF=\"guide_3.html#Section_3.2\">3.2</A>, not 3.1"});
+  RecordSectionPage(policy, TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
+  CheckCrossReferences(policy, {"see 3.2, not 4.2",
+                                "see <A HREF=\"guide_3.html#Section_3.2\">3.2</A>, not 4.2"});
 }
 
 TEST(LinkPassesTest, DictionaryLinksFirstMatchOutsideMarkup) {
