@@ -24,6 +24,15 @@ void SetPassFlags(FC& policy, int analysis, int contents, int output) {
   policy.sparePass = 0;
 }
 
+// Remembers a numbered heading for the cross-references of the output pass.
+// The type is final once the line leaves the window.
+void RecordSection(const SourceLine& line, const FC& policy) {
+  if (policy.owner == nullptr || !LineType::IsNumberedHeading(line.lineType)) return;
+  const TextString number =
+      FormatSectionNumber(line.sectionNumber, LineType::HeadingLevel(line.lineType) - 1);
+  policy.owner->analysedSections.emplace(std::string(number.View()), line.indent);
+}
+
 class AnalysisWork : public PassWork {
  public:
   explicit AnalysisWork(DocumentStatistics& statistics) : statistics_(statistics) {}
@@ -33,12 +42,7 @@ class AnalysisWork : public PassWork {
  private:
   void Count(SourceLine& line, FC& policy) {
     line.AccumulateStatistics(statistics_);
-    // The type is final once the line leaves the window.
-    if (policy.owner != nullptr && LineType::IsNumberedHeading(line.lineType)) {
-      const TextString number =
-          FormatSectionNumber(line.sectionNumber, LineType::HeadingLevel(line.lineType) - 1);
-      policy.owner->analysedSections.emplace(std::string(number.View()), line.indent);
-    }
+    RecordSection(line, policy);
   }
 
   DocumentStatistics& statistics_;
@@ -50,9 +54,15 @@ class ContentsWork : public PassWork {
     // The writer's bookkeeping is what knows that a pre-formatted block is
     // open; a heading inside one is not a heading of the contents list.
     unopenedPage_.WriteLine(line, policy);
-    if (!policy.document.preOpen) OfferContentsEntry(line, policy);
+    if (!policy.document.preOpen) {
+      OfferContentsEntry(line, policy);
+      RecordSection(line, policy);
+    }
   }
-  void LineFlushed(SourceLine& line, FC& policy) override { OfferContentsEntry(line, policy); }
+  void LineFlushed(SourceLine& line, FC& policy) override {
+    OfferContentsEntry(line, policy);
+    RecordSection(line, policy);
+  }
 
  private:
   static void OfferContentsEntry(const SourceLine& line, const FC& policy) {
@@ -95,6 +105,9 @@ int ContentsPass(FC& policy, DocumentStatistics& statistics, const TextString& f
   ProcessedLineSource source;
   if (!source.Open(fileName, policy)) return 0;
   policy.attemptTables = 0;
+  // This pass reads the headings as the output pass will: its findings
+  // replace the analysis pass's.
+  if (policy.owner != nullptr) policy.owner->analysedSections.clear();
   ContentsWork work;
   RunPass(source, policy, statistics, work);
   return 1;

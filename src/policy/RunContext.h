@@ -60,8 +60,9 @@ class RunContext {
   // file, as opened; the driver counts them as inputs of the run, so no page
   // or report written later can overwrite one.
   StringList includeFiles;
-  // The numbered headings the analysis pass found, by number ("3.2"), with
-  // their indent: the sections a cross-reference ahead may link to.
+  // The numbered headings the analysis pass (or, when it runs, the contents
+  // pass) found, by number ("3.2"), with their indent: the sections a
+  // cross-reference ahead of the output pass may link to.
   std::map<std::string, int> analysedSections;
 
   // Empties the per-file state above.
