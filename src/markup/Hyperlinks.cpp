@@ -190,6 +190,12 @@ int RecogniseURL(const FC& policy, const TextString& word, bool& found, TextStri
   TextString extracted = word;
   if (!ExtractAddress(extracted)) return LinkType::kNone;
   std::string_view address = extracted.View();
+  // A bare host is only a host name: "*.x.com" is a pattern, not a site.
+  if (type == LinkType::kBareHost &&
+      std::any_of(address.begin(), address.end(),
+                  [](char c) { return !IsAlphanumeric(c) && c != '.' && c != '-'; })) {
+    return LinkType::kNone;
+  }
   // "see:http://..." links from the scheme on; what stands before it is no
   // part of the address.
   if (linked != nullptr && prefix.empty()) {

@@ -86,6 +86,7 @@ TEST(HyperlinksTest, RecognisesAddressesWithDefaultPolicies) {
       {U, "nic.ddn.mil", 9, "<A HREF=\"ftp://nic.ddn.mil/\">nic.ddn.mil</A>"},
       {U, "cs.ucl.ac.uk", 9, "<A HREF=\"ftp://cs.ucl.ac.uk/\">cs.ucl.ac.uk</A>"},
       {U, "example.com", 0, nullptr},     // no third part
+      {U, "*.a.x.com", 0, nullptr},       // a pattern of names
       {U, "isi.edu.com.au", 0, nullptr},  // ".edu" first found elsewhere
       {U, "a.b.com.", 0, nullptr},        // ".com" does not end the word
       {U, "user@mail.isi.edu", 0, nullptr},
