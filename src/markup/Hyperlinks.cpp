@@ -12,11 +12,12 @@ namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
 
-bool In(std::string_view set, char c) { return set.find(c) != kNone; }
+bool In(std::string_view set, char c) {
+  return set.find(c) != kNone;
+}
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return ToLower(x) == ToLower(y);
          });
 }
@@ -191,9 +192,9 @@ int RecogniseURL(const FC& policy, const TextString& word, bool& found, TextStri
   if (!ExtractAddress(extracted)) return LinkType::kNone;
   std::string_view address = extracted.View();
   // A bare host is only a host name: "*.x.com" is a pattern, not a site.
-  if (type == LinkType::kBareHost &&
-      std::any_of(address.begin(), address.end(),
-                  [](char c) { return !IsAlphanumeric(c) && c != '.' && c != '-'; })) {
+  if (type == LinkType::kBareHost && std::any_of(address.begin(), address.end(), [](char c) {
+        return !IsAlphanumeric(c) && c != '.' && c != '-';
+      })) {
     return LinkType::kNone;
   }
   // "see:http://..." links from the scheme on; what stands before it is no
@@ -211,8 +212,7 @@ int RecogniseURL(const FC& policy, const TextString& word, bool& found, TextStri
   return type;
 }
 
-int RecogniseEmail(const FC& policy, const TextString& word, bool& found,
-                   TextString& replacement) {
+int RecogniseEmail(const FC& policy, const TextString& word, bool& found, TextString& replacement) {
   const std::string_view w = word.View();
   if (found || policy.createMailtoLinks == 0) return 0;
   const std::size_t at = w.find('@');
@@ -253,8 +253,8 @@ int RecogniseNewsgroup(const FC& policy, const TextString& word, bool& found,
   if (w.find('.') == kNone || std::none_of(w.begin(), w.end(), IsLower)) return 0;
 
   const bool news = Contains(w, "news:");
-  bool candidate = !IsDigit(w.front()) && !OccursBeforeEnd(w, ',') &&
-                   !OccursBeforeEnd(w, '?') && w.find_first_of("*|/<>=+!;") == kNone;
+  bool candidate = !IsDigit(w.front()) && !OccursBeforeEnd(w, ',') && !OccursBeforeEnd(w, '?') &&
+                   w.find_first_of("*|/<>=+!;") == kNone;
   if (OccursBeforeEnd(w, ':') && !news) candidate = false;
   for (std::size_t i = 0; i + 1 < w.size(); ++i) {
     if (w[i] == '.' && IsDigit(w[i + 1])) candidate = false;
@@ -303,8 +303,7 @@ int RecogniseNewsgroup(const FC& policy, const TextString& word, bool& found,
   }
 
   const bool throughNews = news && OccursBeforeEnd(w, ':');
-  const bool accepted =
-      throughNews || (parts > 1 && shortest > 1 && longest > 2 && candidate);
+  const bool accepted = throughNews || (parts > 1 && shortest > 1 && longest > 2 && candidate);
   if (!accepted) return 0;
   const bool linked =
       throughNews || (parts == 2 ? known : !(policy.onlyKnownGroups != 0 && !known));

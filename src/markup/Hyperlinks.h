@@ -51,8 +51,7 @@ int RecogniseURL(const FC& policy, const TextString& word, bool& found, TextStri
 
 // E-mail addresses, also written "mailto:name@host" (the visible "mailto:"
 // stays in front of the anchor). Returns 2 when linked, else 0.
-int RecogniseEmail(const FC& policy, const TextString& word, bool& found,
-                   TextString& replacement);
+int RecogniseEmail(const FC& policy, const TextString& word, bool& found, TextString& replacement);
 
 // Newsgroup names ("comp.lang.cc", "news:alt.x"). Returns 5 when linked, 14
 // when the word looks like a group that the policies do not let through

@@ -25,7 +25,9 @@ bool IsLinkStart(std::string_view tag) {
   return tag.size() > 2 && (tag[1] == 'A' || tag[1] == 'a') && IsBlank(tag[2]);
 }
 
-bool IsLinkEnd(std::string_view tag) { return tag == "</A>" || tag == "</a>"; }
+bool IsLinkEnd(std::string_view tag) {
+  return tag == "</A>" || tag == "</a>";
+}
 
 // The level of `word` as a section number that a heading of this document
 // can carry, or -1: every number must lie within the range seen at its

@@ -18,31 +18,19 @@ struct LinkCase {
   const char* expected;  // replacement, or the name of type 14; null when none
 };
 
-int Run(const FC& policy, const LinkCase& c, TextString& out) {
+void Check(const FC& policy, const LinkCase& c) {
   const TextString word(c.word);
   bool found = false;
-  TextString replacement;
-  TextString name;
+  TextString replacement, name;
   int type = 0;
-  switch (c.recogniser) {
-    case Recogniser::kUrl:
-      type = RecogniseURL(policy, word, found, replacement);
-      break;
-    case Recogniser::kEmail:
-      type = RecogniseEmail(policy, word, found, replacement);
-      break;
-    case Recogniser::kNews:
-      type = RecogniseNewsgroup(policy, word, found, replacement, name);
-      break;
+  if (c.recogniser == Recogniser::kUrl) type = RecogniseURL(policy, word, found, replacement);
+  if (c.recogniser == Recogniser::kEmail) type = RecogniseEmail(policy, word, found, replacement);
+  if (c.recogniser == Recogniser::kNews) {
+    type = RecogniseNewsgroup(policy, word, found, replacement, name);
   }
   EXPECT_EQ(found, !replacement.IsEmpty()) << c.word;
-  out = type == LinkType::kNewsIgnored ? name : replacement;
-  return type;
-}
-
-void Check(const FC& policy, const LinkCase& c) {
-  TextString out;
-  EXPECT_EQ(Run(policy, c, out), c.type) << c.word;
+  EXPECT_EQ(type, c.type) << c.word;
+  const TextString& out = type == LinkType::kNewsIgnored ? name : replacement;
   EXPECT_EQ(out.View(), c.expected != nullptr ? c.expected : "") << c.word;
 }
 
@@ -67,9 +55,7 @@ TEST(HyperlinksTest, RecognisesAddressesWithDefaultPolicies) {
       {U, "\"http://example.com/a\"", 1,
        "\"<A HREF=\"http://example.com/a\">http://example.com/a</A>\""},
       {U, "http://example.com/a\"b\"c\"", 0, nullptr},  // a quote would end the HREF
-      {U, "http://example.com/(x)", 0, nullptr},
-      {U, "http://example.com's", 1,
-       "<A HREF=\"http://example.com\">http://example.com</A>'s"},
+      {U, "http://example.com's", 1, "<A HREF=\"http://example.com\">http://example.com</A>'s"},
       // Hosts without a scheme, and the position of "http".
       {U, "www.w3.org/TR/", 6, "<A HREF=\"http://www.w3.org/TR/\">www.w3.org/TR/</A>"},
       {U, "www.ietf.org.", 6, "<A HREF=\"http://www.ietf.org/\">www.ietf.org</A>."},
@@ -77,13 +63,12 @@ TEST(HyperlinksTest, RecognisesAddressesWithDefaultPolicies) {
       {U, "gopher.micro.umn.edu", 8,
        "<A HREF=\"gopher://gopher.micro.umn.edu/\">gopher.micro.umn.edu</A>"},
       {U, "xyzhttpwww.info", 6, "<A HREF=\"http://xyzhttpwww.info/\">xyzhttpwww.info</A>"},
-      {U, "xyhttpwww.info", 10, nullptr},  // "http" in the first three: no host
+      {U, "xyhttpwww.info", 10, nullptr},                    // "http" in the first three: no host
       {U, "averylongprefix.www.example.info", 10, nullptr},  // "www." starts too late
       {U, "httpftp.example.info", 12, nullptr},
       {U, "www.a.b", 0, nullptr},  // too short to be tried
       // Bare host names.
       {U, "venera.isi.edu", 9, "<A HREF=\"ftp://venera.isi.edu/\">venera.isi.edu</A>"},
-      {U, "nic.ddn.mil", 9, "<A HREF=\"ftp://nic.ddn.mil/\">nic.ddn.mil</A>"},
       {U, "cs.ucl.ac.uk", 9, "<A HREF=\"ftp://cs.ucl.ac.uk/\">cs.ucl.ac.uk</A>"},
       {U, "example.com", 0, nullptr},     // no third part
       {U, "*.a.x.com", 0, nullptr},       // a pattern of names
@@ -101,7 +86,6 @@ TEST(HyperlinksTest, RecognisesAddressesWithDefaultPolicies) {
       {E, "to:joe@example.com", 0, nullptr},  // ":" neither at 6 nor at the end
       {E, "mailtx:joe@example.com", 0, nullptr},
       {E, "jo'e@example.com", 0, nullptr},
-      {E, "joe*@example.com", 0, nullptr},
       // Newsgroups.
       {N, "comp.protocols.tcp-ip", 5,
        "<A HREF=\"news:comp.protocols.tcp-ip\">comp.protocols.tcp-ip</A>"},
@@ -109,12 +93,11 @@ TEST(HyperlinksTest, RecognisesAddressesWithDefaultPolicies) {
       {N, "comp.lang.c", 0, nullptr},  // a one-character part
       {N, "news:alt.x", 5, "news:<A HREF=\"news:alt.x\">alt.x</A>"},
       {N, "alt.folklore", 5, "<A HREF=\"news:alt.folklore\">alt.folklore</A>"},
-      {N, "foo.barbaz", 14, "foo.barbaz"},  // two parts, not a known hierarchy
-      {N, "foo.bar", 14, "foo.bar"},        // seven characters: never known
+      {N, "foo.barbaz", 14, "foo.barbaz"},              // two parts, not a known hierarchy
+      {N, "foo.bar", 14, "foo.bar"},                    // seven characters: never known
       {N, "local.group.talk", 14, "local.group.talk"},  // only known groups
       {N, "1comp.lang.cc", 0, nullptr},
       {N, "comp.2v.talk", 0, nullptr},  // a digit after a dot
-      {N, "comp.lang/cc", 0, nullptr},
       {N, "COMP.LANG.CC", 0, nullptr},  // no lower-case letter
       {N, "document.", 0, nullptr},
   };
@@ -147,10 +130,9 @@ TEST(HyperlinksTest, PoliciesSwitchRecognisersAndGroupsOnAndOff) {
 TEST(HyperlinksTest, OnlyTheFirstRecogniserOfAWordLinks) {
   FC policy;
   bool found = false;
-  TextString replacement;
+  TextString replacement, again;
   const TextString word("http://example.com/joe@example.com");
   EXPECT_EQ(RecogniseURL(policy, word, found, replacement), 1);
-  TextString again;
   EXPECT_EQ(RecogniseEmail(policy, word, found, again), 0);
   EXPECT_TRUE(again.IsEmpty());
 }

@@ -22,8 +22,8 @@ void NumberHeadings(OutputRecord& record) {
   policy.headingStyles[1].largestNumber = 4;
   policy.headingStyles[0].indent = 0;
   policy.headingStyles[1].indent = 0;
-  record.run.analysedSections = {{"1", 0}, {"2", 0}, {"3", 0}, {"1.1", 0}, {"2.1", 0},
-                                 {"3.2", 0}, {"4.2", 1}, {"4.1", 5}};
+  record.run.analysedSections = {{"1", 0},   {"2", 0},   {"3", 0},   {"1.1", 0},
+                                 {"2.1", 0}, {"3.2", 0}, {"4.2", 1}, {"4.1", 5}};
 }
 
 void CheckCrossReferences(const FC& policy, const TextCase& c) {
@@ -53,8 +53,9 @@ TEST(LinkPassesTest, CrossReferencesLinkSectionsThatHaveHeadings) {
   // Once the writer is past 3.2, a heading not written before it has none.
   policy.document.currentPageName.SetText("guide");
   RecordSectionPage(policy, TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
-  CheckCrossReferences(policy, {"2.1 3.2 4.2", "2.1 <A HREF=\"#Section_3.2\">3.2</A> "
-                                               "<A HREF=\"#Section_4.2\">4.2</A>"});
+  CheckCrossReferences(policy, {"2.1 3.2 4.2",
+                                "2.1 <A HREF=\"#Section_3.2\">3.2</A> "
+                                "<A HREF=\"#Section_4.2\">4.2</A>"});
 
   policy.crossRefLevel = 1;
   CheckCrossReferences(policy, {"chapter 3.", "chapter 3."});  // passed, never written
@@ -81,8 +82,8 @@ TEST(LinkPassesTest, SplitDocumentsLinkOnlyToPagesKnownToHoldTheSection) {
   RecordSectionPage(policy, TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
   policy.document.currentPageName.SetText("guide_4");
   RecordSectionPage(policy, TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
-  CheckCrossReferences(policy, {"see 3.2, not 4.2",
-                                "see <A HREF=\"guide_3.html#Section_3.2\">3.2</A>, not 4.2"});
+  CheckCrossReferences(
+      policy, {"see 3.2, not 4.2", "see <A HREF=\"guide_3.html#Section_3.2\">3.2</A>, not 4.2"});
 }
 
 TEST(LinkPassesTest, DictionaryLinksFirstMatchOutsideMarkup) {
@@ -96,8 +97,7 @@ TEST(LinkPassesTest, DictionaryLinksFirstMatchOutsideMarkup) {
   const TextCase cases[] = {
       {"A Policy File and a policy file",
        "A <A HREF=\"policy.htm\">policy <A HREF=\"f.htm\">F</A></A> and a policy file"},
-      {"is a&lt;b here",
-       "is <A HREF=\"x.htm?a=&quot;1&quot;\">a&lt;b &amp; c</A> here"},
+      {"is a&lt;b here", "is <A HREF=\"x.htm?a=&quot;1&quot;\">a&lt;b &amp; c</A> here"},
       {"R&amp;D <B CLASS=amp>amp</B>", "R&amp;D <B CLASS=amp><A HREF=\"amp.htm\">AMP</A></B>"},
   };
   for (const TextCase& c : cases) {
