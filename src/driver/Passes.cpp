@@ -30,7 +30,8 @@ void RecordSection(const SourceLine& line, const FC& policy) {
   if (policy.owner == nullptr || !LineType::IsNumberedHeading(line.lineType)) return;
   const TextString number =
       FormatSectionNumber(line.sectionNumber, LineType::HeadingLevel(line.lineType) - 1);
-  policy.owner->analysedSections.emplace(std::string(number.View()), line.indent);
+  policy.owner->analysedSections[std::string(number.View())].push_back(
+      {line.indent, line.sourceLineNumber});
 }
 
 class AnalysisWork : public PassWork {

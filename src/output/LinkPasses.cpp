@@ -7,10 +7,13 @@
 #include <vector>
 
 #include "analysis/DocumentStatistics.h"
+#include "analysis/LineType.h"
 #include "analysis/SectionNumber.h"
+#include "analysis/SourceLine.h"
 #include "markup/HtmlEscaper.h"
 #include "markup/Hyperlinks.h"
 #include "markup/MarkupScan.h"
+#include "output/AnchorName.h"
 #include "output/AttributeText.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
@@ -81,7 +84,7 @@ std::size_t FindOutsideMarkup(std::string_view text, std::string_view pattern) {
 
 }  // namespace
 
-int LinkCrossReferences(const FC& policy, TextString& text) {
+int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line) {
   if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return 0;
   std::unique_ptr<DocumentStatistics> scratch;
   int linked = 0;
@@ -116,7 +119,7 @@ int LinkCrossReferences(const FC& policy, TextString& text) {
     anchor.AppendText(word.View());
     TextString page;
     if (level < 0 || level + 1 < policy.crossRefLevel ||
-        !SectionPageName(policy, number, level, anchor, page)) {
+        !SectionPageName(policy, number, level, anchor, line, page)) {
       pos = end;
       continue;
     }
@@ -136,7 +139,7 @@ int LinkCrossReferences(const FC& policy, TextString& text) {
 }
 
 bool SectionPageName(const FC& policy, const SectionComponents& number, int level,
-                     const TextString& anchor, TextString& page) {
+                     const TextString& anchor, const SourceLine* line, TextString& page) {
   page.Clear();
   const DocumentState& doc = policy.document;
   const auto written = doc.sectionPages.find(std::string(anchor.View()));
@@ -151,15 +154,36 @@ bool SectionPageName(const FC& policy, const SectionComponents& number, int leve
   if (!doc.lastSectionWritten.empty() && !(doc.lastSectionWritten < wanted)) return false;
   const TextString canonical = FormatSectionNumber(number, level);
   if (anchor.View().substr(std::string_view("Section_").size()) != canonical.View()) return false;
+  // The lines after this one are classified already: their verdict is the
+  // output's own.
+  int lastClassified = line != nullptr ? line->sourceLineNumber : 0;
+  for (const SourceLine* ahead = line != nullptr ? line->NextLine() : nullptr; ahead != nullptr;
+       ahead = ahead->NextLine()) {
+    lastClassified = std::max(lastClassified, ahead->sourceLineNumber);
+    if (!LineType::IsNumberedHeading(ahead->lineType) ||
+        LineType::HeadingLevel(ahead->lineType) - 1 != level ||
+        !std::equal(number.begin(), number.begin() + level + 1, ahead->sectionNumber.begin())) {
+      continue;
+    }
+    TextString headingAnchor;
+    MakeAnchorName(*ahead, policy, headingAnchor);
+    if (headingAnchor.View() == anchor.View()) return true;
+  }
   const auto& found = policy.owner->analysedSections;
   const auto analysed = found.find(std::string(canonical.View()));
   if (analysed == found.end()) return false;
   // The output pass keeps a heading only at its level's indent.
   if (policy.headingLevelCount > 0 && level >= policy.headingLevelCount) return false;
-  const int indent = analysed->second;
   const int wantedIndent = policy.headingStyles[static_cast<std::size_t>(level)].indent;
-  return level == 0 ? indent == wantedIndent || indent == wantedIndent - 1
-                    : indent >= wantedIndent - 1 && indent <= wantedIndent + 1;
+  for (const RunContext::FoundSection& section : analysed->second) {
+    if (section.line <= lastClassified) continue;
+    const int indent = section.indent;
+    if (level == 0 ? indent == wantedIndent || indent == wantedIndent - 1
+                   : indent >= wantedIndent - 1 && indent <= wantedIndent + 1) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void RecordSectionPage(FC& policy, const TextString& anchor, const SectionComponents& number) {

@@ -3,6 +3,7 @@
 #include "analysis/SectionNumber.h"
 
 class FC;
+class SourceLine;
 class TextString;
 
 // The link passes run on the output copy of a line just before it is
@@ -18,20 +19,23 @@ class TextString;
 // lies within the range seen at its level. Words inside tags and inside
 // links are left alone, and so is a reference to a section not known to
 // have its heading on a known page (SectionPageName). The caller skips
-// headings and contents lines.
-// Returns the number of links made.
-int LinkCrossReferences(const FC& policy, TextString& text);
+// headings and contents lines. `line`, when given, is the line of the pass
+// window being written: the classified lines after it then decide about
+// the headings among them. Returns the number of links made.
+int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line = nullptr);
 
 // The page that holds the heading of section `number` (components 0 to
 // `level`) whose anchor is `anchor`, as a link from the page being written
 // names it. A heading already written gives its page (name and extension)
 // on a split document, and an empty name otherwise. On a single page, a
-// section still ahead of the last heading written is linked when the
-// analysis found its heading at an indent the output accepts for its level;
-// the name is empty. Returns false when the heading is not known for sure,
-// so that no link points at a page or an anchor that does not exist.
+// section ahead of the last heading written and of `line` (null: not known)
+// is linked when its line lies among the classified lines after `line` as a
+// heading of that number, or lies beyond them and the analysis found its
+// heading at an indent the output accepts for its level; the name is empty.
+// Returns false when the heading is not known for sure, so that no link
+// points at a page or an anchor that does not exist.
 bool SectionPageName(const FC& policy, const SectionComponents& number, int level,
-                     const TextString& anchor, TextString& page);
+                     const TextString& anchor, const SourceLine* line, TextString& page);
 
 // Remembers that the heading of `number` with anchor `anchor` lies on the
 // current page (the first heading of an anchor wins) and is the last one

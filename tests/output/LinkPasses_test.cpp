@@ -12,8 +12,7 @@ struct TextCase {
   const char* expected;
 };
 
-// Chapters 1 to 5 with sections 1 to 4 seen, headings at column 0; the
-// analysis found the headings named here (4.1 at a wrong indent).
+// Chapters 1 to 5 with sections 1 to 4 seen, headings at column 0.
 void NumberHeadings(OutputRecord& record) {
   FC& policy = record.policy;
   policy.headingStyles[0].smallestNumber = 1;
@@ -22,8 +21,19 @@ void NumberHeadings(OutputRecord& record) {
   policy.headingStyles[1].largestNumber = 4;
   policy.headingStyles[0].indent = 0;
   policy.headingStyles[1].indent = 0;
-  record.run.analysedSections = {{"1", 0},   {"2", 0},   {"3", 0},   {"1.1", 0},
-                                 {"2.1", 0}, {"3.2", 0}, {"4.2", 1}, {"4.1", 5}};
+  // The analysis found these on lines 10, 20 ...; 4.1 at a wrong indent.
+  int line = 0;
+  for (const auto& [number, indent] :
+       std::initializer_list<std::pair<const char*, int>>{{"1", 0},
+                                                          {"2", 0},
+                                                          {"3", 0},
+                                                          {"1.1", 0},
+                                                          {"2.1", 0},
+                                                          {"3.2", 0},
+                                                          {"4.2", 1},
+                                                          {"4.1", 5}}) {
+    record.run.analysedSections[number] = {{indent, line += 10}};
+  }
 }
 
 void CheckCrossReferences(const FC& policy, const TextCase& c) {
@@ -60,13 +70,28 @@ TEST(LinkPassesTest, CrossReferencesLinkSectionsThatHaveHeadings) {
   policy.crossRefLevel = 1;
   CheckCrossReferences(policy, {"chapter 3.", "chapter 3."});  // passed, never written
   CheckCrossReferences(policy, {"chapter 4.", "chapter 4."});  // ahead, never found
-  record.run.analysedSections["4"] = 0;
+  record.run.analysedSections["4"] = {{0, 200}};
   CheckCrossReferences(policy, {"chapter 4.", "chapter <A HREF=\"#Section_4\">4</A>."});
   policy.numberedHeadings = 0;
   CheckCrossReferences(policy, {"chapter 4.", "chapter 4."});
   policy.numberedHeadings = 1;
   policy.crossRefLevel = 0;
   CheckCrossReferences(policy, {"chapter 4.", "chapter 4."});
+}
+
+TEST(LinkPassesTest, ClassifiedLinesAheadDecideAboutTheirHeadings) {
+  OutputRecord record;
+  NumberHeadings(record);  // 3.2 on line 60, 4.2 on line 70
+  LineChain lines({{LineType::kText, "see 3.2 and 4.2"},
+                   {LineType::NumberedHeading(2), "3.2 Kept"},
+                   {LineType::kText, "4.2 Rejected by the output"}});
+  lines[0].sourceLineNumber = 50;
+  lines[1].sourceLineNumber = 60;
+  lines[1].sectionNumber = {3, 2, -1, -1, -1, -1};
+  lines[2].sourceLineNumber = 70;
+  TextString text("see 3.2 and 4.2");
+  LinkCrossReferences(record.policy, text, &lines[0]);
+  EXPECT_EQ(text.View(), "see <A HREF=\"#Section_3.2\">3.2</A> and 4.2");
 }
 
 TEST(LinkPassesTest, SplitDocumentsLinkOnlyToPagesKnownToHoldTheSection) {
