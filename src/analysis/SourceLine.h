@@ -145,11 +145,16 @@ class SourceLine : public ParsedString {
   int sourceLineNumber = -1;
 
  private:
-  // Hyperlink recognition of one word (URL, e-mail address, newsgroup),
-  // tried in the output pass after overstrike. Returns 1 and fills
-  // `replacement` when the word becomes a link. Defined with the link
-  // recognisers; until they exist no word is recognised.
+  // Hyperlink recognition of one word (URL, e-mail address, newsgroup, in
+  // that order; the first match ends it), tried in the output pass after
+  // overstrike and never inside the document's own contents list. Returns 1
+  // and fills `replacement` when the word becomes a link.
   int RecogniseHyperlink(FC& policy, const TextString& word, TextString& replacement);
+  // Reports a recogniser's outcome (markup/Hyperlinks.h) about `name`: a
+  // bare host linked with "ftp://" (importance 3), a "www.", "ftp." or
+  // "gopher." word left alone (7), a newsgroup-like word left alone (3).
+  // Other types say nothing.
+  void ReportLinkType(FC& policy, int type, const TextString& name);
   // True when emphasis may read and change this line.
   bool TakesEmphasis() const;
   // MarkInline from the word pass on.

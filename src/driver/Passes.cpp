@@ -5,6 +5,7 @@
 
 #include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
+#include "analysis/SectionNumber.h"
 #include "analysis/SourceLine.h"
 #include "driver/GuardedFile.h"
 #include "driver/LineListing.h"
@@ -27,13 +28,28 @@ void SetPassFlags(FC& policy, int analysis, int contents, int output) {
   policy.sparePass = 0;
 }
 
+// Remembers a numbered heading for the cross-references of the output pass.
+// The type is final once the line leaves the window.
+void RecordSection(const SourceLine& line, const FC& policy) {
+  if (policy.owner == nullptr || !LineType::IsNumberedHeading(line.lineType)) return;
+  const TextString number =
+      FormatSectionNumber(line.sectionNumber, LineType::HeadingLevel(line.lineType) - 1);
+  policy.owner->analysedSections[std::string(number.View())].push_back(
+      {line.indent, line.sourceLineNumber});
+}
+
 class AnalysisWork : public PassWork {
  public:
   explicit AnalysisWork(DocumentStatistics& statistics) : statistics_(statistics) {}
-  void LineLeaving(SourceLine& line, FC&) override { line.AccumulateStatistics(statistics_); }
-  void LineFlushed(SourceLine& line, FC&) override { line.AccumulateStatistics(statistics_); }
+  void LineLeaving(SourceLine& line, FC& policy) override { Count(line, policy); }
+  void LineFlushed(SourceLine& line, FC& policy) override { Count(line, policy); }
 
  private:
+  void Count(SourceLine& line, FC& policy) {
+    line.AccumulateStatistics(statistics_);
+    RecordSection(line, policy);
+  }
+
   DocumentStatistics& statistics_;
 };
 
@@ -43,13 +59,19 @@ class ContentsWork : public PassWork {
     // The writer's bookkeeping is what knows that a pre-formatted block is
     // open; a heading inside one is not a heading of the contents list.
     unopenedPage_.WriteLine(line, policy);
-    if (!policy.document.preOpen) ContentsList::OfferContentsEntry(line, policy);
+    if (!policy.document.preOpen) {
+      ContentsList::OfferContentsEntry(line, policy);
+      RecordSection(line, policy);
+    }
   }
   void LineFlushed(SourceLine& line, FC& policy) override {
     // The page writer does the same: a heading among the last lines is not
     // written while a pre-formatted block is open.
     unopenedPage_.WriteLine(line, policy);
-    if (!policy.document.preOpen) ContentsList::OfferContentsEntry(line, policy);
+    if (!policy.document.preOpen) {
+      ContentsList::OfferContentsEntry(line, policy);
+      RecordSection(line, policy);
+    }
   }
 
  private:
@@ -104,6 +126,9 @@ int ContentsPass(FC& policy, DocumentStatistics& statistics, const TextString& f
   ProcessedLineSource source;
   if (!source.Open(fileName, policy)) return 0;
   policy.attemptTables = 0;
+  // This pass reads the headings as the output pass will: its findings
+  // replace the analysis pass's.
+  if (policy.owner != nullptr) policy.owner->analysedSections.clear();
   ContentsWork work;
   RunPass(source, policy, statistics, work);
   return 1;

@@ -29,12 +29,6 @@ void MarkBlockInline(TextString& text, FC& policy, int lineNumber, bool trim) {
   text.SetText(line.View());
 }
 
-// Seam for the cross-reference pass: until it exists, no text is linked.
-void AddCrossReferenceLinks(TextString& /*text*/, FC& /*policy*/) {}
-
-// Seam for the link dictionary pass: until it exists, no text is linked.
-void ApplyDictionaryLinks(TextString& /*text*/, FC& /*policy*/) {}
-
 void MarkCodeComment(TextString& text) {
   const std::string_view view = text.View();
   std::size_t at = view.find("//");

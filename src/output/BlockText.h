@@ -14,10 +14,6 @@ void MarkBlockEmphasis(TextString& text, FC& policy, int lineNumber);
 // The inline pass (character map, overstrike, hyperlinks), whatever region
 // the line lies in; trims the text when `trim`.
 void MarkBlockInline(TextString& text, FC& policy, int lineNumber, bool trim);
-// Links to the numbered sections that the text refers to.
-void AddCrossReferenceLinks(TextString& text, FC& policy);
-// The link dictionary's definitions.
-void ApplyDictionaryLinks(TextString& text, FC& policy);
 // A comment to the end of a code line is bold italic: the first "//" that
 // does not follow a ':' (as in a web address) becomes "//<B><EM>" and
 // "</EM></B>" ends the text.

@@ -6,6 +6,7 @@
 #include "analysis/PreformattedBlock.h"
 #include "markup/HtmlEscaper.h"
 #include "output/BlockText.h"
+#include "output/LinkPasses.h"
 #include "output/HTMLFile.h"
 #include "output/IndentLevel.h"
 #include "output/TableWriter.h"
@@ -25,8 +26,8 @@ struct Comments {
 }  // namespace
 
 BlockWriter::BlockWriter(PreformattedBlock& block, std::FILE* stream, FC& policy,
-                         const TableConfig& config)
-    : block_(block), stream_(stream), policy_(policy), config_(config) {}
+                         const TableConfig& config, const DocumentPages* pages)
+    : block_(block), stream_(stream), policy_(policy), config_(config), pages_(pages) {}
 
 bool BlockWriter::HasStream() const {
   if (stream_ != nullptr) return true;
@@ -49,7 +50,7 @@ int BlockWriter::WriteBlock(bool userSpecified) {
   if (b.UserPre()) return WritePreformatted();
   const int textLines = b.LineCount() - b.BlankLines() - b.RuleLines();
   if (!userSpecified && (textLines < 2 || !b.IsTableLike())) return WriteNormal();
-  return TableWriter(block_, stream_, policy_, config_).WriteTable(userSpecified);
+  return TableWriter(block_, stream_, policy_, config_, pages_).WriteTable(userSpecified);
 }
 
 int BlockWriter::WritePreformatted() {
@@ -81,10 +82,10 @@ int BlockWriter::WritePreformatted() {
     const PreformattedBlock::Line& line = b.LineAt(i);
     TextString text = line.escaped;
     if (user) {
-      AddCrossReferenceLinks(text, policy_);
+      LinkCrossReferences(policy_, text, nullptr, pages_);
       MarkBlockEmphasis(text, policy_, line.sourceLineNumber);
       MarkBlockInline(text, policy_, line.sourceLineNumber, false);
-      ApplyDictionaryLinks(text, policy_);
+      ApplyLinkDictionary(policy_, text);
     }
     if (code) MarkCodeComment(text);
     WriteText(stream_, text.GetText());
@@ -108,7 +109,7 @@ int BlockWriter::WriteCodeSample() {
     }
     TextString text = line.raw;
     EscapeHtml(text);
-    ApplyDictionaryLinks(text, policy_);
+    ApplyLinkDictionary(policy_, text);
     MarkCodeComment(text);
     text.AppendText("<BR>");
     WriteText(stream_, text.GetText());
@@ -140,9 +141,9 @@ int BlockWriter::WriteNormal() {
       continue;
     }
     TextString text = line.escaped;
-    AddCrossReferenceLinks(text, policy_);
+    LinkCrossReferences(policy_, text, nullptr, pages_);
     MarkBlockEmphasis(text, policy_, line.sourceLineNumber);
-    ApplyDictionaryLinks(text, policy_);
+    ApplyLinkDictionary(policy_, text);
     text.AppendText("<BR>");
     WriteText(stream_, text.GetText());
   }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+class DocumentPages;
 class FC;
 class PreformattedBlock;
 class TableConfig;
@@ -16,7 +17,9 @@ class TableConfig;
 // table settings must outlive the writer. Every line is written whole.
 class BlockWriter {
  public:
-  BlockWriter(PreformattedBlock& block, std::FILE* stream, FC& policy, const TableConfig& config);
+  // `pages` (may be null) names the pages cross-references lead to.
+  BlockWriter(PreformattedBlock& block, std::FILE* stream, FC& policy, const TableConfig& config,
+              const DocumentPages* pages = nullptr);
   BlockWriter(const BlockWriter&) = delete;
   BlockWriter& operator=(const BlockWriter&) = delete;
 
@@ -43,4 +46,5 @@ class BlockWriter {
   std::FILE* stream_;
   FC& policy_;
   const TableConfig& config_;
+  const DocumentPages* pages_;
 };

@@ -14,6 +14,7 @@
 #include "output/HTMLFile.h"
 #include "output/HeadingEntries.h"
 #include "output/IndentLevel.h"
+#include "output/LinkPasses.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
@@ -113,6 +114,7 @@ std::string Blanks(int levels) {
 }  // namespace
 
 int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, FC& policy) {
+  pages_ = &page.Pages();
   if ((line.flags & LineFlag::kOutput) == 0) return 1;
   DocumentState& doc = policy.document;
   const int type = line.lineType;
@@ -209,7 +211,7 @@ bool BodyWriter::EndBlock(std::FILE* stream, FC& policy, const Previous& previou
   // read, then gives them up for the next block.
   const TableConfig config = user ? policy.OldestTableConfig() : policy.tableDefaults;
   if (user && policy.IsOutputPass() && policy.TableConfigCount() > 0) policy.DeleteOldTabConfig();
-  BlockWriter writer(*block, stream, policy, config);
+  BlockWriter writer(*block, stream, policy, config, pages_);
   if (parse) {
     writer.WriteBlock(user);
   } else {
@@ -359,6 +361,7 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
 
   TextString anchor;
   MakeAnchorName(line, policy, anchor);
+  if (LineType::IsNumberedHeading(type)) RecordSectionPage(policy, anchor, line.sectionNumber);
   TextString anchorLine("<A NAME=\"");
   AppendLinkName(anchorLine, anchor.GetText());
   anchorLine.AppendText("\">");
@@ -566,7 +569,7 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
   }
 }
 
-void BodyWriter::WriteBodyText(std::FILE* stream, const SourceLine& line, const FC& policy,
+void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy,
                                const TextString& text) {
   ParsedString out;
   if (policy.minimiseHtml == 0) out.SetText(Blanks(policy.document.nestingLevel));
@@ -583,9 +586,12 @@ void BodyWriter::WriteBodyText(std::FILE* stream, const SourceLine& line, const 
     }
   }
 
-  // Cross-reference links and the link dictionary are added to the output
-  // text here once the link passes exist.
-  const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(text) ||
+  const int type = line.lineType;
+  if (!LineType::IsHeading(type) && !LineType::IsContentsLine(type)) {
+    LinkCrossReferences(policy, out, &line, pages_);
+  }
+  if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
+  const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out) ||
                      LineFlag::IsPreformatted(line.flags);
   if (line.extraIndent > 0)
     out.width = line.width + kExtraIndentWidening + line.extraIndent;

@@ -5,6 +5,7 @@
 
 #include "analysis/PreformattedBlock.h"
 
+class DocumentPages;
 class FC;
 class HTMLFile;
 class SourceLine;
@@ -46,6 +47,10 @@ class BodyWriter {
   static bool WritesContentsEntries(const FC& policy);
 
  private:
+  // The pages of the page being written, which cross-references ask; set
+  // by every WriteLine, so blocks ended later see the same record.
+  const DocumentPages* pages_ = nullptr;
+
   // What is remembered of the line written before.
   struct Previous {
     int type = 1;  // a page starts as if after a blank line
@@ -83,7 +88,9 @@ class BodyWriter {
   void Definition(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,
                   const Previous& previous, int indentLevel);
   void HangingParagraph(std::FILE* stream, FC& policy, TextString& text, int indentLevel);
-  void WriteBodyText(std::FILE* stream, const SourceLine& line, const FC& policy,
+  // Adds the cross-references and the dictionary links (setting the line's
+  // contains-URL flag for the latter), then writes the line.
+  void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy,
                      const TextString& text);
   // Writes the heading's entry into the contents holder.
   void WriteContentsEntry(HTMLFile& page, std::FILE* stream, const SourceLine& line, FC& policy,

@@ -7,6 +7,7 @@
 #include "markup/HtmlEscaper.h"
 #include "output/AttributeText.h"
 #include "output/BlockText.h"
+#include "output/LinkPasses.h"
 #include "output/HTMLFile.h"
 #include "output/IndentLevel.h"
 #include "policy/FC.h"
@@ -36,8 +37,8 @@ void AppendJoined(TextString& cell, const TextString& text) {
 }  // namespace
 
 TableWriter::TableWriter(const PreformattedBlock& block, std::FILE* stream, FC& policy,
-                         const TableConfig& config)
-    : block_(block), stream_(stream), policy_(policy), config_(config) {}
+                         const TableConfig& config, const DocumentPages* pages)
+    : block_(block), stream_(stream), policy_(policy), config_(config), pages_(pages) {}
 
 bool TableWriter::IsFramed(int& firstRule) const {
   firstRule = block_.FirstRule();
@@ -126,10 +127,10 @@ void TableWriter::EndTable(bool userSpecified) {
 void TableWriter::PrepareCell(TextString& text, int lineNumber) const {
   text.Trim();
   EscapeHtml(text);
-  if (config_.xrefsToLinks != 0) AddCrossReferenceLinks(text, policy_);
+  if (config_.xrefsToLinks != 0) LinkCrossReferences(policy_, text, nullptr, pages_);
   MarkBlockInline(text, policy_, lineNumber, true);
   MarkBlockEmphasis(text, policy_, lineNumber);
-  ApplyDictionaryLinks(text, policy_);
+  ApplyLinkDictionary(policy_, text);
 }
 
 void TableWriter::ClearRow(Row& row) const {

@@ -6,6 +6,7 @@
 #include "analysis/PreformattedBlock.h"
 #include "text/TextString.h"
 
+class DocumentPages;
 class FC;
 class TableConfig;
 
@@ -20,7 +21,7 @@ class TableConfig;
 class TableWriter {
  public:
   TableWriter(const PreformattedBlock& block, std::FILE* stream, FC& policy,
-              const TableConfig& config);
+              const TableConfig& config, const DocumentPages* pages = nullptr);
   TableWriter(const TableWriter&) = delete;
   TableWriter& operator=(const TableWriter&) = delete;
 
@@ -64,6 +65,7 @@ class TableWriter {
   std::FILE* stream_;
   FC& policy_;
   const TableConfig& config_;
+  const DocumentPages* pages_;
   int columnCount_ = 1;
   int headerRows_ = 0;
   // The header rows are a number of rows written (from the settings), not a

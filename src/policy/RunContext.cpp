@@ -11,4 +11,5 @@ void RunContext::ClearFileState() {
   firstLineTitle.Clear();
   utf8Text = 0;
   includeFiles.Clear();
+  analysedSections.clear();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <string>
 #include <vector>
 
 #include "text/StringList.h"
@@ -66,6 +68,16 @@ class RunContext {
   // file, as opened; the driver counts them as inputs of the run, so no page
   // or report written later can overwrite one.
   StringList includeFiles;
+  // A numbered heading found before the output pass: its indent and its
+  // line number (a number may be found on several lines).
+  struct FoundSection {
+    int indent = -1;
+    int line = -1;
+  };
+  // The numbered headings the analysis pass (or, when it runs, the contents
+  // pass) found, by number ("3.2"): the sections a cross-reference ahead of
+  // the output pass may link to.
+  std::map<std::string, std::vector<FoundSection>> analysedSections;
 
   // Empties the per-file state above.
   void ClearFileState();

@@ -137,6 +137,16 @@ const Example kExamples[] = {
     {"utf8", "UTF-8 text is kept and declared by the charset META line", ""},
     {"utf8_bom", "a byte-order mark is dropped and makes the page UTF-8", ""},
     {"latin1", "8-bit text: the word-processor characters are mapped, others kept", ""},
+    {"links",
+     "addresses with and without a scheme, bare hosts, e-mail, newsgroups, section "
+     "cross-references and the first match of each dictionary phrase become links; near misses "
+     "stay text and are reported (read-time reports carry the window's line number)",
+     "Line 3 - End Contents (contents not expected)\n"
+     "Line 39 - Treating \"archive.example.edu\" as an ftp:// link\n"
+     "Line 39 - Ignoring \"newsgroup\" readme.txt\n"
+     "Line 39 - Ignoring \"newsgroup\" www.ab.cd\n"
+     "Line 39 - Ignoring potential www URL \"xyhttpwww.example\"\n"
+     "Line 39 - Ignoring \"newsgroup\" xyhttpwww.example\n"},
 };
 
 // Names the example in test listings.

@@ -1,0 +1,222 @@
+#include "output/LinkPasses.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/DocumentStatistics.h"
+#include "analysis/LineType.h"
+#include "analysis/SectionNumber.h"
+#include "analysis/SourceLine.h"
+#include "output/DocumentPages.h"
+#include "markup/HtmlEscaper.h"
+#include "markup/Hyperlinks.h"
+#include "markup/MarkupScan.h"
+#include "output/AnchorName.h"
+#include "output/AttributeText.h"
+#include "policy/FC.h"
+#include "policy/RunContext.h"
+#include "text/CharClass.h"
+#include "text/TextString.h"
+
+namespace {
+
+constexpr std::size_t kNone = std::string_view::npos;
+
+bool IsLinkStart(std::string_view tag) {
+  return tag.size() > 2 && (tag[1] == 'A' || tag[1] == 'a') && IsBlank(tag[2]);
+}
+
+bool IsLinkEnd(std::string_view tag) {
+  return tag == "</A>" || tag == "</a>";
+}
+
+// The level of `word` as a section number that a heading of this document
+// can carry, or -1: every number must lie within the range seen at its
+// level, and every level must be numbered with digits.
+int SectionLevel(const FC& policy, const TextString& word, SectionComponents& number,
+                 std::unique_ptr<DocumentStatistics>& scratch) {
+  if (!IsDigit(word.At(0))) return -1;
+  const char separator = word.View().find('-') != kNone ? '-' : '.';
+  if (separator != policy.headingStyles[0].separator) return -1;
+  // Reading the number must not disturb the numbering of the pass.
+  if (!scratch) scratch = std::make_unique<DocumentStatistics>();
+  int level = 0;
+  if (!ParseSectionNumber(policy, *scratch, word, separator, number, level)) return -1;
+  if (level < 0 || level >= PolicyValues::kHeadingLevels) return -1;
+  for (int i = 0; i <= level; ++i) {
+    const HeadingStyle& style = policy.headingStyles[static_cast<std::size_t>(i)];
+    const int n = number[static_cast<std::size_t>(i)];
+    if (style.numberingKind != HeadingStyle::kNumbers || style.smallestNumber < 0 ||
+        style.largestNumber < 0 || n < style.smallestNumber || n > style.largestNumber) {
+      return -1;
+    }
+  }
+  return level;
+}
+
+// Where `pattern` first occurs in `text`, ignoring case, without starting or
+// ending inside a tag or an entity.
+std::size_t FindOutsideMarkup(std::string_view text, std::string_view pattern) {
+  if (pattern.empty() || pattern.size() > text.size()) return kNone;
+  // inside[i]: position i lies after the first character of a tag or entity.
+  std::vector<bool> inside(text.size() + 1, false);
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t markup = std::max(TagLengthAt(text, pos), EntityLengthAt(text, pos));
+    if (markup == 0) {
+      ++pos;
+      continue;
+    }
+    for (std::size_t i = pos + 1; i < pos + markup; ++i) inside[i] = true;
+    pos += markup;
+  }
+  for (std::size_t at = 0; at + pattern.size() <= text.size(); ++at) {
+    if (inside[at] || inside[at + pattern.size()]) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < pattern.size() && same; ++i) {
+      same = ToLower(text[at + i]) == ToLower(pattern[i]);
+    }
+    if (same) return at;
+  }
+  return kNone;
+}
+
+}  // namespace
+
+int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line,
+                        const DocumentPages* pages) {
+  if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return 0;
+  std::unique_ptr<DocumentStatistics> scratch;
+  int linked = 0;
+  bool inLink = false;
+  std::size_t pos = 0;
+  TextString word;
+  while (pos < text.View().size()) {
+    const std::string_view view = text.View();
+    const std::size_t tag = TagLengthAt(view, pos);
+    if (tag > 0) {
+      const std::string_view t = view.substr(pos, tag);
+      if (IsLinkStart(t)) inLink = true;
+      if (IsLinkEnd(t)) inLink = false;
+      pos += tag;
+      continue;
+    }
+    if (IsBlank(view[pos])) {
+      ++pos;
+      continue;
+    }
+    std::size_t end = pos;
+    while (end < view.size() && !IsBlank(view[end]) && view[end] != '<') ++end;
+    if (inLink) {
+      pos = end;
+      continue;
+    }
+    word.SetText(view.substr(pos, end - pos));
+    CleanNumberWord(word);
+    SectionComponents number;
+    const int level = word.IsEmpty() ? -1 : SectionLevel(policy, word, number, scratch);
+    TextString anchor("Section_");
+    anchor.AppendText(word.View());
+    TextString page;
+    if (level < 0 || level + 1 < policy.crossRefLevel ||
+        !SectionPageName(policy, number, level, anchor, line, pages, page)) {
+      pos = end;
+      continue;
+    }
+    TextString link("<A HREF=\"");
+    AppendLinkName(link, page.GetText());
+    link.AppendChar('#');
+    AppendLinkName(link, anchor.GetText());
+    link.AppendText("\">");
+    link.AppendText(word.View());
+    link.AppendText("</A>");
+    const std::size_t at = pos + view.substr(pos, end - pos).find(word.View());
+    text.ReplaceSubString(static_cast<int>(at), word.Length(), link.GetText());
+    ++linked;
+    pos = at + static_cast<std::size_t>(link.Length());
+  }
+  return linked;
+}
+
+bool SectionPageName(const FC& policy, const SectionComponents& number, int level,
+                     const TextString& anchor, const SourceLine* line, const DocumentPages* pages,
+                     TextString& page) {
+  page.Clear();
+  if (pages != nullptr && policy.splitKnown != 0) {
+    if (pages->PageOfSection(anchor.View(), policy, page) == 0) return false;
+    page.AppendText(policy.outputExtension.View());
+    return true;
+  }
+  const DocumentState& doc = policy.document;
+  const auto written = doc.sectionPages.find(std::string(anchor.View()));
+  if (written != doc.sectionPages.end()) {
+    if (policy.splitKnown != 0) page.SetText(std::string_view(written->second));
+    return true;
+  }
+  // Which page a later section will be on is not known yet.
+  if (policy.splitKnown != 0 || policy.owner == nullptr) return false;
+  // A section the writer has passed without writing its heading has none.
+  const std::vector<int> wanted(number.begin(), number.end());
+  if (!doc.lastSectionWritten.empty() && !(doc.lastSectionWritten < wanted)) return false;
+  const TextString canonical = FormatSectionNumber(number, level);
+  if (anchor.View().substr(std::string_view("Section_").size()) != canonical.View()) return false;
+  // The lines after this one are classified already: their verdict is the
+  // output's own.
+  int lastClassified = line != nullptr ? line->sourceLineNumber : 0;
+  for (const SourceLine* ahead = line != nullptr ? line->NextLine() : nullptr; ahead != nullptr;
+       ahead = ahead->NextLine()) {
+    lastClassified = std::max(lastClassified, ahead->sourceLineNumber);
+    if (!LineType::IsNumberedHeading(ahead->lineType) ||
+        LineType::HeadingLevel(ahead->lineType) - 1 != level ||
+        !std::equal(number.begin(), number.begin() + level + 1, ahead->sectionNumber.begin())) {
+      continue;
+    }
+    TextString headingAnchor;
+    MakeAnchorName(*ahead, policy, headingAnchor);
+    if (headingAnchor.View() == anchor.View()) return true;
+  }
+  const auto& found = policy.owner->analysedSections;
+  const auto analysed = found.find(std::string(canonical.View()));
+  if (analysed == found.end()) return false;
+  // The output pass keeps a heading only at its level's indent.
+  if (policy.headingLevelCount > 0 && level >= policy.headingLevelCount) return false;
+  const int wantedIndent = policy.headingStyles[static_cast<std::size_t>(level)].indent;
+  for (const RunContext::FoundSection& section : analysed->second) {
+    if (section.line <= lastClassified) continue;
+    const int indent = section.indent;
+    if (level == 0 ? indent == wantedIndent || indent == wantedIndent - 1
+                   : indent >= wantedIndent - 1 && indent <= wantedIndent + 1) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void RecordSectionPage(FC& policy, const TextString& anchor, const SectionComponents& number) {
+  std::string page(policy.document.currentPageName.View());
+  page.append(policy.outputExtension.View());
+  policy.document.sectionPages.emplace(std::string(anchor.View()), page);
+  policy.document.lastSectionWritten.assign(number.begin(), number.end());
+}
+
+int ApplyLinkDictionary(const FC& policy, TextString& text) {
+  int linked = 0;
+  for (const LinkDefinition& definition : policy.linkDefinitions) {
+    TextString match = definition.matchText;
+    EscapeHtml(match);
+    const std::size_t at = FindOutsideMarkup(text.View(), match.View());
+    if (at == kNone) continue;
+    TextString shown = definition.linkText;
+    EscapeHtml(shown);
+    TextString link("<A HREF=\"");
+    AppendAttributeText(link, definition.url.GetText());
+    link.AppendText("\">");
+    link.AppendText(shown.View());
+    link.AppendText("</A>");
+    text.ReplaceSubString(static_cast<int>(at), match.Length(), link.GetText());
+    linked = 1;
+  }
+  return linked;
+}
