@@ -14,15 +14,17 @@
 #include "driver/Passes.h"
 #include "driver/PosixFileSystem.h"
 #include "driver/WriteGuard.h"
-#include "text/LineFile.h"
 #include "output/DirectoryPage.h"
 #include "output/PageNames.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+#include "text/LineFile.h"
 
 namespace {
 
-std::string Bytes(const QString& name) { return QFile::encodeName(name).toStdString(); }
+std::string Bytes(const QString& name) {
+  return QFile::encodeName(name).toStdString();
+}
 QString FromBytes(std::string_view name) {
   return QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
 }

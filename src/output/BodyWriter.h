@@ -90,8 +90,7 @@ class BodyWriter {
   void HangingParagraph(std::FILE* stream, FC& policy, TextString& text, int indentLevel);
   // Adds the cross-references and the dictionary links (setting the line's
   // contains-URL flag for the latter), then writes the line.
-  void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy,
-                     const TextString& text);
+  void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy, const TextString& text);
   // Writes the heading's entry into the contents holder.
   void WriteContentsEntry(HTMLFile& page, std::FILE* stream, const SourceLine& line, FC& policy,
                           const TextString& anchorLine, int level);

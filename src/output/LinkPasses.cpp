@@ -10,12 +10,12 @@
 #include "analysis/LineType.h"
 #include "analysis/SectionNumber.h"
 #include "analysis/SourceLine.h"
-#include "output/DocumentPages.h"
 #include "markup/HtmlEscaper.h"
 #include "markup/Hyperlinks.h"
 #include "markup/MarkupScan.h"
 #include "output/AnchorName.h"
 #include "output/AttributeText.h"
+#include "output/DocumentPages.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
@@ -144,19 +144,22 @@ bool SectionPageName(const FC& policy, const SectionComponents& number, int leve
                      const TextString& anchor, const SourceLine* line, const DocumentPages* pages,
                      TextString& page) {
   page.Clear();
-  if (pages != nullptr && policy.splitKnown != 0) {
-    if (pages->PageOfSection(anchor.View(), policy, page) == 0) return false;
-    page.AppendText(policy.outputExtension.View());
-    return true;
-  }
+  const bool split = policy.splitKnown != 0;
   const DocumentState& doc = policy.document;
   const auto written = doc.sectionPages.find(std::string(anchor.View()));
   if (written != doc.sectionPages.end()) {
-    if (policy.splitKnown != 0) page.SetText(std::string_view(written->second));
+    if (split) page.SetText(std::string_view(written->second));
     return true;
   }
-  // Which page a later section will be on is not known yet.
-  if (policy.splitKnown != 0 || policy.owner == nullptr) return false;
+  // A later section that will have its heading: on a split document the
+  // page record's plan names its page, and without a plan it is not linked.
+  const auto laterPage = [&]() {
+    if (!split) return true;
+    if (pages->PageOfSection(anchor.View(), policy, page) == 0) return false;
+    page.AppendText(policy.outputExtension.View());
+    return true;
+  };
+  if ((split && pages == nullptr) || policy.owner == nullptr) return false;
   // A section the writer has passed without writing its heading has none.
   const std::vector<int> wanted(number.begin(), number.end());
   if (!doc.lastSectionWritten.empty() && !(doc.lastSectionWritten < wanted)) return false;
@@ -175,7 +178,7 @@ bool SectionPageName(const FC& policy, const SectionComponents& number, int leve
     }
     TextString headingAnchor;
     MakeAnchorName(*ahead, policy, headingAnchor);
-    if (headingAnchor.View() == anchor.View()) return true;
+    if (headingAnchor.View() == anchor.View()) return laterPage();
   }
   const auto& found = policy.owner->analysedSections;
   const auto analysed = found.find(std::string(canonical.View()));
@@ -188,7 +191,7 @@ bool SectionPageName(const FC& policy, const SectionComponents& number, int leve
     const int indent = section.indent;
     if (level == 0 ? indent == wantedIndent || indent == wantedIndent - 1
                    : indent >= wantedIndent - 1 && indent <= wantedIndent + 1) {
-      return true;
+      return laterPage();
     }
   }
   return false;

@@ -29,9 +29,9 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
 
 // The page that holds the heading of section `number` (components 0 to
 // `level`) whose anchor is `anchor`, as a link from the page being written
-// names it. On a split document the page writer's record `pages`, when
-// given, alone decides. Otherwise a heading already written gives its page (name and extension)
-// on a split document, and an empty name otherwise. On a single page, a
+// names it. On a split document the page writer's record `pages` names
+// the page of a later section (none given: not linked). A heading already written gives its page
+// (name and extension) on a split document, and an empty name otherwise. On a single page, a
 // section ahead of the last heading written and of `line` (null: not known)
 // is linked when its line lies among the classified lines after `line` as a
 // heading of that number, or lies beyond them and the analysis found its
