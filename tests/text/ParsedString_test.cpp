@@ -25,29 +25,15 @@ std::vector<std::string> Pieces(const char* text, int width) {
   return pieces;
 }
 
-TEST(ParsedStringTest, ConstructionLinksAndReset) {
-  ParsedString first;
-  ParsedString second(&first);
-  EXPECT_EQ(first.next, &second);
-  EXPECT_EQ(second.prev, &first);
-  EXPECT_EQ(second.next, nullptr);
-
-  second.SetText("kept");
-  second.width = 10;
-  second.breakAfter = "x";
-  second.firstWordLength = 4;
-  second.Reset(true);
-  EXPECT_STREQ(second.GetText(), "kept");
-  EXPECT_EQ(second.width, 80);
-  EXPECT_EQ(second.breakAfter, " \t,~");
-  EXPECT_EQ(second.firstWordLength, -1);
-  second.Reset(false);
-  EXPECT_STREQ(second.GetText(), "");
-
-  FC policy;
-  second.SetType(230);
-  second.PrepareText(policy);
-  EXPECT_EQ(second.lineType, 230);
+TEST(ParsedStringTest, ResetKeepsTheTextOnlyWhenAsked) {
+  ParsedString line;
+  line.SetText("kept");
+  line.width = 10;
+  line.Reset(true);
+  EXPECT_STREQ(line.GetText(), "kept");
+  EXPECT_EQ(line.width, 80);
+  line.Reset(false);
+  EXPECT_STREQ(line.GetText(), "");
 }
 
 TEST(ParsedStringTest, ExpandTabs) {
