@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// A file of small cases under tests/data. Lines before the first case are
+// comments. A case starts with "=== what it shows"; then "% policy line"
+// lines, input lines, and, after a line "---", the expected output, whose
+// lines are kept whole, each with its line end. In input lines the two
+// characters "\f" stand for a form feed.
+struct FileCase {
+  std::string name;
+  std::vector<std::string> policies;
+  std::vector<std::string> input;
+  std::string expected;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const FileCase& c) {
+  return out << c.name;
+}
+
+inline std::vector<FileCase> ReadCaseFile(const std::string& path) {
+  std::vector<FileCase> cases;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  bool inExpected = false;
+  while (std::getline(in, line)) {
+    if (line.starts_with("=== ")) {
+      cases.push_back({line.substr(4), {}, {}, {}});
+      inExpected = false;
+    } else if (cases.empty()) {
+      continue;
+    } else if (inExpected) {
+      cases.back().expected += line + "\n";
+    } else if (line == "---") {
+      inExpected = true;
+    } else if (line.starts_with("% ")) {
+      cases.back().policies.push_back(line.substr(2));
+    } else {
+      for (std::size_t at = line.find("\\f"); at != std::string::npos; at = line.find("\\f"))
+        line.replace(at, 2, "\f");
+      cases.back().input.push_back(line);
+    }
+  }
+  if (cases.empty()) cases.push_back({"no cases in " + path, {}, {}, "?"});
+  return cases;
+}
