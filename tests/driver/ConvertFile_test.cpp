@@ -78,9 +78,10 @@ TEST_F(ConvertFileTest, OutputPassAloneByDefault) {
 TEST_F(ConvertFileTest, ContentsPassRunsBeforeTheOutputPass) {
   dir_.Write("doc.txt", "Introduction\n============\n\nText.\n");
   Convert("doc.txt", "Expect Contents List : No\n", Contents());
-  EXPECT_EQ(log_, "S: ---- Generating Contents List ----\nS: ---- Starting Output pass ----\n"
-                  "S: Generating HTML file " +
-                      (dir_ / "doc.html") + "\n");
+  EXPECT_EQ(log_,
+            "S: ---- Generating Contents List ----\nS: ---- Starting Output pass ----\n"
+            "S: Generating HTML file " +
+                (dir_ / "doc.html") + "\n");
   EXPECT_EQ(run_.contentsGenerated, 1);
 }
 
@@ -141,17 +142,6 @@ TEST_F(ConvertFileTest, BinaryInputIsNamedAsSuchAndConvertedAsText) {
                        0),
             0u);
   EXPECT_NE(dir_.Read("data.html").find("more"), std::string::npos);
-}
-
-TEST_F(ConvertFileTest, EmptyInputGivesAPageWithNoBodyLine) {
-  dir_.Write("empty.txt", "");
-  Convert("empty.txt");
-  const std::string page = dir_.Read("empty.html");
-  const size_t body = page.find("<BODY");
-  ASSERT_NE(body, std::string::npos);
-  const size_t afterBody = page.find('\n', body) + 1;
-  // The footer follows the BODY line directly.
-  EXPECT_EQ(page.substr(afterBody), "</BODY>\n</HTML>\n") << page;
 }
 
 TEST_F(ConvertFileTest, AnIncludedFileIsNeverOverwritten) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "DriverTestDir.h"
@@ -164,19 +163,6 @@ TEST(LineListingTest, WithoutAnOpenListingNothingIsWritten) {
   listing.LineLeaving(line, policy);
   listing.Finish();
   EXPECT_EQ(inner.count, 1);
-}
-
-TEST(LineListingTest, TheLegendHasItsSeventyFiveLines) {
-  DriverTestDir dir;
-  LineFile file;
-  ASSERT_TRUE(file.OpenForWriting((dir / "legend.lis").c_str()));
-  WriteListingLegend(file);
-  file.Close();
-  const std::string legend = dir.Read("legend.lis");
-  EXPECT_EQ(std::count(legend.begin(), legend.end(), '\n'), 75);
-  EXPECT_TRUE(legend.starts_with("\n^^^ nnnn:  nnn^\n"));
-  EXPECT_NE(legend.find("\n|    '|' = \"roll-out\" pre-formatted line \n"), std::string::npos);
-  EXPECT_TRUE(legend.ends_with("\n231 = definition continuation line\n\n235 = quoted line\n"));
 }
 
 }  // namespace
