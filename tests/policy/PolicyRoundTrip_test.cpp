@@ -41,6 +41,8 @@ TEST(PolicyRoundTripTest, AllModeRestoresEveryValue) {
   TempDir dir;
   FC source;
   FillEverySection(source);
+  EXPECT_EQ(WrittenPolicy(source, dir, true),
+            ReadAll(WEBLOOM_TEST_DATA "/policy/every_section.pol"));
   RecordingFC read;
   // The only line the reader refuses is the table caption's.
   EXPECT_EQ(ReadPolicyText(read, dir, WrittenPolicy(source, dir, true)), 0);
@@ -98,7 +100,8 @@ TEST(PolicyRoundTripTest, KnownExceptions) {
   source.colonDefinitions = 0;
   source.tableDefaults.headerRows = 0;
   source.tableDefaults.minColumnSeparation = 0;
-  source.linkDictionaryFile.SetText(dir.Write("links.pol", "Link definition: \"m\" = \"l\" + \"u\"\n"));
+  source.linkDictionaryFile.SetText(
+      dir.Write("links.pol", "Link definition: \"m\" = \"l\" + \"u\"\n"));
   RecordingFC read;
   EXPECT_EQ(ReadPolicyText(read, dir, WrittenPolicy(source, dir, true)), 0);
 
