@@ -85,31 +85,6 @@ TEST(HeadingTestTest, CompareWithLastNumber) {
   EXPECT_FALSE(test.notAboveMinimum);
 }
 
-TEST(HeadingTestTest, SectionSequenceInTheOutputPass) {
-  ClassifyRun run(Pass::kOutput);
-  run.SetLevels(2, 0);
-  run.Feed({"", "1. Introduction", "", "1.1 Scope", "", "1.3 Terms", "", "1.3 Terms again", "",
-            "1.9 Far", "", "2. Design", "", "3.2 Early", ""});
-  EXPECT_EQ(run.Types(), (std::vector<int>{1, 101, 1, 102, 1, 102, 1, 102, 1, 0, 1, 101, 1, 0, 1}));
-  EXPECT_EQ(run.messages, (std::vector<std::string>{
-                              "Line 2 - End Contents (contents not expected)",
-                              "Line 6 - Missing section number detected  : \"1.3\" in 1.1",
-                              "Line 8 - Repeated section number detected : \"1.3\" in 1.3",
-                              "Line 10 - Ignoring \"heading\" (change too large) : \"1.9\" in 1.3",
-                              "Line 14 - Reject first sub-header of 3.2",
-                          }));
-  EXPECT_TRUE(run.Line(10).flags & LineFlag::kRejectedNumber);
-  EXPECT_FALSE(run.Line(8).flags & LineFlag::kRejectedNumber);
-}
-
-TEST(HeadingTestTest, ADateIsNoSectionNumber) {
-  ClassifyRun run(Pass::kOutput);
-  run.SetLevels(3, 0);
-  run.Feed({"", "12.3.1998 was a Thursday", ""});
-  EXPECT_EQ(run.Line(2).lineType, LineType::kText);
-  EXPECT_FALSE(run.Line(2).flags & LineFlag::kRejectedNumber);
-}
-
 TEST(HeadingTestTest, ConsecutiveChaptersAreANumberedList) {
   ClassifyRun run(Pass::kOutput);
   run.SetLevels(1, 0);
@@ -139,17 +114,6 @@ TEST(HeadingTestTest, ChaptersTooCloseInTheAnalysisPass) {
   EXPECT_TRUE(run.messages.empty());
 }
 
-TEST(HeadingTestTest, ContentsListEndsAtSectionOne) {
-  ClassifyRun run(Pass::kOutput);
-  run.SetLevels(2, 0);
-  run.policy.expectContentsList = 1;
-  run.Feed({"Contents", "", "1. Intro", "2. Body", "2.1 Part", "3. End", "", "1. Intro", "",
-            "Text.", "", "2. Body", ""});
-  EXPECT_EQ(run.Types(), (std::vector<int>{0, 1, 151, 151, 152, 151, 1, 101, 1, 0, 1, 101, 1}));
-  EXPECT_EQ(run.messages, (std::vector<std::string>{"Line 8 - End Contents at section 1"}));
-  EXPECT_TRUE(run.policy.document.contentsListEnded);
-}
-
 TEST(HeadingTestTest, AnalysisPassFindsTheContentsListWithoutIndents) {
   ClassifyRun run(Pass::kAnalysis);
   run.Feed({"Contents", "", "1. Intro", "    1.1 Scope", "2. Body", "", "1. Intro"});
@@ -168,53 +132,6 @@ TEST(HeadingTestTest, APageBreakDoesNotEndTheContentsList) {
   EXPECT_EQ(run.Line(13).lineType, LineType::kContentsLine1);
   EXPECT_EQ(run.statistics.lastContentsLine, 13);
   EXPECT_EQ(run.Line(22).lineType, LineType::kNumberedHeading1);
-}
-
-TEST(HeadingTestTest, IndentationRulesOfTheOutputPass) {
-  const struct {
-    const char* line;
-    int type;
-    const char* message;
-  } cases[] = {
-      {"   1. Left by one", 101, ""},
-      {"    1. At the indent", 101, ""},
-      {"     1. Right by one",  // left to the bullet test
-       211, "Line 2 - Ignoring \"heading\" at \"wrong\" indentation : \"1\" in "},
-  };
-  for (const auto& c : cases) {
-    ClassifyRun run(Pass::kOutput);
-    run.SetLevels(2, 4);
-    run.Feed({"", c.line, ""});
-    EXPECT_EQ(run.Line(2).lineType, c.type) << c.line;
-    std::vector<std::string> messages = run.messages;
-    std::erase(messages, "Line 2 - End Contents (contents not expected)");
-    EXPECT_EQ(messages,
-              *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
-        << c.line;
-  }
-
-  for (const char* line : {"   1.1 Left by one", "     1.1 Right by one"}) {
-    ClassifyRun run(Pass::kOutput);
-    run.SetLevels(2, 4);
-    run.Feed({"", "    1. Chapter", "", line, ""});
-    EXPECT_EQ(run.Line(4).lineType, LineType::kNumberedHeading1 + 1) << line;
-  }
-}
-
-TEST(HeadingTestTest, DeeperThanTheRecognisedLevelsInTheOutputPass) {
-  ClassifyRun run(Pass::kOutput);
-  run.SetLevels(1, 0);
-  run.Feed({"", "1. One", "", "1.1 Sub", ""});
-  EXPECT_EQ(run.Line(4).lineType, LineType::kText);
-}
-
-TEST(HeadingTestTest, NoChapterInsideRunningText) {
-  ClassifyRun run(Pass::kOutput);
-  run.SetLevels(1, 0);
-  run.Feed({"", "1. Start", "", "This paragraph runs on and on", "and mentions", "2. things", ""});
-  EXPECT_EQ(run.Line(6).lineType, LineType::kNumberedBullet);
-  EXPECT_FALSE(run.Line(6).flags & LineFlag::kRejectedNumber);
-  EXPECT_EQ(run.messages.back(), "Line 6 - Ignoring \"heading\" embedded in text");
 }
 
 TEST(HeadingTestTest, SecondWordHeadings) {

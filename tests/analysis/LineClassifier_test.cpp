@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,18 +18,32 @@ using Pass = ClassifyRun::Pass;
 TEST(LineClassifierTest, LineTypesOfTheDataFile) {
   for (const FileCase& c :
        ReadCaseFile(std::string(WEBLOOM_TEST_DATA) + "/analysis/line_types.txt")) {
-    const bool output = !c.policies.empty() && c.policies.back() == "output pass";
+    const bool output = std::ranges::any_of(c.policies, [](const std::string& policy) {
+      return policy == "output pass" || policy.starts_with("levels ");
+    });
     ClassifyRun run(output ? Pass::kOutput : Pass::kAnalysis);
+    int levels = 0;
+    int indent = 0;
+    for (const std::string& policy : c.policies) {
+      if (std::sscanf(policy.c_str(), "levels %d at %d", &levels, &indent) == 2) {
+        run.SetLevels(levels, indent);
+      } else if (policy != "output pass") {
+        EXPECT_EQ(run.policy.ParsePolicyLine(TextString(policy), false), 1) << c.name;
+      }
+    }
     std::vector<std::string> lines;
     std::vector<int> types;
     for (const std::string& line : c.input) {
       types.push_back(std::stoi(line));
       lines.push_back(line.substr(line.find('|') + 1));
     }
-    for (std::size_t i = 0; i < c.policies.size() - (output ? 1 : 0); ++i)
-      EXPECT_EQ(run.policy.ParsePolicyLine(TextString(c.policies[i]), false), 1) << c.name;
     run.Feed(lines);
     EXPECT_EQ(run.Types(), types) << c.name;
+    std::string messages;
+    for (const std::string& message : run.messages) messages += message + "\n";
+    if (c.hasExpected) {
+      EXPECT_EQ(messages, c.expected) << c.name;
+    }
   }
 }
 

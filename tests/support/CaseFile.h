@@ -16,6 +16,7 @@ struct FileCase {
   std::vector<std::string> policies;
   std::vector<std::string> input;
   std::string expected;
+  bool hasExpected = false;  // a "---" line was seen
 };
 
 inline std::ostream& operator<<(std::ostream& out, const FileCase& c) {
@@ -29,14 +30,14 @@ inline std::vector<FileCase> ReadCaseFile(const std::string& path) {
   bool inExpected = false;
   while (std::getline(in, line)) {
     if (line.starts_with("=== ")) {
-      cases.push_back({line.substr(4), {}, {}, {}});
+      cases.push_back({line.substr(4), {}, {}, {}, false});
       inExpected = false;
     } else if (cases.empty()) {
       continue;
     } else if (inExpected) {
       cases.back().expected += line + "\n";
     } else if (line == "---") {
-      inExpected = true;
+      inExpected = cases.back().hasExpected = true;
     } else if (line.starts_with("% ")) {
       cases.back().policies.push_back(line.substr(2));
     } else {
@@ -45,6 +46,6 @@ inline std::vector<FileCase> ReadCaseFile(const std::string& path) {
       cases.back().input.push_back(line);
     }
   }
-  if (cases.empty()) cases.push_back({"no cases in " + path, {}, {}, "?"});
+  if (cases.empty()) cases.push_back({"no cases in " + path, {}, {}, "?", true});
   return cases;
 }
