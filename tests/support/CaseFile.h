@@ -41,9 +41,13 @@ inline std::vector<FileCase> ReadCaseFile(const std::string& path) {
     } else if (line.starts_with("% ")) {
       cases.back().policies.push_back(line.substr(2));
     } else {
-      for (std::size_t at = line.find("\\f"); at != std::string::npos; at = line.find("\\f"))
-        line.replace(at, 2, "\f");
-      cases.back().input.push_back(line);
+      std::string text;
+      for (std::size_t i = 0; i < line.size(); ++i) {
+        const bool formFeed = line.compare(i, 2, "\\f") == 0;
+        text += formFeed ? '\f' : line[i];
+        i += formFeed ? 1 : 0;
+      }
+      cases.back().input.push_back(text);
     }
   }
   if (cases.empty()) cases.push_back({"no cases in " + path, {}, {}, "?", true});
