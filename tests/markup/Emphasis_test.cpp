@@ -83,25 +83,6 @@ TEST(EmphasisTest, MarksInsideTagsAreNotMarks) {
   }
 }
 
-TEST(EmphasisTest, PhraseAcrossLines) {
-  TextString previous("some *bold");
-  TextString text("text* ends");
-  EXPECT_EQ(MarkEmphasisPairs(previous, kAsteriskPhrase, nullptr, nullptr), 0);
-  EXPECT_EQ(MarkEmphasisPairs(text, kAsteriskPhrase, &previous, nullptr), 0);
-  EXPECT_EQ(previous.View(), "some <b>bold");
-  EXPECT_EQ(text.View(), "text</b> ends");
-}
-
-TEST(EmphasisTest, PhraseOpenedTwoLinesBack) {
-  TextString twoBack("_a long");
-  TextString previous("middle line");
-  TextString text("phrase_ ends");
-  EXPECT_EQ(MarkEmphasisPairs(text, kUnderscorePhrase, &previous, &twoBack), 0);
-  EXPECT_EQ(twoBack.View(), "<em>a long");
-  EXPECT_EQ(previous.View(), "middle line");
-  EXPECT_EQ(text.View(), "phrase</em> ends");
-}
-
 TEST(EmphasisTest, UnpairedClosingMarksAreCountedAndKept) {
   struct Case {
     const char* previous;  // null: no earlier line

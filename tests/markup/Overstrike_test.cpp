@@ -39,10 +39,4 @@ TEST(OverstrikeTest, RecognisesBoldAndBothUnderlineForms) {
   }
 }
 
-TEST(OverstrikeTest, JoinsNeighbouringWordsIntoOnePhrase) {
-  TextString text("<B>one</B> <B>two</B> and <U>x</U> <U>y</U>");
-  JoinOverstruckWords(text);
-  EXPECT_EQ(text.View(), "<B>one two</B> and <U>x y</U>");
-}
-
 }  // namespace
