@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -52,4 +54,38 @@ inline std::vector<FileCase> ReadCaseFile(const std::string& path) {
   }
   if (cases.empty()) cases.push_back({"no cases in " + path, {}, {}, "?", true});
   return cases;
+}
+
+// `text` with the escapes \t \b \f \r \\ and \xHH (two hex digits) replaced.
+inline std::string Unescape(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = i + 1 < text.size() && text[i] == '\\' ? text[++i] : 0;
+    if (c == 'x' && i + 2 < text.size()) {
+      out += static_cast<char>(std::strtol(text.substr(i + 1, 2).c_str(), nullptr, 16));
+      i += 2;
+    } else {
+      const std::string plain = "tbfr\\", escaped = "\t\b\f\r\\";
+      const std::size_t at = c == 0 ? std::string::npos : plain.find(c);
+      out += c == 0 ? text[i] : at == std::string::npos ? c : escaped[at];
+    }
+  }
+  return out;
+}
+
+// The rows of a table file under tests/data: every line that is neither
+// empty nor a comment ("#"), cut at each "|" into fields, escapes replaced.
+inline std::vector<std::vector<std::string>> ReadRows(const std::string& path) {
+  std::vector<std::vector<std::string>> rows;
+  std::ifstream in(path, std::ios::binary);
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> fields;
+    std::istringstream cut(line);
+    for (std::string field; std::getline(cut, field, '|');) fields.push_back(Unescape(field));
+    if (line.back() == '|') fields.emplace_back();
+    rows.push_back(fields);
+  }
+  if (rows.empty()) rows.push_back({"no rows in " + path});
+  return rows;
 }
