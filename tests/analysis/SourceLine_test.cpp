@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/ClassifySupport.h"
+#include "support/CaseFile.h"
 #include "text/LineFile.h"
 
 namespace {
@@ -14,42 +15,17 @@ ClassifyRun::Pass PassOf(bool outputPass) {
   return outputPass ? ClassifyRun::kOutput : ClassifyRun::kAnalysis;
 }
 
-struct PrepareCase {
-  std::string raw;
-  const char* text;
-  const char* escaped;
-  int length;
-  int indent;
-  int firstWordLength;
-};
-
 TEST(SourceLineTest, PrepareTextOutsideRegions) {
-  const PrepareCase cases[] = {
-      {"", "", "", 0, 0, 0},
-      {"\r", "", "", 0, 0, 0},
-      {"    ", "", "    ", 4, 4, 0},
-      {"\tabc", "abc", "        abc", 11, 8, 3},
-      {"  a < b  ", "a &lt; b", "  a &lt; b  ", 12, 2, 1},
-      {"&lt;", "&amp;lt;", "&amp;lt;", 8, 0, 8},
-      {"it\x92s", "it's", "it's", 4, 0, 4},
-      {"a\x01"
-       "b\x1B",
-       "a b", "a b ", 4, 0, 1},
-      {" H\bHi\bi there", "<B>Hi</B> there", " <B>Hi</B> there", 13, 1, 9},
-      {"H\bHi\bi t\bth\bhe\be", "<B>Hi the</B>", "<B>Hi the</B>", 16, 0, 5},
-      {"_\bx a\bb", "<U>x</U> a b", "<U>x</U> a b", 7, 0, 8},  // a stray backspace
-      {"*word*", "*word*", "*word*", 6, 0, 6},                 // emphasis waits for the output pass
-      {"\xEF\xBB\xBF  x", "x", "  x", 3, 2, 1},                // a byte-order mark is no text
-  };
-  for (const PrepareCase& c : cases) {
+  for (const auto& row : ReadRows(WEBLOOM_TEST_DATA "/analysis/prepared_lines.txt")) {
+    ASSERT_EQ(row.size(), 6u) << row[0];
     ClassifyRun pass(PassOf(false));
     SourceLine line;
-    ReadLine(line, pass.policy, c.raw);
-    EXPECT_EQ(line.View(), c.text) << c.raw;
-    EXPECT_EQ(line.escapedText.View(), c.escaped) << c.raw;
-    EXPECT_EQ(line.length, c.length) << c.raw;
-    EXPECT_EQ(line.indent, c.indent) << c.raw;
-    EXPECT_EQ(line.firstWordLength, c.firstWordLength) << c.raw;
+    ReadLine(line, pass.policy, row[0]);
+    EXPECT_EQ(line.View(), row[1]) << row[0];
+    EXPECT_EQ(line.escapedText.View(), row[2]) << row[0];
+    EXPECT_EQ(line.length, std::stoi(row[3])) << row[0];
+    EXPECT_EQ(line.indent, std::stoi(row[4])) << row[0];
+    EXPECT_EQ(line.firstWordLength, std::stoi(row[5])) << row[0];
   }
 }
 
