@@ -5,16 +5,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "DriverTestDir.h"
-#include "driver/ConsoleRun.h"
 #include "driver/ConvertFile.h"
-#include "driver/PosixFileSystem.h"
 #include "driver/WriteGuard.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
@@ -99,52 +95,5 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleTest, testing::ValuesIn(ExampleNames()
                          [](const testing::TestParamInfo<std::string>& param) {
                            return param.param;
                          });
-
-// The console gives the same pages: a path with blanks as one word with the
-// master policy file as the trailing word, and a steering file that names a
-// policy file per document.
-class ExamplesThroughTheConsole : public testing::Test {
- protected:
-  int Run(const std::vector<std::string>& words) {
-    std::istringstream in;
-    ConsoleStreams console(out_, err_);
-    PosixFileSystem fileSystem;
-    return RunConsole(words, fileSystem, in, console);
-  }
-  static std::string Expected(const std::string& name) {
-    return ReadWholeFile(kExampleDir + name + ".html");
-  }
-
-  DriverTestDir top_;
-  std::ostringstream out_;
-  std::ostringstream err_;
-};
-
-TEST_F(ExamplesThroughTheConsole, PathWithBlanksAndTrailingPolicyFile) {
-  const fs::path dir = top_ / "my documents/";
-  fs::create_directories(dir);
-  CopyExample("sections_included", dir);
-  EXPECT_EQ(
-      Run({(dir / "sections_included.txt").string(), (dir / "sections_included.pol").string()}),
-      kExitSuccess);
-  EXPECT_EQ(ReadWholeFile(dir / "sections_included.html"), Expected("sections_included"));
-}
-
-TEST_F(ExamplesThroughTheConsole, SteeringFileWithAPolicyFilePerDocument) {
-  const fs::path dir = top_.Path();
-  for (const char* name : {"paragraphs", "paragraphs_br", "paragraphs_ignore_blanks"}) {
-    CopyExample(name, dir);
-  }
-  std::ofstream(dir / "list.txt") << "# three documents, two policy files\n"
-                                  << (dir / "paragraphs.txt").string() << "\n"
-                                  << (dir / "paragraphs_br.txt").string() << " "
-                                  << (dir / "paragraphs_br.pol").string() << "\n"
-                                  << (dir / "paragraphs_ignore_blanks.txt").string() << " "
-                                  << (dir / "paragraphs_ignore_blanks.pol").string() << "\n";
-  EXPECT_EQ(Run({"@" + (dir / "list.txt").string()}), kExitSuccess);
-  for (const char* name : {"paragraphs", "paragraphs_br", "paragraphs_ignore_blanks"}) {
-    EXPECT_EQ(ReadWholeFile(dir / (std::string(name) + ".html")), Expected(name)) << name;
-  }
-}
 
 }  // namespace
