@@ -34,7 +34,7 @@ std::string ErrorOf(const std::vector<std::string>& row, std::size_t field) {
 }
 
 TEST(TextStringTest, OperationsOfTheDataFile) {
-  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/text_strings.txt")) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/text/text_strings.txt")) {
     SCOPED_TRACE(testing::Message() << r[0] << " of \"" << r.at(1) << "\"");
     TextString text(r[1]);
     auto n = [&](std::size_t i) { return std::stoi(r.at(i)); };
