@@ -8,13 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "PolicyFileTestSupport.h"
 #include "policy/RunContext.h"
 
 namespace {
-
-std::string Str(const TextString& t) {
-  return std::string(t.View());
-}
 
 // Collects what a sink receives, one entry per message.
 struct Collected {
@@ -59,31 +56,19 @@ TEST(FCTest, ProductNameFollowsTheOwner) {
   EXPECT_EQ(Str(fc.productName), "Anyloom ?.?");
 }
 
-TEST(FCTest, ResetRestoresDefaultsAndDropsFlagsListsAndSinks) {
+TEST(FCTest, ResetRestoresEveryDefaultAndDropsFlagsListsAndSinks) {
+  TempDir dir;
   FC fc;
-  fc.pageWidth = 132;
+  FillEverySection(fc);
   fc.SetGiven(Policy::PageWidth);
-  fc.tableDefaults.borderSize = 4;
   fc.tableDefaults.SetGiven(TableConfig::Field::BorderSize);
-  fc.usenetGroups.Append("comp");
-  fc.linkDefinitions.push_back({TextString("a"), TextString("b"), TextString("c")});
-  fc.headingStyles[2].indent = 7;
   fc.document.inPre = 1;
-  fc.messageSink = [](const char*) {};
-  fc.statusSink = [](const char*) {};
-
+  fc.messageSink = fc.statusSink = [](const char*) {};
   fc.Reset(false);
-
-  EXPECT_EQ(fc.pageWidth, 80);
-  EXPECT_FALSE(fc.IsGiven(Policy::PageWidth));
-  EXPECT_EQ(fc.tableDefaults.borderSize, 0);
-  EXPECT_FALSE(fc.tableDefaults.AnyGiven());
-  EXPECT_TRUE(fc.usenetGroups.IsEmpty());
-  EXPECT_TRUE(fc.linkDefinitions.empty());
-  EXPECT_EQ(fc.headingStyles[2].indent, -1);
+  EXPECT_EQ(WrittenPolicy(fc, dir, true), ReadAll(WEBLOOM_TEST_DATA "/policy/fresh_all.pol"));
+  EXPECT_FALSE(fc.AnyGiven() || fc.tableDefaults.AnyGiven());
   EXPECT_EQ(fc.document.inPre, 0);
-  EXPECT_FALSE(fc.messageSink);
-  EXPECT_FALSE(fc.statusSink);
+  EXPECT_FALSE(fc.messageSink || fc.statusSink);
 }
 
 using PV = PolicyValues;
@@ -325,34 +310,6 @@ TEST(FCTest, MergeGivenHeadingStylesSplitAndLinks) {
 
   to.MergeGiven(to, true);
   EXPECT_EQ(to.linkDefinitions.size(), 1u);
-}
-
-TEST(FCTest, CopyPoliciesDropsFlagsSinksAndStaleLists) {
-  FC from;
-  from.pageWidth = 100;
-  from.SetGiven(Policy::PageWidth);
-  from.linkDefinitions.push_back({TextString("m"), TextString("t"), TextString("u")});
-  from.messageSink = [](const char*) {};
-  from.analysisPass = 0;
-  from.outputPass = 1;
-
-  FC to;
-  to.usenetGroups.Append("stale");
-  to.statusSink = [](const char*) {};
-  to.CopyPolicies(from);
-  EXPECT_EQ(to.pageWidth, 100);
-  EXPECT_TRUE(to.usenetGroups.IsEmpty());
-  EXPECT_FALSE(to.AnyGiven());
-  EXPECT_FALSE(to.messageSink);
-  EXPECT_FALSE(to.statusSink);
-  EXPECT_EQ(to.analysisPass, 1);
-  EXPECT_EQ(to.outputPass, 0);
-
-  // Copying a record onto itself keeps its values and drops its flags.
-  from.CopyPolicies(from);
-  EXPECT_EQ(from.pageWidth, 100);
-  EXPECT_EQ(from.linkDefinitions.size(), 1u);
-  EXPECT_FALSE(from.IsGiven(Policy::PageWidth));
 }
 
 TEST(FCTest, MessageFilterFollowsTheErrorLevel) {
