@@ -35,35 +35,6 @@ TEST(HTMLFileTest, BarePageIsTheDocumentedSkeleton) {
   EXPECT_TRUE(record.messages.empty());
 }
 
-TEST(HTMLFileTest, FullHeadWithIncludeFilesAndBodyColours) {
-  OutputRecord record;
-  TempDir dir;
-  dir.Write("script.js", "<SCRIPT>\r\nvar x = 1;\r\n</SCRIPT>\r\n");
-  dir.Write("header.html", "<P>Header</P>");
-  dir.Write("footer.html", "<P>Footer</P>\n");
-  FC& policy = record.policy;
-  record.run.title.SetText("User Guide");
-  record.run.utf8Text = 1;
-  policy.inputDirectory.SetText(dir.Dir());
-  policy.styleSheet.SetText("styles/main.css");
-  policy.documentKeywords.SetText(
-      "plain text, HTML, conversion, manuals, frequently asked questions, newsletters, README "
-      "files");
-  record.run.description.SetText("How to convert text");
-  policy.scriptFile.SetText("script.js");
-  policy.headerFile.SetText("header.html");
-  policy.footerFile.SetText("footer.html");
-  policy.textColour.SetText("#000000");
-  policy.unvisitedLinkColour.SetText("#0000FF");
-  policy.visitedLinkColour.SetText("#800080");
-  policy.activeLinkColour.SetText("#FF0000");
-  policy.backgroundColour.SetText("#FFFFEE");
-  policy.backgroundImage.SetText("paper.gif");
-  HTMLFile page;
-  EXPECT_EQ(WritePage(record, dir, {}, page), ReadData("head_full.html"));
-  EXPECT_TRUE(record.messages.empty());
-}
-
 TEST(HTMLFileTest, AttributeValuesAreEscapedAndPlainOnesKept) {
   OutputRecord record;
   FC& policy = record.policy;
@@ -161,11 +132,12 @@ TEST(HTMLFileTest, MissingOrUnreadableIncludeFilesLeaveACommentAndAMessage) {
             "\n<!--- Failed to find include file \"missing.html\" --->\n\n</BODY>\n</HTML>\n");
 }
 
-TEST(HTMLFileTest, IncludeFileKeepsLongLinesAndANameWithADirectory) {
+// The page_policies example shows include files whole.
+TEST(HTMLFileTest, IncludeFileKeepsLongLinesDropsCarriageReturnsAndShortensTheName) {
   OutputRecord record;
   TempDir dir;
   const std::string longLine(3000, 'x');
-  const std::string path = dir.Write("long.txt", longLine + "\nlast");
+  const std::string path = dir.Write("long.txt", longLine + "\r\nlast");
   record.policy.inputDirectory.SetText("/nowhere/");
   const std::string text = Capture([&](std::FILE* stream) {
     EXPECT_TRUE(HTMLFile::IncludeFile(stream, path.c_str(), record.policy));

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -72,145 +72,107 @@ TEST(FCTest, ResetRestoresEveryDefaultAndDropsFlagsListsAndSinks) {
 }
 
 using PV = PolicyValues;
-using Setup = std::function<void(FC&, RunContext&)>;
-
 struct NormaliseCase {
   const char* name;  // led by the number of the rule
-  Setup setUp;
+  void (*setUp)(FC&);
   std::vector<std::pair<int PV::*, int>> expected;
   const char* extension = ".html";
+  int outputKind = RunContext::kHtmlOutput;
 };
+
+void Give(FC& f, std::initializer_list<Policy> policies) {
+  for (Policy p : policies) f.SetGiven(p);
+}
 
 void NoBullets(FC& f) {
   f.numberedBullets = f.alphabeticBullets = f.circleBullets = f.dashBullets = f.romanBullets = 0;
 }
 
+// Each row: the rule's number and what it shows, the set-up, the values the
+// rule leaves and the extension chosen.
+// clang-format off
 const NormaliseCase kNormaliseCases[] = {
     {"1 RTF owner drops definitions, splitting and the contents list",
-     [](FC& f, RunContext& run) {
-       run.outputKind = RunContext::kRtfOutput;
-       f.owner = &run;
-       f.splitKnown = f.addContentsList = 1;
-       f.SetGiven(Policy::AddContentsList);
-     },
-     {{&PV::searchForDefinitions, 0},
-      {&PV::dashDefinitions, 0},
-      {&PV::colonDefinitions, 0},
-      {&PV::splitKnown, 0},
-      {&PV::addContentsList, 0}},
-     ".rtf"},
-    {"2 small tolerance and tab size",
-     [](FC& f, RunContext&) { f.centringTolerance = 0, f.tabSize = 1; },
+     [](FC& f) { f.splitKnown = f.addContentsList = 1, f.SetGiven(Policy::AddContentsList); },
+     {{&PV::searchForDefinitions, 0}, {&PV::dashDefinitions, 0}, {&PV::colonDefinitions, 0},
+      {&PV::splitKnown, 0}, {&PV::addContentsList, 0}}, ".rtf", RunContext::kRtfOutput},
+    {"2 small tolerance and tab size", [](FC& f) { f.centringTolerance = 0, f.tabSize = 1; },
      {{&PV::centringTolerance, 2}, {&PV::tabSize, 4}}},
-    {"2 tab size 0 and tolerance 1",
-     [](FC& f, RunContext&) { f.tabSize = 0, f.centringTolerance = 1; },
+    {"2 tab size 0 and tolerance 1", [](FC& f) { f.tabSize = 0, f.centringTolerance = 1; },
      {{&PV::tabSize, 4}, {&PV::centringTolerance, 2}}},
-    {"2 tab size 2 stays", [](FC& f, RunContext&) { f.tabSize = 2; }, {{&PV::tabSize, 2}}},
-    {"2 tab size above 8 is clamped",
-     [](FC& f, RunContext&) { f.tabSize = 9; },
-     {{&PV::tabSize, 8}}},
+    {"2 tab size 2 stays", [](FC& f) { f.tabSize = 2; }, {{&PV::tabSize, 2}}},
+    {"2 tab size above 8 is clamped", [](FC& f) { f.tabSize = 9; }, {{&PV::tabSize, 8}}},
     {"3 split level given alone decides splitKnown",
-     [](FC& f, RunContext&) { f.splitLevel = 2, f.SetGiven(Policy::SplitLevel); },
+     [](FC& f) { f.splitLevel = 2, f.SetGiven(Policy::SplitLevel); },
      {{&PV::splitKnown, 1}, {&PV::addNavigationBar, 1}}},
     {"3 both split flags leave splitKnown alone",
-     [](FC& f, RunContext&) {
-       f.splitLevel = 2;
-       f.SetGiven(Policy::SplitLevel);
-       f.SetGiven(Policy::SplitKnown);
-     },
+     [](FC& f) { f.splitLevel = 2, Give(f, {Policy::SplitLevel, Policy::SplitKnown}); },
      {{&PV::splitKnown, 0}}},
     {"4 navigation bar needs a split level",
-     [](FC& f, RunContext&) { f.addNavigationBar = 1, f.SetGiven(Policy::AddNavigationBar); },
+     [](FC& f) { f.addNavigationBar = 1, f.SetGiven(Policy::AddNavigationBar); },
      {{&PV::addNavigationBar, 0}}},
     {"5 keep it simple, not given",
-     [](FC& f, RunContext&) {
-       f.keepItSimple = 1, f.underlinedHeadings = 0;
-       f.SetGiven(Policy::RomanBullets);
-     },
-     {{&PV::underlinedHeadings, 1},
-      {&PV::numberedBullets, 0},
-      {&PV::alphabeticBullets, 0},
-      {&PV::romanBullets, 1},
-      {&PV::numberedHeadings, 0},
-      {&PV::useDefinitionLists, 0},
-      {&PV::expectContentsList, 0},
-      {&PV::capitalisedHeadings, 0},
-      {&PV::attemptTables, 1}}},
+     [](FC& f) { f.keepItSimple = 1, f.underlinedHeadings = 0, f.SetGiven(Policy::RomanBullets); },
+     {{&PV::underlinedHeadings, 1}, {&PV::numberedBullets, 0}, {&PV::alphabeticBullets, 0},
+      {&PV::romanBullets, 1}, {&PV::numberedHeadings, 0}, {&PV::useDefinitionLists, 0},
+      {&PV::expectContentsList, 0}, {&PV::capitalisedHeadings, 0}, {&PV::attemptTables, 1}}},
     {"5 keep it simple given beats a given table line",
-     [](FC& f, RunContext&) {
+     [](FC& f) {
        f.keepItSimple = 1;
-       for (Policy p : {Policy::KeepItSimple, Policy::AttemptTables, Policy::CapitalisedHeadings})
-         f.SetGiven(p);
+       Give(f, {Policy::KeepItSimple, Policy::AttemptTables, Policy::CapitalisedHeadings});
      },
      {{&PV::attemptTables, 0}, {&PV::capitalisedHeadings, 1}}},
-    {"6 DOS names",
-     [](FC& f, RunContext&) { f.useDosFilenames = 1; },
-     {{&PV::useHtmExtension, 1}},
-     ".HTM"},
-    {"6 .htm",
-     [](FC& f, RunContext&) { f.useHtmExtension = 1, f.outputFileExtension.SetText(".x"); },
-     {},
+    {"6 DOS names", [](FC& f) { f.useDosFilenames = 1; }, {{&PV::useHtmExtension, 1}}, ".HTM"},
+    {"6 .htm", [](FC& f) { f.useHtmExtension = 1, f.outputFileExtension.SetText(".x"); }, {},
      ".htm"},
-    {"6 own extension",
-     [](FC& f, RunContext&) { f.outputFileExtension.SetText(".xhtml"); },
-     {},
-     ".xhtml"},
+    {"6 own extension", [](FC& f) { f.outputFileExtension.SetText(".xhtml"); }, {}, ".xhtml"},
     {"7 splitting adds a contents list when the document has none",
-     [](FC& f, RunContext&) {
-       f.expectContentsList = 0, f.splitKnown = 1;
-       f.SetGiven(Policy::SplitKnown);
-     },
+     [](FC& f) { f.expectContentsList = 0, f.splitKnown = 1, f.SetGiven(Policy::SplitKnown); },
      {{&PV::addContentsList, 1}}},
     {"7 unless the contents list was given",
-     [](FC& f, RunContext&) {
-       f.splitKnown = 1;
-       f.SetGiven(Policy::SplitKnown);
-       f.SetGiven(Policy::AddContentsList);
-     },
+     [](FC& f) { f.splitKnown = 1, Give(f, {Policy::SplitKnown, Policy::AddContentsList}); },
      {{&PV::addContentsList, 0}}},
-    {"8 no contents expected, none used",
-     [](FC& f, RunContext&) { f.expectContentsList = 0; },
+    {"8 no contents expected, none used", [](FC& f) { f.expectContentsList = 0; },
      {{&PV::useExistingContents, 0}}},
-    {"9 the existing list wins over a calculated one",
-     [](FC& f, RunContext&) { f.addContentsList = 1; },
+    {"9 the existing list wins over a calculated one", [](FC& f) { f.addContentsList = 1; },
      {{&PV::addContentsList, 0}}},
     {"10 given external file adds a list when none is expected",
-     [](FC& f, RunContext&) {
-       f.expectContentsList = 0, f.externalContents = 1;
-       f.SetGiven(Policy::ExternalContents);
+     [](FC& f) {
+       f.expectContentsList = 0, f.externalContents = 1, f.SetGiven(Policy::ExternalContents);
      },
      {{&PV::addContentsList, 1}, {&PV::externalContents, 1}}},
     {"10 given external file with an expected list",
-     [](FC& f, RunContext&) { f.externalContents = 1, f.SetGiven(Policy::ExternalContents); },
+     [](FC& f) { f.externalContents = 1, f.SetGiven(Policy::ExternalContents); },
      {{&PV::addContentsList, 0}, {&PV::externalContents, 1}}},
-    {"10 external file not given is dropped",
-     [](FC& f, RunContext&) { f.externalContents = 1; },
+    {"10 external file not given is dropped", [](FC& f) { f.externalContents = 1; },
      {{&PV::externalContents, 0}}},
     {"10 split pages carry their own contents",
-     [](FC& f, RunContext&) {
+     [](FC& f) {
        f.splitKnown = f.externalContents = 1, f.expectContentsList = 0;
-       f.SetGiven(Policy::SplitKnown);
-       f.SetGiven(Policy::ExternalContents);
+       Give(f, {Policy::SplitKnown, Policy::ExternalContents});
      },
      {{&PV::addContentsList, 1}, {&PV::externalContents, 0}}},
     {"11 inverted heading tags become 3 and 3",
-     [](FC& f, RunContext&) { f.smallestHeading = 2, f.largestHeading = 5; },
+     [](FC& f) { f.smallestHeading = 2, f.largestHeading = 5; },
      {{&PV::smallestHeading, 3}, {&PV::largestHeading, 3}}},
     {"11 heading tags clamped to 1..6",
-     [](FC& f, RunContext&) { f.smallestHeading = 40, f.largestHeading = INT_MIN; },
+     [](FC& f) { f.smallestHeading = 40, f.largestHeading = INT_MIN; },
      {{&PV::smallestHeading, 6}, {&PV::largestHeading, 1}}},
-    {"12 no bullets at all", [](FC& f, RunContext&) { NoBullets(f); }, {{&PV::bulletsExpected, 0}}},
+    {"12 no bullets at all", [](FC& f) { NoBullets(f); }, {{&PV::bulletsExpected, 0}}},
     {"12 one further bullet character",
-     [](FC& f, RunContext&) { NoBullets(f), f.otherBulletCount = 1, f.otherBullets[0] = '+'; },
+     [](FC& f) { NoBullets(f), f.otherBulletCount = 1, f.otherBullets[0] = '+'; },
      {{&PV::bulletsExpected, 1}}},
 };
+// clang-format on
 
 TEST(FCTest, NormaliseRules) {
   for (const NormaliseCase& c : kNormaliseCases) {
     SCOPED_TRACE(c.name);
     RunContext run;
+    run.outputKind = c.outputKind;
     FC fc;
-    c.setUp(fc, run);
+    fc.owner = &run;
+    c.setUp(fc);
     fc.Normalise(true);
     for (const auto& [field, value] : c.expected) EXPECT_EQ(fc.*field, value);
     EXPECT_EQ(Str(fc.outputExtension), c.extension);
