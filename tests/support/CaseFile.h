@@ -56,7 +56,7 @@ inline std::vector<FileCase> ReadCaseFile(const std::string& path) {
   return cases;
 }
 
-// `text` with the escapes \t \b \f \r \\ and \xHH (two hex digits) replaced.
+// `text` with the escapes \n \t \b \f \r \\ and \xHH (two hex digits) replaced.
 inline std::string Unescape(const std::string& text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -65,7 +65,7 @@ inline std::string Unescape(const std::string& text) {
       out += static_cast<char>(std::strtol(text.substr(i + 1, 2).c_str(), nullptr, 16));
       i += 2;
     } else {
-      const std::string plain = "tbfr\\", escaped = "\t\b\f\r\\";
+      const std::string plain = "ntbfr\\", escaped = "\n\t\b\f\r\\";
       const std::size_t at = c == 0 ? std::string::npos : plain.find(c);
       out += c == 0 ? text[i] : at == std::string::npos ? c : escaped[at];
     }
