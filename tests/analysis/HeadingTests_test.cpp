@@ -2,70 +2,50 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis/ClassifySupport.h"
 #include "analysis/LineType.h"
+#include "support/CaseFile.h"
 
 namespace {
 
 using Pass = ClassifyRun::Pass;
 
-struct ProgressionCase {
+// "3.2" as section components.
+SectionComponents Number(const std::string& text) {
   SectionComponents number;
-  int level;
-  SectionComponents last;
-  int code;
-  const char* message;  // empty when none is reported
-};
+  number.fill(-1);
+  std::istringstream parts(text);
+  std::size_t i = 0;
+  for (std::string part; i < number.size() && std::getline(parts, part, '.');) {
+    number[i++] = std::stoi(part);
+  }
+  return number;
+}
 
 TEST(HeadingTestTest, CheckProgression) {
-  using C = HeadingTest;
-  const ProgressionCase cases[] = {
-      {Section({3, 2}), 1, Section({3, 1}), C::kAccepted, ""},
-      {Section({3, 4}), 1, Section({3, 2}), C::kAccepted,
-       "Line 7 - Missing section number detected  : \"3.4\" in 3.2"},
-      {Section({3, 5}), 1, Section({3, 2}), C::kChangeTooLarge,
-       "Line 7 - Ignoring \"heading\" (change too large) : \"3.5\" in 3.2"},
-      {Section({3, 1}), 1, Section({3, 2}), C::kChangeTooSmall,
-       "Line 7 - Ignoring \"heading\" (change too small) : \"3.1\" in 3.2"},
-      {Section({3, 2}), 1, Section({3, 2}), C::kAccepted,
-       "Line 7 - Repeated section number detected : \"3.2\" in 3.2"},
-      {Section({4, 2}), 1, Section({3}), C::kFirstSubHeader,
-       "Line 7 - Reject first sub-header of 4.2"},
-      {Section({4, 2}), 1, Section({4}), C::kAccepted, ""},
-      // Chapter 4's heading was not a numbered one: its sections still count.
-      {Section({4, 1}), 1, Section({3, 5}), C::kAccepted, ""},
-      {Section({4, 3}), 1, Section({3, 5}), C::kAccepted, ""},
-      {Section({5, 3, 1}), 2, Section({5, 1, 4}), C::kChangeTooLarge,
-       "Line 7 - Ignoring \"heading\" (change too large) : \"5.3.1\" in 5.1.4"},
-      {Section({5}), 0, Section({3}), C::kAccepted, ""},
-      {Section({6}), 0, Section({3}), C::kChapterTooLarge,
-       "Line 7 - Ignoring \"heading\" (chapter number too large): \"6\" in 3"},
-      {Section({2}), 0, Section({3}), C::kChapterTooSmall,
-       "Line 7 - Ignoring \"heading\" (chapter number too small): \"2\" in 3"},
-      {Section({1, 1}), 1, Section({}), C::kAccepted, ""},
-  };
-  for (const ProgressionCase& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != "progression") continue;
+    SCOPED_TRACE(r.at(1) + " in " + r.at(3));
     ClassifyRun run(Pass::kOutput);
     SourceLine line;
     line.sourceLineNumber = 7;
-    line.sectionNumber = c.number;
-    run.statistics.lastNumber = c.last;
+    line.sectionNumber = Number(r[1]);
+    run.statistics.lastNumber = Number(r[3]);
     HeadingTest test(line, run.policy, run.statistics);
-    const std::string label = FormatNumberAndLast(c.number, c.level, run.statistics).GetText();
-    EXPECT_EQ(test.CheckProgression(c.level, true), c.code) << label;
-    const std::vector<std::string> expected =
-        *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{};
-    EXPECT_EQ(run.messages, expected) << label;
+    EXPECT_EQ(test.CheckProgression(std::stoi(r.at(2)), true), std::stoi(r.at(4)));
+    EXPECT_EQ(run.messages,
+              r.at(5).empty() ? std::vector<std::string>{} : std::vector<std::string>{r[5]});
 
-    // Without report, or outside the output pass, nothing is said.
+    // Outside the output pass nothing is said.
     ClassifyRun quiet(Pass::kAnalysis);
-    quiet.statistics.lastNumber = c.last;
+    quiet.statistics.lastNumber = Number(r[3]);
     HeadingTest silent(line, quiet.policy, quiet.statistics);
-    EXPECT_EQ(silent.CheckProgression(c.level, true), c.code) << label;
-    EXPECT_TRUE(quiet.messages.empty()) << label;
+    EXPECT_EQ(silent.CheckProgression(std::stoi(r[2]), true), std::stoi(r[4]));
+    EXPECT_TRUE(quiet.messages.empty());
   }
 }
 
@@ -125,9 +105,28 @@ TEST(HeadingTestTest, AnalysisPassFindsTheContentsListWithoutIndents) {
 
 TEST(HeadingTestTest, APageBreakDoesNotEndTheContentsList) {
   ClassifyRun run(Pass::kAnalysis);
-  run.Feed({"Contents", "", "1. Intro", "2. Body", "", "", "Author       [Page 1]", "\f",
-            "RFC 1       Title       May 1990", "", "", "3. More", "4. End", "", "", "", "", "",
-            "", "", "", "1. Intro"});
+  run.Feed({"Contents",
+            "",
+            "1. Intro",
+            "2. Body",
+            "",
+            "",
+            "Author       [Page 1]",
+            "\f",
+            "RFC 1       Title       May 1990",
+            "",
+            "",
+            "3. More",
+            "4. End",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "1. Intro"});
   EXPECT_EQ(run.Line(12).lineType, LineType::kContentsLine1);
   EXPECT_EQ(run.Line(13).lineType, LineType::kContentsLine1);
   EXPECT_EQ(run.statistics.lastContentsLine, 13);
