@@ -10,6 +10,7 @@
 #include "analysis/LineType.h"
 #include "policy/RunContext.h"
 #include "policy/TableConfig.h"
+#include "support/CaseFile.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -169,28 +170,8 @@ TEST(PreprocessorTest, ChangePolicyAppliesTheRawLineWithoutRepeatWarnings) {
 }
 
 TEST(PreprocessorTest, ChangePolicyRefusesFileChoicesAndUnknownLinesInEveryPass) {
-  const char* refused[] = {
-      "output directory : /tmp/x",
-      "Input directory : /etc",
-      "Output file extension : .php",
-      "Use .HTM extension : Yes",
-      "use DOS filenames : yes",
-      "DOS filename root : abc",
-      "Output policy filename : a.pol",
-      "External contents list filename : c.html",
-      "Directory filename : d.html",
-      "HTML Script File : /etc/passwd",
-      "HTML Header : /etc/passwd",
-      "HTML Footer : ~/.ssh/id_rsa",
-      "Directory Script File : s",
-      "Directory Header : h",
-      "Directory Footer : f",
-      "Page width : wide, see output directory",
-      "Include document section(s) : Intro",
-      "Switch to file : other.pol",
-      "Nonsense : 3",
-  };
-  for (const char* line : refused) {
+  for (const auto& row : ReadRows(WEBLOOM_TEST_DATA "/preprocessor/refused_change_policy.txt")) {
+    const std::string& line = row[0];
     for (const PassKind kind : {PassKind::Analysis, PassKind::Output}) {
       PassFixture pass(kind);
       EXPECT_EQ(pass.Read(std::string("$_$_CHANGE_POLICY  ") + line + " \nbody"), Texts{"body"});
@@ -203,54 +184,16 @@ TEST(PreprocessorTest, ChangePolicyRefusesFileChoicesAndUnknownLinesInEveryPass)
 }
 
 TEST(PreprocessorTest, TableSettingsChangeTheDefaultsOutsideOutputBlocks) {
-  using F = TableConfig::Field;
-  struct Case {
-    const char* line;
-    F field;
-    int TableConfig::*number;
-    int expected;
-    bool given;
-  } const numbers[] = {
-      {"$_$_TABLE_BORDER 3", F::BorderSize, &TableConfig::borderSize, 3, true},
-      {"$_$_TABLE_BORDER (none)", F::BorderSize, &TableConfig::borderSize, 0, true},
-      {"$_$_TABLE_BORDER thick", F::BorderSize, &TableConfig::borderSize, 0, false},
-      {"$_$_TABLE_HEADER_ROWS 2", F::HeaderRows, &TableConfig::headerRows, 2, true},
-      {"$_$_table_header_cols (1)", F::HeaderCols, &TableConfig::headerCols, 1, true},
-      {"$_$_TABLE_CELLPADDING 5", F::CellPadding, &TableConfig::cellPadding, 5, true},
-      {"$_$_TABLE_CELLSPACING (NONE)", F::CellSpacing, &TableConfig::cellSpacing, 0, true},
-      {"$_$_TABLE_MIN_COLUMN_SEPARATION (None)", F::MinColumnSeparation,
-       &TableConfig::minColumnSeparation, 1, true},
-      {"$_$_TABLE_MIN_COLUMN_SEPARATION 4", F::MinColumnSeparation,
-       &TableConfig::minColumnSeparation, 4, true},
-      {"$_$_TABLE_MAY_BE_SPARSE", F::SparseTables, &TableConfig::sparseTables, 1, true},
-      {"$_$_TABLE_CONVERT_XREFS", F::XrefsToLinks, &TableConfig::xrefsToLinks, 1, true},
-      // The colour is no border size: "$_$_TABLE_BORDER" is only the start of its name.
-      {"$_$_TABLE_BORDERCOLOR #FF0000", F::BorderSize, &TableConfig::borderSize, 0, false},
-  };
-  for (const Case& c : numbers) {
+  for (const FileCase& c : ReadCaseFile(WEBLOOM_TEST_DATA "/preprocessor/table_commands.txt")) {
     PassFixture pass(PassKind::Analysis);
-    EXPECT_EQ(pass.Read(c.line), Texts{});
-    const TableConfig& defaults = pass.policy.tableDefaults;
-    EXPECT_EQ(defaults.*c.number, c.expected) << c.line;
-    EXPECT_EQ(defaults.IsGiven(c.field), c.given) << c.line;
-  }
-  struct TextCase {
-    const char* line;
-    F field;
-    TextString TableConfig::*text;
-    const char* expected;
-  } const texts[] = {
-      {"$_$_TABLE_BGCOLOR #FFFFCC", F::Colour, &TableConfig::colour, "#FFFFCC"},
-      {"$_$_TABLE_BGCOLOR (none)", F::Colour, &TableConfig::colour, ""},
-      {"$_$_TABLE_BORDERCOLOR #FF0000", F::BorderColour, &TableConfig::borderColour, "#FF0000"},
-      {"$_$_TABLE_CAPTION Prices & taxes", F::Caption, &TableConfig::caption, "Prices &amp; taxes"},
-      {"$_$_table_width 80%", F::Width, &TableConfig::width, "80%"},
-  };
-  for (const TextCase& c : texts) {
-    PassFixture pass(PassKind::Analysis);
-    EXPECT_EQ(pass.Read(c.line), Texts{});
-    EXPECT_EQ((pass.policy.tableDefaults.*c.text).View(), c.expected) << c.line;
-    EXPECT_TRUE(pass.policy.tableDefaults.IsGiven(c.field)) << c.line;
+    std::string document;
+    for (const std::string& line : c.input) document += line + "\n";
+    EXPECT_EQ(pass.Read(document), Texts{}) << c.name;
+    LineFile written;
+    ASSERT_TRUE(written.OpenForWriting(pass.dir.Path("written.pol").c_str()));
+    EXPECT_TRUE(pass.policy.WritePolicyFile(written, false));
+    written.Close();
+    EXPECT_EQ(ReadAll(pass.dir.Path("written.pol")), c.expected) << c.name;
   }
 }
 
