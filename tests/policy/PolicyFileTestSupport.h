@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -62,4 +64,17 @@ inline void FillEverySection(FC& p) {
   p.messageSink = [](const char*) {};  // the caption line is refused
   (void)p.ReadPolicyFile(file);
   p.CopyPolicies(p);
+}
+
+// Every field of two heading styles but the numbers seen, compared.
+inline void ExpectSameStyle(const HeadingStyle& a, const HeadingStyle& b) {
+  EXPECT_EQ(a.numberingKind, b.numberingKind);
+  EXPECT_EQ(a.indent, b.indent);
+  EXPECT_EQ(Str(a.prefixWord), Str(b.prefixWord));
+  EXPECT_EQ(a.prefixCount, b.prefixCount);
+  EXPECT_EQ(a.hasPrefix, b.hasPrefix);
+  EXPECT_EQ(a.numberedParagraph, b.numberedParagraph);
+  EXPECT_EQ(Str(a.beforeNumber), Str(b.beforeNumber));
+  EXPECT_EQ(Str(a.afterNumber), Str(b.afterNumber));
+  EXPECT_EQ(a.letterSuffix, b.letterSuffix);
 }

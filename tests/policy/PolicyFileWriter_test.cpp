@@ -3,6 +3,7 @@
 #include <string>
 
 #include "PolicyFileTestSupport.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -144,27 +145,12 @@ TEST(PolicyFileWriterTest, AFileNotOpenReportsFailure) {
 }
 
 TEST(PolicyFileWriterTest, PolicyFileNames) {
-  const struct {
-    const char* input;
-    const char* outputDirectory;
-    const char* expected;
-  } cases[] = {
-      {"C:\\docs\\report.txt", "", "C:\\docs\\report.pol"},
-      {"notes", "", "notes.pol"},
-      {"archive.tar.gz", "", "archive.tar.pol"},
-      {"data.backup", "", "data.backup.pol"},
-      {"/home/ann/doc.v2/readme", "", "/home/ann/doc.v2/readme.pol"},
-      {"/home/ann/man.txt", "", "/home/ann/man.pol"},
-      {".profile", "", ".profile.pol"},
-      {"docs/.txt", "", "docs/.txt.pol"},
-      {"docs/man.txt", "out/", "out/man.pol"},
-      {"docs/man.txt", "out", "out/man.pol"},
-  };
-  for (const auto& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/policy/policy_rows.txt")) {
+    if (r[0] != "name") continue;
     FC policy;
-    policy.outputDirectory.SetText(c.outputDirectory);
-    ASSERT_EQ(policy.GetPolicyFileName(c.input), 1);
-    EXPECT_EQ(Str(policy.policyFileOutName), c.expected) << c.input;
+    policy.outputDirectory.SetText(r.at(2));
+    ASSERT_EQ(policy.GetPolicyFileName(r.at(1).c_str()), 1);
+    EXPECT_EQ(Str(policy.policyFileOutName), r.at(3)) << r[1];
   }
   FC named;
   named.policyFileName.SetText("chosen.pol");

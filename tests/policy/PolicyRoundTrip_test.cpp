@@ -8,18 +8,6 @@ namespace {
 
 using Field = TableConfig::Field;
 
-void ExpectSameStyle(const HeadingStyle& a, const HeadingStyle& b) {
-  EXPECT_EQ(a.numberingKind, b.numberingKind);
-  EXPECT_EQ(a.indent, b.indent);
-  EXPECT_EQ(Str(a.prefixWord), Str(b.prefixWord));
-  EXPECT_EQ(a.prefixCount, b.prefixCount);
-  EXPECT_EQ(a.hasPrefix, b.hasPrefix);
-  EXPECT_EQ(a.numberedParagraph, b.numberedParagraph);
-  EXPECT_EQ(Str(a.beforeNumber), Str(b.beforeNumber));
-  EXPECT_EQ(Str(a.afterNumber), Str(b.afterNumber));
-  EXPECT_EQ(a.letterSuffix, b.letterSuffix);
-}
-
 // Every value the writer shows is compared through the file written back;
 // the values a line shows only in part are compared directly.
 void ExpectSamePolicies(const FC& read, const FC& source, const TempDir& dir) {
