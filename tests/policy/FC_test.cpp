@@ -10,6 +10,7 @@
 
 #include "PolicyFileTestSupport.h"
 #include "policy/RunContext.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -275,21 +276,15 @@ TEST(FCTest, MergeGivenHeadingStylesSplitAndLinks) {
 }
 
 TEST(FCTest, MessageFilterFollowsTheErrorLevel) {
-  struct Case {
-    int errorLevel;
-    int importance;
-    int shown;
-  };
-  const Case cases[] = {{5, 5, 1},  {5, 4, 0}, {10, 0, 1},       {10, -1, 0},
-                        {0, 10, 1}, {0, 9, 0}, {INT_MIN, 10, 0}, {INT_MAX, -100, 1}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.errorLevel << " / " << c.importance);
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/policy/policy_rows.txt")) {
+    if (r[0] != "filter") continue;
+    SCOPED_TRACE(r.at(1) + " / " + r.at(2));
     FC fc;
     Collected got;
     fc.messageSink = got.Sink();
-    fc.errorLevel = c.errorLevel;
-    EXPECT_EQ(fc.Message("Line 3 - note", c.importance), c.shown);
-    EXPECT_EQ(got.lines.size(), static_cast<size_t>(c.shown));
+    fc.errorLevel = std::stoi(r[1]);
+    EXPECT_EQ(fc.Message("Line 3 - note", std::stoi(r[2])), std::stoi(r.at(3)));
+    EXPECT_EQ(got.lines.size(), r[3] == "1" ? 1u : 0u);
   }
 }
 
@@ -390,29 +385,15 @@ TEST(FCTest, ResetDocumentStateClearsOneDocument) {
 }
 
 TEST(FCTest, SectionsAreIncludedByName) {
-  struct Case {
-    const char* section;
-    const char* included;
-    int usePreprocessor;
-    bool expected;
-  };
-  const Case cases[] = {
-      {"", "", 1, true},
-      {"ALL", "", 1, true},
-      {"Appendix", "", 1, false},
-      {"Appendix", "intro appendix", 1, true},
-      {"Appendix", "All", 1, true},
-      {"Appendix", "Intro", 1, false},
-      {"Appendix", "", 0, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.section << " / " << c.included);
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/policy/policy_rows.txt")) {
+    if (r[0] != "section") continue;
+    SCOPED_TRACE(r.at(1) + " / " + r.at(2));
     FC fc;
-    fc.usePreprocessor = c.usePreprocessor;
-    fc.includedSections.AppendWords(TextString(c.included), ' ');
-    fc.SetCurrentSection(TextString(c.section));
-    EXPECT_EQ(fc.IsSectionIncluded(), c.expected);
-    EXPECT_EQ(fc.document.sectionIncluded, c.expected ? 1 : 0);
+    fc.usePreprocessor = std::stoi(r.at(3));
+    fc.includedSections.AppendWords(TextString(r[2]), ' ');
+    fc.SetCurrentSection(TextString(r[1]));
+    EXPECT_EQ(fc.IsSectionIncluded(), r.at(4) == "1");
+    EXPECT_EQ(fc.document.sectionIncluded, std::stoi(r[4]));
   }
 }
 
