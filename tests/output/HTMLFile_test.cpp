@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "OutputTestSupport.h"
+#include "support/CaseFile.h"
 #include "text/LineFile.h"
 
 namespace {
@@ -57,30 +58,18 @@ TEST(HTMLFileTest, AttributeValuesAreEscapedAndPlainOnesKept) {
 }
 
 TEST(HTMLFileTest, TitleAndPropertySources) {
-  struct Case {
-    const char* name;
-    const char* commandTitle;
-    int firstHeading;
-    int firstLine;
-    const char* expected;
-  };
-  const std::vector<Case> cases = {
-      {"command wins", "Command", 1, 1, "Command"},
-      {"first heading", "", 1, 1, "Heading"},
-      {"first line", "", 0, 1, "Line"},
-      {"policy title", "", 0, 0, "Policy"},
-  };
-  for (const Case& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/output/output_cases.txt")) {
+    if (r[0] != "title") continue;
     OutputRecord record;
-    record.run.title.SetText(c.commandTitle);
+    record.run.title.SetText(r.at(1));
     record.run.firstHeadingTitle.SetText("Heading");
     record.run.firstLineTitle.SetText("Line");
-    record.policy.firstHeadingAsTitle = c.firstHeading;
-    record.policy.firstLineAsTitle = c.firstLine;
+    record.policy.firstHeadingAsTitle = std::stoi(r.at(2));
+    record.policy.firstLineAsTitle = std::stoi(r.at(3));
     record.policy.documentTitle.SetText("Policy");
     TextString title, description, keywords, styleSheet;
     HTMLFile::GetPageProperties(record.policy, title, description, keywords, styleSheet);
-    EXPECT_EQ(title.View(), c.expected) << c.name;
+    EXPECT_EQ(title.View(), r.at(4));
   }
 
   OutputRecord record;
@@ -147,31 +136,19 @@ TEST(HTMLFileTest, IncludeFileKeepsLongLinesDropsCarriageReturnsAndShortensTheNa
 }
 
 TEST(HTMLFileTest, PlainIndentationLevels) {
-  struct Case {
-    int from;
-    int to;
-    bool paragraphs;
-    bool minimise;
-    const char* expected;
-  };
-  const std::vector<Case> cases = {
-      {0, 2, true, false, "<P>\n<BLOCKQUOTE>\n  <BLOCKQUOTE>\n"},
-      {2, 0, false, false, "<BR>\n  </BLOCKQUOTE>\n</BLOCKQUOTE>\n"},
-      {1, 1, true, false, ""},
-      {0, 2, true, true, "<P>\n<BLOCKQUOTE>\n<BLOCKQUOTE>\n"},
-      {1, -1, true, false, "<P>\n</BLOCKQUOTE>\n"},
-  };
-  for (const Case& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/output/output_cases.txt")) {
+    if (r[0] != "indent") continue;
     OutputRecord record;
-    record.policy.useParagraphMarkup = c.paragraphs ? 1 : 0;
-    record.policy.minimiseHtml = c.minimise ? 1 : 0;
-    int level = c.from;
+    record.policy.useParagraphMarkup = std::stoi(r.at(3));
+    record.policy.minimiseHtml = std::stoi(r.at(4));
+    int level = std::stoi(r.at(1));
+    const int to = std::stoi(r.at(2));
     EXPECT_EQ(Capture([&](std::FILE* stream) {
-                HTMLFile::SetIndentLevel(stream, c.to, level, record.policy);
+                HTMLFile::SetIndentLevel(stream, to, level, record.policy);
               }),
-              c.expected)
-        << c.from << " to " << c.to;
-    EXPECT_EQ(level, c.to < 0 ? 0 : c.to);
+              r.at(5))
+        << r[1] << " to " << r[2];
+    EXPECT_EQ(level, to < 0 ? 0 : to);
   }
 }
 
