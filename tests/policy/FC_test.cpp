@@ -23,25 +23,15 @@ struct Collected {
 };
 
 TEST(FCTest, ProductNameFollowsTheOwner) {
-  struct Case {
-    bool withOwner;
-    int kind;
-    bool firstTime;
-    const char* name;
-  };
-  const Case cases[] = {
-      {false, 0, false, "Anyloom ?.?"}, {true, 0, true, "Anyloom ?.?"},
-      {true, 0, false, "Webloom 3.0"},  {true, 2, false, "Docloom 1.0"},
-      {true, 1, false, "Anyloom ?.?"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/policy/policy_rows.txt")) {
+    if (r[0] != "product") continue;
+    SCOPED_TRACE(r.at(1) + " " + r.at(2));
     RunContext run;
-    run.outputKind = c.kind;
+    run.outputKind = std::stoi(r[1]);
     FC fc;
-    fc.owner = c.withOwner ? &run : nullptr;
-    fc.Reset(c.firstTime);
-    EXPECT_EQ(Str(fc.productName), c.name);
+    fc.owner = run.outputKind < 0 ? nullptr : &run;
+    fc.Reset(r[2] == "1");
+    EXPECT_EQ(Str(fc.productName), r.at(3));
   }
 
   RunContext html;
