@@ -153,29 +153,15 @@ TEST(SourceLineTest, ResetKeepsOnlyTheTextWhenAsked) {
 }
 
 TEST(SourceLineEmphasisTest, RunsOnlyInTheOutputPassWithTheSwitchOnOutsideRegions) {
-  const struct {
-    bool outputPass;
-    int search;
-    std::uint32_t flags;
-    const char* expected;
-  } cases[] = {
-      {true, 1, LineFlag::kOutput, "<strong>word</strong> and <b>two words</b>"},
-      {false, 1, LineFlag::kOutput, "*word* and *two words*"},
-      {true, 0, LineFlag::kOutput, "*word* and *two words*"},
-      {true, 1, LineFlag::kUserPre | LineFlag::kPreformatted, "*word* and *two words*"},
-      {true, 1, LineFlag::kUserTable | LineFlag::kPreformatted, "*word* and *two words*"},
-      {true, 1, LineFlag::kUserHtml, "*word* and *two words*"},
-      // In the document's own contents list only phrases are marked.
-      {true, 1, LineFlag::kContentsList, "<b>word</b> and <b>two words</b>"},
-  };
-  for (const auto& c : cases) {
-    ClassifyRun pass(PassOf(c.outputPass));
-    pass.policy.searchForEmphasis = c.search;
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != "emphasis") continue;
+    ClassifyRun pass(PassOf(r.at(1) == "1"));
+    pass.policy.searchForEmphasis = std::stoi(r.at(2));
     SourceLine line;
     line.SetText("*word* and *two words*");
-    line.flags = c.flags;
+    line.flags = static_cast<std::uint32_t>(std::stoul(r.at(3)));
     line.MarkEmphasis(pass.policy);
-    EXPECT_EQ(line.View(), c.expected) << c.flags;
+    EXPECT_EQ(line.View(), r.at(4)) << r[3];
     EXPECT_TRUE(pass.messages.empty());
   }
 }
