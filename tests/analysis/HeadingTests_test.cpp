@@ -49,22 +49,6 @@ TEST(HeadingTestTest, CheckProgression) {
   }
 }
 
-TEST(HeadingTestTest, CompareWithLastNumber) {
-  ClassifyRun run(Pass::kAnalysis);
-  SourceLine line;
-  line.sectionNumber = {2, 1, -1, -1, -1, -1};
-  run.statistics.lastNumber = {2, -1, -1, -1, -1, -1};
-  run.statistics.minNumber = {1, 1, -1, -1, -1, -1};
-  HeadingTest test(line, run.policy, run.statistics);
-  test.CompareWithLastNumber(1);
-  EXPECT_FALSE(test.noPrevious);
-  EXPECT_FALSE(test.allOnes);
-  EXPECT_TRUE(test.someUnseen);
-  EXPECT_TRUE(test.startsSequence);
-  EXPECT_TRUE(test.sameParent);
-  EXPECT_FALSE(test.notAboveMinimum);
-}
-
 TEST(HeadingTestTest, ConsecutiveChaptersAreANumberedList) {
   ClassifyRun run(Pass::kOutput);
   run.SetLevels(1, 0);

@@ -195,15 +195,4 @@ TEST(SourceLineEmphasisTest, EarlierLinesThatEmphasisMustNotTouchEndTheSearch) {
   }
 }
 
-TEST(SourceLineEmphasisTest, FirstLineWithAClosingMarkIsReported) {
-  ClassifyRun pass(PassOf(true));
-  SourceLine line;
-  line.sourceLineNumber = 1;
-  line.SetText("dangling_ mark");
-  line.MarkEmphasis(pass.policy);
-  EXPECT_EQ(line.View(), "dangling_ mark");
-  EXPECT_EQ(pass.messages,
-            (std::vector<std::string>{"Line 1 - Ignoring potential emphasis markup"}));
-}
-
 }  // namespace
