@@ -106,18 +106,6 @@ TEST(PreprocessorTest, BlocksFlagTheLinesBetweenTheirCommands) {
   }
 }
 
-TEST(PreprocessorTest, HtmlLinesAreHandedOnUnescaped) {
-  PassFixture pass(PassKind::Output);
-  EXPECT_EQ(pass.Read("$_$_HTML_LINE <HR>\n$_$_html_line  <B>a & b</B> \n$_$_BEGIN_HTML\n"
-                      "<P>x & y\n$_$_END_HTML\nx & y"),
-            (Texts{"<HR>", "<B>a & b</B>", "<P>x & y", "x &amp; y"}));
-  const PassFixture::Line& second = pass.lines[1];
-  EXPECT_EQ(second.escaped, "<B>a & b</B>");
-  EXPECT_EQ(second.raw, "<B>a & b</B>");
-  EXPECT_EQ(second.flags, kOut | LineFlag::kUserHtml);
-  EXPECT_EQ(pass.lines[3].flags, kOut);
-}
-
 TEST(PreprocessorTest, OnlyTheFirstContentsBlockCounts) {
   PassFixture pass(PassKind::Output);
   EXPECT_EQ(pass.Read("$_$_BEGIN_CONTENTS\na\n$_$_END_CONTENTS\n$_$_BEGIN_CONTENTS\nb"),
