@@ -67,14 +67,6 @@ class ConvertFileTest : public testing::Test {
   std::string log_;
 };
 
-TEST_F(ConvertFileTest, OutputPassAloneByDefault) {
-  dir_.Write("plain.txt", "Some text.\n");
-  Convert("plain.txt");
-  EXPECT_EQ(log_, "S: ---- Starting Output pass ----\nS: Generating HTML file " +
-                      (dir_ / "plain.html") + "\n");
-  EXPECT_TRUE(dir_.Exists("plain.html"));
-}
-
 TEST_F(ConvertFileTest, ContentsPassRunsBeforeTheOutputPass) {
   dir_.Write("doc.txt", "Introduction\n============\n\nText.\n");
   Convert("doc.txt", "Expect Contents List : No\n", Contents());
@@ -91,15 +83,6 @@ TEST_F(ConvertFileTest, NoContentsPassForAnExternalContentsFile) {
           Contents());
   EXPECT_EQ(log_.find("Generating Contents List"), std::string::npos);
   EXPECT_EQ(run_.contentsGenerated, 0);
-}
-
-TEST_F(ConvertFileTest, PolicyFileIsWrittenBetweenTheAnalysisAndTheOutputPass) {
-  dir_.Write("doc.txt", "Text.\n");
-  Convert("doc.txt", "Page width : 72\n", WritePolicy());
-  EXPECT_EQ(log_.rfind("S: Generating policy file " + (dir_ / "doc.pol") +
-                           "\nS: ---- Starting Output pass ----\n",
-                       0),
-            0u);
 }
 
 TEST_F(ConvertFileTest, MissingInputIsReportedByEachPassAndThePolicyFileStillWritten) {
