@@ -4,15 +4,17 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <ostream>
 #include <string>
 #include <vector>
 
-// A file of small cases under tests/data. Lines before the first case are
-// comments. A case starts with "=== what it shows"; then "% policy line"
-// lines, input lines, and, after a line "---", the expected output, whose
-// lines are kept whole, each with its line end. In input lines the two
-// characters "\f" stand for a form feed.
+// Readers of the case files under tests/data, whose first lines say what
+// their cases hold.
+//
+// A case file: lines before the first case are comments. A case starts with
+// "=== what it shows"; then "% " lines (policy lines or directives), input
+// lines, and, after a line "---", the expected output, whose lines are kept
+// whole, each with its line end. In input lines the two characters "\f"
+// stand for a form feed.
 struct FileCase {
   std::string name;
   std::vector<std::string> policies;
@@ -20,10 +22,6 @@ struct FileCase {
   std::string expected;
   bool hasExpected = false;  // a "---" line was seen
 };
-
-inline std::ostream& operator<<(std::ostream& out, const FileCase& c) {
-  return out << c.name;
-}
 
 inline std::vector<FileCase> ReadCaseFile(const std::string& path) {
   std::vector<FileCase> cases;
