@@ -6,6 +6,7 @@
 
 #include "analysis/ClassifySupport.h"
 #include "analysis/LineType.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -46,26 +47,10 @@ TEST(BulletTestsTest, BulletCharactersOfThePolicyInTheOutputPass) {
 }
 
 TEST(BulletTestsTest, EnumeratedBullets) {
-  const struct {
-    const char* text;
-    int type;
-  } cases[] = {
-      {"1. one", LineType::kNumberedBullet},
-      {"(12) twelve", LineType::kNumberedBullet},
-      {"3) three", LineType::kNumberedBullet},
-      {"(123) many", 0},
-      {"a) alpha", LineType::kLowerAlphaBullet},
-      {"[B] beta", LineType::kUpperAlphaBullet},
-      {"iv. four", LineType::kLowerRomanBullet},
-      {"XII) twelve", LineType::kUpperRomanBullet},
-      {"ab) two letters", 0},
-      {"1 one", 0},
-      {"(3 open", 0},
-      {"a.b) mixed", 0},
-  };
-  for (const auto& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != "bullet") continue;
     ClassifyRun run(Pass::kAnalysis);
-    EXPECT_EQ(Bullet(run, c.text), c.type) << c.text;
+    EXPECT_EQ(Bullet(run, r.at(1)), std::stoi(r.at(2))) << r[1];
   }
   ClassifyRun run(Pass::kAnalysis);
   run.policy.romanBullets = 0;

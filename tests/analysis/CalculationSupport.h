@@ -8,6 +8,7 @@
 #include "analysis/DocumentStatistics.h"
 #include "analysis/Histogram.h"
 #include "policy/FC.h"
+#include "support/CaseFile.h"
 
 // A fresh policy record that collects every message, and statistics built
 // by hand for the policy calculation.
@@ -29,3 +30,15 @@ class CalculationTest : public testing::Test {
   DocumentStatistics statistics;
   std::vector<std::string> messages;
 };
+
+// The numbers of each row of tests/data/analysis/analysis_cases.txt for `op`.
+inline std::vector<std::vector<int>> NumberRows(const std::string& op) {
+  std::vector<std::vector<int>> rows;
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != op) continue;
+    rows.emplace_back();
+    for (std::size_t i = 1; i < r.size(); ++i) rows.back().push_back(std::stoi(r[i]));
+  }
+  EXPECT_FALSE(rows.empty()) << op;
+  return rows;
+}

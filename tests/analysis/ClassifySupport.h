@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,15 +12,6 @@
 #include "analysis/SourceLine.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
-
-// A section number from its leading components; the rest are unused (-1).
-inline SectionComponents Section(std::initializer_list<int> parts) {
-  SectionComponents number;
-  number.fill(-1);
-  std::size_t i = 0;
-  for (int part : parts) number.at(i++) = part;
-  return number;
-}
 
 // Reads `text` as the line reader does: tabs expanded, then prepared.
 inline void ReadLine(SourceLine& line, FC& policy, std::string_view text) {

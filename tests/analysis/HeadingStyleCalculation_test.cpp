@@ -12,59 +12,36 @@ namespace {
 using HeadingStyleTest = CalculationTest;
 
 TEST_F(HeadingStyleTest, ContentsExpected) {
-  struct Row {
-    int h0, c0, h1, c1, chapterThree, marked;
-    int expected;
-  };
-  const Row rows[] = {
-      {5, 5, 0, 0, -1, 0, 1},  // 5 > 4 and 5 > 5 - 2
-      {8, 5, 0, 0, -1, 0, 0},  // 5 is not above 8 - 2
-      {8, 5, 0, 0, 2, 0, 1},   // chapter 3 twice after a blank line: 4 will do
-      {3, 4, 0, 0, -1, 0, 0},  // 4 is not above 4
-      {3, 4, 0, 0, 2, 0, 1},   {20, 6, 1, 4, -1, 0, 1},  // 10 lines at levels with headings
-      {0, 12, 0, 0, -1, 0, 0},  // contents lines of a level without headings
-      {0, 0, 0, 0, -1, 1, 1},   // marked by the user
-  };
-  for (const Row& row : rows) {
+  for (const auto& row : NumberRows("contents")) {
     FC record;
     Collect(record);
     DocumentStatistics s;
-    AddTimes(s.headingLevels[0].indents, 0, row.h0);
-    AddTimes(s.contentsLevels[0].indents, 2, row.c0);
-    AddTimes(s.headingLevels[1].indents, 0, row.h1);
-    AddTimes(s.contentsLevels[1].indents, 4, row.c1);
-    s.levelZeroSections[2] = row.chapterThree;
-    s.contentsMarkedByUser = row.marked;
+    AddTimes(s.headingLevels[0].indents, 0, row.at(0));
+    AddTimes(s.contentsLevels[0].indents, 2, row.at(1));
+    AddTimes(s.headingLevels[1].indents, 0, row.at(2));
+    AddTimes(s.contentsLevels[1].indents, 4, row.at(3));
+    s.levelZeroSections[2] = row.at(4);
+    s.contentsMarkedByUser = row.at(5);
     CalculateHeadingStyles(record, s);
-    EXPECT_EQ(record.expectContentsList, row.expected) << row.h0 << " headings, " << row.c0;
+    EXPECT_EQ(record.expectContentsList, row.at(6)) << row[0] << " headings, " << row[1];
   }
 }
 
 TEST_F(HeadingStyleTest, HeadingKinds) {
-  struct Row {
-    int underlined, capitalised, chapters, chapterContents, numbered;
-    int expectUnderlined, expectCapitalised, expectNumbered;
-  };
-  const Row rows[] = {
-      {0, 0, 0, 0, 0, 0, 0, 1},   {8, 0, 0, 0, 0, 1, 0, 0}, {2, 7, 3, 0, 3, 0, 1, 0},
-      {6, 6, 8, 4, 12, 0, 0, 1},   // 12 numbered at their indents: not fewer
-      {12, 6, 8, 2, 10, 1, 0, 1},  // many underlined: no capitals; 10 numbered
-      {12, 6, 8, 2, 1, 1, 0, 0},   // fewer than 2 numbered headings counted
-  };
-  for (const Row& row : rows) {
+  for (const auto& row : NumberRows("kinds")) {
     FC record;
     Collect(record);
     DocumentStatistics s;
-    s.underlinedHeadings = row.underlined;
-    s.capitalisedHeadings = row.capitalised;
-    s.numberedHeadings = row.numbered;
-    AddTimes(s.headingLevels[0].indents, 0, row.chapters);
+    s.underlinedHeadings = row.at(0);
+    s.capitalisedHeadings = row.at(1);
+    s.numberedHeadings = row.at(4);
+    AddTimes(s.headingLevels[0].indents, 0, row.at(2));
     AddTimes(s.headingLevels[0].indents, 9, 1);  // not at the usual indent
-    AddTimes(s.contentsLevels[0].indents, 3, row.chapterContents);
+    AddTimes(s.contentsLevels[0].indents, 3, row.at(3));
     CalculateHeadingStyles(record, s);
-    EXPECT_EQ(record.underlinedHeadings, row.expectUnderlined) << row.underlined;
-    EXPECT_EQ(record.capitalisedHeadings, row.expectCapitalised) << row.capitalised;
-    EXPECT_EQ(record.numberedHeadings, row.expectNumbered) << row.numbered;
+    EXPECT_EQ(record.underlinedHeadings, row.at(5)) << row[0];
+    EXPECT_EQ(record.capitalisedHeadings, row.at(6)) << row[1];
+    EXPECT_EQ(record.numberedHeadings, row.at(7)) << row[4];
   }
 }
 
@@ -145,63 +122,42 @@ TEST_F(HeadingStyleTest, TrailingLevelsWithoutIndentsAreDropped) {
 }
 
 TEST_F(HeadingStyleTest, SecondWordHeadings) {
-  struct Row {
-    int headings, secondWord, contents, contentsSecondWord;
-    int expected, contentsPrefix;
-  };
-  const Row rows[] = {
-      {10, 7, 0, 0, 1, 0},  // 1.05 of 10 headings
-      {10, 6, 0, 0, 0, 0},  // 0.9 is not enough for 10
-      {6, 4, 0, 0, 1, 0},   // 1.0 of fewer headings, 4 of them
-      {5, 3, 0, 0, 0, 0},   // 0.9, but only 3
-      {0, 0, 6, 4, 0, 1},   // contents lines alone
-      {0, 0, 8, 5, 0, 0},   // 0.94 of contents lines
-  };
-  for (const Row& row : rows) {
+  for (const auto& row : NumberRows("secondword")) {
     FC record;
     Collect(record);
     DocumentStatistics s;
     DocumentStatistics::LevelCounts& level = s.headingLevels[1];
-    AddTimes(level.indents, 2, row.headings);
-    level.secondWordCount = row.secondWord;
-    for (int i = 0; i < 4 * row.secondWord; ++i) level.secondWordFirstChars.Add('S', "Section");
+    AddTimes(level.indents, 2, row.at(0));
+    level.secondWordCount = row.at(1);
+    for (int i = 0; i < 4 * row[1]; ++i) level.secondWordFirstChars.Add('S', "Section");
     DocumentStatistics::LevelCounts& contents = s.contentsLevels[1];
-    AddTimes(contents.indents, 2, row.contents);
-    contents.secondWordCount = row.contentsSecondWord;
+    AddTimes(contents.indents, 2, row.at(2));
+    contents.secondWordCount = row.at(3);
     contents.secondWordFirstChars.Add('P', "Part");
     contents.secondWordFirstChars.Add('C', "Chapter");
     CalculateHeadingStyles(record, s);
-    EXPECT_EQ(record.secondWordHeadings, row.expected) << row.secondWord << "/" << row.headings;
-    EXPECT_EQ(record.headingStyles[1].hasPrefix, row.expected);
-    EXPECT_EQ(record.headingStyles[1].prefixWord.View(), row.expected ? "Section" : "");
-    EXPECT_EQ(record.contentsStyles[1].hasPrefix, row.contentsPrefix);
+    EXPECT_EQ(record.secondWordHeadings, row.at(4)) << row[1] << "/" << row[0];
+    EXPECT_EQ(record.headingStyles[1].hasPrefix, row[4]);
+    EXPECT_EQ(record.headingStyles[1].prefixWord.View(), row[4] ? "Section" : "");
+    EXPECT_EQ(record.contentsStyles[1].hasPrefix, row.at(5));
     // The first entry in the histogram's order, ascending by character.
-    EXPECT_EQ(record.contentsStyles[1].prefixWord.View(), row.contentsPrefix ? "Chapter" : "");
+    EXPECT_EQ(record.contentsStyles[1].prefixWord.View(), row[5] ? "Chapter" : "");
   }
 }
 
 TEST_F(HeadingStyleTest, NumberedParagraphs) {
-  struct Row {
-    int level, headings, contents, continuations;
-    int expected;
-  };
-  const Row rows[] = {
-      {1, 11, 0, 6, 1},                      // more than half run on
-      {1, 11, 0, 5, 0},  {1, 10, 0, 10, 0},  // too few to tell
-      {0, 20, 0, 20, 0},                     // chapters never
-      {3, 12, 0, 7, 1},  {2, 0, 11, 6, 1},   // contents lines of a list not expected
-  };
-  for (const Row& row : rows) {
+  for (const auto& row : NumberRows("paragraphs")) {
+    const std::size_t level = static_cast<std::size_t>(row.at(0));
     FC record;
     Collect(record);
     DocumentStatistics s;
-    AddTimes(s.headingLevels[row.level].indents, 0, row.headings);
-    s.headingLevels[row.level].continuationCount = row.headings > 0 ? row.continuations : 0;
-    AddTimes(s.contentsLevels[row.level].indents, 0, row.contents);
-    s.contentsLevels[row.level].continuationCount = row.contents > 0 ? row.continuations : 0;
+    AddTimes(s.headingLevels[level].indents, 0, row.at(1));
+    s.headingLevels[level].continuationCount = row[1] > 0 ? row.at(3) : 0;
+    AddTimes(s.contentsLevels[level].indents, 0, row.at(2));
+    s.contentsLevels[level].continuationCount = row[2] > 0 ? row[3] : 0;
     CalculateHeadingStyles(record, s);
-    EXPECT_EQ(record.headingStyles[row.level].numberedParagraph, row.expected)
-        << "level " << row.level << ", " << row.continuations << " continuations";
+    EXPECT_EQ(record.headingStyles[level].numberedParagraph, row.at(4))
+        << "level " << level << ", " << row[3] << " continuations";
   }
 }
 

@@ -2,112 +2,51 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis/ClassifySupport.h"
 #include "analysis/LineType.h"
+#include "support/CaseFile.h"
 
 namespace {
 
 using Pass = ClassifyRun::Pass;
 
-struct ProgressionCase {
+// "3.2" as section components.
+SectionComponents Number(const std::string& text) {
   SectionComponents number;
-  int level;
-  SectionComponents last;
-  int code;
-  const char* message;  // empty when none is reported
-};
+  number.fill(-1);
+  std::istringstream parts(text);
+  std::size_t i = 0;
+  for (std::string part; i < number.size() && std::getline(parts, part, '.');) {
+    number[i++] = std::stoi(part);
+  }
+  return number;
+}
 
 TEST(HeadingTestTest, CheckProgression) {
-  using C = HeadingTest;
-  const ProgressionCase cases[] = {
-      {Section({3, 2}), 1, Section({3, 1}), C::kAccepted, ""},
-      {Section({3, 4}), 1, Section({3, 2}), C::kAccepted,
-       "Line 7 - Missing section number detected  : \"3.4\" in 3.2"},
-      {Section({3, 5}), 1, Section({3, 2}), C::kChangeTooLarge,
-       "Line 7 - Ignoring \"heading\" (change too large) : \"3.5\" in 3.2"},
-      {Section({3, 1}), 1, Section({3, 2}), C::kChangeTooSmall,
-       "Line 7 - Ignoring \"heading\" (change too small) : \"3.1\" in 3.2"},
-      {Section({3, 2}), 1, Section({3, 2}), C::kAccepted,
-       "Line 7 - Repeated section number detected : \"3.2\" in 3.2"},
-      {Section({4, 2}), 1, Section({3}), C::kFirstSubHeader,
-       "Line 7 - Reject first sub-header of 4.2"},
-      {Section({4, 2}), 1, Section({4}), C::kAccepted, ""},
-      // Chapter 4's heading was not a numbered one: its sections still count.
-      {Section({4, 1}), 1, Section({3, 5}), C::kAccepted, ""},
-      {Section({4, 3}), 1, Section({3, 5}), C::kAccepted, ""},
-      {Section({5, 3, 1}), 2, Section({5, 1, 4}), C::kChangeTooLarge,
-       "Line 7 - Ignoring \"heading\" (change too large) : \"5.3.1\" in 5.1.4"},
-      {Section({5}), 0, Section({3}), C::kAccepted, ""},
-      {Section({6}), 0, Section({3}), C::kChapterTooLarge,
-       "Line 7 - Ignoring \"heading\" (chapter number too large): \"6\" in 3"},
-      {Section({2}), 0, Section({3}), C::kChapterTooSmall,
-       "Line 7 - Ignoring \"heading\" (chapter number too small): \"2\" in 3"},
-      {Section({1, 1}), 1, Section({}), C::kAccepted, ""},
-  };
-  for (const ProgressionCase& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != "progression") continue;
+    SCOPED_TRACE(r.at(1) + " in " + r.at(3));
     ClassifyRun run(Pass::kOutput);
     SourceLine line;
     line.sourceLineNumber = 7;
-    line.sectionNumber = c.number;
-    run.statistics.lastNumber = c.last;
+    line.sectionNumber = Number(r[1]);
+    run.statistics.lastNumber = Number(r[3]);
     HeadingTest test(line, run.policy, run.statistics);
-    const std::string label = FormatNumberAndLast(c.number, c.level, run.statistics).GetText();
-    EXPECT_EQ(test.CheckProgression(c.level, true), c.code) << label;
-    const std::vector<std::string> expected =
-        *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{};
-    EXPECT_EQ(run.messages, expected) << label;
+    EXPECT_EQ(test.CheckProgression(std::stoi(r.at(2)), true), std::stoi(r.at(4)));
+    EXPECT_EQ(run.messages,
+              r.at(5).empty() ? std::vector<std::string>{} : std::vector<std::string>{r[5]});
 
-    // Without report, or outside the output pass, nothing is said.
+    // Outside the output pass nothing is said.
     ClassifyRun quiet(Pass::kAnalysis);
-    quiet.statistics.lastNumber = c.last;
+    quiet.statistics.lastNumber = Number(r[3]);
     HeadingTest silent(line, quiet.policy, quiet.statistics);
-    EXPECT_EQ(silent.CheckProgression(c.level, true), c.code) << label;
-    EXPECT_TRUE(quiet.messages.empty()) << label;
+    EXPECT_EQ(silent.CheckProgression(std::stoi(r[2]), true), std::stoi(r[4]));
+    EXPECT_TRUE(quiet.messages.empty());
   }
-}
-
-TEST(HeadingTestTest, CompareWithLastNumber) {
-  ClassifyRun run(Pass::kAnalysis);
-  SourceLine line;
-  line.sectionNumber = {2, 1, -1, -1, -1, -1};
-  run.statistics.lastNumber = {2, -1, -1, -1, -1, -1};
-  run.statistics.minNumber = {1, 1, -1, -1, -1, -1};
-  HeadingTest test(line, run.policy, run.statistics);
-  test.CompareWithLastNumber(1);
-  EXPECT_FALSE(test.noPrevious);
-  EXPECT_FALSE(test.allOnes);
-  EXPECT_TRUE(test.someUnseen);
-  EXPECT_TRUE(test.startsSequence);
-  EXPECT_TRUE(test.sameParent);
-  EXPECT_FALSE(test.notAboveMinimum);
-}
-
-TEST(HeadingTestTest, SectionSequenceInTheOutputPass) {
-  ClassifyRun run(Pass::kOutput);
-  run.SetLevels(2, 0);
-  run.Feed({"", "1. Introduction", "", "1.1 Scope", "", "1.3 Terms", "", "1.3 Terms again", "",
-            "1.9 Far", "", "2. Design", "", "3.2 Early", ""});
-  EXPECT_EQ(run.Types(), (std::vector<int>{1, 101, 1, 102, 1, 102, 1, 102, 1, 0, 1, 101, 1, 0, 1}));
-  EXPECT_EQ(run.messages, (std::vector<std::string>{
-                              "Line 2 - End Contents (contents not expected)",
-                              "Line 6 - Missing section number detected  : \"1.3\" in 1.1",
-                              "Line 8 - Repeated section number detected : \"1.3\" in 1.3",
-                              "Line 10 - Ignoring \"heading\" (change too large) : \"1.9\" in 1.3",
-                              "Line 14 - Reject first sub-header of 3.2",
-                          }));
-  EXPECT_TRUE(run.Line(10).flags & LineFlag::kRejectedNumber);
-  EXPECT_FALSE(run.Line(8).flags & LineFlag::kRejectedNumber);
-}
-
-TEST(HeadingTestTest, ADateIsNoSectionNumber) {
-  ClassifyRun run(Pass::kOutput);
-  run.SetLevels(3, 0);
-  run.Feed({"", "12.3.1998 was a Thursday", ""});
-  EXPECT_EQ(run.Line(2).lineType, LineType::kText);
-  EXPECT_FALSE(run.Line(2).flags & LineFlag::kRejectedNumber);
 }
 
 TEST(HeadingTestTest, ConsecutiveChaptersAreANumberedList) {
@@ -139,17 +78,6 @@ TEST(HeadingTestTest, ChaptersTooCloseInTheAnalysisPass) {
   EXPECT_TRUE(run.messages.empty());
 }
 
-TEST(HeadingTestTest, ContentsListEndsAtSectionOne) {
-  ClassifyRun run(Pass::kOutput);
-  run.SetLevels(2, 0);
-  run.policy.expectContentsList = 1;
-  run.Feed({"Contents", "", "1. Intro", "2. Body", "2.1 Part", "3. End", "", "1. Intro", "",
-            "Text.", "", "2. Body", ""});
-  EXPECT_EQ(run.Types(), (std::vector<int>{0, 1, 151, 151, 152, 151, 1, 101, 1, 0, 1, 101, 1}));
-  EXPECT_EQ(run.messages, (std::vector<std::string>{"Line 8 - End Contents at section 1"}));
-  EXPECT_TRUE(run.policy.document.contentsListEnded);
-}
-
 TEST(HeadingTestTest, AnalysisPassFindsTheContentsListWithoutIndents) {
   ClassifyRun run(Pass::kAnalysis);
   run.Feed({"Contents", "", "1. Intro", "    1.1 Scope", "2. Body", "", "1. Intro"});
@@ -161,60 +89,32 @@ TEST(HeadingTestTest, AnalysisPassFindsTheContentsListWithoutIndents) {
 
 TEST(HeadingTestTest, APageBreakDoesNotEndTheContentsList) {
   ClassifyRun run(Pass::kAnalysis);
-  run.Feed({"Contents", "", "1. Intro", "2. Body", "", "", "Author       [Page 1]", "\f",
-            "RFC 1       Title       May 1990", "", "", "3. More", "4. End", "", "", "", "", "",
-            "", "", "", "1. Intro"});
+  run.Feed({"Contents",
+            "",
+            "1. Intro",
+            "2. Body",
+            "",
+            "",
+            "Author       [Page 1]",
+            "\f",
+            "RFC 1       Title       May 1990",
+            "",
+            "",
+            "3. More",
+            "4. End",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "",
+            "1. Intro"});
   EXPECT_EQ(run.Line(12).lineType, LineType::kContentsLine1);
   EXPECT_EQ(run.Line(13).lineType, LineType::kContentsLine1);
   EXPECT_EQ(run.statistics.lastContentsLine, 13);
   EXPECT_EQ(run.Line(22).lineType, LineType::kNumberedHeading1);
-}
-
-TEST(HeadingTestTest, IndentationRulesOfTheOutputPass) {
-  const struct {
-    const char* line;
-    int type;
-    const char* message;
-  } cases[] = {
-      {"   1. Left by one", 101, ""},
-      {"    1. At the indent", 101, ""},
-      {"     1. Right by one",  // left to the bullet test
-       211, "Line 2 - Ignoring \"heading\" at \"wrong\" indentation : \"1\" in "},
-  };
-  for (const auto& c : cases) {
-    ClassifyRun run(Pass::kOutput);
-    run.SetLevels(2, 4);
-    run.Feed({"", c.line, ""});
-    EXPECT_EQ(run.Line(2).lineType, c.type) << c.line;
-    std::vector<std::string> messages = run.messages;
-    std::erase(messages, "Line 2 - End Contents (contents not expected)");
-    EXPECT_EQ(messages,
-              *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
-        << c.line;
-  }
-
-  for (const char* line : {"   1.1 Left by one", "     1.1 Right by one"}) {
-    ClassifyRun run(Pass::kOutput);
-    run.SetLevels(2, 4);
-    run.Feed({"", "    1. Chapter", "", line, ""});
-    EXPECT_EQ(run.Line(4).lineType, LineType::kNumberedHeading1 + 1) << line;
-  }
-}
-
-TEST(HeadingTestTest, DeeperThanTheRecognisedLevelsInTheOutputPass) {
-  ClassifyRun run(Pass::kOutput);
-  run.SetLevels(1, 0);
-  run.Feed({"", "1. One", "", "1.1 Sub", ""});
-  EXPECT_EQ(run.Line(4).lineType, LineType::kText);
-}
-
-TEST(HeadingTestTest, NoChapterInsideRunningText) {
-  ClassifyRun run(Pass::kOutput);
-  run.SetLevels(1, 0);
-  run.Feed({"", "1. Start", "", "This paragraph runs on and on", "and mentions", "2. things", ""});
-  EXPECT_EQ(run.Line(6).lineType, LineType::kNumberedBullet);
-  EXPECT_FALSE(run.Line(6).flags & LineFlag::kRejectedNumber);
-  EXPECT_EQ(run.messages.back(), "Line 6 - Ignoring \"heading\" embedded in text");
 }
 
 TEST(HeadingTestTest, SecondWordHeadings) {

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <utility>
 #include <vector>
+
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -57,24 +60,15 @@ TEST(HistogramTest, CumulativeFrequencyByRank) {
 }
 
 TEST(HistogramTest, PercentileInterpolatesBetweenRunningShares) {
-  struct Row {
-    std::vector<std::pair<int, int>> counts;
-    int percent;
-    int expected;
-  };
-  const Row rows[] = {
-      {{}, 99, 0},                            // empty
-      {{{72, 10}}, 99, 72},                   // one value: itself
-      {{{60, 50}, {72, 50}}, 99, 71},         // 60 + 12 * 49/50 = 71.76
-      {{{60, 50}, {72, 50}}, 50, 60},         // reached exactly at the first entry
-      {{{60, 50}, {72, 50}}, 75, 66},         // half way between the shares
-      {{{10, 1}, {20, 1}, {40, 2}}, 60, 24},  // 20 + 20 * (60-50)/(100-50)
-      {{{-10, 1}, {-3, 1}}, 75, -6},          // -6.5 truncated towards zero
-      {{{3, 1}, {9, 1}}, 150, 9},             // never reached: the largest value
-  };
-  for (const Row& row : rows) {
-    Histogram h = Make(row.counts);
-    EXPECT_EQ(h.Percentile(row.percent), row.expected) << "percent " << row.percent;
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != "percentile") continue;
+    Histogram h;
+    std::istringstream counts(r.at(1));
+    int value = 0, times = 0;
+    for (char x; counts >> value >> x >> times;) {
+      for (int i = 0; i < times; ++i) h.Add(value);
+    }
+    EXPECT_EQ(h.Percentile(std::stoi(r.at(2))), std::stoi(r.at(3))) << r[1] << " at " << r[2];
   }
 }
 

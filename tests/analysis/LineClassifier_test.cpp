@@ -2,127 +2,50 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <ostream>
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "analysis/ClassifySupport.h"
 #include "analysis/LineType.h"
+#include "support/CaseFile.h"
 
 namespace {
 
 using Pass = ClassifyRun::Pass;
 
-struct TypeCase {
-  const char* what;
-  std::vector<std::string> lines;
-  std::vector<int> types;
-  std::function<void(FC&)> setup = nullptr;
-  Pass pass = Pass::kAnalysis;
-};
-
-std::ostream& operator<<(std::ostream& out, const TypeCase& c) {
-  return out << c.what;
+TEST(LineClassifierTest, LineTypesOfTheDataFile) {
+  for (const FileCase& c :
+       ReadCaseFile(std::string(WEBLOOM_TEST_DATA) + "/analysis/line_types.txt")) {
+    const bool output = std::ranges::any_of(c.policies, [](const std::string& policy) {
+      return policy == "output pass" || policy.starts_with("levels ");
+    });
+    ClassifyRun run(output ? Pass::kOutput : Pass::kAnalysis);
+    int levels = 0;
+    int indent = 0;
+    for (const std::string& policy : c.policies) {
+      if (std::sscanf(policy.c_str(), "levels %d at %d", &levels, &indent) == 2) {
+        run.SetLevels(levels, indent);
+      } else if (policy != "output pass") {
+        EXPECT_EQ(run.policy.ParsePolicyLine(TextString(policy), false), 1) << c.name;
+      }
+    }
+    std::vector<std::string> lines;
+    std::vector<int> types;
+    for (const std::string& line : c.input) {
+      types.push_back(std::stoi(line));
+      lines.push_back(line.substr(line.find('|') + 1));
+    }
+    run.Feed(lines);
+    EXPECT_EQ(run.Types(), types) << c.name;
+    std::string messages;
+    for (const std::string& message : run.messages) messages += message + "\n";
+    if (c.hasExpected) {
+      EXPECT_EQ(messages, c.expected) << c.name;
+    }
+  }
 }
-
-// Each case is a short document; the types are those of its lines once every
-// line has been classified, so a later line that changes an earlier one
-// shows in the earlier line's type.
-const TypeCase kTypeCases[] = {
-    {"blank and form feed", {"text", "", "\f", "more"}, {0, 1, 2, 0}},
-    {"dashes under a line of the same length make an underlined heading",
-     {"", "Introduction", "------------", "", "Body."},
-     {1, 113, -2, 1, 0}},
-    {"equals signs give underline level 1", {"", "Summary", "=======", ""}, {1, 112, -2, 1}},
-    {"asterisks give level 0, dots level 3",
-     {"", "Alpha", "*****", "", "Gamma", "....."},
-     {1, 111, -2, 1, 114, -2}},
-    {"an underline 10 characters longer is a rule",
-     {"", "Intro", "---------------", ""},
-     {1, 0, 4, 1}},
-    {"a rule of spaced dashes is no bullet", {"", "- - - - - -", ""}, {1, 4, 1}},
-    {"dots mixed with other rule characters are no rule", {"", "Text", "-.-.-.", ""}, {1, 0, 0, 1}},
-    {"a short dotted line is no rule", {"", "abc", "....", ""}, {1, 0, 0, 1}},
-    {"a rule above an underlined heading belongs to it",
-     {"", "=====", "Title", "=====", ""},
-     {1, -2, 112, -2, 1}},
-    {"equals signs under a numbered heading are its underline",
-     {"", "1. Introduction", "===============", ""},
-     {1, 101, -2, 1},
-     [](FC& p) { p.expectContentsList = 0; }},
-    {"the first number of a document starts a contents list when one is expected",
-     {"", "1. Introduction", "===============", ""},
-     {1, 151, -2, 1}},
-    {"dash bullet, continuation, blank inside the list",
-     {"", "- first item", "  continues here", "", "- second"},
-     {1, 210, 216, 217, 210}},
-    {"a line aligned with the item's text after a bullet blank line",
-     {"", "- item one text", "", "  aligned again", ""},
-     {1, 210, 217, 216, 217}},
-    {"numbered, alphabetic and roman bullets; blank lines inside the list",
-     {"", "1) one", "", "(b) two", "", "iv. four", "", "IV) four", "", "C] three"},
-     {1, 211, 217, 212, 217, 213, 217, 215, 217, 214},
-     [](FC& p) { p.numberedHeadings = 0; }},
-    {"in the analysis pass a number is tried as a heading first", {"", "1) one", ""}, {1, 151, 1}},
-    {"a three-digit number is no bullet", {"", "(123) text", ""}, {1, 0, 1}},
-    {"iv. without roman bullets is no bullet",
-     {"", "iv. four", "", "v) five"},
-     {1, 0, 1, 212},
-     [](FC& p) { p.romanBullets = 0; }},
-    {"a lone bullet character becomes a bullet when the next line shows it",
-     {"", "*  item text", "   more text", ""},
-     {1, 210, 216, 217}},
-    {"a hanging paragraph is found from its second line",
-     {"", "Term  The text of it", "      goes on here", "      and here", ""},
-     {1, 160, 161, 161, 1}},
-    {"a dash definition and a colon definition",
-     {"", "Term - the meaning", "", "Name: a value", ""},
-     {1, 230, 1, 230, 1}},
-    {"a separator late in the line makes no definition",
-     {"", "This is a rather long sentence in which - late - a dash", ""},
-     {1, 0, 1}},
-    {"quoted lines", {"", "> quoted text", "> more", "", "!bang", ""}, {1, 235, 235, 1, 235, 1}},
-    {"an arrow or a tag is no quotation mark", {"", "a -> b", "", "<b> bold", ""}, {1, 0, 1, 0, 1}},
-    {"one quoted-looking line inside a paragraph is text",
-     {"", "para line one", "> not a quote", "para line three", ""},
-     {1, 0, 0, 0, 1}},
-    {"capitals after a blank line are a heading in the output pass",
-     {"", "GENERAL RULES", "text"},
-     {1, 120, 0},
-     nullptr,
-     Pass::kOutput},
-    {"the analysis pass only counts capitalised headings",
-     {"", "GENERAL RULES", "text"},
-     {1, 0, 0}},
-    {"a short line after a long one ends the paragraph",
-     {"a long line of text that is more than two thirds of the width", "short", "next one"},
-     {0, 0, 3},
-     [](FC& p) { p.expectBlankLines = 0; }},
-    {"an indented first line opens a new paragraph",
-     {"", "   Indented first line of a paragraph", "following at the margin", ""},
-     {1, 3, 0, 1},
-     [](FC& p) { p.newParagraphOffset = 3; }},
-    {"the hanging column of the policy",
-     {"", "Word        text at the hanging column", ""},
-     {1, 160, 1},
-     [](FC& p) {
-       p.hangingCount = 1;
-       p.hangingPositions[0] = 12;
-     }},
-};
-
-class ClassifyTypes : public testing::TestWithParam<TypeCase> {};
-
-TEST_P(ClassifyTypes, LineTypes) {
-  const TypeCase& c = GetParam();
-  ClassifyRun run(c.pass);
-  if (c.setup) c.setup(run.policy);
-  run.Feed(c.lines);
-  EXPECT_EQ(run.Types(), c.types);
-}
-
-INSTANTIATE_TEST_SUITE_P(Documents, ClassifyTypes, testing::ValuesIn(kTypeCases));
 
 TEST(LineClassifierTest, CountsIntoTheStatistics) {
   ClassifyRun run(Pass::kAnalysis);

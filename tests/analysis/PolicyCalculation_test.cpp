@@ -16,38 +16,25 @@ std::vector<int> Positions(const PositionList& positions, int count) {
 }
 
 TEST_F(PolicyCalculationTest, SimpleFile) {
-  struct Row {
-    int h0, h1, h2, c0, lines;
-    bool simple;
-  };
-  const Row rows[] = {
-      {1, 0, 0, 0, 50, true},   // 2*0 + 1 + 0 < 4.9
-      {0, 2, 0, 0, 50, true},   // no chapters: sections count as chapters
-      {0, 2, 1, 0, 50, true},   // then 2*1 + 2 = 4
-      {1, 2, 0, 0, 50, false},  // 2*2 + 1 = 5
-      {0, 0, 0, 5, 50, false},  // contents lines weigh like chapters
-      {0, 0, 0, 0, 100, false},
-  };
-  for (const Row& row : rows) {
+  for (const auto& row : NumberRows("simple")) {
     FC record;
     Collect(record);
     DocumentStatistics s;
-    AddTimes(s.headingLevels[0].indents, 0, row.h0);
-    AddTimes(s.headingLevels[1].indents, 0, row.h1);
-    AddTimes(s.headingLevels[2].indents, 0, row.h2);
-    AddTimes(s.contentsLevels[0].indents, 0, row.c0);
-    AddTimes(s.lineLengths, 60, row.lines - row.h0 - row.h1 - row.h2 - row.c0);
-    AddTimes(s.lineLengths, 20, row.h0 + row.h1 + row.h2 + row.c0);
+    const int headings = row.at(0) + row.at(1) + row.at(2) + row.at(3);
+    AddTimes(s.headingLevels[0].indents, 0, row[0]);
+    AddTimes(s.headingLevels[1].indents, 0, row[1]);
+    AddTimes(s.headingLevels[2].indents, 0, row[2]);
+    AddTimes(s.contentsLevels[0].indents, 0, row[3]);
+    AddTimes(s.lineLengths, 60, row.at(4) - headings);
+    AddTimes(s.lineLengths, 20, headings);
     messages.clear();
     CalculatePolicies(record, s);
-    EXPECT_EQ(record.keepItSimple, row.simple ? 1 : 0) << row.h0 << row.h1 << row.h2 << row.c0;
-    EXPECT_EQ(messages.size() == 1 &&
-                  messages[0] ==
-                      "*** Treating as \"simple\" file.  Ignoring any numbered headings, "
-                      "definitions etc. ***",
-              row.simple);
+    EXPECT_EQ(record.keepItSimple, row.at(5)) << row[0] << row[1] << row[2] << row[3];
+    const std::vector<std::string> simple = {
+        "*** Treating as \"simple\" file.  Ignoring any numbered headings, definitions etc. ***"};
+    EXPECT_EQ(messages, row[5] ? simple : std::vector<std::string>{});
     // A simple file gets no heading levels.
-    if (row.simple) {
+    if (row[5]) {
       EXPECT_EQ(record.headingLevelCount, 0);
     }
   }
@@ -162,27 +149,17 @@ TEST_F(PolicyCalculationTest, AtMostSixBulletCharactersFromSixRanks) {
 }
 
 TEST_F(PolicyCalculationTest, DefinitionCharacters) {
-  struct Row {
-    int uses, definitions, on, strong;
-  };
-  const Row rows[] = {
-      {10, 4, 1, 0},  {10, 3, 0, 0}, {100, 33, 0, 0},
-      {10, 10, 1, 1}, {4, 4, 1, 0},  // strong needs more than 4 definitions
-      {0, 0, 0, 0},
-  };
-  for (const Row& row : rows) {
+  for (const auto& row : NumberRows("definitions")) {
     FC record;
     Collect(record);
     DocumentStatistics s;
-    s.dashUses = row.uses;
-    s.dashDefinitions = row.definitions;
-    s.colonUses = row.uses;
-    s.colonDefinitions = row.definitions;
+    s.dashUses = s.colonUses = row.at(0);
+    s.dashDefinitions = s.colonDefinitions = row.at(1);
     CalculatePolicies(record, s);
-    EXPECT_EQ(record.dashDefinitions, row.on) << row.definitions << "/" << row.uses;
-    EXPECT_EQ(record.dashStrong, row.strong) << row.definitions << "/" << row.uses;
-    EXPECT_EQ(record.colonDefinitions, row.on);
-    EXPECT_EQ(record.colonStrong, row.strong);
+    EXPECT_EQ(record.dashDefinitions, row.at(2)) << row[1] << "/" << row[0];
+    EXPECT_EQ(record.dashStrong, row.at(3)) << row[1] << "/" << row[0];
+    EXPECT_EQ(record.colonDefinitions, row[2]);
+    EXPECT_EQ(record.colonStrong, row[3]);
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "analysis/ClassifySupport.h"
 #include "analysis/LineType.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -15,34 +16,13 @@ void Read(SourceLine& line, FC& policy, const std::string& text) {
 }
 
 TEST(PreformatScoreTest, TextScore) {
-  const struct {
-    std::string text;
-    bool justified;
-    bool inBlock;
-    int score;
-  } cases[] = {
-      {"plain words only", false, false, 0},
-      {"a   b   c   d", false, false, 7},     // three runs of 3
-      {"a   b   c   d", true, false, 0},      // justified text needs runs of 5
-      {"a  b  c  d  e", false, false, 3},     // four runs of 2
-      {"a  b  c  d  e  f", false, false, 7},  // five runs of 2
-      {"a      b", false, false, 9},          // a run of 6
-      {"a      b", true, false, 9},
-      {"|a|b|c|d|", false, false, 7},
-      {"a  b  c", false, true, 0},
-      {"a  b  c  d", false, true, 3},
-      {"a   b   c", false, true, 7},
-      {"a    b", true, true, 7},
-      {std::string(60, ' ') + "x", false, false, 1},  // right of the middle
-      {std::string(60, ' ') + "x", false, true, 3},
-      {std::string(133, 'x') + "   y   z   w", false, false, 0},
-  };
-  for (const auto& c : cases) {
+  for (const auto& row : ReadRows(WEBLOOM_TEST_DATA "/analysis/preformat_scores.txt")) {
+    ASSERT_EQ(row.size(), 4u) << row[0];
     FC policy;
-    policy.rightJustified = c.justified ? 1 : 0;
+    policy.rightJustified = row[0] == "1" ? 1 : 0;
     SourceLine line;
-    Read(line, policy, c.text);
-    EXPECT_EQ(ScorePreformatted(line, policy, nullptr, c.inBlock), c.score) << c.text;
+    Read(line, policy, row[3]);
+    EXPECT_EQ(ScorePreformatted(line, policy, nullptr, row[1] == "1"), std::stoi(row[2])) << row[3];
   }
 }
 

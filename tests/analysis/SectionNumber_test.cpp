@@ -3,59 +3,37 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "analysis/ClassifySupport.h"
 #include "analysis/DocumentStatistics.h"
 #include "policy/FC.h"
+#include "support/CaseFile.h"
 
 namespace {
 
-struct ParseCase {
-  const char* word;
-  int lastChapter;  // lastNumber[0] before the word is read
-  int valid;
-  int level;
-  SectionComponents number;
-};
-
 TEST(SectionNumberTest, ParseSectionNumber) {
-  constexpr int kBig = std::numeric_limits<int>::max();
-  const ParseCase cases[] = {
-      {"1", -1, 1, 0, Section({1})},
-      {"1.", -1, 1, 0, Section({1})},
-      {"1.0", -1, 1, 0, Section({1})},
-      {"3.00", -1, 1, 0, Section({3})},
-      {"2.0", 2, 1, 1, Section({2, 0})},  // the first section of chapter 2
-      {"2.0", 3, 1, 0, Section({2})},
-      {"2.", 2, 1, 0, Section({2})},  // a trailing separator always goes
-      {"10", -1, 1, 0, Section({10})},
-      {"2.3.1", -1, 1, 2, Section({2, 3, 1})},
-      {"007.2", -1, 1, 1, Section({7, 2})},
-      {"12-3", -1, 1, 1, Section({12, 3})},
-      {"3)", -1, 1, 0, Section({3})},
-      {"1a", -1, 1, 0, Section({1})},  // the letter is decoration
-      {"1x2", -1, 1, 0, Section({})},
-      {"1.2.3.4.5.6", -1, 1, 5, Section({1, 2, 3, 4, 5, 6})},
-      {"99999999999.1", -1, 1, 1, Section({kBig, 1})},
-      {"1..2", -1, 0, 0, Section({})},
-      {"1.2.3.4.5.6.7", -1, 0, 0, Section({})},
-      {"a.1", -1, 0, 0, Section({})},
-      {"", -1, 0, 0, Section({})},
-  };
-  for (const ParseCase& c : cases) {
+  for (const auto& row : ReadRows(WEBLOOM_TEST_DATA "/analysis/section_numbers.txt")) {
+    ASSERT_EQ(row.size(), 5u) << row[0];
     FC policy;
     DocumentStatistics statistics;
-    statistics.lastNumber[0] = c.lastChapter;
-    TextString word(c.word);
+    statistics.lastNumber[0] = std::stoi(row[1]);
+    TextString word(row[0]);
     const char separator = StripNumberDecoration(policy, nullptr, word);
     SectionComponents number{};
     int level = -1;
-    EXPECT_EQ(ParseSectionNumber(policy, statistics, word, separator, number, level), c.valid)
-        << c.word;
-    if (c.valid) {
-      EXPECT_EQ(level, c.level) << c.word;
-      EXPECT_EQ(number, c.number) << c.word;
+    EXPECT_EQ(ParseSectionNumber(policy, statistics, word, separator, number, level),
+              std::stoi(row[2]))
+        << row[0];
+    if (row[2] == "0") continue;
+    EXPECT_EQ(level, std::stoi(row[3])) << row[0];
+    std::string components;
+    for (int part : number) {
+      if (part < 0) break;
+      components += (components.empty() ? "" : ".") +
+                    (part == std::numeric_limits<int>::max() ? "B" : std::to_string(part));
     }
+    EXPECT_EQ(components, row[4]) << row[0];
   }
 }
 
@@ -81,20 +59,12 @@ TEST(SectionNumberTest, ADroppedZeroLevelGetsSmallestNumberZero) {
 }
 
 TEST(SectionNumberTest, AnalysisPassStripsAndCountsDecoration) {
-  const struct {
-    const char* word;
-    const char* stripped;
-    char separator;
-  } cases[] = {
-      {"(3)", "3", '.'},    {"[2.1]", "2.1", '.'},     {"&lt;4&gt;", "4", '.'},
-      {"*5*", "5", '.'},    {"3.1a", "3.1", '.'},      {"1-2", "1-2", '-'},
-      {"{7}.", "7}.", '.'}, {"Introduction", "", '.'},
-  };
-  for (const auto& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != "strip") continue;
     FC policy;
-    TextString word(c.word);
-    EXPECT_EQ(StripNumberDecoration(policy, nullptr, word), c.separator) << c.word;
-    EXPECT_EQ(word.View(), c.stripped) << c.word;
+    TextString word(r.at(1));
+    EXPECT_EQ(StripNumberDecoration(policy, nullptr, word), r.at(3)[0]) << r[1];
+    EXPECT_EQ(word.View(), r.at(2)) << r[1];
   }
 
   FC policy;
@@ -115,28 +85,16 @@ TEST(SectionNumberTest, LaterPassesStripOnlyTheStyleDecoration) {
   policy.outputPass = 1;
   policy.headingStyles[0].beforeNumber.SetText("[");
   policy.headingStyles[0].afterNumber.SetText("]");
-  const struct {
-    const char* word;
-    const char* stripped;
-  } cases[] = {{"[4]", "4"}, {"(4)", "(4)"}, {"&lt;4&gt;", "4"}, {"4a", "4a"}};
-  for (const auto& c : cases) {
-    TextString word(c.word);
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != "laterstrip") continue;
+    TextString word(r.at(1));
     StripNumberDecoration(policy, nullptr, word);
-    EXPECT_EQ(word.View(), c.stripped) << c.word;
+    EXPECT_EQ(word.View(), r.at(2)) << r[1];
   }
   policy.headingStyles[0].letterSuffix = 1;
   TextString word("4a]");
   StripNumberDecoration(policy, nullptr, word);
   EXPECT_EQ(word.View(), "4");
-}
-
-TEST(SectionNumberTest, NumberAndLastNumbers) {
-  DocumentStatistics statistics;
-  statistics.lastNumber = Section({2, 3});
-  EXPECT_EQ(FormatNumberAndLast(Section({2, 5}), 1, statistics).View(), "\"2.5\" in 2.3");
-  EXPECT_EQ(FormatNumberAndLast(Section({2, 3, 1}), 2, statistics).View(), "\"2.3.1\" in 2.3");
-  statistics.lastNumber = Section({});
-  EXPECT_EQ(FormatNumberAndLast(Section({4}), 0, statistics).View(), "\"4\" in ");
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
 #include "analysis/SourceLine.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -63,28 +66,19 @@ TEST(AccumulateStatisticsTest, EachTypeGoesToItsHistogram) {
 }
 
 TEST(AccumulateStatisticsTest, ParagraphIndentIsAFirstLineIndentedAgainstTheNext) {
-  struct Row {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != "paragraph") continue;
     std::vector<LineSpec> lines;
-    int counted;  // frequency of indent 3
-  };
-  const Row rows[] = {
-      {{{1, 0, 0}, {0, 3, 60}, {0, 0, 60}}, 1},
-      {{{0, 0, 60}, {0, 3, 60}, {0, 0, 60}}, 1},
-      {{{217, 0, 0}, {0, 3, 60}, {0, 0, 60}}, 1},
-      {{{1, 0, 0}, {0, 3, 60}}, 1},                // no next line
-      {{{4, 0, 60}, {0, 3, 60}, {0, 0, 60}}, 0},   // previous line a rule
-      {{{1, 2, 0}, {0, 3, 60}, {0, 0, 60}}, 0},    // previous line indented
-      {{{1, 0, 0}, {0, 3, 60}, {0, 3, 60}}, 0},    // next line as deep
-      {{{1, 0, 0}, {0, 3, 60}, {230, 0, 60}}, 0},  // next line not text
-      {{{1, 0, 0}, {216, 3, 60}, {0, 0, 60}}, 0},  // this line not text
-      {{{1, 0, 0}, {0, 3, 60, LineFlag::kUserPre}, {0, 0, 60}}, 0},
-  };
-  for (const Row& row : rows) {
-    const DocumentStatistics s = Accumulate(row.lines);
-    EXPECT_EQ(s.paragraphIndents.Frequency(3), row.counted)
-        << "previous type " << row.lines[0].type << ", next "
-        << (row.lines.size() > 2 ? row.lines[2].type : -9);
-    EXPECT_EQ(s.paragraphIndents.Total(), row.counted);
+    std::istringstream specs(r.at(1));
+    for (std::string spec; std::getline(specs, spec, ';');) {
+      std::istringstream fields(spec);
+      LineSpec line{};
+      fields >> line.type >> line.indent >> line.length >> line.flags;
+      lines.push_back(line);
+    }
+    const DocumentStatistics s = Accumulate(lines);
+    EXPECT_EQ(s.paragraphIndents.Frequency(3), std::stoi(r.at(2))) << r[1];
+    EXPECT_EQ(s.paragraphIndents.Total(), std::stoi(r[2])) << r[1];
   }
   EXPECT_EQ(Accumulate({{1, 0, 0}, {0, 10, 60}, {0, 0, 60}}).paragraphIndents.Total(), 0);
 }

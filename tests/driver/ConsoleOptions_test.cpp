@@ -5,83 +5,27 @@
 #include <string>
 #include <vector>
 
+#include "DriverTestDir.h"
+#include "support/CaseFile.h"
+
 namespace {
 
-ConsoleSwitches Switches(int contents, int index, int dos, int debug, int simple, int policy) {
-  ConsoleSwitches s;
-  s.contents = contents;
-  s.index = index;
-  s.dos = dos;
-  s.debug = debug;
-  s.simple = simple;
-  s.writePolicy = policy;
-  return s;
-}
-
-struct OptionsCase {
-  std::vector<std::string> words;
-  ConsoleSwitches switches;
-  std::vector<std::string> specs;
-  std::string policy;
-};
-
-std::string Shown(const std::vector<std::string>& words) {
-  std::string shown;
-  for (const std::string& w : words) shown += "[" + w + "] ";
-  return shown;
-}
-
-TEST(ParseConsoleOptions, GivesPlan) {
-  const OptionsCase cases[] = {
-      {{"guide.txt"}, {}, {"guide.txt"}, ""},
-      {{"guide.txt", "my.pol"}, {}, {"guide.txt"}, "my.pol"},
-      {{"a.txt", "b.txt", "My.POL"}, {}, {"a.txt", "b.txt"}, "My.POL"},
-      // A lone .pol word is an input, not a policy file.
-      {{"only.pol"}, {}, {"only.pol"}, ""},
-      // Only the last word is looked at.
-      {{"x.pol", "a.txt"}, {}, {"x.pol", "a.txt"}, ""},
-      {{"*.txt", "/contents"}, Switches(1, 0, 0, 0, 0, 0), {"*.txt"}, ""},
-      {{"/DEBUG", "/Dos", "guide.txt"}, Switches(0, 0, 1, 1, 0, 0), {"guide.txt"}, ""},
-      {{"--index", "--SIMPLE", "--policy", "a"}, Switches(0, 1, 0, 0, 1, 1), {"a"}, ""},
-      // Words that only contain a switch are paths.
-      {{"/home/ann/dos/x.txt"}, {}, {"/home/ann/dos/x.txt"}, ""},
-      {{"/indexes", "/debugging"}, {}, {"/indexes", "/debugging"}, ""},
-      {{"my file.txt"}, {}, {"my file.txt"}, ""},
-      {{"-p", "m.pol", "a.txt"}, {}, {"a.txt"}, "m.pol"},
-      {{"a.txt", "--policy-file", "m.cfg"}, {}, {"a.txt"}, "m.cfg"},
-      {{"--policy-file=m.pol", "a.txt"}, {}, {"a.txt"}, "m.pol"},
-      {{"@list.txt", "/policy"}, Switches(0, 0, 0, 0, 0, 1), {"@list.txt"}, ""},
-      // Single-dash words other than -h and -p are file names.
-      {{"-notes.txt"}, {}, {"-notes.txt"}, ""},
-      {{}, {}, {}, ""},
-  };
-  for (const OptionsCase& c : cases) {
-    SCOPED_TRACE(Shown(c.words));
+TEST(ParseConsoleOptions, GivesPlanOrUsageError) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/driver/driver_cases.txt")) {
+    if (r[0] != "options" && r[0] != "usage") continue;
+    SCOPED_TRACE(r.at(1));
     ConsoleOptions options;
-    ASSERT_EQ(ParseConsoleOptions(c.words, options), 1) << options.usageError;
-    EXPECT_EQ(options.switches, c.switches);
-    EXPECT_EQ(options.inputSpecs, c.specs);
-    EXPECT_EQ(options.policySpec, c.policy);
-    EXPECT_FALSE(options.showHelp);
-    EXPECT_FALSE(options.showVersion);
-  }
-}
-
-TEST(ParseConsoleOptions, UsageErrorsAreRefused) {
-  const struct {
-    std::vector<std::string> words;
-    std::string error;
-  } cases[] = {{{"--bogus", "a.txt"}, "unknown option --bogus"},
-               {{"a.txt", "--"}, "unknown option --"},
-               {{"a.txt", "-p"}, "option -p needs a policy file name"},
-               {{"--policy-file"}, "option --policy-file needs a policy file name"},
-               {{"-p", "", "a.txt"}, "the master policy file name is empty"},
-               {{"-p", "a.pol", "-p", "b.pol", "x"}, "more than one master policy file given"},
-               {{"-p", "a.pol", "x.txt", "b.pol"}, "more than one master policy file given"}};
-  for (const auto& c : cases) {
-    ConsoleOptions options;
-    EXPECT_EQ(ParseConsoleOptions(c.words, options), 0) << Shown(c.words);
-    EXPECT_EQ(options.usageError, c.error) << Shown(c.words);
+    const int parsed = ParseConsoleOptions(WordsOf(r[1]), options);
+    if (r[0] == "usage") {
+      EXPECT_EQ(parsed, 0);
+      EXPECT_EQ(options.usageError, r.at(2));
+      continue;
+    }
+    ASSERT_EQ(parsed, 1) << options.usageError;
+    EXPECT_EQ(options.switches, SwitchesOf(r.at(2)));
+    EXPECT_EQ(options.inputSpecs, WordsOf(r.at(3)));
+    EXPECT_EQ(options.policySpec, r.at(4));
+    EXPECT_FALSE(options.showHelp || options.showVersion);
   }
 }
 

@@ -7,6 +7,9 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "driver/ConsoleSwitches.h"
 
 // The whole of a file, empty when it cannot be read.
 inline std::string ReadWholeFile(const std::string& name) {
@@ -43,3 +46,20 @@ class DriverTestDir {
  private:
   std::string path_;
 };
+
+// Switches written as six digits, 1 for on: contents, index, dos, debug,
+// simple, policy (tests/data/driver/driver_cases.txt).
+inline ConsoleSwitches SwitchesOf(const std::string& digits) {
+  ConsoleSwitches s;
+  int* const fields[] = {&s.contents, &s.index, &s.dos, &s.debug, &s.simple, &s.writePolicy};
+  for (std::size_t i = 0; i < digits.size() && i < 6; ++i) *fields[i] = digits[i] == '1';
+  return s;
+}
+
+// The words of `list`, joined by ";".
+inline std::vector<std::string> WordsOf(const std::string& list) {
+  std::vector<std::string> words;
+  std::istringstream in(list);
+  for (std::string word; std::getline(in, word, ';');) words.push_back(word);
+  return words;
+}

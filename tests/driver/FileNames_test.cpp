@@ -4,32 +4,18 @@
 
 #include <string>
 
+#include "support/CaseFile.h"
+
 namespace {
 
 TEST(SplitFileName, Splits) {
-  const struct {
-    const char* full;
-    const char* dir;
-    const char* root;
-    const char* ext;
-  } cases[] = {
-      {"docs/guide.txt", "docs/", "guide", ".txt"},
-      {"readme", "", "readme", ""},
-      {"/guide.txt", "/", "guide", ".txt"},
-      {"a/b.c/d", "a/b.c/", "d", ""},
-      {"archive.tar.gz", "", "archive.tar", ".gz"},
-      {"notes/.plan", "notes/", ".plan", ""},
-      {".plan.txt", "", ".plan", ".txt"},
-      {"c:\\docs\\guide.txt", "", "c:\\docs\\guide", ".txt"},
-      {"my file.txt", "", "my file", ".txt"},
-      {"dir/", "dir/", "", ""},
-  };
-  for (const auto& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/driver/driver_cases.txt")) {
+    if (r[0] != "split") continue;
     TextString dir("x"), root("x"), ext("x");
-    SplitFileName(TextString(c.full), dir, root, ext);
-    EXPECT_EQ(dir.View(), c.dir) << c.full;
-    EXPECT_EQ(root.View(), c.root) << c.full;
-    EXPECT_EQ(ext.View(), c.ext) << c.full;
+    SplitFileName(TextString(r.at(1)), dir, root, ext);
+    EXPECT_EQ(dir.View(), r.at(2)) << r[1];
+    EXPECT_EQ(root.View(), r.at(3)) << r[1];
+    EXPECT_EQ(ext.View(), r.at(4)) << r[1];
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "DriverTestDir.h"
@@ -15,6 +14,7 @@
 #include "output/HTMLFile.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -85,38 +85,14 @@ std::string Entry(SourceLine& line, int processed) {
 }
 
 TEST(LineListingTest, EntryMarksAndTypeColumns) {
-  const struct {
-    int type;
-    std::uint32_t flags;
-    int score;
-    int processed;
-    const char* expected;
-  } cases[] = {
-      {0, 0, 0, 7, "       7:       |text\n"},
-      {101, 0, 0, 7, "       7:  101  |text\n"},
-      {101, LineFlag::kRejectedNumber, 0, 12, "      12:  101 *|text\n"},
-      {0, LineFlag::kRejectedNumber, 0, 12, "      12:      *|text\n"},
-      {-1, 0, 0, 3, "       3:     n |text\n"},
-      {-2, 0, 0, 3, "       3:     l |text\n"},
-      {-3, 0, 0, 3, "       3:       |text\n"},
-      {-4, 0, 0, 3, "       3:     * |text\n"},
-      {0, LineFlag::kCentred | LineFlag::kPreformatted, 3, 5, "c|     5:       |text\n"},
-      {0, LineFlag::kPreformatted, 6, 5, " +     5:       |text\n"},
-      {0, LineFlag::kPreformatted | LineFlag::kSampleCode, 10, 5, " C     5:       |text\n"},
-      {0, LineFlag::kUserTable | LineFlag::kUserHtml, 0, 5, " T     5:       |text\n"},
-      {0, LineFlag::kUserDiagram, 0, 5, " D     5:       |text\n"},
-      {0, LineFlag::kHyperlink, 0, 5, "  u    5:       |text\n"},
-      {0, LineFlag::kHyperlink | LineFlag::kContentsList, 0, 5, "  l    5:       |text\n"},
-      {0, LineFlag::kCentred, 0, 99999, "c  99999:       |text\n"},
-      {0, LineFlag::kCentred, 0, 123456, "c    123456:       |text\n"},
-  };
-  for (const auto& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/driver/driver_cases.txt")) {
+    if (r[0] != "entry") continue;
     SourceLine line;
     line.rawText.SetText("text");
-    line.lineType = c.type;
-    line.flags = c.flags;
-    line.preformatScore = c.score;
-    EXPECT_EQ(Entry(line, c.processed), c.expected) << c.expected;
+    line.lineType = std::stoi(r.at(1));
+    line.flags = static_cast<std::uint32_t>(std::stoul(r.at(2)));
+    line.preformatScore = std::stoi(r.at(3));
+    EXPECT_EQ(Entry(line, std::stoi(r.at(4))), r.at(5)) << r[5];
   }
 }
 
@@ -164,19 +140,6 @@ TEST(LineListingTest, WithoutAnOpenListingNothingIsWritten) {
   listing.LineLeaving(line, policy);
   listing.Finish();
   EXPECT_EQ(inner.count, 1);
-}
-
-TEST(LineListingTest, TheLegendHasItsSeventyFiveLines) {
-  DriverTestDir dir;
-  LineFile file;
-  ASSERT_TRUE(file.OpenForWriting((dir / "legend.lis").c_str()));
-  WriteListingLegend(file);
-  file.Close();
-  const std::string legend = dir.Read("legend.lis");
-  EXPECT_EQ(std::count(legend.begin(), legend.end(), '\n'), 75);
-  EXPECT_TRUE(legend.starts_with("\n^^^ nnnn:  nnn^\n"));
-  EXPECT_NE(legend.find("\n|    '|' = \"roll-out\" pre-formatted line \n"), std::string::npos);
-  EXPECT_TRUE(legend.ends_with("\n231 = definition continuation line\n\n235 = quoted line\n"));
 }
 
 }  // namespace

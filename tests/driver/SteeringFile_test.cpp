@@ -7,56 +7,24 @@
 
 #include "DriverTestDir.h"
 #include "driver/SteeringLine.h"
+#include "support/CaseFile.h"
 
 namespace {
 
-ConsoleSwitches Dos() {
-  ConsoleSwitches s;
-  s.dos = 1;
-  return s;
-}
-
-ConsoleSwitches DebugPolicy() {
-  ConsoleSwitches s;
-  s.debug = 1;
-  s.writePolicy = 1;
-  return s;
-}
-
 TEST(ParseSteeringLine, TakesWordsAndSwitches) {
-  const struct {
-    const char* line;
-    int result;
-    const char* file;
-    const char* policy;
-    ConsoleSwitches switches;
-  } cases[] = {
-      {"a.txt /DOS", 1, "a.txt", "", Dos()},
-      {"b.txt b.pol", 1, "b.txt", "b.pol", {}},
-      {"/debug\tc.txt  c.pol --policy extra", 1, "c.txt", "c.pol", DebugPolicy()},
-      {"  indented.txt", 1, "indented.txt", "", {}},
-      {"/data/dos/x.txt", 1, "/data/dos/x.txt", "", {}},
-      {"", 1, "", "", {}},
-      {"/dos", 1, "", "", Dos()},
-      {"# comment /dos", 0, "", "", {}},
-      {"!a.txt", 0, "", "", {}},
-      // Only the first character makes a comment.
-      {" # a.txt", 1, "#", "a.txt", {}},
-  };
-  for (const auto& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/driver/driver_cases.txt")) {
+    if (r[0] != "steering") continue;
     std::ostringstream out, err;
     ConsoleStreams console(out, err);
     ConsoleSwitches switches;
     TextString file("old"), policy("old");
-    EXPECT_EQ(ParseSteeringLine(TextString(c.line), switches, file, policy, console), c.result)
-        << c.line;
-    EXPECT_EQ(file.View(), c.file) << c.line;
-    EXPECT_EQ(policy.View(), c.policy) << c.line;
-    EXPECT_EQ(switches, c.switches) << c.line;
-    EXPECT_EQ(err.str(), c.result == 0 ? "Steering file: Ignoring comment line \"" +
-                                             std::string(c.line) + "\"\n"
-                                       : "")
-        << c.line;
+    const int result = ParseSteeringLine(TextString(r.at(1)), switches, file, policy, console);
+    EXPECT_EQ(result, std::stoi(r.at(2))) << r[1];
+    EXPECT_EQ(file.View(), r.at(3)) << r[1];
+    EXPECT_EQ(policy.View(), r.at(4)) << r[1];
+    EXPECT_EQ(switches, SwitchesOf(r.at(5))) << r[1];
+    // Only the first character makes a comment, which is reported.
+    EXPECT_EQ(err.str(), result ? "" : "Steering file: Ignoring comment line \"" + r[1] + "\"\n");
   }
 }
 
@@ -71,7 +39,7 @@ TEST(SteeringFileTest, YieldsFileLinesWithTheirOwnSwitches) {
   TextString file, policy;
   ASSERT_TRUE(steering.NextFileLine(switches, file, policy, console));
   EXPECT_EQ(file.View(), "a.txt");
-  EXPECT_EQ(switches, Dos());
+  EXPECT_EQ(switches, SwitchesOf("001000"));
   // The blank lines between do not carry a.txt's switches over.
   ASSERT_TRUE(steering.NextFileLine(switches, file, policy, console));
   EXPECT_EQ(file.View(), "b.txt");

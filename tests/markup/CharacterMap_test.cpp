@@ -4,23 +4,17 @@
 
 #include <string>
 
+#include "support/CaseFile.h"
 #include "text/TextString.h"
 
 namespace {
 
 TEST(CharacterMapTest, MapsEachWordProcessorByte) {
-  const struct {
-    unsigned char byte;
-    char plain;
-  } cases[] = {{0x92, '\''}, {0x96, '-'}, {0xA5, '-'}, {0xAE, '>'}, {0xB4, '*'},
-               {0xD2, '"'},  {0xD3, '"'}, {0xD4, '`'}, {0xD5, '\''}};
-  for (const auto& c : cases) {
-    std::string in = "a";
-    in.push_back(static_cast<char>(c.byte));
-    in += "b";
-    TextString text{std::string_view(in)};
-    EXPECT_EQ(MapEightBitCharacters(text), 1) << int(c.byte);
-    EXPECT_EQ(text.View(), std::string("a") + c.plain + "b") << int(c.byte);
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/markup/markup_cases.txt")) {
+    if (r[0] != "map") continue;
+    TextString text(r.at(1));
+    EXPECT_EQ(MapEightBitCharacters(text), 1) << r[2];
+    EXPECT_EQ(text.View(), r.at(2));
   }
 }
 

@@ -4,19 +4,16 @@
 
 #include <string>
 
+#include "support/CaseFile.h"
+
 namespace {
 
 TEST(MarkupScanTest, TagsAndEntities) {
-  const struct {
-    std::string text;
-    std::size_t pos, tag, entity;
-  } cases[] = {
-      {"<b>x</b>", 0, 3, 0}, {"<b>x</b>", 4, 4, 0}, {"a < b", 2, 0, 0}, {"&lt;p&gt;", 0, 0, 4},
-      {"&#62;", 0, 0, 5},    {"& x;", 0, 0, 0},     {"&amp", 0, 0, 0},  {"x", 5, 0, 0},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(TagLengthAt(c.text, c.pos), c.tag) << c.text << " @" << c.pos;
-    EXPECT_EQ(EntityLengthAt(c.text, c.pos), c.entity) << c.text << " @" << c.pos;
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/markup/markup_cases.txt")) {
+    if (r[0] != "scan") continue;
+    const std::size_t pos = std::stoul(r.at(2));
+    EXPECT_EQ(TagLengthAt(r.at(1), pos), std::stoul(r.at(3))) << r[1] << " @" << pos;
+    EXPECT_EQ(EntityLengthAt(r[1], pos), std::stoul(r.at(4))) << r[1] << " @" << pos;
   }
 }
 

@@ -32,12 +32,13 @@ TEST(WordPassTest, SplitsAtBlanksCommasAnglesAndAngleEntities) {
 TEST(WordPassTest, ReplacesInPlaceAndNeverRevisitsTheReplacement) {
   TextString text("aa b aa");
   int calls = 0;
-  const int replaced = RunWordPass(text, TagHandling::kDelimit, [&](const TextString& word, TextString& out) {
-    ++calls;
-    if (word.View() != "aa") return 0;
-    out.SetText("aa aa");
-    return 1;
-  });
+  const int replaced =
+      RunWordPass(text, TagHandling::kDelimit, [&](const TextString& word, TextString& out) {
+        ++calls;
+        if (word.View() != "aa") return 0;
+        out.SetText("aa aa");
+        return 1;
+      });
   EXPECT_EQ(replaced, 2);
   EXPECT_EQ(calls, 3);
   EXPECT_EQ(text.View(), "aa aa b aa aa");

@@ -6,32 +6,19 @@
 #include <vector>
 
 #include "OutputTestSupport.h"
+#include "support/CaseFile.h"
 
 namespace {
 
 TEST(AnchorNameTest, NamesFromTheRawText) {
-  struct Case {
-    int type;
-    const char* raw;
-    const char* expected;
-  };
-  const std::vector<Case> cases = {
-      {LineType::NumberedHeading(2), "2.3) Results", "Section_2.3"},
-      {LineType::NumberedHeading(1), "  [4]  References", "Section_4"},
-      {LineType::NumberedHeading(1), "(5). Odd", "Section_5)"},
-      {LineType::NumberedHeading(1), "6: Colon", "Section_6"},
-      {LineType::ContentsLine(2), "   1.2   Scope", "Section_1.2"},
-      {LineType::UnderlinedHeading(1), "  Getting   started? \"now\" ", "Getting_started_now"},
-      {LineType::kCapitalisedHeading, "WHAT IS IT?", "WHAT_IS_IT"},
-      {LineType::kText, "7 Other", "Section_7"},
-  };
-  for (const Case& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/output/output_cases.txt")) {
+    if (r[0] != "anchor") continue;
     OutputRecord record;
-    LineChain lines({{c.type, ""}});
-    lines[0].rawText.SetText(c.raw);
+    LineChain lines({{std::stoi(r.at(1)), ""}});
+    lines[0].rawText.SetText(r.at(2));
     TextString anchor;
     MakeAnchorName(lines[0], record.policy, anchor);
-    EXPECT_EQ(anchor.View(), c.expected) << c.raw;
+    EXPECT_EQ(anchor.View(), r.at(3)) << r[2];
   }
 }
 

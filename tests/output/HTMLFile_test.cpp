@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "OutputTestSupport.h"
+#include "support/CaseFile.h"
 #include "text/LineFile.h"
 
 namespace {
@@ -35,35 +36,6 @@ TEST(HTMLFileTest, BarePageIsTheDocumentedSkeleton) {
   EXPECT_TRUE(record.messages.empty());
 }
 
-TEST(HTMLFileTest, FullHeadWithIncludeFilesAndBodyColours) {
-  OutputRecord record;
-  TempDir dir;
-  dir.Write("script.js", "<SCRIPT>\r\nvar x = 1;\r\n</SCRIPT>\r\n");
-  dir.Write("header.html", "<P>Header</P>");
-  dir.Write("footer.html", "<P>Footer</P>\n");
-  FC& policy = record.policy;
-  record.run.title.SetText("User Guide");
-  record.run.utf8Text = 1;
-  policy.inputDirectory.SetText(dir.Dir());
-  policy.styleSheet.SetText("styles/main.css");
-  policy.documentKeywords.SetText(
-      "plain text, HTML, conversion, manuals, frequently asked questions, newsletters, README "
-      "files");
-  record.run.description.SetText("How to convert text");
-  policy.scriptFile.SetText("script.js");
-  policy.headerFile.SetText("header.html");
-  policy.footerFile.SetText("footer.html");
-  policy.textColour.SetText("#000000");
-  policy.unvisitedLinkColour.SetText("#0000FF");
-  policy.visitedLinkColour.SetText("#800080");
-  policy.activeLinkColour.SetText("#FF0000");
-  policy.backgroundColour.SetText("#FFFFEE");
-  policy.backgroundImage.SetText("paper.gif");
-  HTMLFile page;
-  EXPECT_EQ(WritePage(record, dir, {}, page), ReadData("head_full.html"));
-  EXPECT_TRUE(record.messages.empty());
-}
-
 TEST(HTMLFileTest, AttributeValuesAreEscapedAndPlainOnesKept) {
   OutputRecord record;
   FC& policy = record.policy;
@@ -86,30 +58,18 @@ TEST(HTMLFileTest, AttributeValuesAreEscapedAndPlainOnesKept) {
 }
 
 TEST(HTMLFileTest, TitleAndPropertySources) {
-  struct Case {
-    const char* name;
-    const char* commandTitle;
-    int firstHeading;
-    int firstLine;
-    const char* expected;
-  };
-  const std::vector<Case> cases = {
-      {"command wins", "Command", 1, 1, "Command"},
-      {"first heading", "", 1, 1, "Heading"},
-      {"first line", "", 0, 1, "Line"},
-      {"policy title", "", 0, 0, "Policy"},
-  };
-  for (const Case& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/output/output_cases.txt")) {
+    if (r[0] != "title") continue;
     OutputRecord record;
-    record.run.title.SetText(c.commandTitle);
+    record.run.title.SetText(r.at(1));
     record.run.firstHeadingTitle.SetText("Heading");
     record.run.firstLineTitle.SetText("Line");
-    record.policy.firstHeadingAsTitle = c.firstHeading;
-    record.policy.firstLineAsTitle = c.firstLine;
+    record.policy.firstHeadingAsTitle = std::stoi(r.at(2));
+    record.policy.firstLineAsTitle = std::stoi(r.at(3));
     record.policy.documentTitle.SetText("Policy");
     TextString title, description, keywords, styleSheet;
     HTMLFile::GetPageProperties(record.policy, title, description, keywords, styleSheet);
-    EXPECT_EQ(title.View(), c.expected) << c.name;
+    EXPECT_EQ(title.View(), r.at(4));
   }
 
   OutputRecord record;
@@ -161,11 +121,12 @@ TEST(HTMLFileTest, MissingOrUnreadableIncludeFilesLeaveACommentAndAMessage) {
             "\n<!--- Failed to find include file \"missing.html\" --->\n\n</BODY>\n</HTML>\n");
 }
 
-TEST(HTMLFileTest, IncludeFileKeepsLongLinesAndANameWithADirectory) {
+// The page_policies example shows include files whole.
+TEST(HTMLFileTest, IncludeFileKeepsLongLinesDropsCarriageReturnsAndShortensTheName) {
   OutputRecord record;
   TempDir dir;
   const std::string longLine(3000, 'x');
-  const std::string path = dir.Write("long.txt", longLine + "\nlast");
+  const std::string path = dir.Write("long.txt", longLine + "\r\nlast");
   record.policy.inputDirectory.SetText("/nowhere/");
   const std::string text = Capture([&](std::FILE* stream) {
     EXPECT_TRUE(HTMLFile::IncludeFile(stream, path.c_str(), record.policy));
@@ -175,31 +136,19 @@ TEST(HTMLFileTest, IncludeFileKeepsLongLinesAndANameWithADirectory) {
 }
 
 TEST(HTMLFileTest, PlainIndentationLevels) {
-  struct Case {
-    int from;
-    int to;
-    bool paragraphs;
-    bool minimise;
-    const char* expected;
-  };
-  const std::vector<Case> cases = {
-      {0, 2, true, false, "<P>\n<BLOCKQUOTE>\n  <BLOCKQUOTE>\n"},
-      {2, 0, false, false, "<BR>\n  </BLOCKQUOTE>\n</BLOCKQUOTE>\n"},
-      {1, 1, true, false, ""},
-      {0, 2, true, true, "<P>\n<BLOCKQUOTE>\n<BLOCKQUOTE>\n"},
-      {1, -1, true, false, "<P>\n</BLOCKQUOTE>\n"},
-  };
-  for (const Case& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/output/output_cases.txt")) {
+    if (r[0] != "indent") continue;
     OutputRecord record;
-    record.policy.useParagraphMarkup = c.paragraphs ? 1 : 0;
-    record.policy.minimiseHtml = c.minimise ? 1 : 0;
-    int level = c.from;
+    record.policy.useParagraphMarkup = std::stoi(r.at(3));
+    record.policy.minimiseHtml = std::stoi(r.at(4));
+    int level = std::stoi(r.at(1));
+    const int to = std::stoi(r.at(2));
     EXPECT_EQ(Capture([&](std::FILE* stream) {
-                HTMLFile::SetIndentLevel(stream, c.to, level, record.policy);
+                HTMLFile::SetIndentLevel(stream, to, level, record.policy);
               }),
-              c.expected)
-        << c.from << " to " << c.to;
-    EXPECT_EQ(level, c.to < 0 ? 0 : c.to);
+              r.at(5))
+        << r[1] << " to " << r[2];
+    EXPECT_EQ(level, to < 0 ? 0 : to);
   }
 }
 

@@ -2,23 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "OutputTestSupport.h"
+#include "support/CaseFile.h"
 
 namespace {
 
 struct Step {
   int level;
   const char* tag;
-};
-
-struct NestingCase {
-  const char* name;
-  std::vector<Step> steps;
-  bool minimise;
-  const char* expected;
 };
 
 std::string Moves(OutputRecord& record, const std::vector<Step>& steps) {
@@ -28,38 +23,22 @@ std::string Moves(OutputRecord& record, const std::vector<Step>& steps) {
   });
 }
 
+// The nesting rows of tests/data/output/output_cases.txt.
 TEST(NestingStackTest, WritesTheTagLinesOfEachMove) {
-  const std::vector<NestingCase> cases = {
-      {"open passes blockquotes", {{3, "DL"}}, false, "<BLOCKQUOTE>\n  <BLOCKQUOTE>\n    <DL>\n"},
-      {"close names each tag",
-       {{1, "BLOCKQUOTE"}, {2, "BLOCKQUOTE"}, {3, "DL"}, {0, "BLOCKQUOTE"}},
-       false,
-       "<BLOCKQUOTE>\n  <BLOCKQUOTE>\n    <DL>\n    </DL>\n  </BLOCKQUOTE>\n</BLOCKQUOTE>\n"},
-      {"blockquote over a list closes all first",
-       {{2, "UL"}, {3, "BLOCKQUOTE"}},
-       false,
-       "<BLOCKQUOTE>\n  <UL>\n  </UL>\n</BLOCKQUOTE>\n"
-       "<BLOCKQUOTE>\n  <BLOCKQUOTE>\n    <BLOCKQUOTE>\n"},
-      {"same level other tag reopens", {{1, "UL"}, {1, "DL"}}, false, "<UL>\n</UL>\n<DL>\n"},
-      {"same first two letters keep the level",
-       {{1, "OL type=1 start=1 "}, {1, "OL type=a "}},
-       false,
-       "<OL type=1 start=1 >\n"},
-      {"list inside a list", {{1, "UL"}, {2, "UL"}, {1, "UL"}}, false, "<UL>\n  <UL>\n  </UL>\n"},
-      {"minimise drops the indentation",
-       {{2, "UL"}, {0, "BLOCKQUOTE"}},
-       true,
-       "<BLOCKQUOTE>\n<UL>\n</UL>\n</BLOCKQUOTE>\n"},
-      {"ordered list tags are kept whole",
-       {{1, "OL type=1 start=1234567 "}, {0, nullptr}},
-       false,
-       "<OL type=1 start=1234567 >\n</OL>\n"},
-  };
-  for (const NestingCase& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/output/output_cases.txt")) {
+    if (r[0] != "nesting") continue;
+    std::vector<std::string> moves;
+    std::istringstream list(r.at(2));
+    for (std::string move; std::getline(list, move, ';');) moves.push_back(move);
+    std::vector<Step> steps;
+    for (const std::string& move : moves) {
+      const std::size_t blank = move.find(' ');
+      steps.push_back({std::stoi(move), blank == std::string::npos ? nullptr : &move[blank + 1]});
+    }
     OutputRecord record;
-    record.policy.minimiseHtml = c.minimise ? 1 : 0;
-    EXPECT_EQ(Moves(record, c.steps), c.expected) << c.name;
-    EXPECT_TRUE(record.messages.empty()) << c.name;
+    record.policy.minimiseHtml = r.at(1) == "1" ? 1 : 0;
+    EXPECT_EQ(Moves(record, steps), r.at(3)) << r[2];
+    EXPECT_TRUE(record.messages.empty()) << r[2];
   }
 }
 

@@ -6,36 +6,23 @@
 #include <vector>
 
 #include "OutputTestSupport.h"
+#include "support/CaseFile.h"
 
 namespace {
 
 TEST(PageNamesTest, SectionNumbersDownToTheSplitLevel) {
-  struct Case {
-    const char* text;
-    int type;
-    int splitLevel;
-    const char* expected;
-  };
-  const std::vector<Case> cases = {
-      {"2.3.1 Results", LineType::NumberedHeading(3), 2, "guide_2_3"},
-      {"4. Method", LineType::NumberedHeading(1), 2, "guide_4"},
-      {"A.1 Appendix", LineType::NumberedHeading(2), 1, "guide_A"},
-      {"  7-2   Dashes ", LineType::NumberedHeading(2), 3, "guide_7_2"},
-      {"(3) Odd", LineType::NumberedHeading(1), 1, "guide_3"},
-      {nullptr, 0, 1, "guide"},
-      {"Getting started", LineType::UnderlinedHeading(1), 1, "guide_5"},
-      {"USAGE", LineType::kCapitalisedHeading, 1, "guide_5"},
-  };
-  for (const Case& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/output/output_cases.txt")) {
+    if (r[0] != "page") continue;
     OutputRecord record;
     record.policy.splitKnown = 1;
-    record.policy.splitLevel = c.splitLevel;
+    record.policy.splitLevel = std::stoi(r.at(3));
     record.policy.outputExtension.SetText(".html");
     record.policy.document.pageBaseName.SetText("guide");
     record.policy.document.currentPageName.SetText("guide_5");
     TextString name, extension;
-    GetPageName(c.text, c.type, record.policy, name, extension);
-    EXPECT_EQ(name.View(), c.expected) << (c.text != nullptr ? c.text : "(none)");
+    GetPageName(r[1] == "(none)" ? nullptr : r[1].c_str(), std::stoi(r.at(2)), record.policy, name,
+                extension);
+    EXPECT_EQ(name.View(), r.at(4)) << r[1];
     EXPECT_EQ(extension.View(), ".html");
   }
 }

@@ -65,16 +65,27 @@ TEST(FCMergeTest, EveryGivenPolicyIsMerged) {
   }
 }
 
-TEST(FCMergeTest, CopyPoliciesCopiesEveryValue) {
+TEST(FCMergeTest, CopyPoliciesCopiesEveryValueButNoFlagsSinksOrPasses) {
   FC from;
   FillEveryPolicy(from);
+  from.messageSink = [](const char*) {};
+  from.analysisPass = 0;
+  from.outputPass = 1;
   FC to;
+  to.usenetGroups.Append("stale");
+  to.statusSink = [](const char*) {};
   to.CopyPolicies(from);
   // The flags are gone, so rules that look at them may decide again; with
   // this record they decide the same.
-  EXPECT_EQ(Written(to), Written(from));
+  const std::string expected = Written(from);
+  EXPECT_EQ(Written(to), expected);
   ExpectUnwrittenPoliciesEqual(to, from);
-  EXPECT_FALSE(to.AnyGiven());
+  EXPECT_FALSE(to.AnyGiven() || to.messageSink || to.statusSink);
+  EXPECT_EQ(to.analysisPass * 10 + to.outputPass, 10);
+  // Onto itself: the values stay, the flags go.
+  from.CopyPolicies(from);
+  EXPECT_EQ(Written(from), expected);
+  EXPECT_FALSE(from.AnyGiven());
 }
 
 }  // namespace

@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "PolicyFileTestSupport.h"
 #include "policy/RunContext.h"
+#include "support/CaseFile.h"
 
 namespace {
-
-std::string Str(const TextString& t) { return std::string(t.View()); }
 
 // Collects what a sink receives, one entry per message.
 struct Collected {
@@ -21,37 +22,16 @@ struct Collected {
   }
 };
 
-TEST(FCTest, FreshRecordIsNormalised) {
-  FC fc;
-  // No split level, so no navigation bar; the document's own contents list is
-  // expected, so none is added.
-  EXPECT_EQ(fc.addNavigationBar, 0);
-  EXPECT_EQ(fc.addContentsList, 0);
-  EXPECT_EQ(fc.bulletsExpected, 1);
-  EXPECT_EQ(Str(fc.outputExtension), ".html");
-  EXPECT_FALSE(fc.AnyGiven());
-}
-
 TEST(FCTest, ProductNameFollowsTheOwner) {
-  struct Case {
-    bool withOwner;
-    int kind;
-    bool firstTime;
-    const char* name;
-  };
-  const Case cases[] = {
-      {false, 0, false, "Anyloom ?.?"}, {true, 0, true, "Anyloom ?.?"},
-      {true, 0, false, "Webloom 3.0"},  {true, 2, false, "Docloom 1.0"},
-      {true, 1, false, "Anyloom ?.?"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/policy/policy_rows.txt")) {
+    if (r[0] != "product") continue;
+    SCOPED_TRACE(r.at(1) + " " + r.at(2));
     RunContext run;
-    run.outputKind = c.kind;
+    run.outputKind = std::stoi(r[1]);
     FC fc;
-    fc.owner = c.withOwner ? &run : nullptr;
-    fc.Reset(c.firstTime);
-    EXPECT_EQ(Str(fc.productName), c.name);
+    fc.owner = run.outputKind < 0 ? nullptr : &run;
+    fc.Reset(r[2] == "1");
+    EXPECT_EQ(Str(fc.productName), r.at(3));
   }
 
   RunContext html;
@@ -67,217 +47,135 @@ TEST(FCTest, ProductNameFollowsTheOwner) {
   EXPECT_EQ(Str(fc.productName), "Anyloom ?.?");
 }
 
-TEST(FCTest, ResetRestoresDefaultsAndDropsFlagsListsAndSinks) {
+TEST(FCTest, ResetRestoresEveryDefaultAndDropsFlagsListsAndSinks) {
+  TempDir dir;
   FC fc;
-  fc.pageWidth = 132;
+  FillEverySection(fc);
   fc.SetGiven(Policy::PageWidth);
-  fc.tableDefaults.borderSize = 4;
   fc.tableDefaults.SetGiven(TableConfig::Field::BorderSize);
-  fc.usenetGroups.Append("comp");
-  fc.linkDefinitions.push_back({TextString("a"), TextString("b"), TextString("c")});
-  fc.headingStyles[2].indent = 7;
   fc.document.inPre = 1;
-  fc.messageSink = [](const char*) {};
-  fc.statusSink = [](const char*) {};
-
+  fc.messageSink = fc.statusSink = [](const char*) {};
   fc.Reset(false);
-
-  EXPECT_EQ(fc.pageWidth, 80);
-  EXPECT_FALSE(fc.IsGiven(Policy::PageWidth));
-  EXPECT_EQ(fc.tableDefaults.borderSize, 0);
-  EXPECT_FALSE(fc.tableDefaults.AnyGiven());
-  EXPECT_TRUE(fc.usenetGroups.IsEmpty());
-  EXPECT_TRUE(fc.linkDefinitions.empty());
-  EXPECT_EQ(fc.headingStyles[2].indent, -1);
+  EXPECT_EQ(WrittenPolicy(fc, dir, true), ReadAll(WEBLOOM_TEST_DATA "/policy/fresh_all.pol"));
+  EXPECT_FALSE(fc.AnyGiven() || fc.tableDefaults.AnyGiven());
   EXPECT_EQ(fc.document.inPre, 0);
-  EXPECT_FALSE(fc.messageSink);
-  EXPECT_FALSE(fc.statusSink);
+  EXPECT_FALSE(fc.messageSink || fc.statusSink);
 }
 
+using PV = PolicyValues;
 struct NormaliseCase {
-  const char* name;
-  std::function<void(FC&, RunContext&)> setUp;
-  std::function<void(const FC&)> check;
+  const char* name;  // led by the number of the rule
+  void (*setUp)(FC&);
+  std::vector<std::pair<int PV::*, int>> expected;
+  const char* extension = ".html";
+  int outputKind = RunContext::kHtmlOutput;
 };
 
+void Give(FC& f, std::initializer_list<Policy> policies) {
+  for (Policy p : policies) f.SetGiven(p);
+}
+
+void NoBullets(FC& f) {
+  f.numberedBullets = f.alphabeticBullets = f.circleBullets = f.dashBullets = f.romanBullets = 0;
+}
+
+// Each row: the rule's number and what it shows, the set-up, the values the
+// rule leaves and the extension chosen.
+// clang-format off
 const NormaliseCase kNormaliseCases[] = {
     {"1 RTF owner drops definitions, splitting and the contents list",
-     [](FC& f, RunContext& run) {
-       run.outputKind = RunContext::kRtfOutput;
-       f.owner = &run;
-       f.splitKnown = 1;
-       f.addContentsList = 1;
-       f.SetGiven(Policy::AddContentsList);
-     },
-     [](const FC& f) {
-       EXPECT_EQ(f.searchForDefinitions + f.dashDefinitions + f.colonDefinitions, 0);
-       EXPECT_EQ(f.splitKnown, 0);
-       EXPECT_EQ(f.addContentsList, 0);
-       EXPECT_EQ(Str(f.outputExtension), ".rtf");
-     }},
-    {"2 small tolerance and tab size",
-     [](FC& f, RunContext&) {
-       f.centringTolerance = 0;
-       f.tabSize = 1;
-     },
-     [](const FC& f) {
-       EXPECT_EQ(f.centringTolerance, 2);
-       EXPECT_EQ(f.tabSize, 4);
-     }},
-    {"2 tab size 0 and tolerance 1", [](FC& f, RunContext&) { f.tabSize = 0, f.centringTolerance = 1; },
-     [](const FC& f) {
-       EXPECT_EQ(f.tabSize, 4);
-       EXPECT_EQ(f.centringTolerance, 2);
-     }},
-    {"2 tab size 2 and 8 stay", [](FC& f, RunContext&) { f.tabSize = 2; },
-     [](const FC& f) { EXPECT_EQ(f.tabSize, 2); }},
-    {"2 tab size above 8 is clamped", [](FC& f, RunContext&) { f.tabSize = 9; },
-     [](const FC& f) { EXPECT_EQ(f.tabSize, 8); }},
+     [](FC& f) { f.splitKnown = f.addContentsList = 1, f.SetGiven(Policy::AddContentsList); },
+     {{&PV::searchForDefinitions, 0}, {&PV::dashDefinitions, 0}, {&PV::colonDefinitions, 0},
+      {&PV::splitKnown, 0}, {&PV::addContentsList, 0}}, ".rtf", RunContext::kRtfOutput},
+    {"2 small tolerance and tab size", [](FC& f) { f.centringTolerance = 0, f.tabSize = 1; },
+     {{&PV::centringTolerance, 2}, {&PV::tabSize, 4}}},
+    {"2 tab size 0 and tolerance 1", [](FC& f) { f.tabSize = 0, f.centringTolerance = 1; },
+     {{&PV::tabSize, 4}, {&PV::centringTolerance, 2}}},
+    {"2 tab size 2 stays", [](FC& f) { f.tabSize = 2; }, {{&PV::tabSize, 2}}},
+    {"2 tab size above 8 is clamped", [](FC& f) { f.tabSize = 9; }, {{&PV::tabSize, 8}}},
     {"3 split level given alone decides splitKnown",
-     [](FC& f, RunContext&) {
-       f.splitLevel = 2;
-       f.SetGiven(Policy::SplitLevel);
-     },
-     [](const FC& f) {
-       EXPECT_EQ(f.splitKnown, 1);
-       EXPECT_EQ(f.addNavigationBar, 1);
-     }},
+     [](FC& f) { f.splitLevel = 2, f.SetGiven(Policy::SplitLevel); },
+     {{&PV::splitKnown, 1}, {&PV::addNavigationBar, 1}}},
     {"3 both split flags leave splitKnown alone",
-     [](FC& f, RunContext&) {
-       f.splitLevel = 2;
-       f.SetGiven(Policy::SplitLevel);
-       f.SetGiven(Policy::SplitKnown);
-     },
-     [](const FC& f) { EXPECT_EQ(f.splitKnown, 0); }},
+     [](FC& f) { f.splitLevel = 2, Give(f, {Policy::SplitLevel, Policy::SplitKnown}); },
+     {{&PV::splitKnown, 0}}},
     {"4 navigation bar needs a split level",
-     [](FC& f, RunContext&) {
-       f.addNavigationBar = 1;
-       f.SetGiven(Policy::AddNavigationBar);
-     },
-     [](const FC& f) { EXPECT_EQ(f.addNavigationBar, 0); }},
+     [](FC& f) { f.addNavigationBar = 1, f.SetGiven(Policy::AddNavigationBar); },
+     {{&PV::addNavigationBar, 0}}},
     {"5 keep it simple, not given",
-     [](FC& f, RunContext&) {
-       f.keepItSimple = 1;
-       f.underlinedHeadings = 0;
-       f.SetGiven(Policy::RomanBullets);
-     },
-     [](const FC& f) {
-       EXPECT_EQ(f.underlinedHeadings, 1);
-       EXPECT_EQ(f.numberedBullets + f.alphabeticBullets, 0);
-       EXPECT_EQ(f.romanBullets, 1);
-       EXPECT_EQ(f.numberedHeadings + f.useDefinitionLists + f.expectContentsList, 0);
-       EXPECT_EQ(f.capitalisedHeadings, 0);
-       EXPECT_EQ(f.attemptTables, 1);
-     }},
+     [](FC& f) { f.keepItSimple = 1, f.underlinedHeadings = 0, f.SetGiven(Policy::RomanBullets); },
+     {{&PV::underlinedHeadings, 1}, {&PV::numberedBullets, 0}, {&PV::alphabeticBullets, 0},
+      {&PV::romanBullets, 1}, {&PV::numberedHeadings, 0}, {&PV::useDefinitionLists, 0},
+      {&PV::expectContentsList, 0}, {&PV::capitalisedHeadings, 0}, {&PV::attemptTables, 1}}},
     {"5 keep it simple given beats a given table line",
-     [](FC& f, RunContext&) {
+     [](FC& f) {
        f.keepItSimple = 1;
-       f.SetGiven(Policy::KeepItSimple);
-       f.SetGiven(Policy::AttemptTables);
-       f.SetGiven(Policy::CapitalisedHeadings);
+       Give(f, {Policy::KeepItSimple, Policy::AttemptTables, Policy::CapitalisedHeadings});
      },
-     [](const FC& f) {
-       EXPECT_EQ(f.attemptTables, 0);
-       EXPECT_FALSE(f.IsGiven(Policy::AttemptTables));
-       EXPECT_EQ(f.capitalisedHeadings, 1);
-     }},
-    {"6 DOS names", [](FC& f, RunContext&) { f.useDosFilenames = 1; },
-     [](const FC& f) {
-       EXPECT_EQ(Str(f.outputExtension), ".HTM");
-       EXPECT_EQ(f.useHtmExtension, 1);
-     }},
-    {"6 .htm", [](FC& f, RunContext&) { f.useHtmExtension = 1, f.outputFileExtension.SetText(".x"); },
-     [](const FC& f) { EXPECT_EQ(Str(f.outputExtension), ".htm"); }},
-    {"6 own extension", [](FC& f, RunContext&) { f.outputFileExtension.SetText(".xhtml"); },
-     [](const FC& f) { EXPECT_EQ(Str(f.outputExtension), ".xhtml"); }},
+     {{&PV::attemptTables, 0}, {&PV::capitalisedHeadings, 1}}},
+    {"6 DOS names", [](FC& f) { f.useDosFilenames = 1; }, {{&PV::useHtmExtension, 1}}, ".HTM"},
+    {"6 .htm", [](FC& f) { f.useHtmExtension = 1, f.outputFileExtension.SetText(".x"); }, {},
+     ".htm"},
+    {"6 own extension", [](FC& f) { f.outputFileExtension.SetText(".xhtml"); }, {}, ".xhtml"},
     {"7 splitting adds a contents list when the document has none",
-     [](FC& f, RunContext&) {
-       f.expectContentsList = 0;
-       f.splitKnown = 1;
-       f.SetGiven(Policy::SplitKnown);
-     },
-     [](const FC& f) { EXPECT_EQ(f.addContentsList, 1); }},
+     [](FC& f) { f.expectContentsList = 0, f.splitKnown = 1, f.SetGiven(Policy::SplitKnown); },
+     {{&PV::addContentsList, 1}}},
     {"7 unless the contents list was given",
-     [](FC& f, RunContext&) {
-       f.splitKnown = 1;
-       f.SetGiven(Policy::SplitKnown);
-       f.SetGiven(Policy::AddContentsList);
-     },
-     [](const FC& f) { EXPECT_EQ(f.addContentsList, 0); }},
-    {"8 no contents expected, none used", [](FC& f, RunContext&) { f.expectContentsList = 0; },
-     [](const FC& f) { EXPECT_EQ(f.useExistingContents, 0); }},
-    {"9 the existing list wins over a calculated one",
-     [](FC& f, RunContext&) { f.addContentsList = 1; },
-     [](const FC& f) { EXPECT_EQ(f.addContentsList, 0); }},
+     [](FC& f) { f.splitKnown = 1, Give(f, {Policy::SplitKnown, Policy::AddContentsList}); },
+     {{&PV::addContentsList, 0}}},
+    {"8 no contents expected, none used", [](FC& f) { f.expectContentsList = 0; },
+     {{&PV::useExistingContents, 0}}},
+    {"9 the existing list wins over a calculated one", [](FC& f) { f.addContentsList = 1; },
+     {{&PV::addContentsList, 0}}},
     {"10 given external file adds a list when none is expected",
-     [](FC& f, RunContext&) {
-       f.expectContentsList = 0;
-       f.externalContents = 1;
-       f.SetGiven(Policy::ExternalContents);
+     [](FC& f) {
+       f.expectContentsList = 0, f.externalContents = 1, f.SetGiven(Policy::ExternalContents);
      },
-     [](const FC& f) {
-       EXPECT_EQ(f.addContentsList, 1);
-       EXPECT_EQ(f.externalContents, 1);
-     }},
+     {{&PV::addContentsList, 1}, {&PV::externalContents, 1}}},
     {"10 given external file with an expected list",
-     [](FC& f, RunContext&) {
-       f.externalContents = 1;
-       f.SetGiven(Policy::ExternalContents);
-     },
-     [](const FC& f) {
-       EXPECT_EQ(f.addContentsList, 0);
-       EXPECT_EQ(f.externalContents, 1);
-     }},
-    {"10 external file not given is dropped", [](FC& f, RunContext&) { f.externalContents = 1; },
-     [](const FC& f) { EXPECT_EQ(f.externalContents, 0); }},
+     [](FC& f) { f.externalContents = 1, f.SetGiven(Policy::ExternalContents); },
+     {{&PV::addContentsList, 0}, {&PV::externalContents, 1}}},
+    {"10 external file not given is dropped", [](FC& f) { f.externalContents = 1; },
+     {{&PV::externalContents, 0}}},
     {"10 split pages carry their own contents",
-     [](FC& f, RunContext&) {
-       f.splitKnown = 1;
-       f.SetGiven(Policy::SplitKnown);
-       f.externalContents = 1;
-       f.SetGiven(Policy::ExternalContents);
-       f.expectContentsList = 0;
+     [](FC& f) {
+       f.splitKnown = f.externalContents = 1, f.expectContentsList = 0;
+       Give(f, {Policy::SplitKnown, Policy::ExternalContents});
      },
-     [](const FC& f) {
-       EXPECT_EQ(f.addContentsList, 1);
-       EXPECT_EQ(f.externalContents, 0);
-     }},
+     {{&PV::addContentsList, 1}, {&PV::externalContents, 0}}},
     {"11 inverted heading tags become 3 and 3",
-     [](FC& f, RunContext&) { f.smallestHeading = 2, f.largestHeading = 5; },
-     [](const FC& f) {
-       EXPECT_EQ(f.smallestHeading, 3);
-       EXPECT_EQ(f.largestHeading, 3);
-     }},
+     [](FC& f) { f.smallestHeading = 2, f.largestHeading = 5; },
+     {{&PV::smallestHeading, 3}, {&PV::largestHeading, 3}}},
     {"11 heading tags clamped to 1..6",
-     [](FC& f, RunContext&) { f.smallestHeading = 40, f.largestHeading = INT_MIN; },
-     [](const FC& f) {
-       EXPECT_EQ(f.smallestHeading, 6);
-       EXPECT_EQ(f.largestHeading, 1);
-     }},
-    {"12 no bullets at all",
-     [](FC& f, RunContext&) {
-       f.numberedBullets = f.alphabeticBullets = f.circleBullets = f.dashBullets = f.romanBullets = 0;
-     },
-     [](const FC& f) { EXPECT_EQ(f.bulletsExpected, 0); }},
+     [](FC& f) { f.smallestHeading = 40, f.largestHeading = INT_MIN; },
+     {{&PV::smallestHeading, 6}, {&PV::largestHeading, 1}}},
+    {"12 no bullets at all", [](FC& f) { NoBullets(f); }, {{&PV::bulletsExpected, 0}}},
     {"12 one further bullet character",
-     [](FC& f, RunContext&) {
-       f.numberedBullets = f.alphabeticBullets = f.circleBullets = f.dashBullets = f.romanBullets = 0;
-       f.otherBulletCount = 1;
-       f.otherBullets[0] = '+';
-     },
-     [](const FC& f) { EXPECT_EQ(f.bulletsExpected, 1); }},
+     [](FC& f) { NoBullets(f), f.otherBulletCount = 1, f.otherBullets[0] = '+'; },
+     {{&PV::bulletsExpected, 1}}},
 };
+// clang-format on
 
 TEST(FCTest, NormaliseRules) {
   for (const NormaliseCase& c : kNormaliseCases) {
     SCOPED_TRACE(c.name);
     RunContext run;
+    run.outputKind = c.outputKind;
     FC fc;
-    c.setUp(fc, run);
+    fc.owner = &run;
+    c.setUp(fc);
     fc.Normalise(true);
-    c.check(fc);
+    for (const auto& [field, value] : c.expected) EXPECT_EQ(fc.*field, value);
+    EXPECT_EQ(Str(fc.outputExtension), c.extension);
     fc.owner = nullptr;
   }
+  // A given flag that loses to keep it simple is dropped too.
+  FC simple;
+  simple.keepItSimple = 1;
+  simple.SetGiven(Policy::KeepItSimple);
+  simple.SetGiven(Policy::AttemptTables);
+  simple.Normalise(true);
+  EXPECT_FALSE(simple.IsGiven(Policy::AttemptTables));
 }
 
 TEST(FCTest, MergeGivenCopiesOnlyGivenPoliciesThenNormalises) {
@@ -367,50 +265,16 @@ TEST(FCTest, MergeGivenHeadingStylesSplitAndLinks) {
   EXPECT_EQ(to.linkDefinitions.size(), 1u);
 }
 
-TEST(FCTest, CopyPoliciesDropsFlagsSinksAndStaleLists) {
-  FC from;
-  from.pageWidth = 100;
-  from.SetGiven(Policy::PageWidth);
-  from.linkDefinitions.push_back({TextString("m"), TextString("t"), TextString("u")});
-  from.messageSink = [](const char*) {};
-  from.analysisPass = 0;
-  from.outputPass = 1;
-
-  FC to;
-  to.usenetGroups.Append("stale");
-  to.statusSink = [](const char*) {};
-  to.CopyPolicies(from);
-  EXPECT_EQ(to.pageWidth, 100);
-  EXPECT_TRUE(to.usenetGroups.IsEmpty());
-  EXPECT_FALSE(to.AnyGiven());
-  EXPECT_FALSE(to.messageSink);
-  EXPECT_FALSE(to.statusSink);
-  EXPECT_EQ(to.analysisPass, 1);
-  EXPECT_EQ(to.outputPass, 0);
-
-  // Copying a record onto itself keeps its values and drops its flags.
-  from.CopyPolicies(from);
-  EXPECT_EQ(from.pageWidth, 100);
-  EXPECT_EQ(from.linkDefinitions.size(), 1u);
-  EXPECT_FALSE(from.IsGiven(Policy::PageWidth));
-}
-
 TEST(FCTest, MessageFilterFollowsTheErrorLevel) {
-  struct Case {
-    int errorLevel;
-    int importance;
-    int shown;
-  };
-  const Case cases[] = {{5, 5, 1},  {5, 4, 0},        {10, 0, 1},        {10, -1, 0},
-                        {0, 10, 1}, {0, 9, 0},        {INT_MIN, 10, 0},  {INT_MAX, -100, 1}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.errorLevel << " / " << c.importance);
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/policy/policy_rows.txt")) {
+    if (r[0] != "filter") continue;
+    SCOPED_TRACE(r.at(1) + " / " + r.at(2));
     FC fc;
     Collected got;
     fc.messageSink = got.Sink();
-    fc.errorLevel = c.errorLevel;
-    EXPECT_EQ(fc.Message("Line 3 - note", c.importance), c.shown);
-    EXPECT_EQ(got.lines.size(), static_cast<size_t>(c.shown));
+    fc.errorLevel = std::stoi(r[1]);
+    EXPECT_EQ(fc.Message("Line 3 - note", std::stoi(r[2])), std::stoi(r.at(3)));
+    EXPECT_EQ(got.lines.size(), r[3] == "1" ? 1u : 0u);
   }
 }
 
@@ -511,26 +375,15 @@ TEST(FCTest, ResetDocumentStateClearsOneDocument) {
 }
 
 TEST(FCTest, SectionsAreIncludedByName) {
-  struct Case {
-    const char* section;
-    const char* included;
-    int usePreprocessor;
-    bool expected;
-  };
-  const Case cases[] = {
-      {"", "", 1, true},           {"ALL", "", 1, true},
-      {"Appendix", "", 1, false},  {"Appendix", "intro appendix", 1, true},
-      {"Appendix", "All", 1, true}, {"Appendix", "Intro", 1, false},
-      {"Appendix", "", 0, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.section << " / " << c.included);
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/policy/policy_rows.txt")) {
+    if (r[0] != "section") continue;
+    SCOPED_TRACE(r.at(1) + " / " + r.at(2));
     FC fc;
-    fc.usePreprocessor = c.usePreprocessor;
-    fc.includedSections.AppendWords(TextString(c.included), ' ');
-    fc.SetCurrentSection(TextString(c.section));
-    EXPECT_EQ(fc.IsSectionIncluded(), c.expected);
-    EXPECT_EQ(fc.document.sectionIncluded, c.expected ? 1 : 0);
+    fc.usePreprocessor = std::stoi(r.at(3));
+    fc.includedSections.AppendWords(TextString(r[2]), ' ');
+    fc.SetCurrentSection(TextString(r[1]));
+    EXPECT_EQ(fc.IsSectionIncluded(), r.at(4) == "1");
+    EXPECT_EQ(fc.document.sectionIncluded, std::stoi(r[4]));
   }
 }
 

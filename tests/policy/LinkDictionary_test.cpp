@@ -26,25 +26,6 @@ TEST(LinkDictionaryTest, AddKeepsOrderAndSkipsExactDuplicates) {
   EXPECT_FALSE(policy.IsGiven(Policy::LinkDictionary));
 }
 
-TEST(LinkDictionaryTest, ReadingDefinitionLines) {
-  const struct {
-    const char* line;
-    const char* expected;
-  } cases[] = {
-      {"Link definition: \"policy file\" = \"policy files\" + \"policy.htm\"",
-       "policy file|policy files|policy.htm;"},
-      {"LINK DEFINITION:\" padded \"=\"\"+\"u\"", " padded ||u;"},
-      {"Link definition: \"only match\"", "only match||;"},
-      {"Link definition", "||;"},
-  };
-  for (const auto& c : cases) {
-    FC policy;
-    EXPECT_EQ(policy.ParsePolicyLine(TextString(c.line), true), 1) << c.line;
-    EXPECT_EQ(Definitions(policy), c.expected) << c.line;
-    EXPECT_TRUE(policy.IsGiven(Policy::LinkDictionary));
-  }
-}
-
 TEST(LinkDictionaryTest, WritesOneLinePerDefinition) {
   TempDir dir;
   FC policy;

@@ -5,6 +5,7 @@
 
 #include "PolicyFileTestSupport.h"
 #include "policy/PolicyKeywords.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -12,203 +13,42 @@ int Parse(FC& policy, const char* line, bool warnRepeated = false) {
   return policy.ParsePolicyLine(TextString(line), warnRepeated);
 }
 
-struct NumberCase {
-  const char* line;
-  int accepted;
-  int (*field)(const FC&);
-  int expected;
-};
-
-TEST(PolicyFileReaderTest, NumberAndBoolLines) {
-  const NumberCase cases[] = {
-      {"page WIDTH: 72", 1, [](const FC& p) { return p.pageWidth; }, 72},
-      {"Page width : 72 columns", 1, [](const FC& p) { return p.pageWidth; }, 72},
-      {"Page width : -72", 1, [](const FC& p) { return p.pageWidth; }, 72},
-      {"Page width : wide", 0, [](const FC& p) { return p.pageWidth; }, -1},
-      {"Page width : 99999999999", 0, [](const FC& p) { return p.pageWidth; }, -1},
-      {"Short line length : (none)", 1, [](const FC& p) { return p.shortLineLength; }, -1},
-      {"Document title : Tab Size 8", 1, [](const FC& p) { return p.tabSize; }, 8},
-      {"Create hyperlinks : no", 1, [](const FC& p) { return p.createHyperlinks; }, 0},
-      {"Create hyperlinks : TRUE", 1, [](const FC& p) { return p.createHyperlinks; }, 1},
-      {"Create hyperlinks :", 1, [](const FC& p) { return p.createHyperlinks; }, 0},
-      {"Keep it simple : yes", 1, [](const FC& p) { return p.keepItSimple; }, 1},
-      {"Minimum automatic <PRE> size : 12", 1, [](const FC& p) { return p.minPreSize; }, 12},
-      {"Minimum automatic <PRE> size : (none)", 1, [](const FC& p) { return p.minPreSize; }, -1},
-      {"Minimum automatic <PRE> size : big", 0, [](const FC& p) { return p.minPreSize; }, -1},
-      {"Default TABLE border size : 3", 1,
-       [](const FC& p) { return p.tableDefaults.borderSize; }, 3},
-      {"Expect sparse tables : Yes", 1, [](const FC& p) { return p.tableDefaults.sparseTables; },
-       1},
-      {"Split Level : 2", 1, [](const FC& p) { return p.splitLevel * 10 + p.splitKnown; }, 21},
-      {"Split Level : 0", 1, [](const FC& p) { return p.splitLevel * 10 + p.splitKnown; }, 0},
-      {"Split Level : (none)", 1, [](const FC& p) { return p.splitLevel * 10 + p.splitKnown; },
-       -10},
-      {"Text justification : Left", 1,
-       [](const FC& p) { return p.leftJustified * 10 + p.rightJustified; }, 10},
-      {"Text justification : right", 1,
-       [](const FC& p) { return p.leftJustified * 10 + p.rightJustified; }, 1},
-      {"Text justification : center", 1,
-       [](const FC& p) { return p.leftJustified * 10 + p.rightJustified; }, 11},
-      {"Text justification : full", 1,
-       [](const FC& p) { return p.leftJustified * 10 + p.rightJustified; }, 0},
-      {"We have 3  recognised headings", 1, [](const FC& p) { return p.headingLevelCount; }, 3},
-      {"We have 7  recognised headings", 0, [](const FC& p) { return p.headingLevelCount; }, 0},
-      {"We have some recognised headings", 0, [](const FC& p) { return p.headingLevelCount; }, 0},
-  };
-  for (const NumberCase& c : cases) {
+TEST(PolicyFileReaderTest, LinesOfTheDataFile) {
+  TempDir dir;
+  for (const FileCase& c : ReadCaseFile(WEBLOOM_TEST_DATA "/policy/policy_lines.txt")) {
     FC policy;
-    EXPECT_EQ(Parse(policy, c.line), c.accepted) << c.line;
-    EXPECT_EQ(c.field(policy), c.expected) << c.line;
+    for (const std::string& line : c.policies) {
+      const bool refused = line[0] == '!';
+      TextString text(line);
+      if (refused) text.Substring(2, text.Length() - 2);
+      EXPECT_EQ(policy.ParsePolicyLine(text, false), refused ? 0 : 1) << c.name << ": " << line;
+    }
+    EXPECT_EQ(WrittenPolicy(policy, dir, false), c.expected) << c.name;
   }
 }
 
-TEST(PolicyFileReaderTest, TextLines) {
-  struct Case {
+// What the written file cannot tell apart: level 0 and none, a known split.
+TEST(PolicyFileReaderTest, SplitLevelDecidesWhetherTheSplitIsKnown) {
+  const struct {
     const char* line;
-    TextString PolicyValues::*field;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {"Document title : Chapter 1: Overview", &PolicyValues::documentTitle, "Chapter 1: Overview"},
-      {"Document title :\t  spaced out \t", &PolicyValues::documentTitle, "spaced out"},
-      {"Background Image : (none)", &PolicyValues::backgroundImage, ""},
-      {"Background Image : none", &PolicyValues::backgroundImage, "none"},
-      {"Visited Link Colour : #FF0000", &PolicyValues::visitedLinkColour, "#FF0000"},
-      {"Unvisited Link Colour : #0000FF", &PolicyValues::unvisitedLinkColour, "#0000FF"},
-      {"Unvisited Link Colour : #0000FF", &PolicyValues::visitedLinkColour, ""},
-      {"Directory return hyperlink text : Back", &PolicyValues::directoryReturnText, "Back"},
-      {"DOS filename root : abcdefgh", &PolicyValues::dosFilenameRoot, "abcde"},
-      // A cut never splits a UTF-8 character.
-      {"DOS filename root : abcd\xC3\xA9z", &PolicyValues::dosFilenameRoot, "abcd"},
-  };
-  for (const Case& c : cases) {
+    int level, known;
+  } cases[] = {
+      {"Split Level : 2", 2, 1}, {"Split Level : 0", 0, 0}, {"Split Level : (none)", -1, 0}};
+  for (const auto& c : cases) {
     FC policy;
-    policy.backgroundImage.SetText("old");
-    EXPECT_EQ(Parse(policy, c.line), 1) << c.line;
-    EXPECT_EQ(Str(policy.*c.field), c.expected) << c.line;
+    ASSERT_EQ(Parse(policy, c.line), 1);
+    EXPECT_EQ(policy.splitLevel, c.level) << c.line;
+    EXPECT_EQ(policy.splitKnown, c.known) << c.line;
   }
-  FC policy;
-  ASSERT_EQ(Parse(policy, "Default TABLE border colour : blue"), 1);
-  ASSERT_EQ(Parse(policy, "Default TABLE colour : red"), 1);
-  EXPECT_EQ(Str(policy.tableDefaults.borderColour), "blue");
-  EXPECT_EQ(Str(policy.tableDefaults.colour), "red");
-  EXPECT_TRUE(policy.tableDefaults.IsGiven(TableConfig::Field::BorderColour));
-  EXPECT_FALSE(policy.IsGiven(Policy::TextColour));
 }
 
 TEST(PolicyFileReaderTest, LinesThatAreNotPolicies) {
-  const struct {
-    const char* line;
-    int accepted;
-  } cases[] = {
-      {"", 1},          {"# a comment", 1},  {"! a comment", 1},   {" # not a comment", 0},
-      {"[HEADINGS]", 1}, {" [Headings]", 0}, {"[Switch to file]", 1}, {"[Nowhere]", 0},
-      {"-----", 1},     {"  ------------", 1}, {"just words", 0},
-      // File-level keywords mean nothing to a single line.
-      {"include file : x.pol", 0},
-  };
-  for (const auto& c : cases) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/policy/policy_rows.txt")) {
+    if (r[0] != "accepted") continue;
     FC policy;
-    EXPECT_EQ(Parse(policy, c.line), c.accepted) << '"' << c.line << '"';
+    EXPECT_EQ(Parse(policy, r.at(1).c_str()), std::stoi(r.at(2))) << '"' << r[1] << '"';
+    EXPECT_FALSE(policy.AnyGiven()) << r[1];
   }
-}
-
-TEST(PolicyFileReaderTest, PositionLists) {
-  FC policy;
-  ASSERT_EQ(Parse(policy, "Indent position(s) : 0 4 8 12 16 20"), 1);
-  EXPECT_EQ(policy.indentCount, 5);
-  EXPECT_EQ(policy.indentPositions[4], 16);
-  EXPECT_EQ(policy.indentPositions[5], -1);
-  EXPECT_EQ(policy.indentPositionsUsed, 1);
-  EXPECT_TRUE(policy.IsGiven(Policy::IndentPositions));
-
-  ASSERT_EQ(Parse(policy, "Hanging paragraph position(s) : 6 x 9"), 1);
-  EXPECT_EQ(policy.hangingCount, 1);
-  EXPECT_EQ(policy.hangingPositions[0], 6);
-  EXPECT_EQ(policy.hangingPositions[1], -1);
-
-  ASSERT_EQ(Parse(policy, "Indent position(s) : none"), 1);
-  EXPECT_EQ(policy.indentCount, 0);
-  EXPECT_EQ(policy.indentPositions[0], -1);
-  EXPECT_EQ(policy.indentPositionsUsed, 0);
-}
-
-TEST(PolicyFileReaderTest, DefinitionCharacters) {
-  FC policy;
-  ASSERT_EQ(Parse(policy, "Definition Char : ':' (strong)"), 1);
-  EXPECT_EQ(policy.colonDefinitions + policy.colonStrong, 2);
-  EXPECT_EQ(policy.dashDefinitions, 1);
-  EXPECT_EQ(policy.dashStrong, 0);
-  ASSERT_EQ(Parse(policy, "Definition Char : none"), 1);
-  EXPECT_EQ(policy.dashDefinitions + policy.dashStrong + policy.colonDefinitions +
-                policy.colonStrong,
-            0);
-  ASSERT_EQ(Parse(policy, "Definition Char : '-' (weak)"), 1);
-  EXPECT_EQ(policy.dashDefinitions, 1);
-  EXPECT_EQ(policy.colonDefinitions, 0);
-
-  FC untouched;
-  EXPECT_EQ(Parse(untouched, "Definition Char : ="), 0);
-  EXPECT_FALSE(untouched.IsGiven(Policy::DefinitionChars));
-}
-
-TEST(PolicyFileReaderTest, WordListsAppendUntilNone) {
-  FC policy;
-  ASSERT_EQ(Parse(policy, "Recognised USENET groups : uk de"), 1);
-  ASSERT_EQ(Parse(policy, "Recognised USENET groups :  uk   fr "), 1);
-  EXPECT_EQ(Str(policy.usenetGroups.Join(",")), "uk,de,uk,fr");
-  ASSERT_EQ(Parse(policy, "Recognised USENET groups : none"), 1);
-  EXPECT_TRUE(policy.usenetGroups.IsEmpty());
-  EXPECT_TRUE(policy.IsGiven(Policy::UsenetGroups));
-}
-
-TEST(PolicyFileReaderTest, HeadingStyles) {
-  FC policy;
-  ASSERT_EQ(Parse(policy, "    Heading level 1 = \"\" N.N at indent 4"), 1);
-  EXPECT_EQ(policy.headingStyles[1].numberingKind, HeadingStyle::kNumbers);
-  EXPECT_EQ(policy.headingStyles[1].indent, 4);
-  ASSERT_EQ(Parse(policy, "    Contents level 0 = \"Chapter\" (I) at indent 2"), 1);
-  EXPECT_EQ(Str(policy.contentsStyles[0].prefixWord), "Chapter");
-  EXPECT_EQ(policy.contentsStyles[0].numberingKind, HeadingStyle::kUpperRoman);
-  EXPECT_EQ(Str(policy.contentsStyles[0].afterNumber), ")");
-  EXPECT_TRUE(policy.IsGiven(Policy::HeadingStyles));
-
-  // A refused line keeps what the earlier lines gave, flag included.
-  for (const char* refused : {"Heading level 6 = \"\" N at indent 0",
-                              "Heading level 2 = \"\" Q at indent 3"}) {
-    EXPECT_EQ(Parse(policy, refused), 0) << refused;
-    EXPECT_TRUE(policy.IsGiven(Policy::HeadingStyles)) << refused;
-  }
-  EXPECT_EQ(policy.headingStyles[2].indent, -1);
-
-  FC other;
-  EXPECT_EQ(Parse(other, "Heading level x = \"\" N at indent 9"), 1);
-  EXPECT_EQ(other.headingStyles[0].indent, -1);
-}
-
-TEST(PolicyFileReaderTest, BulletCharacters) {
-  FC policy;
-  for (const char* c : {"*", "+", "#", "=", "-", "o", ">"}) {
-    const std::string line = std::string("Bullet Char : '") + c + "'";
-    ASSERT_EQ(Parse(policy, line.c_str()), 1) << line;
-  }
-  EXPECT_EQ(policy.otherBulletCount, 7);
-  EXPECT_EQ(std::string(policy.otherBullets.data(), 7), "*+#=-o>");
-  EXPECT_EQ(policy.dashBullets + policy.circleBullets, 2);
-
-  // An eighth character, or a line without one, is refused; what was given
-  // before stays given.
-  EXPECT_EQ(Parse(policy, "Bullet Char : 'x'"), 0);
-  EXPECT_EQ(policy.otherBulletCount, 7);
-  EXPECT_TRUE(policy.IsGiven(Policy::BulletChars));
-  FC empty;
-  EXPECT_EQ(Parse(empty, "Bullet Char : *"), 0);
-  EXPECT_EQ(empty.otherBulletCount, -1);
-
-  ASSERT_EQ(Parse(policy, "Bullet Char : (none)"), 1);
-  EXPECT_EQ(policy.otherBulletCount, -1);
-  EXPECT_EQ(policy.dashBullets + policy.circleBullets, 0);
-  EXPECT_EQ(policy.otherBulletsUsed, 1);
 }
 
 TEST(PolicyFileReaderTest, MalformedLinesAreRefusedOrHarmless) {

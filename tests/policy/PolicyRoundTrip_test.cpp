@@ -8,18 +8,6 @@ namespace {
 
 using Field = TableConfig::Field;
 
-void ExpectSameStyle(const HeadingStyle& a, const HeadingStyle& b) {
-  EXPECT_EQ(a.numberingKind, b.numberingKind);
-  EXPECT_EQ(a.indent, b.indent);
-  EXPECT_EQ(Str(a.prefixWord), Str(b.prefixWord));
-  EXPECT_EQ(a.prefixCount, b.prefixCount);
-  EXPECT_EQ(a.hasPrefix, b.hasPrefix);
-  EXPECT_EQ(a.numberedParagraph, b.numberedParagraph);
-  EXPECT_EQ(Str(a.beforeNumber), Str(b.beforeNumber));
-  EXPECT_EQ(Str(a.afterNumber), Str(b.afterNumber));
-  EXPECT_EQ(a.letterSuffix, b.letterSuffix);
-}
-
 // Every value the writer shows is compared through the file written back;
 // the values a line shows only in part are compared directly.
 void ExpectSamePolicies(const FC& read, const FC& source, const TempDir& dir) {
@@ -41,6 +29,8 @@ TEST(PolicyRoundTripTest, AllModeRestoresEveryValue) {
   TempDir dir;
   FC source;
   FillEverySection(source);
+  EXPECT_EQ(WrittenPolicy(source, dir, true),
+            ReadAll(WEBLOOM_TEST_DATA "/policy/every_section.pol"));
   RecordingFC read;
   // The only line the reader refuses is the table caption's.
   EXPECT_EQ(ReadPolicyText(read, dir, WrittenPolicy(source, dir, true)), 0);
@@ -98,7 +88,8 @@ TEST(PolicyRoundTripTest, KnownExceptions) {
   source.colonDefinitions = 0;
   source.tableDefaults.headerRows = 0;
   source.tableDefaults.minColumnSeparation = 0;
-  source.linkDictionaryFile.SetText(dir.Write("links.pol", "Link definition: \"m\" = \"l\" + \"u\"\n"));
+  source.linkDictionaryFile.SetText(
+      dir.Write("links.pol", "Link definition: \"m\" = \"l\" + \"u\"\n"));
   RecordingFC read;
   EXPECT_EQ(ReadPolicyText(read, dir, WrittenPolicy(source, dir, true)), 0);
 

@@ -1,17 +1,17 @@
 #include "preprocessor/Preprocessor.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "analysis/LineType.h"
 #include "policy/RunContext.h"
 #include "policy/TableConfig.h"
+#include "support/CaseFile.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -22,9 +22,6 @@ enum class PassKind { Analysis, Contents, Output };
 class PassFixture {
  public:
   explicit PassFixture(PassKind kind) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "webloom_preproc_XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) root_ = pattern;
     policy.SetOwner(&run);
     policy.analysisPass = kind == PassKind::Analysis ? 1 : 0;
     policy.contentsPass = kind == PassKind::Contents ? 1 : 0;
@@ -32,21 +29,11 @@ class PassFixture {
     policy.messageSink = [this](const char* text) { messages.emplace_back(text); };
     policy.statusSink = [this](const char* text) { statuses.emplace_back(text); };
   }
-  PassFixture(const PassFixture&) = delete;
-  PassFixture& operator=(const PassFixture&) = delete;
-  ~PassFixture() {
-    std::error_code ignored;
-    if (!root_.empty()) std::filesystem::remove_all(root_, ignored);
-  }
 
-  std::string Path(const std::string& name) const { return (root_ / name).string(); }
-
-  // Writes `bytes` to `name` (directories created); returns its path.
+  // Writes `bytes` to `name`, its directories created; returns its path.
   std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::filesystem::path path = root_ / name;
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
+    std::filesystem::create_directories(std::filesystem::path(dir.Path(name)).parent_path());
+    return dir.Write(name, bytes);
   }
 
   // Reads the document `bytes` through the preprocessor; returns the texts
@@ -76,18 +63,16 @@ class PassFixture {
     std::string text, escaped, raw;
     std::uint32_t flags;
   };
-  static constexpr std::uint32_t kBlockFlags =
-      LineFlag::kUserRegionMask | LineFlag::kPreformatted | LineFlag::kUserHtml |
-      LineFlag::kContentsList | LineFlag::kOutput;
+  static constexpr std::uint32_t kBlockFlags = LineFlag::kUserRegionMask | LineFlag::kPreformatted |
+                                               LineFlag::kUserHtml | LineFlag::kContentsList |
+                                               LineFlag::kOutput;
 
   RunContext run;
   FC policy;
   std::vector<std::string> messages;
   std::vector<std::string> statuses;
   std::vector<Line> lines;
-
- private:
-  std::filesystem::path root_;
+  TempDir dir;
 };
 
 using Texts = std::vector<std::string>;
@@ -148,80 +133,6 @@ TEST(PreprocessorTest, TableConfigurationsPairWithRegionBlocks) {
   }
 }
 
-TEST(PreprocessorTest, HtmlLinesAreHandedOnUnescaped) {
-  PassFixture pass(PassKind::Output);
-  EXPECT_EQ(pass.Read("$_$_HTML_LINE <HR>\n$_$_html_line  <B>a & b</B> \n$_$_BEGIN_HTML\n"
-                      "<P>x & y\n$_$_END_HTML\nx & y"),
-            (Texts{"<HR>", "<B>a & b</B>", "<P>x & y", "x &amp; y"}));
-  const PassFixture::Line& second = pass.lines[1];
-  EXPECT_EQ(second.escaped, "<B>a & b</B>");
-  EXPECT_EQ(second.raw, "<B>a & b</B>");
-  EXPECT_EQ(second.flags, kOut | LineFlag::kUserHtml);
-  EXPECT_EQ(pass.lines[3].flags, kOut);
-}
-
-TEST(PreprocessorTest, UnknownCommandsAreReportedInTheOutputPassOnly) {
-  const char* doc = "$_$_FROBNICATE now\n  $_$_TITLE indented\ntext";
-  for (const PassKind kind : {PassKind::Analysis, PassKind::Contents, PassKind::Output}) {
-    PassFixture pass(kind);
-    EXPECT_EQ(pass.Read(doc), (Texts{"$_$_TITLE indented", "text"}));
-    EXPECT_EQ(pass.messages,
-              kind == PassKind::Output ? Texts{"ERROR: Unknown command /$_$_FROBNICATE now/"}
-                                       : Texts{});
-    EXPECT_TRUE(pass.run.title.IsEmpty());
-  }
-}
-
-TEST(PreprocessorTest, PageTextsAreSetByTheAnalysisPass) {
-  const char* doc =
-      "$_$_title Manual\n$_$_KEYWORDS a, b\n$_$_Description About a<b\n$_$_STYLE_SHEET s.css";
-  PassFixture analysis(PassKind::Analysis);
-  EXPECT_EQ(analysis.Read(doc), Texts{});
-  EXPECT_EQ(analysis.run.title.View(), "Manual");
-  EXPECT_EQ(analysis.run.keywords.View(), "a, b");
-  EXPECT_EQ(analysis.run.description.View(), "About a&lt;b");
-  EXPECT_EQ(analysis.run.styleSheet.View(), "s.css");
-
-  PassFixture output(PassKind::Output);
-  EXPECT_EQ(output.Read(doc), Texts{});
-  EXPECT_TRUE(output.run.title.IsEmpty());
-  EXPECT_TRUE(output.messages.empty());
-}
-
-TEST(PreprocessorTest, SectionsSelectTheLinesConverted) {
-  const char* doc =
-      "intro\n$_$_SECTION Appendix\nappendix\n$_$_SECTION\nback\n$_$_section ALL\nall\n";
-  const Texts everything{"intro", "appendix", "back", "all"};
-  struct Case {
-    const char* included;
-    Texts lines;
-    Texts messages;
-  } const cases[] = {
-      {"", {"intro", "back", "all"}, {"Preprocessor: Ignoring \"Appendix\" section"}},
-      {"Appendix Intro", everything, {}},
-      {"appendix", everything, {}},
-      {"all", everything, {}},
-      {"Intro", {"intro", "back", "all"}, {"Preprocessor: Ignoring \"Appendix\" section"}},
-  };
-  for (const Case& c : cases) {
-    for (const PassKind kind : {PassKind::Analysis, PassKind::Output}) {
-      PassFixture pass(kind);
-      pass.policy.includedSections.AppendWords(TextString(c.included), ' ');
-      EXPECT_EQ(pass.Read(doc), c.lines) << c.included;
-      EXPECT_EQ(pass.messages, kind == PassKind::Output ? c.messages : Texts{}) << c.included;
-    }
-  }
-}
-
-TEST(PreprocessorTest, SwitchedOffEveryLineIsText) {
-  PassFixture pass(PassKind::Output);
-  pass.policy.usePreprocessor = 0;
-  EXPECT_EQ(pass.Read("$_$_SECTION x\n$_$_BEGIN_PRE\nbody\n$_$_BOGUS"),
-            (Texts{"$_$_SECTION x", "$_$_BEGIN_PRE", "body", "$_$_BOGUS"}));
-  for (const PassFixture::Line& line : pass.lines) EXPECT_EQ(line.flags, kOut) << line.text;
-  EXPECT_TRUE(pass.messages.empty());
-}
-
 TEST(PreprocessorTest, OnlyTheFirstContentsBlockCounts) {
   PassFixture pass(PassKind::Output);
   EXPECT_EQ(pass.Read("$_$_BEGIN_CONTENTS\na\n$_$_END_CONTENTS\n$_$_BEGIN_CONTENTS\nb"),
@@ -239,7 +150,7 @@ TEST(PreprocessorTest, IncludesNestRelativeToTheIncludingDocument) {
     PassFixture pass(kind);
     pass.Write("sub/part.txt", "part 1\n$_$_INCLUDE inner.txt\npart 2\n");
     pass.Write("sub/inner.txt", "inner\n$_$_include ../doc.txt\n");
-    std::filesystem::create_directories(pass.Path("sub/xdir"));
+    std::filesystem::create_directories(pass.dir.Path("sub/xdir"));
     EXPECT_EQ(pass.Read("main 1\n$_$_INCLUDE sub/part.txt\nmain 2\n$_$_INCLUDE missing.txt\n"
                         "$_$_INCLUDE ./doc.txt\n$_$_INCLUDE sub/xdir\n$_$_INCLUDE\nmain 3"),
               (Texts{"main 1", "part 1", "inner", "part 2", "main 2", "main 3"}));
@@ -274,19 +185,8 @@ TEST(PreprocessorTest, ChangePolicyAppliesTheRawLineWithoutRepeatWarnings) {
 }
 
 TEST(PreprocessorTest, ChangePolicyRefusesFileChoicesAndUnknownLinesInEveryPass) {
-  const char* refused[] = {
-      "output directory : /tmp/x",        "Input directory : /etc",
-      "Output file extension : .php",     "Use .HTM extension : Yes",
-      "use DOS filenames : yes",          "DOS filename root : abc",
-      "Output policy filename : a.pol",   "External contents list filename : c.html",
-      "Directory filename : d.html",      "HTML Script File : /etc/passwd",
-      "HTML Header : /etc/passwd",        "HTML Footer : ~/.ssh/id_rsa",
-      "Directory Script File : s",        "Directory Header : h",
-      "Directory Footer : f",             "Page width : wide, see output directory",
-      "Include document section(s) : Intro", "Switch to file : other.pol",
-      "Nonsense : 3",
-  };
-  for (const char* line : refused) {
+  for (const auto& row : ReadRows(WEBLOOM_TEST_DATA "/preprocessor/refused_change_policy.txt")) {
+    const std::string& line = row[0];
     for (const PassKind kind : {PassKind::Analysis, PassKind::Output}) {
       PassFixture pass(kind);
       EXPECT_EQ(pass.Read(std::string("$_$_CHANGE_POLICY  ") + line + " \nbody"), Texts{"body"});
@@ -299,55 +199,16 @@ TEST(PreprocessorTest, ChangePolicyRefusesFileChoicesAndUnknownLinesInEveryPass)
 }
 
 TEST(PreprocessorTest, TableSettingsChangeTheDefaultsOutsideOutputBlocks) {
-  using F = TableConfig::Field;
-  struct Case {
-    const char* line;
-    F field;
-    int TableConfig::*number;
-    int expected;
-    bool given;
-  } const numbers[] = {
-      {"$_$_TABLE_BORDER 3", F::BorderSize, &TableConfig::borderSize, 3, true},
-      {"$_$_TABLE_BORDER (none)", F::BorderSize, &TableConfig::borderSize, 0, true},
-      {"$_$_TABLE_BORDER thick", F::BorderSize, &TableConfig::borderSize, 0, false},
-      {"$_$_TABLE_HEADER_ROWS 2", F::HeaderRows, &TableConfig::headerRows, 2, true},
-      {"$_$_table_header_cols (1)", F::HeaderCols, &TableConfig::headerCols, 1, true},
-      {"$_$_TABLE_CELLPADDING 5", F::CellPadding, &TableConfig::cellPadding, 5, true},
-      {"$_$_TABLE_CELLSPACING (NONE)", F::CellSpacing, &TableConfig::cellSpacing, 0, true},
-      {"$_$_TABLE_MIN_COLUMN_SEPARATION (None)", F::MinColumnSeparation,
-       &TableConfig::minColumnSeparation, 1, true},
-      {"$_$_TABLE_MIN_COLUMN_SEPARATION 4", F::MinColumnSeparation,
-       &TableConfig::minColumnSeparation, 4, true},
-      {"$_$_TABLE_MAY_BE_SPARSE", F::SparseTables, &TableConfig::sparseTables, 1, true},
-      {"$_$_TABLE_CONVERT_XREFS", F::XrefsToLinks, &TableConfig::xrefsToLinks, 1, true},
-      // The colour is no border size: "$_$_TABLE_BORDER" is only the start of its name.
-      {"$_$_TABLE_BORDERCOLOR #FF0000", F::BorderSize, &TableConfig::borderSize, 0, false},
-  };
-  for (const Case& c : numbers) {
+  for (const FileCase& c : ReadCaseFile(WEBLOOM_TEST_DATA "/preprocessor/table_commands.txt")) {
     PassFixture pass(PassKind::Analysis);
-    EXPECT_EQ(pass.Read(c.line), Texts{});
-    const TableConfig& defaults = pass.policy.tableDefaults;
-    EXPECT_EQ(defaults.*c.number, c.expected) << c.line;
-    EXPECT_EQ(defaults.IsGiven(c.field), c.given) << c.line;
-  }
-  struct TextCase {
-    const char* line;
-    F field;
-    TextString TableConfig::*text;
-    const char* expected;
-  } const texts[] = {
-      {"$_$_TABLE_BGCOLOR #FFFFCC", F::Colour, &TableConfig::colour, "#FFFFCC"},
-      {"$_$_TABLE_BGCOLOR (none)", F::Colour, &TableConfig::colour, ""},
-      {"$_$_TABLE_BORDERCOLOR #FF0000", F::BorderColour, &TableConfig::borderColour, "#FF0000"},
-      {"$_$_TABLE_CAPTION Prices & taxes", F::Caption, &TableConfig::caption,
-       "Prices &amp; taxes"},
-      {"$_$_table_width 80%", F::Width, &TableConfig::width, "80%"},
-  };
-  for (const TextCase& c : texts) {
-    PassFixture pass(PassKind::Analysis);
-    EXPECT_EQ(pass.Read(c.line), Texts{});
-    EXPECT_EQ((pass.policy.tableDefaults.*c.text).View(), c.expected) << c.line;
-    EXPECT_TRUE(pass.policy.tableDefaults.IsGiven(c.field)) << c.line;
+    std::string document;
+    for (const std::string& line : c.input) document += line + "\n";
+    EXPECT_EQ(pass.Read(document), Texts{}) << c.name;
+    LineFile written;
+    ASSERT_TRUE(written.OpenForWriting(pass.dir.Path("written.pol").c_str()));
+    EXPECT_TRUE(pass.policy.WritePolicyFile(written, false));
+    written.Close();
+    EXPECT_EQ(ReadAll(pass.dir.Path("written.pol")), c.expected) << c.name;
   }
 }
 

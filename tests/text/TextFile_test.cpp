@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "TextTestSupport.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -23,42 +25,27 @@ std::vector<std::string> LinesOf(const std::string& bytes) {
   return ReadAllLines(file);
 }
 
-std::string Xs(int n) {
-  return std::string(static_cast<std::size_t>(n), 'x');
+// `text` with each "{N}" replaced by N letters x.
+std::string Expand(std::string text) {
+  for (std::size_t at = text.find('{'); at != std::string::npos; at = text.find('{')) {
+    const std::size_t end = text.find('}', at);
+    const std::size_t count = std::stoul(text.substr(at + 1, end - at - 1));
+    text = text.substr(0, at) + std::string(count, 'x') + text.substr(end + 1);
+  }
+  return text;
 }
 
+// The lines rows of tests/data/text/text_strings.txt: line ends, Ctrl-Z,
+// NUL bytes, and long lines cut into pieces of at most 1023 bytes, never
+// inside a UTF-8 character.
 TEST(TextFileTest, LineEndsAndPieces) {
-  using Lines = std::vector<std::string>;
-  struct Row {
-    const char* what;
-    std::string bytes;
-    Lines expected;
-  };
-  const std::string e = "\xC3\xA9";
-  const Row rows[] = {
-      {"no final line feed", "a\nb", {"a", "b"}},
-      {"empty line", "a\n\nb\n", {"a", "", "b"}},
-      {"empty file", "", {}},
-      {"CR before LF dropped", "a\r\n\r\nb\r\n", {"a", "", "b"}},
-      {"CR elsewhere kept", "a\rb\nc\r", {"a\rb", "c\r"}},
-      {"CR only file", "a\rb\r\rc", {"a", "b", "", "c"}},
-      {"Ctrl-Z end mark", "a\n\x1A\x1A\x1A", {"a"}},
-      {"Ctrl-Z after text", "a\x1A", {"a"}},
-      {"Ctrl-Z inside text", std::string("a\x1A") + "b\n", {std::string("a\x1A") + "b"}},
-      {"only Ctrl-Z", "\x1A", {}},
-      {"NUL read as blank", std::string("a\0b\n", 4), {"a b"}},
-      {"long line", Xs(2500) + "\n", {Xs(1023), Xs(1023), Xs(454)}},
-      {"exactly 1023", Xs(1023) + "\ny", {Xs(1023), "y"}},
-      {"exactly 1023 CRLF", Xs(1023) + "\r\ny", {Xs(1023), "y"}},
-      {"exactly 1023 at end", Xs(1023), {Xs(1023)}},
-      {"exactly 2046", Xs(2046) + "\n", {Xs(1023), Xs(1023)}},
-      {"CRLF split at 1023", Xs(1022) + "\r\nz", {Xs(1022), "z"}},
-      {"bare CR after 1023", Xs(1023) + "\rz\n", {Xs(1023), "\rz"}},
-      {"CR only, exactly 1023", Xs(1023) + "\ry", {Xs(1023), "y"}},
-      {"UTF-8 not cut", Xs(1022) + e + "yy\n", {Xs(1022), e + "yy"}},
-      {"UTF-8 fits", Xs(1021) + e + "yy\n", {Xs(1021) + e, "yy"}},
-  };
-  for (const Row& row : rows) EXPECT_EQ(LinesOf(row.bytes), row.expected) << row.what;
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/text/text_strings.txt")) {
+    if (r[0] != "lines") continue;
+    std::vector<std::string> expected;
+    std::istringstream list(Expand(r.at(2)));
+    for (std::string line; std::getline(list, line, ';');) expected.push_back(line);
+    EXPECT_EQ(LinesOf(Expand(r.at(1))), expected) << r[1];
+  }
 }
 
 TEST(TextFileTest, BufferKeepsTheNewestLines) {
