@@ -5,14 +5,16 @@
 
 #include "analysis/DocumentStatistics.h"
 #include "analysis/Histogram.h"
+#include "analysis/LineType.h"
 #include "policy/FC.h"
 #include "policy/HeadingStyle.h"
 #include "text/TextString.h"
 
 namespace {
 
-// Levels the calculation decides; deeper levels are too rare to count on.
-constexpr int kLevels = 4;
+// Levels the calculation decides: as deep as the heading line types go
+// (RFC 5321 numbers down to 4.5.3.1.1).
+constexpr int kLevels = LineType::kMaxHeadingLevel;
 // Index of "Num level 0 sections" for the chapter number 3: met twice after
 // a blank line, it is the chapter after a contents list that named it.
 constexpr int kChapterThree = 2;
