@@ -104,6 +104,7 @@ const Example kExamples[] = {
     {"capitalised_headings",
      "capitalised headings holding entities or emphasis, anchored by their raw text", ""},
     {"numbered_list", "numbered and lettered lists, each a new OL with its start", ""},
+    {"numbered_levels_five", "RFC 5321's sections: numbered headings down to 4.5.3.1.1", ""},
     {"overstrike", "overstruck words become bold or underlined; a run of them one phrase", ""},
     {"rules", "a line of dashes and a form feed become rules", ""},
     {"utf8", "UTF-8 text is kept and declared by the charset META line", ""},
