@@ -44,6 +44,15 @@ bool RunsOnAsProse(const SourceLine& line) {
   return next != nullptr && !IsBlankLine(*next) && next->indent > line.indent;
 }
 
+// A centred number and title is a chapter heading wherever it stands (RFC
+// 791's "1.  INTRODUCTION" at column 28); its number has passed the
+// progression checks already.
+bool IsCentredTitle(const SourceLine& line) {
+  if ((line.flags & LineFlag::kCentred) == 0) return false;
+  TextString title;
+  return line.GetWord(2, ' ', title) && !title.HasNoLetters();
+}
+
 }  // namespace
 
 bool ContentsMarkedByUser(const FC& policy) {
@@ -112,7 +121,7 @@ int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underli
     const int at = policy_.headingStyles[level].indent;
     const bool aligned = level >= 1 ? std::abs(line_.indent - at) <= 1
                                     : line_.indent == at || line_.indent == at - 1;
-    if (!aligned) {
+    if (!aligned && !IsCentredTitle(line_)) {
       if (policy_.IsOutputPass()) {
         Report("Ignoring \"heading\" at \"wrong\" indentation : ",
                FormatNumberAndLast(sn, level, statistics_), 2);

@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Reached on the corpus; raise them as headings are mended.
-constexpr double kRecallTarget = 0.98;
+constexpr double kRecallTarget = 0.99;
 constexpr double kPrecisionTarget = 0.99;
 
 struct SectionLine {

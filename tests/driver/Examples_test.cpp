@@ -106,6 +106,8 @@ const Example kExamples[] = {
     {"numbered_list", "numbered and lettered lists, each a new OL with its start", ""},
     {"numbered_titles_run_on",
      "RFC 2119: key-word sections whose titles run on into text are headings 1 to 9", ""},
+    {"numbered_centred_chapters", "RFC 791: centred \"1.  INTRODUCTION\" is numbered chapter 1",
+     ""},
     {"numbered_levels_five", "RFC 5321's sections: numbered headings down to 4.5.3.1.1", ""},
     {"overstrike", "overstruck words become bold or underlined; a run of them one phrase", ""},
     {"rules", "a line of dashes and a form feed become rules", ""},
