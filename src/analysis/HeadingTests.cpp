@@ -81,7 +81,9 @@ int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underli
 
   SectionComponents& sn = line_.sectionNumber;
   int level = 0;
-  if (!ParseSectionNumber(policy_, statistics_, number, separator, sn, level) || sn[level] < 0) {
+  // A sixth level has no line type.
+  if (!ParseSectionNumber(policy_, statistics_, number, separator, sn, level) || sn[level] < 0 ||
+      level >= LineType::kMaxHeadingLevel) {
     return 0;
   }
   if (policy_.IsOutputPass() && policy_.headingLevelCount > 0 &&
