@@ -44,6 +44,16 @@ bool RunsOnAsProse(const SourceLine& line) {
   return next != nullptr && !IsBlankLine(*next) && next->indent > line.indent;
 }
 
+// A number followed by two or more letters ("1yz", a class of reply codes
+// in RFC 959; "1st") has no letter suffix: it is no section number.
+bool HasLetterRun(const TextString& word) {
+  std::string_view w = word.View();
+  w = w.substr(0, w.find(' '));
+  std::size_t letters = 0;
+  while (letters < w.size() && IsLetter(w[w.size() - 1 - letters])) ++letters;
+  return letters >= 2 && letters < w.size() && IsDigit(w[w.size() - 1 - letters]);
+}
+
 // A centred number and title is a chapter heading wherever it stands (RFC
 // 791's "1.  INTRODUCTION" at column 28); its number has passed the
 // progression checks already.
@@ -86,6 +96,7 @@ int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underli
       level >= LineType::kMaxHeadingLevel) {
     return 0;
   }
+  if (HasLetterRun(word)) return 0;
   if (policy_.IsOutputPass() && policy_.headingLevelCount > 0 &&
       level >= policy_.headingLevelCount) {
     return 0;

@@ -1,5 +1,5 @@
 // The depth of numbered headings: five levels have line types, a sixth
-// has none.
+// has none. Reply-code classes are no numbers with a letter suffix.
 
 #include <gtest/gtest.h>
 
@@ -28,6 +28,19 @@ TEST(HeadingLevels, FiveLevelsAreHeadingsASixthIsNot) {
   const int sixth = run.Line(22).lineType;
   EXPECT_NE(sixth, LineType::kNumberedHeading5 + 1);
   EXPECT_NE(sixth, LineType::kContentsLine5 + 1);
+}
+
+// RFC 959's reply-code classes: not headings 1 to 5, no letters counted.
+TEST(HeadingLevels, ReplyCodeClassesAreNoSuffixedNumbers) {
+  ClassifyRun run(ClassifyRun::kAnalysis);
+  run.policy.expectContentsList = 0;
+  run.Feed({"", "            1yz   Positive Preliminary reply", "",
+            "               The requested action is being initiated; expect another", "",
+            "            2yz   Positive Completion reply", "",
+            "               The requested action has been successfully completed.  A"});
+  EXPECT_FALSE(LineType::IsNumberedHeading(run.Line(2).lineType));
+  EXPECT_FALSE(LineType::IsNumberedHeading(run.Line(6).lineType));
+  EXPECT_EQ(run.statistics.alphabeticsAfterHeadings, 0);
 }
 
 }  // namespace
