@@ -102,8 +102,12 @@ void CalculateLevelIndents(FC& policy, DocumentStatistics& statistics) {
 
     const std::int64_t headings = Headings(statistics, level);
     const std::int64_t contentsLines = ContentsLines(statistics, level);
-    const bool enough = level == 0 ? headings + contentsLines >= kLeastLevelLines
-                                   : 2 * headings >= kLeastLevelLines;
+    // A lone chapter whose sections are numbered under it is a level too
+    // (gettext's ABOUT-NLS: "1 Notes on ...", then 1.1 to 1.5).
+    const bool parent = headings + contentsLines > 0 && level + 1 < kLevels &&
+                        2 * Headings(statistics, level + 1) >= kLeastLevelLines;
+    const bool enough = parent || (level == 0 ? headings + contentsLines >= kLeastLevelLines
+                                              : 2 * headings >= kLeastLevelLines);
     const Histogram::Entry* top = statistics.headingLevels[at].indents.EntryAtRank(1);
     if (top != nullptr && top->value >= 0 && enough) {
       heading.indent = top->value;
@@ -112,7 +116,8 @@ void CalculateLevelIndents(FC& policy, DocumentStatistics& statistics) {
     }
 
     const Histogram::Entry* contentsTop = statistics.contentsLevels[at].indents.EntryAtRank(1);
-    if (contentsTop == nullptr || contentsTop->value < 0 || contentsLines < kLeastLevelLines) {
+    if (contentsTop == nullptr || contentsTop->value < 0 ||
+        (contentsLines < kLeastLevelLines && !parent)) {
       continue;
     }
     if (policy.expectContentsList) {

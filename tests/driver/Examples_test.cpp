@@ -108,6 +108,7 @@ const Example kExamples[] = {
      "RFC 2119: key-word sections whose titles run on into text are headings 1 to 9", ""},
     {"numbered_centred_chapters", "RFC 791: centred \"1.  INTRODUCTION\" is numbered chapter 1",
      ""},
+    {"numbered_lone_chapter", "ABOUT-NLS: a lone chapter 1 over 1.1 to 1.3 is a heading", ""},
     {"numbered_levels_five", "RFC 5321's sections: numbered headings down to 4.5.3.1.1", ""},
     {"overstrike", "overstruck words become bold or underlined; a run of them one phrase", ""},
     {"rules", "a line of dashes and a form feed become rules", ""},
