@@ -5,14 +5,16 @@
 
 #include "analysis/DocumentStatistics.h"
 #include "analysis/Histogram.h"
+#include "analysis/LineType.h"
 #include "policy/FC.h"
 #include "policy/HeadingStyle.h"
 #include "text/TextString.h"
 
 namespace {
 
-// Levels the calculation decides; deeper levels are too rare to count on.
-constexpr int kLevels = 4;
+// Levels the calculation decides: as deep as the heading line types go
+// (RFC 5321 numbers down to 4.5.3.1.1).
+constexpr int kLevels = LineType::kMaxHeadingLevel;
 // Index of "Num level 0 sections" for the chapter number 3: met twice after
 // a blank line, it is the chapter after a contents list that named it.
 constexpr int kChapterThree = 2;
@@ -100,8 +102,12 @@ void CalculateLevelIndents(FC& policy, DocumentStatistics& statistics) {
 
     const std::int64_t headings = Headings(statistics, level);
     const std::int64_t contentsLines = ContentsLines(statistics, level);
-    const bool enough = level == 0 ? headings + contentsLines >= kLeastLevelLines
-                                   : 2 * headings >= kLeastLevelLines;
+    // A lone chapter whose sections are numbered under it is a level too
+    // (gettext's ABOUT-NLS: "1 Notes on ...", then 1.1 to 1.5).
+    const bool parent = headings + contentsLines > 0 && level + 1 < kLevels &&
+                        2 * Headings(statistics, level + 1) >= kLeastLevelLines;
+    const bool enough = parent || (level == 0 ? headings + contentsLines >= kLeastLevelLines
+                                              : 2 * headings >= kLeastLevelLines);
     const Histogram::Entry* top = statistics.headingLevels[at].indents.EntryAtRank(1);
     if (top != nullptr && top->value >= 0 && enough) {
       heading.indent = top->value;
@@ -110,7 +116,8 @@ void CalculateLevelIndents(FC& policy, DocumentStatistics& statistics) {
     }
 
     const Histogram::Entry* contentsTop = statistics.contentsLevels[at].indents.EntryAtRank(1);
-    if (contentsTop == nullptr || contentsTop->value < 0 || contentsLines < kLeastLevelLines) {
+    if (contentsTop == nullptr || contentsTop->value < 0 ||
+        (contentsLines < kLeastLevelLines && !parent)) {
       continue;
     }
     if (policy.expectContentsList) {

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
 
 #include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
 #include "analysis/PreformatScore.h"
 #include "analysis/SourceLine.h"
 #include "policy/FC.h"
+#include "text/CharClass.h"
 
 namespace {
 
@@ -21,6 +23,45 @@ constexpr int kLargestSectionComponent = 1900;
 // together.
 constexpr int kMaxChapterGap = 3;
 constexpr int kChapterCheckStart = 15;
+
+// A numbered line whose title runs on into a sentence (a comma or a full
+// stop after the title, no page number at its end, the text continued on
+// the next, deeper line) opens a section, not a contents-list entry:
+// RFC 2119's "1. MUST   This word, or the terms ...".
+bool RunsOnAsProse(const SourceLine& line) {
+  std::string_view text = line.rawText.View();
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\r')) text.remove_suffix(1);
+  if (text.empty() || IsDigit(text.back())) return false;
+  // A bare number: "[1]  Postel, J., ..." is a reference entry.
+  const std::size_t start = text.find_first_not_of(' ');
+  const std::size_t blank = text.find(' ', start);
+  if (blank == std::string_view::npos || !IsDigit(text[start])) return false;
+  const std::string_view title = text.substr(blank);
+  if (title.find(',') == std::string_view::npos && title.find(". ") == std::string_view::npos) {
+    return false;
+  }
+  const SourceLine* next = line.NextLine();
+  return next != nullptr && !IsBlankLine(*next) && next->indent > line.indent;
+}
+
+// A number followed by two or more letters ("1yz", a class of reply codes
+// in RFC 959; "1st") has no letter suffix: it is no section number.
+bool HasLetterRun(const TextString& word) {
+  std::string_view w = word.View();
+  w = w.substr(0, w.find(' '));
+  std::size_t letters = 0;
+  while (letters < w.size() && IsLetter(w[w.size() - 1 - letters])) ++letters;
+  return letters >= 2 && letters < w.size() && IsDigit(w[w.size() - 1 - letters]);
+}
+
+// A centred number and title is a chapter heading wherever it stands (RFC
+// 791's "1.  INTRODUCTION" at column 28); its number has passed the
+// progression checks already.
+bool IsCentredTitle(const SourceLine& line) {
+  if ((line.flags & LineFlag::kCentred) == 0) return false;
+  TextString title;
+  return line.GetWord(2, ' ', title) && !title.HasNoLetters();
+}
 
 }  // namespace
 
@@ -50,9 +91,12 @@ int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underli
 
   SectionComponents& sn = line_.sectionNumber;
   int level = 0;
-  if (!ParseSectionNumber(policy_, statistics_, number, separator, sn, level) || sn[level] < 0) {
+  // A sixth level has no line type.
+  if (!ParseSectionNumber(policy_, statistics_, number, separator, sn, level) || sn[level] < 0 ||
+      level >= LineType::kMaxHeadingLevel) {
     return 0;
   }
+  if (HasLetterRun(word)) return 0;
   if (policy_.IsOutputPass() && policy_.headingLevelCount > 0 &&
       level >= policy_.headingLevelCount) {
     return 0;
@@ -90,7 +134,7 @@ int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underli
     const int at = policy_.headingStyles[level].indent;
     const bool aligned = level >= 1 ? std::abs(line_.indent - at) <= 1
                                     : line_.indent == at || line_.indent == at - 1;
-    if (!aligned) {
+    if (!aligned && !IsCentredTitle(line_)) {
       if (policy_.IsOutputPass()) {
         Report("Ignoring \"heading\" at \"wrong\" indentation : ",
                FormatNumberAndLast(sn, level, statistics_), 2);
@@ -269,7 +313,8 @@ int HeadingTest::CheckChapters(int level, bool contentsExpected, bool report) {
   }
   if (!contentsExpected && h != nullptr &&
       (h->lineType == LineType::kNumberedHeading1 || h->lineType == LineType::kNumberedBullet) &&
-      level == 0 && gap < kMaxChapterGap && line_.indent == h->indent) {
+      level == 0 && gap < kMaxChapterGap && line_.indent == h->indent &&
+      !(RunsOnAsProse(line_) && RunsOnAsProse(*h))) {
     if (h->lineType == LineType::kNumberedHeading1) {
       statistics_.lastNumber[0] = statistics_.previousNumber[0];
       statistics_.lastWasContents[0] = statistics_.previousLastWasContents[0];
@@ -288,7 +333,9 @@ int HeadingTest::CheckChapters(int level, bool contentsExpected, bool report) {
   }
 
   const std::int64_t lineNumber = line_.sourceLineNumber;
-  if (policy_.analysisPass && level == 0 && policy_.minChapterSize > 0 &&
+  // Sections of a few lines each, whose titles run on into their text,
+  // stand close together by nature (RFC 2119's key words).
+  if (policy_.analysisPass && level == 0 && policy_.minChapterSize > 0 && !RunsOnAsProse(line_) &&
       lineNumber - statistics_.lastChapterLine < policy_.minChapterSize &&
       lineNumber > kChapterCheckStart) {
     statistics_.lastChapterLine = line_.sourceLineNumber;
@@ -325,7 +372,7 @@ int HeadingTest::CheckContentsContext(int level, bool contentsExpected, bool rep
   if (code == kAccepted && noPrevious) {
     if (!allOnes) {
       code = kRejectFirst;
-    } else if (notAboveMinimum && !marked) {
+    } else if (notAboveMinimum && !marked && !RunsOnAsProse(line_)) {
       code = !policy_.expectContentsList || document.contentsListEnded ? kContentsNotExpected
                                                                        : kStartContents;
     }
