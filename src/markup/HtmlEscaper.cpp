@@ -8,18 +8,27 @@
 // One pass: the result is the same as replacing the ampersands first, then
 // the angle brackets, as none of the entities holds a character escaped
 // after it.
+namespace {
+
+bool IsEscaped(char c) { return c == '&' || c == '<' || c == '>'; }
+
+}  // namespace
+
 int EscapeHtml(TextString& text) {
   const std::string_view in = text.View();
-  std::size_t at = in.find_first_of("&<>");
-  if (at == std::string_view::npos) return 1;
+  std::size_t at = 0;
+  while (at < in.size() && !IsEscaped(in[at])) ++at;
+  if (at == in.size()) return 1;
   std::string out;
   out.reserve(in.size() + 16);
-  std::size_t from = 0;
-  for (; at != std::string_view::npos; at = in.find_first_of("&<>", from)) {
-    out.append(in, from, at - from);
-    out.append(in[at] == '&' ? "&amp;" : in[at] == '<' ? "&lt;" : "&gt;");
-    from = at + 1;
+  out.append(in, 0, at);
+  for (; at < in.size(); ++at) {
+    const char c = in[at];
+    if (!IsEscaped(c)) {
+      out.push_back(c);
+    } else {
+      out.append(c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;");
+    }
   }
-  out.append(in, from);
   return text.SetText(std::string_view(out));
 }
