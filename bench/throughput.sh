@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Throughput and peak memory of webloomcon beside two peers, txt2html and
 # cmark, on the same text in the same run: a 10 MiB and a 100 MiB input made
-# by repeating the corpus. Each figure is the median of RUNS runs (the machine
-# is shared, so single runs wander); peak memory is the largest resident set
-# /usr/bin/time reports.
+# by repeating the corpus. Each figure is the median of RUNS runs. Throughput
+# is over CPU time (user + system): the machine is shared, and elapsed time
+# wanders with the load while CPU time hardly does; the median elapsed time is
+# shown beside it. Peak memory is the largest resident set /usr/bin/time -v
+# reports.
 # Usage: bench/throughput.sh [-r RUNS] [-s "SIZES_MIB"] [-p PEER_MAX_MIB] [-w WEBLOOMCON] [corpus]
 #   -r  runs per figure (default 3)
 #   -s  input sizes in MiB (default "10 100")
@@ -63,19 +65,21 @@ measure() {
   local i
   : >"$work/times"
   for ((i = 0; i < runs; i++)); do
-    (cd "$dir" && /usr/bin/time -f '%e %M' -o "$work/t" "$@" >/dev/null 2>&1) || true
+    (cd "$dir" && /usr/bin/time -f '%e %U %S %M' -o "$work/t" "$@" >/dev/null 2>&1) || true
     tail -n 1 "$work/t" >>"$work/times"
   done
   python3 - "$work/times" <<'PY'
 import sys, statistics
 rows = [l.split() for l in open(sys.argv[1]) if l.strip()]
-print(statistics.median(float(r[0]) for r in rows), int(statistics.median(int(r[1]) for r in rows)))
+cpu = statistics.median(float(r[1]) + float(r[2]) for r in rows)
+wall = statistics.median(float(r[0]) for r in rows)
+print(f"{cpu:.2f}/{wall:.2f}", max(int(r[3]) for r in rows))
 PY
 }
 
 echo "webloomcon: $con"
 echo "median of $runs runs each, on $(nproc) cores (load now: $(cut -d' ' -f1-3 /proc/loadavg))"
-printf '%-22s %8s %9s %9s %10s %12s\n' program MiB seconds MiB/s peak-MiB "vs Webloom"
+printf '%-22s %7s %9s %9s %9s %9s %11s\n' program MiB cpu-s wall-s MiB/s peak-MiB "vs Webloom"
 for mib in $sizes; do
   dir=$work/in$mib
   mkdir -p "$dir"
@@ -97,15 +101,18 @@ for mib in $sizes; do
   for r in "${rows[@]}"; do
     python3 - "$r" "$size" "${rate[$r]}" "${peak[$r]}" "${rate[webloomcon]}" <<'PY'
 import sys
-name, size, secs, kib, base = sys.argv[1], int(sys.argv[2]), float(sys.argv[3]), int(sys.argv[4]), float(sys.argv[5])
+name, size, kib = sys.argv[1], int(sys.argv[2]), int(sys.argv[4])
+secs, wall = (float(x) for x in sys.argv[3].split("/"))
+base = float(sys.argv[5].split("/")[0])
 mib = size / 1048576
-rate = mib / secs if secs > 0 else float("inf")
-base_rate = mib / base if base > 0 else float("inf")
+rate = mib / secs if secs > 0 else float("nan")
+base_rate = mib / base if base > 0 else float("nan")
 ratio = "1" if name == "webloomcon" else f"{base_rate / rate:.2f}x" if rate else "-"
 # ratio: how many times faster Webloom (default policies) is than this program
-print(f"{name:<22} {mib:8.1f} {secs:9.2f} {rate:9.2f} {kib / 1024:10.1f} {ratio:>12}")
+print(f"{name:<22} {mib:7.1f} {secs:9.2f} {wall:9.2f} {rate:9.2f} {kib / 1024:9.1f} {ratio:>11}")
 PY
   done
   unset rate peak
 done
-echo "vs Webloom: Webloom's default throughput divided by the program's (above 1: Webloom is faster)"
+echo "MiB/s over CPU seconds (median); vs Webloom: Webloom's default throughput divided by"
+echo "the program's (above 1: Webloom is faster)"
