@@ -675,7 +675,9 @@ void LineClassifier::TestShortLineEnd() {
 void LineClassifier::SetFinalFlags() {
   static constexpr std::array<const char*, 5> kLinks = {
       "HREF=\"http:", "HREF=\"https:", "HREF=\"ftp:", "HREF=\"news:", "HREF=\"mailto:"};
-  for (std::size_t i = 0; i < kLinks.size(); ++i) {
+  // Every link starts HREF=": a line without one needs no other search.
+  const bool mayLink = line_.FindText("HREF=\"") != nullptr;
+  for (std::size_t i = 0; mayLink && i < kLinks.size(); ++i) {
     if (line_.FindText(kLinks[i]) == nullptr) continue;
     line_.flags |= LineFlag::kHyperlink;
     if (i < 4 && policy_.addBreakToUrlLines) line_.flags |= LineFlag::kUrlBreak;

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 
 #include "markup/CharacterMap.h"
 #include "markup/Emphasis.h"
@@ -61,9 +62,20 @@ SourceLine::SourceLine(SourceLine* previous) : ParsedString(previous) { Reset(tr
 
 SourceLine::~SourceLine() = default;
 
-SourceLine* SourceLine::PreviousLine() const { return dynamic_cast<SourceLine*>(prev); }
+namespace {
 
-SourceLine* SourceLine::NextLine() const { return dynamic_cast<SourceLine*>(next); }
+// The class is final, so comparing the exact type answers what a dynamic_cast
+// would, without its cost on every step from line to line.
+SourceLine* AsSourceLine(ParsedString* line) {
+  if (line == nullptr || typeid(*line) != typeid(SourceLine)) return nullptr;
+  return static_cast<SourceLine*>(line);
+}
+
+}  // namespace
+
+SourceLine* SourceLine::PreviousLine() const { return AsSourceLine(prev); }
+
+SourceLine* SourceLine::NextLine() const { return AsSourceLine(next); }
 
 bool SourceLine::HasNoLowerCase() const {
   const std::string_view text = View();

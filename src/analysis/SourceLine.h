@@ -24,7 +24,7 @@ class FC;
 // Ownership: a line owns its texts and its annotation. The window of a pass
 // owns the lines; `prev` and `next` link a line only to other SourceLines and
 // do not own them. Not copyable (the base is not).
-class SourceLine : public ParsedString {
+class SourceLine final : public ParsedString {
  public:
   // Numbers of a section number; "2.3.1" fills three.
   static constexpr int kSectionComponents = 6;

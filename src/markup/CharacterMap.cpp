@@ -1,6 +1,7 @@
 #include "markup/CharacterMap.h"
 
 #include <string>
+#include <string_view>
 
 #include "text/TextString.h"
 
@@ -31,17 +32,22 @@ bool IsBlankedControl(char c, bool keepBackspaces) {
 // Rewrites `text` byte by byte through `change`; returns the number of bytes
 // changed and stores the text only when something changed.
 template <typename Change>
+// Nearly every line has nothing to change: it is scanned, not copied.
 int RewriteBytes(TextString& text, Change change) {
-  std::string bytes(text.View());
+  const std::string_view view = text.View();
+  std::size_t first = 0;
+  while (first < view.size() && change(view[first]) == view[first]) ++first;
+  if (first == view.size()) return 0;
+  std::string bytes(view);
   int changed = 0;
-  for (char& c : bytes) {
-    const char replacement = change(c);
-    if (replacement != c) {
-      c = replacement;
+  for (std::size_t i = first; i < bytes.size(); ++i) {
+    const char replacement = change(bytes[i]);
+    if (replacement != bytes[i]) {
+      bytes[i] = replacement;
       ++changed;
     }
   }
-  if (changed > 0) text.SetText(bytes);
+  text.SetText(bytes);
   return changed;
 }
 
@@ -49,6 +55,7 @@ int RewriteBytes(TextString& text, Change change) {
 
 int MapEightBitCharacters(TextString& text) {
   return RewriteBytes(text, [](char c) {
+    if (static_cast<unsigned char>(c) < 0x80) return c;
     for (const Mapping& m : kEightBitMap) {
       if (static_cast<unsigned char>(c) == m.from) return m.to;
     }

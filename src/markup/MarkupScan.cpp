@@ -2,12 +2,6 @@
 
 #include "text/CharClass.h"
 
-std::size_t TagLengthAt(std::string_view text, std::size_t pos) {
-  if (pos >= text.size() || text[pos] != '<') return 0;
-  const std::size_t close = text.find('>', pos + 1);
-  return close == std::string_view::npos ? 0 : close - pos + 1;
-}
-
 std::size_t EntityLengthAt(std::string_view text, std::size_t pos) {
   if (pos >= text.size() || text[pos] != '&') return 0;
   std::size_t i = pos + 1;

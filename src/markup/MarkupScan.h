@@ -10,7 +10,12 @@
 
 // Length of the tag that starts at `pos`: "<" up to and including the next
 // ">". 0 when `pos` holds no "<" or no ">" follows.
-std::size_t TagLengthAt(std::string_view text, std::size_t pos);
+// Inline: it is asked at every position of a line and nearly always answers 0.
+inline std::size_t TagLengthAt(std::string_view text, std::size_t pos) {
+  if (pos >= text.size() || text[pos] != '<') return 0;
+  const std::size_t close = text.find('>', pos + 1);
+  return close == std::string_view::npos ? 0 : close - pos + 1;
+}
 
 // Length of the character entity that starts at `pos`: "&", then letters,
 // digits or "#", then ";" ("&lt;", "&amp;", "&#62;"). 0 when there is none.

@@ -9,8 +9,9 @@ namespace {
 
 // The entities that end a word as "<" and ">" do.
 bool IsAngleEntityAt(std::string_view text, std::size_t pos) {
-  const std::string_view rest = text.substr(pos);
-  return rest.starts_with("&lt;") || rest.starts_with("&gt;");
+  if (text[pos] != '&' || text.size() - pos < 4) return false;
+  return (text[pos + 1] == 'l' || text[pos + 1] == 'g') && text[pos + 2] == 't' &&
+         text[pos + 3] == ';';
 }
 
 bool IsDelimiterAt(std::string_view text, std::size_t pos) {

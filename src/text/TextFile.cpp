@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -182,20 +183,34 @@ bool TextFile::ReadLine() {
   return true;
 }
 
-int TextFile::NextByte(OpenFile& file) {
-  if (!file.pending.empty()) {
-    const char c = file.pending.front();
-    file.pending.erase(0, 1);
-    return static_cast<unsigned char>(c);
-  }
-  if (file.remaining <= 0 || file.stream == nullptr || file.stream->Get() == nullptr) return EOF;
-  const int c = std::getc(file.stream->Get());
-  if (c == EOF) {
+// Reads the file in large blocks: a byte at a time from the stream was the
+// largest cost of reading. False at the end of the text.
+bool TextFile::FillBlock(OpenFile& file) {
+  if (file.at < file.block.size()) return true;
+  file.block.clear();
+  file.at = 0;
+  if (file.remaining <= 0 || file.stream == nullptr || file.stream->Get() == nullptr) return false;
+  constexpr long long kBlockSize = 64 * 1024;
+  file.block.resize(static_cast<std::size_t>(std::min(file.remaining, kBlockSize)));
+  const std::size_t got = std::fread(file.block.data(), 1, file.block.size(), file.stream->Get());
+  file.block.resize(got);
+  if (got == 0) {
     file.remaining = 0;
-    return EOF;
+    return false;
   }
-  --file.remaining;
-  return c;
+  file.remaining -= static_cast<long long>(got);
+  return true;
+}
+
+int TextFile::NextByte(OpenFile& file) {
+  if (!FillBlock(file)) return EOF;
+  return static_cast<unsigned char>(file.block[file.at++]);
+}
+
+void TextFile::GiveBack(OpenFile& file, std::string_view bytes) {
+  file.block.erase(0, file.at);
+  file.block.insert(0, bytes);
+  file.at = 0;
 }
 
 // Reads the next piece of a line of `file` into `text` (without its line
@@ -206,14 +221,21 @@ bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
     if (lineFeedEnds && !text.empty() && text.back() == '\r') text.pop_back();
     return true;
   };
-  int c = NextByte(file);
-  if (c == EOF) return false;
-  while (true) {
-    if (c == file.lineEnd) return endLine();
-    text.push_back(static_cast<char>(c));
-    if (text.size() == static_cast<std::size_t>(kPieceLength)) break;
-    c = NextByte(file);
-    if (c == EOF) return true;
+  if (!FillBlock(file)) return false;
+  const std::size_t piece = static_cast<std::size_t>(kPieceLength);
+  while (text.size() < piece) {
+    if (!FillBlock(file)) return true;
+    const char* from = file.block.data() + file.at;
+    const std::size_t span = std::min(piece - text.size(), file.block.size() - file.at);
+    const void* end = std::memchr(from, file.lineEnd, span);
+    if (end != nullptr) {
+      const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(end) - from);
+      text.append(from, length);
+      file.at += length + 1;
+      return endLine();
+    }
+    text.append(from, span);
+    file.at += span;
   }
 
   // A full piece: a line that ends right here is still one line.
@@ -225,13 +247,13 @@ bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
     if (second == '\n') return true;
     std::string back(1, '\r');
     if (second != EOF) back.push_back(static_cast<char>(second));
-    file.pending.insert(0, back);
+    GiveBack(file, back);
     return true;
   }
   // Cut before a multi-byte character that does not fit.
   text.push_back(static_cast<char>(after));
   const std::size_t cut = Utf8SafeCut(text, static_cast<std::size_t>(kPieceLength));
-  file.pending.insert(0, text.substr(cut));
+  GiveBack(file, std::string_view(text).substr(cut));
   text.resize(cut);
   return true;
 }

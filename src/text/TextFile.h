@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/FileIdentity.h"
@@ -122,15 +123,19 @@ class TextFile {
     bool identified = false;
     FileIdentity identity;
     // Reading state: the line end of this file, the bytes still to read
-    // before its end mark, and bytes read ahead and given back.
+    // from the stream before its end mark, and the block read from it (with
+    // bytes given back), read up to `at`.
     char lineEnd = '\n';
     long long remaining = 0;
-    std::string pending;
+    std::string block;
+    std::size_t at = 0;
   };
 
   int OpenForReadingAbove(const char* name, std::size_t levelsChecked);
   bool IsOnStack(const char* name, std::size_t levels) const;
+  static bool FillBlock(OpenFile& file);
   static int NextByte(OpenFile& file);
+  static void GiveBack(OpenFile& file, std::string_view bytes);
   static bool ReadPiece(OpenFile& file, std::string& text);
 
   std::vector<OpenFile> files_;

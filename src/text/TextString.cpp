@@ -19,17 +19,23 @@ std::string_view OrEmpty(const char* s) {
   return s == nullptr ? std::string_view() : s;
 }
 
-std::string UpperCopy(std::string_view s) {
-  std::string upper(s);
-  for (char& c : upper) c = ToUpper(c);
-  return upper;
-}
-
 // Offset of the first case-insensitive occurrence of `pattern` at or after
 // `start`, or npos. An empty pattern never matches.
+// Compares in place: searching is on every line's path, and copying both
+// strings to upper case cost an allocation per search.
 std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern, std::size_t start) {
-  if (pattern.empty() || text.empty()) return std::string_view::npos;
-  return UpperCopy(text).find(UpperCopy(pattern), start);
+  if (pattern.empty() || text.empty() || pattern.size() > text.size()) {
+    return std::string_view::npos;
+  }
+  const char first = ToUpper(pattern[0]);
+  const std::size_t last = text.size() - pattern.size();
+  for (std::size_t at = start; at <= last; ++at) {
+    if (ToUpper(text[at]) != first) continue;
+    std::size_t i = 1;
+    while (i < pattern.size() && ToUpper(text[at + i]) == ToUpper(pattern[i])) ++i;
+    if (i == pattern.size()) return at;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace
@@ -334,18 +340,20 @@ int TextString::ReplaceText(int start, const char* find, const char* with, int m
   const std::string_view pattern = OrEmpty(find);
   const std::string_view replacement = OrEmpty(with);
   if (pattern.empty()) return 0;
-  std::string result = text_.substr(0, static_cast<std::size_t>(start));
-  std::size_t pos = static_cast<std::size_t>(start);
+  std::size_t found = text_.find(pattern, static_cast<std::size_t>(start));
+  // Most lines hold nothing to replace: they are left without a copy.
+  if (found == std::string::npos) return 1;
+  std::string result;
+  result.reserve(text_.size() + replacement.size());
+  result.append(text_, 0, found);
+  std::size_t pos = found;
   int replaced = 0;
-  while (pos < text_.size() && (maxCount <= 0 || replaced < maxCount)) {
-    if (text_.compare(pos, pattern.size(), pattern) == 0) {
-      result.append(replacement);
-      pos += pattern.size();
-      ++replaced;
-    } else {
-      result.push_back(text_[pos]);
-      ++pos;
-    }
+  while (found != std::string::npos && (maxCount <= 0 || replaced < maxCount)) {
+    result.append(text_, pos, found - pos);
+    result.append(replacement);
+    pos = found + pattern.size();
+    ++replaced;
+    found = text_.find(pattern, pos);
   }
   result.append(text_, pos, std::string::npos);
   text_ = std::move(result);
