@@ -6,7 +6,8 @@
 # or a count grows (a count that falls is reported: update the baseline).
 #
 # Usage: scripts/validate-corpus.sh [--update] [BUILD_DIR [CORPUS_DIR]]
-#   BUILD_DIR   holds src/driver/webloomcon (default: build)
+#   BUILD_DIR   holds src/driver/webloomcon (default: build); a sanitizer
+#               build (-DWEBLOOM_SANITIZE=ON) also catches memory faults
 #   CORPUS_DIR  the documents, *.txt (default: ../shared/corpus)
 #   --update    rewrite the baseline's counts from this run
 # Needs onsgmls and the HTML DTDs (scripts/deps.sh --validate).
@@ -41,7 +42,8 @@ check() {
     split) args=(-p "$work/split.pol") ;;
   esac
   (cd "$dir" && "$webloomcon" "${args[@]}" "$doc" >log 2>&1) || rc=$?
-  if [ "$rc" -gt 1 ]; then
+  # Exit status 1 is a document refused; a sanitizer report fails whatever the status.
+  if [ "$rc" -gt 1 ] || grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$dir/log"; then
     echo "FAIL: $way $doc: webloomcon exited with $rc" >&2
     tail -5 "$dir/log" >&2
     status=1
