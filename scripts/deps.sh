@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the engine, the console program and the tests need;
 # --gui adds Qt 6 for the desktop program (its tests run on the offscreen platform, no X).
-# Usage: scripts/deps.sh [--gui | --fuzz | --bench]   (root or sudo; does nothing when all are present)
+# Usage: scripts/deps.sh [--gui | --fuzz | --bench | --validate]   (root or sudo; does nothing when all are present)
 set -euo pipefail
 pkgs=(g++ cmake ninja-build libgtest-dev libgmock-dev)
 case "${1:-}" in
   --gui) pkgs+=(qt6-base-dev) ;;
   --fuzz) pkgs+=(clang libclang-rt-14-dev) ;;
   --bench) pkgs+=(time python3) ;;
+  --validate) pkgs+=(opensp sgml-data) ;;
 esac
 missing=()
 for p in "${pkgs[@]}"; do

@@ -82,6 +82,7 @@ const char* ConsoleUsage() {
          "  -h, --help              show this text\n"
          "      --version           show the product name\n"
          "\n"
-         "Exit status: 0 when every file was handed to the converter, 1 when the\n"
-         "run stopped at an error, 2 for a usage error.\n";
+         "Exit status: 0 when every file named was converted, 1 when one could\n"
+         "not be read (the others are still converted) or the run stopped at an\n"
+         "error, 2 for a usage error.\n";
 }

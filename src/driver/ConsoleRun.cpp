@@ -16,6 +16,7 @@
 #include "output/DirectoryPage.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+#include "text/FileIdentity.h"
 #include "text/LineFile.h"
 
 namespace {
@@ -223,6 +224,7 @@ int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSyst
     master.Message(("ERROR: Can't find any files : " + specs).c_str(), 10);
     return kExitStopped;
   }
+  int status = sources.unmatched.empty() && sources.skipped == 0 ? kExitSuccess : kExitSkipped;
   for (const std::string& spec : sources.unmatched) {
     master.Message(("ERROR: Can't find any files : " + spec).c_str(), 10);
   }
@@ -244,6 +246,16 @@ int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSyst
     switches.Add(switchReaders.SwitchesOf(i - 1, console));
     const ConvertFileJob job = MakeJob(*run.files.Get(i - 1), switches, guard);
     const std::string policyName(run.policies.Get(i - 1)->View());
+    // Refused before anything opens it: a FIFO or device would block or
+    // never end, and a directory would be converted as an empty document.
+    if (!IsReadableRegularFile(job.fileName.GetText())) {
+      master.Message(("ERROR: Can't find file " + std::string(job.fileName.View()) +
+                      ReadProblem(job.fileName.GetText()))
+                         .c_str(),
+                     10);
+      status = kExitSkipped;
+      continue;
+    }
     console.OutLine("");
     if (policyName == policySpec) {
       std::string line = "Processing : \"" + NameWithoutDirectory(job.fileName) + "\"";
@@ -268,5 +280,5 @@ int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSyst
     ConvertFile(job, filePolicy, true);
   }
   CloseDirectoryPage(master, run);
-  return kExitSuccess;
+  return status;
 }

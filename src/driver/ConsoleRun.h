@@ -8,8 +8,9 @@
 #include "driver/FileSystem.h"
 
 // Exit statuses of the console program.
-inline constexpr int kExitSuccess = 0;  // every file was handed to the converter
+inline constexpr int kExitSuccess = 0;  // every file named was converted
 inline constexpr int kExitStopped = 1;  // the run stopped at an error
+inline constexpr int kExitSkipped = 1;  // some file named could not be read
 inline constexpr int kExitUsage = 2;    // the command line is not valid
 
 // The console program: turns the words of its command line (the arguments
@@ -22,7 +23,9 @@ inline constexpr int kExitUsage = 2;    // the command line is not valid
 //
 // The run stops with kExitStopped when the master policy file, a steering
 // file or a file's own policy file cannot be opened, or when no input file is
-// found; a file that cannot be converted is reported and the run goes on.
+// found. A file that is not a regular readable file (or names that match
+// nothing) is refused with one error line before its conversion starts, and
+// the run goes on to end with kExitSkipped.
 // Nothing the run writes may overwrite one of its inputs or a file it has
 // already written (WriteGuard).
 //

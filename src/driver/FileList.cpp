@@ -27,7 +27,8 @@ bool AddSpecification(const std::string& spec, const std::string& policySpec,
                       FileListSources& sources) {
   std::vector<std::string> skipped;
   std::vector<std::string> files;
-  if (spec.find('"') != std::string::npos) {
+  // A name that exists is taken whole, even with quotes in it.
+  if (spec.find('"') != std::string::npos && !fileSystem.Exists(spec)) {
     for (const std::string& name : SplitQuotedNames(spec)) {
       for (std::string& file : ExpandSpecification(name, fileSystem, skipped)) {
         files.push_back(std::move(file));
@@ -36,6 +37,7 @@ bool AddSpecification(const std::string& spec, const std::string& policySpec,
   } else {
     files = ExpandSpecification(spec, fileSystem, skipped);
   }
+  sources.skipped += static_cast<int>(skipped.size());
   for (const std::string& name : skipped) {
     messages.Message(("Skipping \"" + name + "\": not a regular file").c_str(), 10);
   }

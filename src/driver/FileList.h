@@ -18,6 +18,8 @@ struct FileListSources {
   std::vector<int> steeringOf;
   // The specifications that named no file.
   std::vector<std::string> unmatched;
+  // How many pattern matches were skipped as not regular files.
+  int skipped = 0;
 };
 
 // Turns the input specifications of a run, in order, into the run context's
@@ -25,7 +27,7 @@ struct FileListSources {
 // of `files`):
 // - "@NAME": the files of the steering file NAME, each taken as written, with
 //   the policy file its line names, else `policySpec`;
-// - a specification holding a double quote: a list of quoted names
+// - a specification holding a double quote that names no file: a list of quoted names
 //   (SplitQuotedNames), each expanded as below;
 // - otherwise ExpandSpecification, each file with `policySpec`.
 // Matches that are not regular files are skipped with the message

@@ -1,15 +1,11 @@
 #include "driver/InputChecks.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 bool LooksBinary(const char* name) {
-  struct stat status{};
-  if (name == nullptr || stat(name, &status) != 0 || !S_ISREG(status.st_mode)) return false;
-  std::FILE* file = std::fopen(name, "rb");
+  std::FILE* file = OpenRegularFile(name);
   if (file == nullptr) return false;
   std::vector<char> probe(kBinaryProbeLength);
   const std::size_t read = std::fread(probe.data(), 1, probe.size(), file);

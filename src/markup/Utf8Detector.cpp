@@ -1,7 +1,9 @@
 #include "markup/Utf8Detector.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cstdio>
+
+#include "text/FileIdentity.h"
 
 namespace {
 
@@ -78,20 +80,19 @@ bool Utf8Detector::IsUtf8() const {
 
 int DetectUtf8File(const char* fileName, bool& isUtf8) {
   isUtf8 = false;
-  if (fileName == nullptr) return 0;
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return 0;
+  std::FILE* in = OpenRegularFile(fileName);
+  if (in == nullptr) return 0;
   Utf8Detector detector;
   // Read in 64 KiB pieces; the verdict does not depend on the piece size.
   constexpr std::size_t kChunk = 64 * 1024;
   std::string chunk(kChunk, '\0');
-  while (in) {
-    in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-    const std::streamsize got = in.gcount();
-    if (got <= 0) break;
-    detector.Feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
+  std::size_t got = 0;
+  while ((got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
+    detector.Feed(std::string_view(chunk.data(), got));
   }
-  if (in.bad()) return 0;
+  const bool failed = std::ferror(in) != 0;
+  std::fclose(in);
+  if (failed) return 0;
   isUtf8 = detector.IsUtf8();
   return 1;
 }

@@ -582,7 +582,15 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
     const std::string_view view = text.View();
     if (nextAllows && view.find("<BR>") == std::string_view::npos &&
         view.find("<H") == std::string_view::npos) {
-      out.AppendText("<BR>");
+      // Inside the definition: <DL> holds only <DT> and <DD>.
+      constexpr std::string_view kDefinitionEnd = "</DD>";
+      if (out.View().ends_with(kDefinitionEnd)) {
+        std::string moved(out.View());
+        moved.insert(moved.size() - kDefinitionEnd.size(), "<BR>");
+        out.SetText(moved);
+      } else {
+        out.AppendText("<BR>");
+      }
     }
   }
 

@@ -417,8 +417,7 @@ bool HTMLFile::IncludeFile(std::FILE* stream, const char* fileName, const FC& po
   if (slash == std::string_view::npos) fullName = WithSlash(policy.inputDirectory);
   fullName.AppendText(given);
 
-  std::FILE* in =
-      IsRegularFile(fullName.GetText()) ? std::fopen(fullName.GetText(), "rb") : nullptr;
+  std::FILE* in = OpenRegularFile(fullName.GetText());
   TextString line;
   if (in == nullptr) {
     ::WriteText(stream, "");

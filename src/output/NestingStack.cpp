@@ -61,6 +61,11 @@ int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
     }
   } else if (level < Level()) {
     while (Level() > level) Close(stream, minimise);
+    // A list item (<DT>, <LI>) must land in its own list, not in the
+    // BLOCKQUOTE or other list that the closing uncovered.
+    if (tagName != nullptr && std::string_view(tagName) != kBlockquote) {
+      SetLevel(stream, level, tagName);
+    }
   } else if (tagName != nullptr && Level() > 0) {
     const TextString* current = TagAt(Level());
     if (current == nullptr || !SameFirstTwo(*current, tagName)) {

@@ -33,7 +33,8 @@ class NestingStack {
   //   is <tagName>. Asking for BLOCKQUOTE while a list or definition list is
   //   open at the current level first closes everything.
   // - shallower: each level closes with </BLOCKQUOTE>, or </XX> where XX are
-  //   the first two letters of its tag (</DL>, </UL>, </OL>).
+  //   the first two letters of its tag (</DL>, </UL>, </OL>); then, for a
+  //   list tag, the same-level rule below.
   // - same level: when `tagName` differs in its first two letters from the
   //   tag of the current level, that level is closed and reopened with it.
   // A negative level is reported ("ERROR: Invalid Indent Level N",

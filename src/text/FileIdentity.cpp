@@ -1,5 +1,6 @@
 #include "text/FileIdentity.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,11 +32,36 @@ bool IsRegularFile(const char* name) {
   return name != nullptr && stat(name, &info) == 0 && S_ISREG(info.st_mode);
 }
 
+std::FILE* OpenRegularFile(const char* name) {
+  if (!IsRegularFile(name)) return nullptr;
+  // Without O_NONBLOCK a FIFO swapped in since the check would block the open.
+  const int descriptor = open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return nullptr;
+  struct stat info {};
+  const int flags = fcntl(descriptor, F_GETFL);
+  if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+      fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    close(descriptor);
+    return nullptr;
+  }
+  std::FILE* file = fdopen(descriptor, "rb");
+  if (file == nullptr) close(descriptor);
+  return file;
+}
+
+bool IsReadableRegularFile(const char* name) {
+  std::FILE* file = OpenRegularFile(name);
+  if (file == nullptr) return false;
+  std::fclose(file);
+  return true;
+}
+
 std::string ReadProblem(const char* name) {
   struct stat status {};
   if (name == nullptr || stat(name, &status) != 0) return "";
   if (S_ISDIR(status.st_mode)) return ": it is a directory";
+  if (S_ISFIFO(status.st_mode)) return ": it is a named pipe";
+  if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) return ": it is a device";
   if (!S_ISREG(status.st_mode)) return ": it is not a regular file";
-  if (access(name, R_OK) != 0) return ": it cannot be read";
-  return "";
+  return IsReadableRegularFile(name) ? "" : ": it cannot be read";
 }

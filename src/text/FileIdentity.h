@@ -23,8 +23,17 @@ struct FileIdentity {
 // socket). Only regular files are opened for reading.
 bool IsRegularFile(const char* name);
 
+// Opens `name` for reading in binary mode when it is a regular file; null
+// otherwise. A FIFO or device is never opened (opening a FIFO waits for a
+// writer), not even one put in the file's place after it was checked.
+std::FILE* OpenRegularFile(const char* name);
+
+// True when `name` is a regular file that can be opened for reading.
+bool IsReadableRegularFile(const char* name);
+
 // Why the file `name` cannot be read, as a suffix for a "can't open"
-// message: ": it is a directory", ": it is not a regular file" or ": it
-// cannot be read"; empty when there is no such file (the message says all)
+// message: ": it is a directory", ": it is a named pipe", ": it is a
+// device", ": it is not a regular file" (a socket) or ": it cannot be read"
+// (found by opening it); empty when there is no such file (the message says all)
 // or when nothing is wrong with it.
 std::string ReadProblem(const char* name);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "text/ErrorReport.h"
+#include "text/FileIdentity.h"
 #include "text/TextWriter.h"
 #include "text/Utf8.h"
 
@@ -92,7 +93,7 @@ int TextFile::OpenForReadingAbove(const char* name, std::size_t levelsChecked) {
     isOpen_ = 0;
     return 0;
   }
-  auto stream = std::make_shared<FileStream>(std::fopen(name, "rb"));
+  auto stream = std::make_shared<FileStream>(OpenRegularFile(name));
   FileShape shape;
   if (stream->Get() == nullptr || !ScanShape(stream->Get(), shape) || PushFile(stream, name) == 0) {
     isOpen_ = 0;

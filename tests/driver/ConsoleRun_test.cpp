@@ -1,6 +1,8 @@
 #include "driver/ConsoleRun.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <sstream>
 #include <string>
@@ -68,7 +70,7 @@ TEST_F(ConsoleRunTest, MissingFileStopsTheRun) {
 
 TEST_F(ConsoleRunTest, MissingSpecificationAmongOthersIsReported) {
   dir_.Write("a.txt", "A\n");
-  EXPECT_EQ(Run({dir_ / "missing.txt", dir_ / "a.txt"}), kExitSuccess);
+  EXPECT_EQ(Run({dir_ / "missing.txt", dir_ / "a.txt"}), kExitSkipped);
   EXPECT_EQ(err_.str(), "ERROR: Can't find any files : " + (dir_ / "missing.txt") + "\n");
   EXPECT_TRUE(dir_.Exists("a.html"));
 }
@@ -167,13 +169,58 @@ TEST_F(ConsoleRunTest, NothingWrittenOverAnInputOrTwice) {
   EXPECT_EQ(dir_.Read("a.html").find("Second"), std::string::npos);
 }
 
-TEST_F(ConsoleRunTest, DirectoryNamedAsInputIsRefusedWithItsReason) {
+// Each input that is not a readable regular file gets one error line and
+// nothing else, is never opened (a pipe would block the run), and makes the
+// run end with kExitSkipped once the others are converted.
+TEST_F(ConsoleRunTest, InputsThatAreNotReadableFilesAreRefusedOnceEach) {
   std::filesystem::create_directory(dir_ / "sub.txt");
-  EXPECT_EQ(Run({dir_ / "sub.txt"}), kExitSuccess);
-  EXPECT_EQ(err_.str(), "ERROR: Can't find file " + (dir_ / "sub.txt") + ": it is a directory\n" +
-                            "ERROR: Can't find file " + (dir_ / "sub.txt") +
-                            ": it is a directory\n");
+  ASSERT_EQ(mkfifo((dir_ / "pipe.txt").c_str(), 0600), 0);
+  dir_.Write("locked.txt", "L\n");
+  std::filesystem::permissions(dir_ / "locked.txt", std::filesystem::perms::none);
+  std::filesystem::create_symlink(dir_ / "sub.txt", dir_ / "sublink.txt");
+  std::filesystem::create_symlink(dir_ / "pipe.txt", dir_ / "pipelink.txt");
+  std::filesystem::create_symlink("/dev/zero", dir_ / "zero.txt");
+  // A steering file's names are not looked at before the conversion.
+  dir_.Write("list.txt", dir_ / "gone.txt" + "\n");
+  dir_.Write("ok.txt", "Fine\n");
+  const struct {
+    std::string word;
+    std::string shown;
+    std::string reason;
+  } cases[] = {
+      {dir_ / "sub.txt", dir_ / "sub.txt", ": it is a directory"},
+      {dir_ / "sublink.txt", dir_ / "sublink.txt", ": it is a directory"},
+      {dir_ / "pipe.txt", dir_ / "pipe.txt", ": it is a named pipe"},
+      {dir_ / "pipelink.txt", dir_ / "pipelink.txt", ": it is a named pipe"},
+      {dir_ / "zero.txt", dir_ / "zero.txt", ": it is a device"},
+      {"/dev/null", "/dev/null", ": it is a device"},
+      {"@" + (dir_ / "list.txt"), dir_ / "gone.txt", ""},
+      {dir_ / "locked.txt", dir_ / "locked.txt", ": it cannot be read"},
+  };
+  std::vector<std::string> words;
+  std::string errors;
+  for (const auto& c : cases) {
+    // The superuser reads any file.
+    if (geteuid() == 0 && c.word == dir_ / "locked.txt") continue;
+    words.push_back(c.word);
+    errors += "ERROR: Can't find file " + c.shown + c.reason + "\n";
+  }
+  words.push_back(dir_ / "ok.txt");
+  EXPECT_EQ(Run(words), kExitSkipped);
+  EXPECT_EQ(err_.str(), errors);
+  EXPECT_EQ(out_.str(), "Webloom 3.0\n" + Converted("ok.txt", dir_ / "ok.html"));
   EXPECT_FALSE(dir_.Exists("sub.html"));
+  EXPECT_FALSE(dir_.Exists("pipe.html"));
+}
+
+// Quotes, blanks and accents are ordinary name characters.
+TEST_F(ConsoleRunTest, NamesWithQuotesBlanksAndAccentsAreConverted) {
+  for (const std::string name : {"it's \"q\".txt", "\xC3\xA9 \xC3\xA0.txt"}) {
+    dir_.Write(name, "Text\n");
+    EXPECT_EQ(Run({dir_ / name}), kExitSuccess) << err_.str();
+    EXPECT_EQ(err_.str(), "");
+    EXPECT_TRUE(dir_.Exists(name.substr(0, name.size() - 4) + ".html")) << name;
+  }
 }
 
 }  // namespace

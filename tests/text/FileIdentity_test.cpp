@@ -23,9 +23,16 @@ TEST(FileIdentityTest, ReadProblemNamesWhatIsWrong) {
       {text, ""},
       {dir.Path("missing.txt"), ""},
       {dir.Path("folder"), ": it is a directory"},
-      {dir.Path("pipe"), ": it is not a regular file"},
+      {dir.Path("pipe"), ": it is a named pipe"},
+      {"/dev/zero", ": it is a device"},
   };
-  for (const auto& c : cases) EXPECT_EQ(ReadProblem(c.name.c_str()), c.problem) << c.name;
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadProblem(c.name.c_str()), c.problem) << c.name;
+    // Only a regular file is opened, and a pipe without a writer never blocks.
+    std::FILE* file = OpenRegularFile(c.name.c_str());
+    EXPECT_EQ(file != nullptr, c.name == text) << c.name;
+    if (file != nullptr) std::fclose(file);
+  }
   EXPECT_EQ(ReadProblem(nullptr), "");
 }
 
