@@ -180,6 +180,7 @@ int RunConsoleQuietly(const std::vector<std::string>& words) {
 TEST(CorpusHeadings, NumberedSectionsOfTheRfcsAreFoundAsHeadings) {
   DriverTestDir top;
   std::vector<std::string> names;
+  if (!fs::is_directory(WEBLOOM_CORPUS)) GTEST_SKIP() << "no corpus at " << WEBLOOM_CORPUS;
   for (const fs::directory_entry& entry : fs::directory_iterator(WEBLOOM_CORPUS)) {
     const std::string name = entry.path().filename().string();
     if (!name.starts_with("rfc") || entry.path().extension() != ".txt") continue;
