@@ -73,7 +73,12 @@ void TableWriter::StartTable(bool userSpecified, bool& bordered, bool& framed, i
                                    : "<!-- Automatically detected TABLE structure -->");
   const int textLines = block_.LineCount() - block_.BlankLines() - block_.RuleLines();
   TextString tag("<TABLE");
-  if (!config_.IsGiven(Field::BorderSize)) {
+  // A setting given as "(none)" (negative) is decided per table, as one not
+  // given at all.
+  const auto fixed = [this](Field field, int value) {
+    return config_.IsGiven(field) && value >= 0;
+  };
+  if (!fixed(Field::BorderSize, config_.borderSize)) {
     if (framed || (block_.RuleLines() < 2 && block_.FirstRule() < kFrameLines &&
                    textLines > kBorderedTextLines)) {
       tag.AppendText(" BORDER=");
@@ -91,10 +96,10 @@ void TableWriter::StartTable(bool userSpecified, bool& bordered, bool& framed, i
     tag.AppendText("\"");
   }
   tag.AppendText(" CELLSPACING=");
-  tag.AppendNumber(config_.IsGiven(Field::CellSpacing) ? config_.cellSpacing : 0, false);
+  tag.AppendNumber(fixed(Field::CellSpacing, config_.cellSpacing) ? config_.cellSpacing : 0, false);
   tag.AppendText(" CELLPADDING=");
-  if (config_.IsGiven(Field::CellPadding)) {
-    tag.AppendNumber(std::max(config_.cellPadding, 0), false);
+  if (fixed(Field::CellPadding, config_.cellPadding)) {
+    tag.AppendNumber(config_.cellPadding, false);
   } else {
     tag.AppendNumber(bordered ? kBorderedPadding : 0, false);
   }

@@ -237,10 +237,9 @@ void FC::Normalise(bool /*afterFileRead*/) {
     useDefinitionLists = 0;
     expectContentsList = 0;
     if (!IsGiven(Policy::CapitalisedHeadings)) capitalisedHeadings = 0;
-    if (IsGiven(Policy::KeepItSimple)) {
-      attemptTables = 0;
-      SetGiven(Policy::AttemptTables, false);
-    }
+    // A table setting given beside it wins, so that a written policy file of
+    // a document found simple (tables still attempted) reads back the same.
+    if (IsGiven(Policy::KeepItSimple) && !IsGiven(Policy::AttemptTables)) attemptTables = 0;
   }
   // 6.
   ChooseOutputExtension();

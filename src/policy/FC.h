@@ -127,6 +127,9 @@ class FC : public PolicyValues {
   // LinkDictionary.cpp.
   //
   // Applies one policy-file line; returns 1 when the line was accepted.
+  // `warnRepeated` is true for the lines of a policy file: there a repeated
+  // value is refused, and a list of bullet or definition characters replaces
+  // the record's list instead of adding to it.
   [[nodiscard]] int ParsePolicyLine(const TextString& line, bool warnRepeated);
   // Reads every line of `file` (open for reading); returns 1 when every
   // line was accepted, 0 when at least one was ignored.

@@ -142,8 +142,15 @@ void ReadPositions(std::array<int, PolicyValues::kMaxPositions>& positions, int&
   used = 1;
 }
 
-int ApplyDefinitionChars(FC& policy, const TextString& line) {
+// A policy file's list of definition characters replaces the record's whole:
+// its first line starts from none, so a file naming only ':' keeps '-' off.
+int ApplyDefinitionChars(FC& policy, const TextString& line, bool fromFile) {
   const bool strong = Contains(line, "strong");
+  if (fromFile && !policy.IsGiven(Policy::DefinitionChars) &&
+      (Contains(line, "':'") || Contains(line, "'-'") || Contains(line, "none"))) {
+    policy.dashDefinitions = policy.dashStrong = 0;
+    policy.colonDefinitions = policy.colonStrong = 0;
+  }
   bool recognised = false;
   if (Contains(line, "':'")) {
     policy.colonDefinitions = 1;
@@ -230,8 +237,10 @@ int ApplyHeadingStyle(FC& policy, const TextString& line,
 // Written as "Bullet Char : '*'". "none" turns off the '-' and 'o' bullets
 // and forgets the further characters; any other line appends its quoted
 // character. A line without one is refused (it would append a NUL), and so is
-// an eighth character; neither clears the characters given before.
-int ApplyBulletChar(FC& policy, const TextString& line) {
+// an eighth character; neither clears the characters given before. A policy
+// file's list replaces the record's whole: its first character starts from
+// none, so the default '-' and 'o' do not stay beside the file's own.
+int ApplyBulletChar(FC& policy, const TextString& line, bool fromFile) {
   if (Contains(line, "none")) {
     policy.dashBullets = policy.circleBullets = 0;
     policy.otherBulletsUsed = 1;
@@ -239,9 +248,15 @@ int ApplyBulletChar(FC& policy, const TextString& line) {
     policy.SetGiven(Policy::BulletChars);
     return 1;
   }
-  if (policy.otherBulletCount >= PolicyValues::kMaxOtherBullets) return 0;
+  const bool fresh = fromFile && !policy.IsGiven(Policy::BulletChars);
+  if (!fresh && policy.otherBulletCount >= PolicyValues::kMaxOtherBullets) return 0;
   TextString quoted;
   if (!line.GetWord(2, '\'', quoted) || quoted.IsEmpty()) return 0;
+  if (fresh) {
+    policy.dashBullets = policy.circleBullets = 0;
+    policy.otherBulletsUsed = 1;
+    policy.otherBulletCount = -1;
+  }
   if (policy.otherBulletCount < 0) policy.otherBulletCount = 0;
   policy.otherBullets[static_cast<size_t>(policy.otherBulletCount)] = quoted.At(0);
   ++policy.otherBulletCount;
@@ -294,7 +309,7 @@ int ApplyKeyword(FC& policy, const PolicyKeyword& keyword, const TextString& lin
       policy.SetGiven(Policy::HangingPositions);
       return 1;
     case KeywordKind::DefinitionChars:
-      return ApplyDefinitionChars(policy, line);
+      return ApplyDefinitionChars(policy, line, warnRepeated);
     case KeywordKind::Justification:
       return ApplyJustification(policy, line);
     case KeywordKind::UsenetGroups:
@@ -312,7 +327,7 @@ int ApplyKeyword(FC& policy, const PolicyKeyword& keyword, const TextString& lin
     case KeywordKind::ContentsStyle:
       return ApplyHeadingStyle(policy, line, policy.contentsStyles);
     case KeywordKind::BulletChar:
-      return ApplyBulletChar(policy, line);
+      return ApplyBulletChar(policy, line, warnRepeated);
     case KeywordKind::SplitLevel:
       return ApplySplitLevel(policy, line, value);
     case KeywordKind::LinkDefinition:

@@ -385,23 +385,26 @@ void WriteTables(const FC& p, PolicyFileWriter& out) {
   out.Section("[Table generation]", out.Wants({Policy::AttemptTables}) || t.AnyGiven());
   out.Bool("Use <CODE>..</CODE> markup", t.useCodeMarkup, out.WantsTable(Field::UseCodeMarkup));
   out.Bool("Attempt TABLE generation", p.attemptTables, out.Wants({Policy::AttemptTables}));
-  out.Number("Default TABLE border size", t.borderSize, true, t.borderSize <= 0,
+  // Border, spacing and padding not given are decided per table: "(none)"
+  // says so, where the record's placeholder value would fix them when read.
+  const auto open = [&t](Field field, int value) { return !t.IsGiven(field) || value < 0; };
+  out.Number("Default TABLE border size", t.borderSize, true, open(Field::BorderSize, t.borderSize),
              out.WantsTable(Field::BorderSize));
-  out.Number("Default TABLE header rows", t.headerRows, true, t.headerRows == 0,
+  out.Number("Default TABLE header rows", t.headerRows, true, t.headerRows <= 0,
              out.WantsTable(Field::HeaderRows));
-  out.Number("Default TABLE header cols", t.headerCols, true, t.headerCols == 0,
+  out.Number("Default TABLE header cols", t.headerCols, true, t.headerCols <= 0,
              out.WantsTable(Field::HeaderCols));
-  out.Number("Default TABLE cell spacing", t.cellSpacing, true, t.cellSpacing == 0,
-             out.WantsTable(Field::CellSpacing));
-  out.Number("Default TABLE cell padding", t.cellPadding, true, t.cellPadding == 0,
-             out.WantsTable(Field::CellPadding));
+  out.Number("Default TABLE cell spacing", t.cellSpacing, true,
+             open(Field::CellSpacing, t.cellSpacing), out.WantsTable(Field::CellSpacing));
+  out.Number("Default TABLE cell padding", t.cellPadding, true,
+             open(Field::CellPadding, t.cellPadding), out.WantsTable(Field::CellPadding));
   out.Text("Default TABLE colour", t.colour, out.WantsTable(Field::Colour));
   out.Text("Default TABLE border colour", t.borderColour, out.WantsTable(Field::BorderColour));
   out.Text("Default TABLE caption", t.caption, out.WantsTable(Field::Caption));
   out.Text("Default TABLE width", t.width, out.WantsTable(Field::Width));
   out.Bool("Convert TABLE X-refs to links", t.xrefsToLinks, out.WantsTable(Field::XrefsToLinks));
   out.Number("Minimum TABLE column separation", t.minColumnSeparation, true,
-             t.minColumnSeparation == 0, out.WantsTable(Field::MinColumnSeparation));
+             t.minColumnSeparation <= 0, out.WantsTable(Field::MinColumnSeparation));
   out.Bool("Expect sparse tables", t.sparseTables, out.WantsTable(Field::SparseTables));
 }
 

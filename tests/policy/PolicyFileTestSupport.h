@@ -55,15 +55,27 @@ inline std::string WrittenPolicy(const FC& policy, const TempDir& dir, bool all)
   return ReadAll(path);
 }
 
+// Marks the table settings that act only when given as given.
+inline void GiveTableSettings(FC& p) {
+  for (const TableConfig::Field field :
+       {TableConfig::Field::BorderSize, TableConfig::Field::CellSpacing,
+        TableConfig::Field::CellPadding}) {
+    p.tableDefaults.SetGiven(field);
+  }
+}
+
 // Fills `p` from tests/data/policy/every_section.pol: a value other than the
 // default in every section, among the values the file format can carry (see
-// the round trip's known exceptions), and no policy marked given.
+// the round trip's known exceptions), and no policy marked given but the
+// table's border, spacing and padding, which act (and are written) only when
+// given.
 inline void FillEverySection(FC& p) {
   LineFile file;
   if (!file.OpenForReading(WEBLOOM_TEST_DATA "/policy/every_section.pol")) return;
   p.messageSink = [](const char*) {};  // the caption line is refused
   (void)p.ReadPolicyFile(file);
   p.CopyPolicies(p);
+  GiveTableSettings(p);
 }
 
 // Every field of two heading styles but the numbers seen, compared.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "PolicyFileTestSupport.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ TEST(PolicyRoundTripTest, ChangedOnlyModeRestoresTheGivenPolicies) {
                        Policy::DirectoryTitle, Policy::SplitKnown, Policy::SplitLevel}) {
     some.SetGiven(given);
   }
+  some.tableDefaults.ClearGiven();
   some.tableDefaults.SetGiven(Field::BorderSize);
   FC partial;
   EXPECT_EQ(ReadPolicyText(partial, dir, WrittenPolicy(some, dir, false)), 1);
@@ -98,11 +100,14 @@ TEST(PolicyRoundTripTest, KnownExceptions) {
   ASSERT_EQ(read.messages.size(), 1U);
   EXPECT_EQ(read.messages[0],
             "Policy file: Ignoring policy line \\Default TABLE caption            : Table 1\\");
-  // The '-' and 'o' lines append to the further bullet characters.
+  // The file's bullet list replaces the record's: its '-' and 'o' lines
+  // become further bullet characters like any other.
+  EXPECT_EQ(read.dashBullets + read.circleBullets, 0);
   EXPECT_EQ(read.otherBulletCount, 3);
   EXPECT_EQ(std::string(read.otherBullets.data(), 3), "-o*");
-  // A dash-only line leaves the colon as the fresh record has it.
-  EXPECT_EQ(read.colonDefinitions, 1);
+  // So does its list of definition characters: a dash-only list turns the
+  // colon off.
+  EXPECT_EQ(read.colonDefinitions, 0);
   // A zero written as "(none)" reads back as the unset -1.
   EXPECT_EQ(read.tableDefaults.headerRows, -1);
   EXPECT_EQ(read.tableDefaults.minColumnSeparation, -1);
@@ -121,6 +126,21 @@ TEST(PolicyRoundTripTest, ReadingAFileTwiceDoesNotDoubleLinks) {
   ReadPolicyPath(read, path);
   ReadPolicyPath(read, path);
   EXPECT_EQ(read.linkDefinitions.size(), 2U);
+}
+
+TEST(PolicyRoundTripTest, GivenFilesWriteBackAsRead) {
+  TempDir dir;
+  for (const FileCase& c : ReadCaseFile(WEBLOOM_TEST_DATA "/policy/policy_files.txt")) {
+    std::string text;
+    for (const std::string& line : c.policies) text += line + "\n";
+    FC first;
+    EXPECT_EQ(ReadPolicyText(first, dir, text), 1) << c.name;
+    const std::string written = WrittenPolicy(first, dir, false);
+    EXPECT_EQ(written, c.expected) << c.name;
+    FC second;
+    EXPECT_EQ(ReadPolicyText(second, dir, written), 1) << c.name;
+    EXPECT_EQ(WrittenPolicy(second, dir, false), written) << c.name;
+  }
 }
 
 }  // namespace
