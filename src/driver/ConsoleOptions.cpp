@@ -79,6 +79,7 @@ const char* ConsoleUsage() {
          "\n"
          "Options:\n"
          "  -p, --policy-file FILE  the master policy file\n"
+         "      --policy-file=FILE  the same\n"
          "  -h, --help              show this text\n"
          "      --version           show the product name\n"
          "\n"

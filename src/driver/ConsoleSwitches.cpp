@@ -14,7 +14,27 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+struct Entry {
+  std::string_view name;
+  int ConsoleSwitches::*flag;
+};
+
+constexpr std::array<Entry, 6> kSwitches = {{
+    {"contents", &ConsoleSwitches::contents},
+    {"index", &ConsoleSwitches::index},
+    {"dos", &ConsoleSwitches::dos},
+    {"debug", &ConsoleSwitches::debug},
+    {"simple", &ConsoleSwitches::simple},
+    {"policy", &ConsoleSwitches::writePolicy},
+}};
+
 }  // namespace
+
+std::vector<std::string_view> ConsoleSwitches::Names() {
+  std::vector<std::string_view> names;
+  for (const Entry& entry : kSwitches) names.push_back(entry.name);
+  return names;
+}
 
 bool ConsoleSwitches::TakeSwitch(std::string_view word) {
   std::string_view name;
@@ -25,18 +45,6 @@ bool ConsoleSwitches::TakeSwitch(std::string_view word) {
   } else {
     return false;
   }
-  struct Entry {
-    std::string_view name;
-    int ConsoleSwitches::*flag;
-  };
-  static constexpr std::array<Entry, 6> kSwitches = {{
-      {"contents", &ConsoleSwitches::contents},
-      {"index", &ConsoleSwitches::index},
-      {"dos", &ConsoleSwitches::dos},
-      {"debug", &ConsoleSwitches::debug},
-      {"simple", &ConsoleSwitches::simple},
-      {"policy", &ConsoleSwitches::writePolicy},
-  }};
   for (const Entry& entry : kSwitches) {
     if (EqualIgnoringCase(name, entry.name)) {
       this->*entry.flag = 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 // The six switches of the console command line and of steering-file lines.
 // Each is 0 or 1. Switches only ever add up: a word never clears one.
@@ -17,6 +18,9 @@ struct ConsoleSwitches {
   // "--", sets that switch and returns true. Any other word returns false and
   // changes nothing: "/home/ann/dos/x.txt" is a path, not a switch.
   bool TakeSwitch(std::string_view word);
+
+  // The switch names, without "/" or "--", in the order they are examined.
+  static std::vector<std::string_view> Names();
 
   // Sets every switch that is set in `other`.
   void Add(const ConsoleSwitches& other);

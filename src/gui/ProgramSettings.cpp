@@ -1,11 +1,15 @@
 #include "gui/ProgramSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
 
-constexpr const char* kManualName = "webloom-guide.html";
+constexpr const char* kManualName = "manual.html";
+// Where an installed program finds the manual, from its own directory.
+constexpr const char* kInstalledManual = "/../share/doc/webloom/manual.html";
 
 QString ListKey(const char* list, int index) {
   return QStringLiteral("%1/MRU%2").arg(QLatin1String(list)).arg(index, 2, 10, QLatin1Char('0'));
@@ -118,7 +122,11 @@ QString ProgramSettings::DocumentationFile() const {
 }
 
 QString ProgramSettings::DefaultDocumentation() {
-  return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kManualName);
+  const QString programDir = QCoreApplication::applicationDirPath();
+  const QString beside = programDir + QLatin1Char('/') + QLatin1String(kManualName);
+  if (QFileInfo::exists(beside)) return beside;
+  const QString installed = QDir::cleanPath(programDir + QLatin1String(kInstalledManual));
+  return QFileInfo::exists(installed) ? installed : beside;
 }
 
 QString ProgramSettings::StartupPolicyFile() const {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DriverTestDir.h"
@@ -38,6 +39,16 @@ TEST(ParseConsoleOptions, HelpAndVersion) {
   ASSERT_EQ(ParseConsoleOptions({"--version"}, options), 1);
   EXPECT_TRUE(options.showVersion);
   EXPECT_FALSE(options.showHelp);
+}
+
+// The usage names every switch the parser knows, in both spellings.
+TEST(ConsoleUsage, NamesEverySwitch) {
+  const std::string usage = ConsoleUsage();
+  for (const std::string_view name : ConsoleSwitches::Names()) {
+    for (const std::string lead : {"/", "--"}) {
+      EXPECT_NE(usage.find(lead + std::string(name) + " "), std::string::npos) << lead << name;
+    }
+  }
 }
 
 }  // namespace

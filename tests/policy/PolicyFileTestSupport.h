@@ -57,11 +57,9 @@ inline std::string WrittenPolicy(const FC& policy, const TempDir& dir, bool all)
 
 // Marks the table settings that act only when given as given.
 inline void GiveTableSettings(FC& p) {
-  for (const TableConfig::Field field :
-       {TableConfig::Field::BorderSize, TableConfig::Field::CellSpacing,
-        TableConfig::Field::CellPadding}) {
+  using F = TableConfig::Field;
+  for (const F field : {F::BorderSize, F::CellSpacing, F::CellPadding})
     p.tableDefaults.SetGiven(field);
-  }
 }
 
 // Fills `p` from tests/data/policy/every_section.pol: a value other than the
