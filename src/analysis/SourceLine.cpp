@@ -16,6 +16,7 @@
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -105,6 +106,8 @@ void SourceLine::PrepareText(FC& policy) {
   const bool html = InUserHtml(*this, policy);
   if (!html) EscapeHTML();
   length = Length();
+  // A UTF-8 character is one column on the screen however many bytes it takes.
+  if (IsUtf8Document(policy)) length = Utf8Columns(View());
   escapedText.SetText(GetText());
   if (!html) MarkInline(policy, true, true);
   // Backspaces that overstrike did not use would reach the page as control

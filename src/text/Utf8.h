@@ -23,3 +23,13 @@ std::size_t Utf8SafeCut(std::string_view text, std::size_t cut);
 // inside a well-formed UTF-8 sequence (never beyond the end of `text`). Used
 // when moving backward would leave a piece empty.
 std::size_t Utf8SafeCutForward(std::string_view text, std::size_t cut);
+
+// Screen columns of UTF-8 text: one per character, two for a wide East Asian
+// character. A byte that is no part of a well-formed sequence is one column,
+// so single-byte text measures as its length in bytes.
+int Utf8Columns(std::string_view text);
+
+// The byte index at which column `column` of UTF-8 text starts (measured as
+// Utf8Columns does); the size of `text` when the text is narrower. Inside a
+// wide character the index of that character.
+std::size_t Utf8ByteAtColumn(std::string_view text, int column);
