@@ -105,3 +105,26 @@ std::size_t Utf8SafeCutForward(std::string_view text, std::size_t cut) {
   if (back == cut) return cut;
   return std::min(back + SequenceLength(text[back]), text.size());
 }
+
+std::string Utf8ExpandTabs(std::string_view text, int tabSize) {
+  constexpr int kLargestTab = 8;
+  const int t = std::clamp(tabSize, 1, kLargestTab);
+  std::string expanded;
+  int column = 0;
+  for (std::size_t at = 0; at < text.size();) {
+    if (text[at] == '\t') {
+      const int blanks = t - column % t;
+      expanded.append(static_cast<std::size_t>(blanks), ' ');
+      column += blanks;
+      ++at;
+      continue;
+    }
+    int width = 1;
+    const std::size_t step =
+        static_cast<unsigned char>(text[at]) < 0x80 ? 1 : StepAt(text, at, width);
+    expanded.append(text.substr(at, step));
+    column += width;
+    at += step;
+  }
+  return expanded;
+}

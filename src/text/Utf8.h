@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Cut positions that respect UTF-8 sequences. Text is handled as bytes and
@@ -33,3 +34,7 @@ int Utf8Columns(std::string_view text);
 // Utf8Columns does); the size of `text` when the text is narrower. Inside a
 // wide character the index of that character.
 std::size_t Utf8ByteAtColumn(std::string_view text, int column);
+
+// `text` with its tabs expanded to stops every `tabSize` screen columns
+// (taken as 1 to 8), the columns counted as Utf8Columns counts them.
+std::string Utf8ExpandTabs(std::string_view text, int tabSize);

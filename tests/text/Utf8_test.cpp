@@ -31,4 +31,11 @@ TEST(Utf8Test, ColumnsCountCharacters) {
   }
 }
 
+TEST(Utf8Test, TabStopsCountColumns) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/text/text_strings.txt")) {
+    if (r[0] != "utf8tabs") continue;
+    EXPECT_EQ(Utf8ExpandTabs(r.at(1), std::stoi(r.at(2))), r.at(3)) << r[1];
+  }
+}
+
 }  // namespace
