@@ -133,9 +133,10 @@ bool IsReferenceEntry(const SourceLine& line, const TextString& word) {
          HasYear(next->rawText.View());
 }
 
-// "1 = host unreachable;", or the number alone under "Code": one of a
-// list of code values (RFC 792), not a section, which has a title.
-bool IsCodeValue(const SourceLine& line, int wordNumber) {
+// A section has a title. A number alone on its line (RFC 792's code values
+// under "Code", the "14.41)." that ends a sentence) or given a meaning with
+// "=" (RFC 792's "1 = host unreachable;") has none.
+bool HasNoTitle(const SourceLine& line, int wordNumber) {
   TextString second;
   if (!line.GetWord(2, ' ', second) || second.IsEmpty()) return wordNumber == 1;
   return second.View() == "=";
@@ -175,7 +176,7 @@ int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underli
     return 0;
   }
   if (HasLetterRun(word) || InPreformattedRegion(line_) || IsReferenceEntry(line_, word) ||
-      IsCodeValue(line_, wordNumber)) {
+      HasNoTitle(line_, wordNumber)) {
     return 0;
   }
   if (policy_.IsOutputPass() && policy_.headingLevelCount > 0 &&
