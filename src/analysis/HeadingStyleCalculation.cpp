@@ -142,20 +142,30 @@ void CheckIndentOrder(FC& policy, DocumentStatistics& statistics) {
     const int deeper = policy.headingStyles[at + 1].indent;
     if (style.indent < 0 || deeper < 0 || deeper >= style.indent) continue;
 
-    const Histogram::Entry* replacement = nullptr;
+    // Another chapter indent is only better when it is not deeper than the
+    // sections; with none such, chapters stand where their sections do (RFC
+    // 791's centred chapters are found wherever they stand, and its other
+    // chapter-level numbers are list items indented past the sections).
+    int replacement = -1;
     if (level == 0) {
-      replacement = statistics.headingLevels[0].indents.EntryAtRank(2);
-      if (replacement == nullptr && !policy.expectContentsList) {
-        replacement = statistics.contentsLevels[0].indents.EntryAtRank(1);
+      Histogram& chapters = statistics.headingLevels[0].indents;
+      for (int rank = 2; rank <= chapters.Distinct() && replacement < 0; ++rank) {
+        const Histogram::Entry* entry = chapters.EntryAtRank(rank);
+        if (entry != nullptr && entry->value <= deeper) replacement = entry->value;
       }
+      if (replacement < 0 && chapters.Distinct() < 2 && !policy.expectContentsList) {
+        const Histogram::Entry* entry = statistics.contentsLevels[0].indents.EntryAtRank(1);
+        if (entry != nullptr) replacement = entry->value;
+      }
+      if (replacement < 0 && chapters.Distinct() >= 2) replacement = deeper;
     }
-    if (replacement != nullptr) {
+    if (replacement >= 0) {
       TextString message("Policy calculation: Rejecting header level [");
       message.AppendNumber(level, false);
       message.AppendText("] value = ");
       message.AppendNumber(style.indent, false);
       policy.Message(message, 10);
-      style.indent = replacement->value;
+      style.indent = replacement;
       continue;
     }
     TextString message("Policy Calculation: *** Ambiguity detected for header level ");

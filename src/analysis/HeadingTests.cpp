@@ -63,6 +63,85 @@ bool IsCentredTitle(const SourceLine& line) {
   return line.GetWord(2, ' ', title) && !title.HasNoLetters();
 }
 
+// A year of the last century or this one standing as a word: "1980.",
+// "September 1981,".
+bool HasYear(std::string_view text) {
+  for (std::size_t i = 0; i + 4 <= text.size(); ++i) {
+    if (i > 0 && IsAlphanumeric(text[i - 1])) continue;
+    if (!((text[i] == '1' && text[i + 1] == '9') || (text[i] == '2' && text[i + 1] == '0'))) {
+      continue;
+    }
+    if (!IsDigit(text[i + 2]) || !IsDigit(text[i + 3])) continue;
+    if (i + 4 < text.size() && IsAlphanumeric(text[i + 4])) continue;
+    return true;
+  }
+  return false;
+}
+
+// A run of blanks wider than this inside a line scores it as a table row or
+// a diagram line on its own text.
+constexpr int kWidestTextGap = 5;
+
+bool HasWideGap(std::string_view text) {
+  const std::size_t start = text.find_first_not_of(' ');
+  if (start == std::string_view::npos) return false;
+  int run = 0;
+  for (std::size_t i = start; i < text.size(); ++i) {
+    run = text[i] == ' ' ? run + 1 : 0;
+    if (run > kWidestTextGap && i + 1 < text.size() && text[i + 1] != ' ') return true;
+  }
+  return false;
+}
+
+// A number inside a diagram or a table is one of its rows, not a section:
+// the row directly under a pre-formatted line (RFC 790's "1-3    1-3
+// Unassigned"), or a ruler of bit positions, a line of numbers spread over
+// wide gaps (RFC 790's "1                   2                   3").
+bool InPreformattedRegion(const SourceLine& line) {
+  const SourceLine* before = line.PreviousLine();
+  if (before != nullptr && !IsBlankLine(*before) && before->lineType != LineType::kFormFeed &&
+      LineFlag::IsPreformatted(before->flags)) {
+    return true;
+  }
+  std::string_view text = line.rawText.View();
+  if (!HasWideGap(text)) return false;
+  return std::none_of(text.begin(), text.end(), [](char c) { return IsLetter(c); });
+}
+
+// A bracketed number that opens a bibliographic entry is a reference, not
+// a section: "[1]  Postel, J. (ed.), "Internet Protocol - ...", its
+// authors' names followed by a comma, a quoted title or a year, running on
+// into a deeper second line (RFC 768, RFC 792).
+bool IsReferenceEntry(const SourceLine& line, const TextString& word) {
+  const std::string_view w = word.View();
+  if (w.size() < 3 || w.front() != '[' || w.back() != ']') return false;
+  const SourceLine* next = line.NextLine();
+  // The next line is not classified yet: its text tells.
+  if (next == nullptr || next->IsEmpty() || next->indent <= line.indent) return false;
+  std::string_view text = line.rawText.View();
+  const std::size_t start = text.find_first_not_of(' ');
+  if (start == std::string_view::npos) return false;
+  text.remove_prefix(start);
+  const std::size_t nameAt = text.find_first_not_of(' ', w.size());
+  if (nameAt == std::string_view::npos) return false;
+  const std::string_view entry = text.substr(nameAt);
+  const std::size_t nameEnd = entry.find(' ');
+  // "Postel," or "Dalal, Y. and C. Sunshine,": a name closed by a comma.
+  const std::string_view name = entry.substr(0, nameEnd);
+  if (name.size() < 2 || name.back() != ',') return false;
+  return entry.find('"') != std::string_view::npos || HasYear(entry) ||
+         HasYear(next->rawText.View());
+}
+
+// A section has a title. A number alone on its line (RFC 792's code values
+// under "Code", the "14.41)." that ends a sentence) or given a meaning with
+// "=" (RFC 792's "1 = host unreachable;") has none.
+bool HasNoTitle(const SourceLine& line, int wordNumber) {
+  TextString second;
+  if (!line.GetWord(2, ' ', second) || second.IsEmpty()) return wordNumber == 1;
+  return second.View() == "=";
+}
+
 }  // namespace
 
 bool ContentsMarkedByUser(const FC& policy) {
@@ -96,7 +175,10 @@ int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underli
       level >= LineType::kMaxHeadingLevel) {
     return 0;
   }
-  if (HasLetterRun(word)) return 0;
+  if (HasLetterRun(word) || InPreformattedRegion(line_) || IsReferenceEntry(line_, word) ||
+      HasNoTitle(line_, wordNumber)) {
+    return 0;
+  }
   if (policy_.IsOutputPass() && policy_.headingLevelCount > 0 &&
       level >= policy_.headingLevelCount) {
     return 0;

@@ -17,6 +17,7 @@
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -69,11 +70,14 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-// Position of word `n` of `line`'s text, or -1 when it has none.
-int WordPosition(const SourceLine& line, int n) {
+// Column of word `n` of `line`'s text, or -1 when it has none. In UTF-8
+// text a character is one column whatever its bytes.
+int WordPosition(const SourceLine& line, int n, bool utf8) {
   TextString word;
   int offset = -1;
-  return line.GetWord(n, ' ', word, offset) ? offset : -1;
+  if (!line.GetWord(n, ' ', word, offset)) return -1;
+  if (utf8 && offset > 0) return Utf8Columns(line.View().substr(0, static_cast<std::size_t>(offset)));
+  return offset;
 }
 
 // The emphasis of a quoted line turned inside out, since the writer shows
@@ -207,6 +211,10 @@ void LineClassifier::ReadContext() {
   hasWord1_ = line_.GetWord(1, ' ', word1_) && !word1_.IsEmpty();
   hasWord2_ = line_.GetWord(2, ' ', word2_, pos2_);
   if (!hasWord2_) pos2_ = -1;
+  utf8_ = policy_.owner != nullptr && policy_.owner->utf8Text != 0;
+  if (utf8_ && pos2_ > 0) {
+    pos2_ = Utf8Columns(line_.View().substr(0, static_cast<std::size_t>(pos2_)));
+  }
 }
 
 void LineClassifier::TakeFirstLineTitle() {
@@ -410,7 +418,7 @@ void LineClassifier::TestHangingFromPrevious() {
         pPre_)) {
     return;
   }
-  const int q = WordPosition(*prev_, 2);
+  const int q = WordPosition(*prev_, 2, utf8_);
   if (q < 0 || static_cast<std::int64_t>(q) + pIndent_ != indent) return;
 
   if (prev_->firstWordLength == 1 && IsBulletChar(policy_, prev_->At(0))) {
@@ -436,7 +444,7 @@ void LineClassifier::TestHangingFromPrevious() {
 // "term     text" with the text at one of the policy's hanging columns.
 void LineClassifier::TestHangingPosition() {
   if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0 ||
-      word1_.Length() + 3 >= pos2_) {
+      (utf8_ ? Utf8Columns(word1_.View()) : word1_.Length()) + 3 >= pos2_) {
     return;
   }
   const std::int64_t column = static_cast<std::int64_t>(pos2_) + line_.indent;
@@ -543,8 +551,8 @@ void LineClassifier::TestAfterBulletBlank() {
   if (item == nullptr) return;
 
   if (LineType::IsBulletItem(item->lineType)) {
-    const int second = WordPosition(*item, 2);
-    const int third = WordPosition(*item, 3);
+    const int second = WordPosition(*item, 2, utf8_);
+    const int third = WordPosition(*item, 3, utf8_);
     if (second >= 0 && third >= 0 &&
         static_cast<std::int64_t>(line_.indent) ==
             static_cast<std::int64_t>(item->indent) + item->firstWordLength + third - second - 4) {
@@ -562,7 +570,7 @@ bool LineClassifier::TestContinuation() {
   const int indent = line_.indent;
   switch (pType_) {
     case LineType::kHangingParagraph: {
-      const int q = WordPosition(*prev_, 2);
+      const int q = WordPosition(*prev_, 2, utf8_);
       if (indent > 0 && q >= 0 && static_cast<std::int64_t>(indent) == pIndent_ + q) {
         line_.lineType = LineType::kHangingContinuation;
       }
@@ -604,7 +612,7 @@ bool LineClassifier::ContinueHeading() {
 
   // A line appended before has given its text to the heading line.
   const SourceLine& above = pType_ == LineType::kAppended ? *heading : *prev_;
-  const int q = WordPosition(above, 2);
+  const int q = WordPosition(above, 2, utf8_);
   const std::int64_t column = static_cast<std::int64_t>(above.indent) + q;
   const std::int64_t indent = line_.indent;
   const bool aligned = q >= 0 && Abs(indent - column) <= 1;

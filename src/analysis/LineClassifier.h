@@ -83,6 +83,8 @@ class LineClassifier {
   // Position of the second word in the text; -1 without one.
   int pos2_ = -1;
   bool allowNumbered_ = true;
+  // The document is UTF-8: positions are counted in characters.
+  bool utf8_ = false;
   // Policy numbers widened once, so arithmetic on them cannot overflow.
   std::int64_t width_ = 80;
   std::int64_t paragraphOffset_ = -1;

@@ -9,8 +9,10 @@
 #include "analysis/CodeTests.h"
 #include "analysis/SourceLine.h"
 #include "policy/FC.h"
+#include "policy/RunContext.h"
 #include "policy/TableConfig.h"
 #include "text/CharClass.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -80,7 +82,47 @@ int EstimatedWidth(std::string_view text) {
   return width;
 }
 
+// `raw` with one byte per screen column: every character of several bytes
+// becomes one 'x', or two for a wide one. Empty for all-ASCII text.
+std::string ColumnLayout(std::string_view raw) {
+  if (std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return {};
+  }
+  std::string layout;
+  for (std::size_t at = 0; at < raw.size();) {
+    if (static_cast<unsigned char>(raw[at]) < 0x80) {
+      layout += raw[at++];
+      continue;
+    }
+    std::size_t step = 1;
+    while (step < 4 && at + step < raw.size() && IsUtf8Continuation(raw[at + step])) ++step;
+    layout.append(static_cast<std::size_t>(Utf8Columns(raw.substr(at, step))), 'x');
+    at += step;
+  }
+  return layout;
+}
+
 }  // namespace
+
+std::string_view PreformattedBlock::ColumnView(const Line& line) {
+  return line.columns.IsEmpty() ? line.raw.View() : line.columns.View();
+}
+
+std::string_view PreformattedBlock::LayoutCut(const Line& line, int from, int to) {
+  const std::string_view view = ColumnView(line);
+  const int size = static_cast<int>(view.size());
+  if (from >= size) return {};
+  to = std::min(to, size);
+  return view.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+}
+
+std::string_view PreformattedBlock::CutColumns(const Line& line, int from, int to) {
+  if (line.columns.IsEmpty()) return LayoutCut(line, from, to);
+  const std::string_view raw = line.raw.View();
+  const std::size_t begin = Utf8ByteAtColumn(raw, from);
+  const std::size_t end = std::max(begin, Utf8ByteAtColumn(raw, to));
+  return raw.substr(begin, end - begin);
+}
 
 void PreformattedBlock::AddLine(const SourceLine& line) {
   Line copy;
@@ -122,7 +164,8 @@ void PreformattedBlock::Measure() {
     view.remove_prefix(std::min(view.size(), static_cast<std::size_t>(smallestIndent_)));
     // Copied out first: the view points into the text it replaces.
     line.raw.SetText(std::string(view));
-    const std::string_view raw = line.raw.View();
+    if (utf8_) line.columns.SetText(ColumnLayout(line.raw.View()));
+    const std::string_view raw = ColumnView(line);
     line.blank = raw.empty();
     const auto drawn = std::count_if(raw.begin(), raw.end(), IsRuleChar);
     const auto blanks = std::count(raw.begin(), raw.end(), ' ');
@@ -146,6 +189,9 @@ void PreformattedBlock::Measure() {
 }
 
 int PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
+  const bool utf8 = policy.owner != nullptr && policy.owner->utf8Text != 0;
+  if (utf8 != utf8_) measured_ = false;
+  utf8_ = utf8;
   Measure();
   tableLike_ = autoDiagram_ = autoCode_ = sparse_ = false;
   columns_.assign(1, Column{std::max(width_ - 1, 0)});
@@ -167,7 +213,7 @@ int PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
   spaces_.assign(static_cast<std::size_t>(width_), 0);
   bars_.assign(static_cast<std::size_t>(width_), 0);
   for (const Line& line : lines_) {
-    const std::string_view raw = line.raw.View();
+    const std::string_view raw = ColumnView(line);
     for (std::size_t p = 0; p < raw.size(); ++p) {
       ++reach_[p];
       if (raw[p] == ' ') ++spaces_[p];
@@ -295,21 +341,16 @@ void PreformattedBlock::CutRanges(std::string_view raw, std::vector<CellRange>& 
 
 void PreformattedBlock::SplitCells(int index, std::vector<Cell>& cells) const {
   cells.clear();
-  const std::string_view raw = LineAt(index).raw.View();
+  const Line& line = LineAt(index);
   std::vector<CellRange> ranges;
-  CutRanges(raw, ranges);
+  CutRanges(ColumnView(line), ranges);
   for (const CellRange& range : ranges) {
     Cell cell;
     cell.column = range.first;
     cell.span = range.last - range.first + 1;
-    std::string_view cut;
-    if (range.from < static_cast<int>(raw.size())) {
-      const int to = std::min(range.to, static_cast<int>(raw.size()));
-      cut = raw.substr(static_cast<std::size_t>(range.from),
-                       static_cast<std::size_t>(to - range.from));
-    }
+    const std::string_view cut = CutColumns(line, range.from, range.to);
     cell.text.SetText(StripFrames(cut));
-    cell.alignment = CellAlignment(cut, range.to - range.from);
+    cell.alignment = CellAlignment(LayoutCut(line, range.from, range.to), range.to - range.from);
     cells.push_back(std::move(cell));
   }
 }
@@ -348,17 +389,12 @@ void PreformattedBlock::AnalyseColumns(bool final) {
     const Line& line = lines_[i];
     const bool textLine = !line.blank && !line.rule;
     if (!textLine && !(line.rule && count == 1)) continue;
-    const std::string_view raw = line.raw.View();
-    CutRanges(raw, ranges);
+    CutRanges(ColumnView(line), ranges);
     for (const CellRange& range : ranges) {
       const std::size_t c = static_cast<std::size_t>(range.first);
       const int span = range.last - range.first + 1;
-      std::string_view cut;
-      if (range.from < static_cast<int>(raw.size())) {
-        const int to = std::min(range.to, static_cast<int>(raw.size()));
-        cut = raw.substr(static_cast<std::size_t>(range.from),
-                         static_cast<std::size_t>(to - range.from));
-      }
+      // Measured on the columns: a character counts once however it is coded.
+      const std::string_view cut = LayoutCut(line, range.from, range.to);
       const std::string_view cellText = StripFrames(cut);
       ++starts[c];
       if (span == 1) ++single[c];

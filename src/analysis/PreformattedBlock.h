@@ -30,6 +30,11 @@ class PreformattedBlock {
     // The line as read (tabs expanded) without the common indent and
     // without trailing blanks. Columns are measured and cells cut on it.
     TextString raw;
+    // In a UTF-8 document, `raw` with one byte per screen column (a
+    // character of several bytes stands as one placeholder, a wide one as
+    // two); empty when `raw` is all ASCII or the document is not UTF-8.
+    // Columns are found on it; cells are still cut from `raw`.
+    TextString columns;
     int indent = 0;
     int lineType = 0;
     std::uint32_t flags = 0;
@@ -125,6 +130,14 @@ class PreformattedBlock {
   };
   // Cuts `raw` into ranges at the current boundaries.
   void CutRanges(std::string_view raw, std::vector<CellRange>& ranges) const;
+  // The line as columns: `columns` when it has one, else `raw`.
+  static std::string_view ColumnView(const Line& line);
+  // Columns [from, to) of ColumnView, clipped at the line's end: blanks and
+  // frames where they stand, for the alignment of a cell.
+  static std::string_view LayoutCut(const Line& line, int from, int to);
+  // The text of columns [from, to) of the line, cut from `raw` on character
+  // boundaries.
+  static std::string_view CutColumns(const Line& line, int from, int to);
   void Measure();
   void FindColumns(int separation, bool sparseSearch, FC& policy);
   // Per-column statistics of the current columns; with `final`, also the
@@ -139,6 +152,8 @@ class PreformattedBlock {
 
   std::vector<Line> lines_;
   bool measured_ = false;
+  // The document is UTF-8 (known from ParseTable's policy).
+  bool utf8_ = false;
   bool userPre_ = false;
   bool userTable_ = false;
   bool userCode_ = false;

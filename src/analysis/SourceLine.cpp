@@ -16,6 +16,7 @@
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -42,6 +43,14 @@ bool InUserRegion(const SourceLine& line, const FC& policy) {
 
 bool IsUtf8Document(const FC& policy) {
   return policy.owner != nullptr && policy.owner->utf8Text != 0;
+}
+
+// A tab after a character of several bytes: its stop depends on counting.
+bool NeedsCharacterTabs(std::string_view text) {
+  const std::size_t tab = text.rfind('\t');
+  if (tab == std::string_view::npos) return false;
+  return std::any_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(tab),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 int LeadingBlanks(std::string_view text) {
@@ -95,6 +104,11 @@ bool SourceLine::HasNoLowerCase() const {
 int SourceLine::MaxLength() const { return kMaxSourceLineLength; }
 
 void SourceLine::PrepareText(FC& policy) {
+  // Tab stops were found counting bytes; in UTF-8 text a character before
+  // a tab is one column.
+  if (IsUtf8Document(policy) && NeedsCharacterTabs(sourceText.View())) {
+    SetText(Utf8ExpandTabs(sourceText.View(), policy.tabSize));
+  }
   // A byte-order mark only says the file is UTF-8; it is no text of the line.
   if (View().starts_with(kByteOrderMark)) ReplaceSubString(0, static_cast<int>(kByteOrderMark.size()), "");
   if (!IsEmpty() && View().back() == '\r') Truncate(Length() - 1);
@@ -105,6 +119,8 @@ void SourceLine::PrepareText(FC& policy) {
   const bool html = InUserHtml(*this, policy);
   if (!html) EscapeHTML();
   length = Length();
+  // A UTF-8 character is one column on the screen however many bytes it takes.
+  if (IsUtf8Document(policy)) length = Utf8Columns(View());
   escapedText.SetText(GetText());
   if (!html) MarkInline(policy, true, true);
   // Backspaces that overstrike did not use would reach the page as control

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Cut positions that respect UTF-8 sequences. Text is handled as bytes and
@@ -23,3 +24,17 @@ std::size_t Utf8SafeCut(std::string_view text, std::size_t cut);
 // inside a well-formed UTF-8 sequence (never beyond the end of `text`). Used
 // when moving backward would leave a piece empty.
 std::size_t Utf8SafeCutForward(std::string_view text, std::size_t cut);
+
+// Screen columns of UTF-8 text: one per character, two for a wide East Asian
+// character. A byte that is no part of a well-formed sequence is one column,
+// so single-byte text measures as its length in bytes.
+int Utf8Columns(std::string_view text);
+
+// The byte index at which column `column` of UTF-8 text starts (measured as
+// Utf8Columns does); the size of `text` when the text is narrower. Inside a
+// wide character the index of that character.
+std::size_t Utf8ByteAtColumn(std::string_view text, int column);
+
+// `text` with its tabs expanded to stops every `tabSize` screen columns
+// (taken as 1 to 8), the columns counted as Utf8Columns counts them.
+std::string Utf8ExpandTabs(std::string_view text, int tabSize);

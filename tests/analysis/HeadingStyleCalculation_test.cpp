@@ -92,6 +92,9 @@ TEST_F(HeadingStyleTest, IndentOrderAndAmbiguity) {
   const Row rows[] = {
       {0, -1, 0, 2, 4, 0, {"Policy calculation: Rejecting header level [0] value = 4"}},
       {-1, 1, 0, 2, 4, 1, {"Policy calculation: Rejecting header level [0] value = 4"}},
+      // RFC 791: the other chapter indent is deeper than the sections too,
+      // so chapters stand with their sections.
+      {6, -1, 0, 2, 4, 2, {"Policy calculation: Rejecting header level [0] value = 4"}},
       {-1, -1, 0, 2, 4, 4, {"Policy Calculation: *** Ambiguity detected for header level 1"}},
       {-1, -1, 2, 2, 4, 4, {}},  // "Chapter 3" headings may stand anywhere
       {-1, -1, 0, 6, 3, 4, {"Policy Calculation: *** Ambiguity detected for header level 2"}},

@@ -148,4 +148,52 @@ TEST(HeadingTestTest, LevelZeroNumbersAfterABlankLineAreCounted) {
   EXPECT_EQ(run.statistics.minNumber[0], 1);
 }
 
+// Real lines that read as a number and a title but open no section, beside
+// real lines that do. `line` is the line asked about.
+TEST(HeadingTestTest, DiagramRowsAndReferencesAreNoSections) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> lines;
+    int line;
+    bool heading;
+  };
+  const std::vector<Case> cases = {
+      {"RFC 790: a ruler of bit positions over a diagram",
+       {"", "                           1                   2                   3   ",
+        "       0 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8 9 0 1 ",
+        "      +-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+-+"},
+       2, false},
+      {"RFC 790: a row of a table",
+       {"", "      Decimal   Octal     Description", "      -------   -----     -----------",
+        "      0         0         AHHP Control Messages",
+        "      1         1         Reserved",
+        "      2-71      2-107     AHHP Regular Messages"},
+       5, false},
+      {"RFC 792: a reference entry",
+       {"", "   [1]  Postel, J. (ed.), \"Internet Protocol - DARPA Internet Program",
+        "         Protocol Specification,\" RFC 791, USC/Information Sciences",
+        "         Institute, September 1981."},
+       2, false},
+      {"RFC 768: a reference entry with its year on the second line",
+       {"", "[1]     Postel,   J.,   \"Internet  Protocol,\"  RFC 760,  USC/Information",
+        "        Sciences Institute, January 1980."},
+       2, false},
+      {"RFC 792: a code value and its meaning",
+       {"", "      1 = fragment reassembly time exceeded.", "", "    Description"}, 2, false},
+      {"vim: a title with its tag after a wide gap is a section",
+       {"", "1. Introduction                                         *intro*", "",
+        "Vim stands for Vi IMproved."},
+       2, true},
+      {"a bracketed number and a title is a section", {"", "[1]  Introduction", "", "Text."},
+       2, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ClassifyRun run(Pass::kAnalysis);
+    run.Feed(c.lines);
+    const int type = run.Line(c.line).lineType;
+    EXPECT_EQ(LineType::IsNumberedHeading(type) || LineType::IsContentsLine(type), c.heading);
+  }
+}
+
 }  // namespace

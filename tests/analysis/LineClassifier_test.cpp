@@ -76,6 +76,17 @@ TEST(LineClassifierTest, HangingParagraphsAreCountedWithTheirIndent) {
   EXPECT_EQ(run.statistics.hangingIndents.Frequency(6), 1);
 }
 
+// Under a word of accented letters the second line stands where the
+// screen shows the text, which is not where its bytes are.
+TEST(LineClassifierTest, HangingParagraphsOfUtf8TextAlignInCharacters) {
+  for (const bool utf8 : {true, false}) {
+    ClassifyRun run(Pass::kAnalysis);
+    run.run.utf8Text = utf8 ? 1 : 0;
+    run.Feed({"", "Gr\xC3\xB6\xC3\x9F" "e  The text of it", "       goes on here", ""});
+    EXPECT_EQ(run.statistics.hangingParagraphs, utf8 ? 1 : 0);
+  }
+}
+
 TEST(LineClassifierTest, CodeLinesArePreformattedInTheOutputPass) {
   ClassifyRun run(Pass::kOutput);
   run.policy.expectCodeSamples = 1;

@@ -29,6 +29,19 @@ TEST(SourceLineTest, PrepareTextOutsideRegions) {
   }
 }
 
+TEST(SourceLineTest, LengthCountsCharactersInAUtf8Document) {
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != "length") continue;
+    for (const bool utf8 : {true, false}) {
+      ClassifyRun pass(ClassifyRun::kAnalysis);
+      pass.run.utf8Text = utf8 ? 1 : 0;
+      SourceLine line;
+      ReadLine(line, pass.policy, r.at(1));
+      EXPECT_EQ(line.length, std::stoi(r.at(utf8 ? 2 : 3))) << r[1] << (utf8 ? " UTF-8" : "");
+    }
+  }
+}
+
 TEST(SourceLineTest, HtmlRegionLinesStayAsRead) {
   ClassifyRun pass(PassOf(false));
   pass.policy.document.inHtml = 1;
