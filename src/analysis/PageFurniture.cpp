@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 
 #include "text/CharClass.h"
 
@@ -26,37 +27,11 @@ bool EndsSentence(std::string_view text) {
 
 }  // namespace
 
-void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool preformatted,
-                            bool heading) {
-  if (lineNumber < 1) return;
-  lastLine_ = std::max(lastLine_, lineNumber);
-  const std::string_view text = TrimEnd(rawText);
-  if (text.size() == 1 && text[0] == kFormFeed) {
-    Break pageBreak;
-    pageBreak.line = lineNumber;
-    pageBreak.pageWidth = pageWidth_;
-    for (auto& [number, info] : recent_) {
-      pageBreak.before.push_back(number);
-      lines_.emplace(number, std::move(info));
-    }
-    LineInfo formFeed;
-    formFeed.formFeed = true;
-    lines_.emplace(lineNumber, std::move(formFeed));
-    breaks_.push_back(std::move(pageBreak));
-    openBreak_ = static_cast<int>(breaks_.size()) - 1;
-    recent_.clear();
-    pageWidth_ = 0;
-    blankBefore_ = true;
-    return;
-  }
+PageFurniture::LineInfo PageFurniture::Describe(std::string_view text, bool preformatted,
+                                                bool heading, bool afterBlank) {
+  LineInfo info;
   std::size_t indent = 0;
   while (indent < text.size() && IsBlank(text[indent])) ++indent;
-  if (indent == text.size()) {
-    blankBefore_ = true;
-    return;
-  }
-
-  LineInfo info;
   info.length = static_cast<int>(text.size());
   info.indent = static_cast<int>(indent);
   std::size_t word = indent;
@@ -65,9 +40,8 @@ void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool prefo
   info.endsSentence = EndsSentence(text);
   info.preformatted = preformatted;
   info.heading = heading;
-  info.afterBlank = blankBefore_;
-  info.startsCapital = IsUpper(text[indent]);
-  blankBefore_ = false;
+  info.afterBlank = afterBlank;
+  info.startsCapital = indent < text.size() && IsUpper(text[indent]);
   for (std::size_t i = indent; i < text.size(); ++i) {
     const char c = text[i];
     if (IsAlphanumeric(c)) info.candidate = true;
@@ -79,17 +53,65 @@ void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool prefo
     info.key += c;
   }
   if (!info.key.empty() && info.key.back() == ' ') info.key.pop_back();
-  pageWidth_ = std::max(pageWidth_, info.length);
+  return info;
+}
 
+void PageFurniture::TakeRecent(std::vector<int>& before) {
+  constexpr int kSlots = static_cast<int>(std::tuple_size_v<decltype(recent_)>);
+  for (int i = 0; i < recentCount_; ++i) {
+    const Pending& line = recent_[static_cast<std::size_t>((newest_ - i + kSlots) % kSlots)];
+    before.push_back(line.number);
+    lines_.emplace(line.number,
+                   Describe(line.text, line.preformatted, line.heading, line.afterBlank));
+  }
+  recentCount_ = 0;
+}
+
+void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool preformatted,
+                            bool heading) {
+  if (lineNumber < 1) return;
+  lastLine_ = std::max(lastLine_, lineNumber);
+  if (full_) return;
+  const std::string_view text = TrimEnd(rawText);
+  if (text.size() == 1 && text[0] == kFormFeed) {
+    LineInfo formFeed;
+    formFeed.formFeed = true;
+    lines_.emplace(lineNumber, std::move(formFeed));
+    if (breaks_.size() >= kMostBreaks) {
+      full_ = true;
+      return;
+    }
+    Break pageBreak;
+    pageBreak.line = lineNumber;
+    pageBreak.pageWidth = pageWidth_;
+    TakeRecent(pageBreak.before);
+    breaks_.push_back(std::move(pageBreak));
+    openBreak_ = static_cast<int>(breaks_.size()) - 1;
+    pageWidth_ = 0;
+    blankBefore_ = true;
+    return;
+  }
+  if (text.find_first_not_of(" \t") == std::string_view::npos) {
+    blankBefore_ = true;
+    return;
+  }
+  pageWidth_ = std::max(pageWidth_, static_cast<int>(text.size()));
   if (openBreak_ >= 0) {
     std::vector<int>& after = breaks_[static_cast<std::size_t>(openBreak_)].after;
     after.push_back(lineNumber);
-    lines_.emplace(lineNumber, info);
+    lines_.emplace(lineNumber, Describe(text, preformatted, heading, blankBefore_));
     // One line beyond the longest header: the text it leads to.
     if (after.size() > kMostLines) openBreak_ = -1;
   }
-  recent_.insert(recent_.begin(), {lineNumber, std::move(info)});
-  if (recent_.size() > kMostLines + 1) recent_.pop_back();
+  newest_ = (newest_ + 1) % static_cast<int>(recent_.size());
+  Pending& line = recent_[static_cast<std::size_t>(newest_)];
+  line.number = lineNumber;
+  line.text.assign(text);
+  line.preformatted = preformatted;
+  line.heading = heading;
+  line.afterBlank = blankBefore_;
+  recentCount_ = std::min(recentCount_ + 1, static_cast<int>(recent_.size()));
+  blankBefore_ = false;
 }
 
 std::vector<int> PageFurniture::FurnitureRun(const std::vector<int>& lines,
@@ -101,6 +123,15 @@ std::vector<int> PageFurniture::FurnitureRun(const std::vector<int>& lines,
     if (found == lines_.end() || !found->second.candidate) break;
     if (keys.count(found->second.key) == 0) break;
     run.push_back(lines[i]);
+  }
+  // A running header of two lines or more names the part of the document
+  // on a further line of its block, which changes every page or two ("OPEN
+  // Call"): the block, set apart by blank lines, goes whole.
+  if (run.size() >= 2) {
+    std::size_t block = 1;
+    while (block < lines.size() && std::abs(lines[block] - lines[block - 1]) == 1) ++block;
+    const bool setApart = block < lines.size() || lines.size() <= kMostLines;
+    if (block <= kMostLines && setApart) run.assign(lines.begin(), lines.begin() + block);
   }
   return run;
 }
@@ -162,16 +193,14 @@ bool PageFurniture::EndsParagraph(int last, int first, int pageWidth, int gap, i
 }
 
 void PageFurniture::Finish() {
-  Break end;
-  end.line = lastLine_ + 1;
-  end.endOfInput = true;
-  end.pageWidth = pageWidth_;
-  for (auto& [number, info] : recent_) {
-    end.before.push_back(number);
-    lines_.emplace(number, std::move(info));
+  if (!full_) {
+    Break end;
+    end.line = lastLine_ + 1;
+    end.endOfInput = true;
+    end.pageWidth = pageWidth_;
+    TakeRecent(end.before);
+    breaks_.push_back(std::move(end));
   }
-  recent_.clear();
-  breaks_.push_back(std::move(end));
   openBreak_ = -1;
 
   const std::set<std::string> footers = RepeatedKeys(&Break::before);
@@ -231,6 +260,9 @@ void PageFurniture::Finish() {
     }
   }
   std::sort(dropped_.begin(), dropped_.end());
+  lines_.clear();
+  breaks_.clear();
+  furniture_.clear();
 }
 
 bool PageFurniture::Drops(int lineNumber) const {

@@ -2,20 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 // Pages of one text line each, parted by a footer, a form feed and a header;
-// `header(n)` and `footer(n)` give page n's (empty: none).
+// `header(n)` and `footer(n)` give page n's (empty: none; a header of several
+// lines parts them with '\n').
 template <typename Header, typename Footer>
 std::vector<std::string> Pages(int pages, const std::vector<std::string>& texts, Header header,
                                Footer footer) {
   std::vector<std::string> lines;
   for (int page = 1; page <= pages; ++page) {
     if (page > 1 && !header(page).empty()) {
-      lines.push_back(header(page));
+      std::istringstream block(header(page));
+      for (std::string line; std::getline(block, line);) lines.push_back(line);
       lines.push_back("");
     }
     lines.push_back(texts[static_cast<std::size_t>(page - 1) % texts.size()]);
@@ -81,6 +84,15 @@ TEST(PageFurnitureTest, RepetitionRule) {
        "   the text runs on||Chapter C||   and on||Chapter D||   the text runs on||Chapter E||"
        "   and on",
        3},
+      {"a header of two repeated lines takes the line below them that names the section",
+       Pages(
+           4, kRunOn,
+           [](int page) {
+             return std::string("September 1981\nTransmission Control Protocol\n") +
+                    (page < 4 ? "OPEN Call" : "SEND Call");
+           },
+           PageFooter),
+       "   the text runs on|   and on|   the text runs on|   and on", 3},
       {"a page number alone, written right or left, is a footer",
        Pages(4, kRunOn, NoLine,
              [](int page) { return (page % 2 ? "    " : "") + std::to_string(page); }),
@@ -109,6 +121,24 @@ TEST(PageFurnitureTest, RepetitionRule) {
     EXPECT_EQ(Kept(c.lines, repeatedBreaks), c.kept) << c.name;
     EXPECT_EQ(repeatedBreaks, c.repeatedBreaks) << c.name;
   }
+}
+
+// Pages beyond the gathering limit keep their furniture; no text is lost
+// on either side of the limit.
+TEST(PageFurnitureTest, PagesBeyondTheLimitKeepTheirFurniture) {
+  const int pages = PageFurniture::kMostBreaks + 3;
+  const std::vector<std::string> lines = Pages(pages, kRunOn, RunningHeader, PageFooter);
+  int repeatedBreaks = 0;
+  const std::string kept = Kept(lines, repeatedBreaks);
+  EXPECT_EQ(repeatedBreaks, PageFurniture::kMostBreaks);
+  EXPECT_EQ(kept.find(PageFooter(1)), std::string::npos);
+  EXPECT_NE(kept.find(PageFooter(pages)), std::string::npos);
+  int texts = 0;
+  std::istringstream keptLines(kept);
+  for (std::string line; std::getline(keptLines, line, '|');) {
+    if (line == kRunOn[0] || line == kRunOn[1]) ++texts;
+  }
+  EXPECT_EQ(texts, pages);
 }
 
 }  // namespace
