@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DriverTestDir.h"
@@ -38,6 +38,24 @@ std::size_t PastFurniture(const std::vector<std::string>& lines, std::size_t at,
   return at;
 }
 
+// A footer "[Page N]" with a number of digits.
+bool HasPageFooter(const std::string& page) {
+  static constexpr std::string_view kFooter = "[Page ";
+  for (std::size_t at = page.find(kFooter); at != std::string::npos;
+       at = page.find(kFooter, at + 1)) {
+    std::size_t end = at + kFooter.size();
+    while (end < page.size() && page[end] >= '0' && page[end] <= '9') ++end;
+    if (end > at + kFooter.size() && end < page.size() && page[end] == ']') return true;
+  }
+  return false;
+}
+
+// A line that ends in a letter or a comma: its sentence goes on.
+bool RunsOn(const std::string& line) {
+  const char last = line.empty() ? ' ' : line.back();
+  return last == ',' || (last >= 'a' && last <= 'z') || (last >= 'A' && last <= 'Z');
+}
+
 TEST(CorpusFurniture, RfcPagesHoldNoFootersAndSentencesRunOnAcrossPageBreaks) {
   if (!fs::is_directory(WEBLOOM_CORPUS)) GTEST_SKIP() << "no corpus at " << WEBLOOM_CORPUS;
   DriverTestDir top;
@@ -55,12 +73,10 @@ TEST(CorpusFurniture, RfcPagesHoldNoFootersAndSentencesRunOnAcrossPageBreaks) {
   PosixFileSystem fileSystem;
   ASSERT_EQ(RunConsole({top / "rfc*.txt"}, fileSystem, in, console), kExitSuccess);
 
-  const std::regex footer(R"(\[Page [0-9]+\])");
-  const std::regex runsOn("[A-Za-z,]$");
   int runOns = 0;
   for (const std::string& name : names) {
     const std::string page = top.Read(name + ".html");
-    EXPECT_FALSE(std::regex_search(page, footer)) << name;
+    EXPECT_FALSE(HasPageFooter(page)) << name;
     if (name != "rfc2616" && name != "rfc793") continue;
     std::vector<std::string> lines;
     std::istringstream source(top.Read(name + ".txt"));
@@ -72,7 +88,7 @@ TEST(CorpusFurniture, RfcPagesHoldNoFootersAndSentencesRunOnAcrossPageBreaks) {
       if (last >= lines.size() || first >= lines.size()) continue;
       const std::string before = Trim(lines[last]);
       const std::string after = Trim(lines[first]).substr(0, Trim(lines[first]).find(' '));
-      if (after.empty() || after[0] < 'a' || after[0] > 'z' || !std::regex_search(before, runsOn) ||
+      if (after.empty() || after[0] < 'a' || after[0] > 'z' || !RunsOn(before) ||
           lines[last].find_first_not_of(' ') != lines[first].find_first_not_of(' ')) {
         continue;
       }
