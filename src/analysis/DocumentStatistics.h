@@ -3,6 +3,7 @@
 #include <array>
 
 #include "analysis/Histogram.h"
+#include "analysis/PageFurniture.h"
 
 // The counts and distributions gathered over one pass of a document, read by
 // the policy calculation and printed by the statistics report. One record
@@ -108,4 +109,8 @@ class DocumentStatistics {
   // Lines other than blank and form-feed lines classified since the last
   // contents line.
   int linesAfterContentsLine = 0;
+
+  // Running page headers and footers: gathered by the analysis pass, then
+  // copied to the later passes, which drop them.
+  PageFurniture pageFurniture;
 };

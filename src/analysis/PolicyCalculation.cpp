@@ -40,6 +40,7 @@ constexpr int kLeastHangingParagraphs = 4;
 constexpr int kLeastHangingUses = 4;
 // A hanging indent nearer the margin is an ordinary indent.
 constexpr int kSmallestHangingIndent = 6;
+constexpr int kLeastFurnishedBreaks = 3;
 
 double Ratio(std::int64_t part, std::int64_t whole) {
   return whole == 0 ? 0.0 : static_cast<double>(part) / static_cast<double>(whole);
@@ -190,6 +191,15 @@ void CalculateCodeSamples(FC& policy, const DocumentStatistics& statistics, std:
   }
 }
 
+// Running headers and footers, when at least three page breaks carry them:
+// fewer could be chance.
+void CalculatePageFurniture(FC& policy, const DocumentStatistics& statistics) {
+  policy.removePageFurniture = statistics.pageFurniture.RepeatedBreaks() >= kLeastFurnishedBreaks;
+  if (policy.removePageFurniture) {
+    policy.Message("   *** Detected page headers and footers ***", 2);
+  }
+}
+
 }  // namespace
 
 void CalculatePolicies(FC& policy, DocumentStatistics& statistics) {
@@ -207,6 +217,7 @@ void CalculatePolicies(FC& policy, DocumentStatistics& statistics) {
   CalculateParagraphs(policy, statistics, lines);
   CalculateHangingPositions(policy, statistics);
   CalculateCodeSamples(policy, statistics, lines);
+  CalculatePageFurniture(policy, statistics);
   policy.splitKnown = policy.splitLevel > 0 ? 1 : 0;
   policy.addNavigationBar = policy.splitKnown;
   policy.Normalise(false);

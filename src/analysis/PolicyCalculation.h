@@ -20,9 +20,10 @@ using PositionList = std::array<int, PolicyValues::kMaxPositions>;
 // justification, indent positions, heading styles (unless "Keep it simple"
 // is on, see CalculateHeadingStyles), bullet characters and kinds,
 // definition characters, new paragraph offset, blank lines, hanging
-// positions and code samples; then the split switches, and the record is
-// normalised. Decisions are reported through policy.Message. Ranks and
-// percentiles reorder the histograms of `statistics`; no count changes.
+// positions, code samples and page furniture; then the split switches, and
+// the record is normalised. Decisions are reported through policy.Message.
+// Ranks and percentiles reorder the histograms of `statistics`; no count
+// changes.
 void CalculatePolicies(FC& policy, DocumentStatistics& statistics);
 
 // Whether a list of columns starts at the margin. Ordinary text always has

@@ -206,6 +206,7 @@ void SourceLine::Reset(bool keepText) {
     escapedText.Clear();
     rawText.Clear();
     annotation_.reset();
+    droppedFurniture.clear();
   }
   ParsedString::Reset(keepText);
   lineType = LineType::kUnclassified;

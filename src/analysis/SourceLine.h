@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "analysis/LineType.h"
 #include "text/ParsedString.h"
@@ -143,6 +144,10 @@ class SourceLine final : public ParsedString {
   std::array<int, kSectionComponents> sectionNumber{-1, -1, -1, -1, -1, -1};
   // 1-based number of the line in the source file [-1].
   int sourceLineNumber = -1;
+  // Page headers and footers (and the blank lines with them) dropped just
+  // before this line, as read; they count as processed lines, and the
+  // listing shows them. Emptied with the texts [empty].
+  std::vector<TextString> droppedFurniture;
 
  private:
   // Hyperlink recognition of one word (URL, e-mail address, newsgroup, in

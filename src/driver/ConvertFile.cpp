@@ -153,6 +153,8 @@ int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
   }
 
   CompletePolicies(outputPolicy, analysisStatistics, job, policy, policyGiven);
+  contentsStatistics.pageFurniture = analysisStatistics.pageFurniture;
+  outputStatistics.pageFurniture = analysisStatistics.pageFurniture;
   WritePolicyFileIfAsked(outputPolicy, job);
 
   if (WantsContentsPass(outputPolicy)) {

@@ -140,6 +140,20 @@ void AddMarks(std::string& prefix, const SourceLine& line) {
 
 int DumpLine(LineFile* listing, SourceLine& line, const FC& policy) {
   if (listing == nullptr || listing->CurrentStream() == nullptr) return 0;
+  // The dropped lines were counted just before this one.
+  int number = policy.document.processedLines - static_cast<int>(line.droppedFurniture.size());
+  for (const TextString& dropped : line.droppedFurniture) {
+    char prefix[64];
+    std::snprintf(prefix, sizeof prefix, "%8i:     f |", number++);
+    std::string entry = prefix;
+    // As AddMarks: the mark columns never hide a digit.
+    if (entry.compare(0, 3, "   ") != 0) entry.insert(0, "   ");
+    const std::string_view raw = dropped.View();
+    entry.append(raw.substr(0, Utf8SafeCut(raw, kListedText)));
+    ParsedString text;
+    text.SetText(std::string_view(entry));
+    listing->WriteWrapped(text);
+  }
   if (const SourceLine* annotation = line.Annotation(); annotation != nullptr) {
     listing->WriteText("");
     listing->WriteWrapped(*annotation);
@@ -180,6 +194,9 @@ int LineListing::Open(const TextString& name, FC& policy) {
 void LineListing::Finish() {
   if (!open_) return;
   WriteListingLegend(file_);
+  if (furnitureListed_) {
+    file_.WriteText("  f = page header or footer, dropped with its blank lines");
+  }
   file_.Close();
   open_ = false;
   if (recordedIn_->document.listing == &file_) recordedIn_->document.listing = nullptr;
@@ -187,10 +204,12 @@ void LineListing::Finish() {
 
 void LineListing::LineLeaving(SourceLine& line, FC& policy) {
   inner_.LineLeaving(line, policy);
+  if (!line.droppedFurniture.empty()) furnitureListed_ = true;
   if (open_) DumpLine(&file_, line, policy);
 }
 
 void LineListing::LineFlushed(SourceLine& line, FC& policy) {
   inner_.LineFlushed(line, policy);
+  if (!line.droppedFurniture.empty()) furnitureListed_ = true;
   if (open_) DumpLine(&file_, line, policy);
 }

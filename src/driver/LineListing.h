@@ -14,8 +14,9 @@ class WriteGuard;
 // above it. With "/debug" the analysis pass writes one (".lis1") and the
 // output pass another (".lis"); both number the lines alike.
 
-// Writes the entry of `line` (preceded by its annotation, which is then
-// dropped) to `listing`, numbered with the pass's processed-lines count.
+// Writes the entry of `line` (preceded by the page furniture dropped before
+// it, each line marked 'f', and by its annotation, which is then dropped) to
+// `listing`, numbered with the pass's processed-lines count.
 // Returns 1, or 0 when `listing` is null or has no open file.
 int DumpLine(LineFile* listing, SourceLine& line, const FC& policy);
 
@@ -56,6 +57,8 @@ class LineListing : public PassWork {
   PassWork& inner_;
   GuardedFile<LineFile> file_;
   bool open_ = false;
+  // A dropped header or footer was listed: the legend explains its mark.
+  bool furnitureListed_ = false;
   // The record the open listing was handed to; it forgets the listing when
   // the listing closes.
   FC* recordedIn_ = nullptr;

@@ -3,6 +3,13 @@
 #include "driver/PassWork.h"
 #include "policy/FC.h"
 
+namespace {
+
+// A line counts once, with the furniture dropped before it.
+int Processed(const SourceLine& line) { return 1 + static_cast<int>(line.droppedFurniture.size()); }
+
+}  // namespace
+
 LineWindow::LineWindow() { slots_[0] = std::make_unique<SourceLine>(); }
 
 SourceLine& LineWindow::Newest() { return *slots_[cur_]; }
@@ -17,7 +24,7 @@ void LineWindow::Advance(PassWork& work, FC& policy) {
     return;
   }
   const int old = (cur_ + 1) % kSize;
-  ++policy.document.processedLines;
+  policy.document.processedLines += Processed(*slots_[old]);
   work.LineLeaving(*slots_[old], policy);
   slots_[(old + 1) % kSize]->prev = nullptr;
   slots_[old] = std::make_unique<SourceLine>(slots_[cur_].get());
@@ -27,7 +34,7 @@ void LineWindow::Advance(PassWork& work, FC& policy) {
 void LineWindow::Flush(PassWork& work, FC& policy) {
   const int first = full_ ? (cur_ + 1) % kSize : 0;
   for (int slot = first; slot != cur_; slot = (slot + 1) % kSize) {
-    ++policy.document.processedLines;
+    policy.document.processedLines += Processed(*slots_[slot]);
     work.LineFlushed(*slots_[slot], policy);
   }
   // Lines are unlinked before deletion so that no destructor sees a freed

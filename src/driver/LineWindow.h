@@ -34,8 +34,9 @@ class LineWindow {
 
   // Moves on by one line. While the window fills, a new line is added after
   // the newest one. Once it is full, the oldest line leaves first: the
-  // processed-lines count of `policy` goes up by one, work.LineLeaving is
-  // called and the line is deleted; the new line takes its slot.
+  // processed-lines count of `policy` goes up by one (and by the furniture
+  // dropped before the line), work.LineLeaving is called and the line is
+  // deleted; the new line takes its slot.
   void Advance(PassWork& work, FC& policy);
   // Hands every line but the newest (which the failed last read left empty)
   // to work.LineFlushed, oldest first, each after advancing the

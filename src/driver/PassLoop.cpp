@@ -1,20 +1,38 @@
 #include "driver/PassLoop.h"
 
+#include <utility>
+#include <vector>
+
+#include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
 #include "driver/LineSource.h"
 #include "driver/LineWindow.h"
+#include "policy/FC.h"
 
 void RunPass(LineSource& source, FC& policy, DocumentStatistics& statistics, PassWork& work) {
   LineWindow window;
+  const PageFurniture* furniture = policy.removePageFurniture != 0 && policy.analysisPass == 0
+                                       ? &statistics.pageFurniture
+                                       : nullptr;
+  std::vector<TextString> dropped;
   int lineNumber = 0;
+  int linesKept = 0;
   while (source.ReadLine(window.Newest(), policy)) {
-    window.Newest().sourceLineNumber = ++lineNumber;
-    if (lineNumber > 1) window.BeforeNewest()->Classify(policy, statistics);
+    ++lineNumber;
+    if (furniture != nullptr && furniture->Drops(lineNumber)) {
+      dropped.push_back(window.Newest().rawText);
+      continue;
+    }
+    window.Newest().sourceLineNumber = lineNumber;
+    window.Newest().droppedFurniture = std::move(dropped);
+    dropped.clear();
+    if (++linesKept > 1) window.BeforeNewest()->Classify(policy, statistics);
     window.Advance(work, policy);
   }
-  if (lineNumber > 0) window.BeforeNewest()->Classify(policy, statistics);
+  if (linesKept > 0) window.BeforeNewest()->Classify(policy, statistics);
   // Whatever the failed read left in the newest line, it becomes the blank line.
   window.Newest().Reset(false);
+  window.Newest().droppedFurniture = std::move(dropped);
   window.Advance(work, policy);
   window.BeforeNewest()->SetType(LineType::kBlank);
   window.Advance(work, policy);

@@ -13,4 +13,9 @@ class PassWork;
 // blank line (type 1) and an end-of-file line (type -4). The flush then
 // hands the lines still in the window to `work`, oldest first. An empty input
 // classifies nothing: only the blank and end-of-file lines reach `work`.
+// With "Remove page headers and footers" on, the contents and output passes
+// skip the lines that the analysis pass found to be page furniture
+// (statistics.pageFurniture): the lines on either side meet in the window,
+// and each kept line carries the texts dropped just before it. Skipped
+// lines keep their numbers, so every pass numbers a line alike.
 void RunPass(LineSource& source, FC& policy, DocumentStatistics& statistics, PassWork& work);

@@ -47,6 +47,9 @@ class AnalysisWork : public PassWork {
  private:
   void Count(SourceLine& line, FC& policy) {
     line.AccumulateStatistics(statistics_);
+    statistics_.pageFurniture.Observe(line.sourceLineNumber, line.rawText.View(),
+                                      (line.flags & LineFlag::kPreformatted) != 0,
+                                      LineType::IsHeading(line.lineType));
     RecordSection(line, policy);
   }
 
@@ -117,6 +120,7 @@ int AnalysisPass(FC& policy, DocumentStatistics& statistics, const TextString& f
   LineListing listing(work, guard, policy);
   (void)listing.Open(listingName, policy);
   RunPass(source, policy, statistics, listing);
+  statistics.pageFurniture.Finish();
   listing.Finish();
   return 1;
 }

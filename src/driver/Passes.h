@@ -13,8 +13,10 @@ class WriteGuard;
 // The GUI runs them itself; the console runs them through ConvertFile.
 
 // Classifies every line and counts it into `statistics` as it leaves the
-// window. Lists every line in the listing `listingName` (none when empty),
-// opened through `guard` when one is given.
+// window; at the end decides the page furniture the later passes may drop
+// (they need a copy of statistics.pageFurniture in their own statistics).
+// Lists every line in the listing `listingName` (none when empty), opened
+// through `guard` when one is given.
 int AnalysisPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName,
                  const TextString& listingName, WriteGuard* guard);
 

@@ -191,6 +191,10 @@ void AddAnalysisPage(PolicySheet& sheet) {
   page.Check(QObject::tr("Expect \"C\"-like code samples"),
              QObject::tr("Does the document hold program code written like C?"),
              RecordInt(Policy::ExpectCodeSamples, &PV::expectCodeSamples));
+  page.Check(QObject::tr("Remove page headers and footers"),
+             QObject::tr("Drop the header and footer lines repeated at every page break, so "
+                         "that paragraphs, lists and tables run on across pages?"),
+             RecordInt(Policy::RemovePageFurniture, &PV::removePageFurniture));
 
   page.BeginGroup(QObject::tr("Paragraphs"));
   page.Check(QObject::tr("Blank lines between paragraphs"),

@@ -25,6 +25,7 @@ constexpr IntPolicy kIntPolicies[] = {
     {Policy::MinChapterSize, &PolicyValues::minChapterSize},
     {Policy::ShortLineLength, &PolicyValues::shortLineLength},
     {Policy::ExpectCodeSamples, &PolicyValues::expectCodeSamples},
+    {Policy::RemovePageFurniture, &PolicyValues::removePageFurniture},
     {Policy::SearchForDefinitions, &PolicyValues::searchForDefinitions},
     {Policy::PageWidth, &PolicyValues::pageWidth},
     {Policy::TabSize, &PolicyValues::tabSize},

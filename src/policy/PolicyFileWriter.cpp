@@ -166,6 +166,10 @@ void WriteGeneralAnalysis(const FC& p, PolicyFileWriter& out) {
              p.shortLineLength, true, p.shortLineLength <= 0,
              out.Wants({Policy::ShortLineLength}));
   out.Bool("Expect code samples", p.expectCodeSamples, out.Wants({Policy::ExpectCodeSamples}));
+
+  out.Group(out.Wants({Policy::RemovePageFurniture}));
+  out.Bool("Remove page headers and footers", p.removePageFurniture,
+           out.Wants({Policy::RemovePageFurniture}));
 }
 
 void WriteBullets(const FC& p, PolicyFileWriter& out) {

@@ -147,9 +147,12 @@ constexpr std::array kKeywords{
              &TableConfig::minColumnSeparation),
     TableBool("Expect sparse tables", Field::SparseTables, &TableConfig::sparseTables),
     Special("Link definition", KeywordKind::LinkDefinition),
+    // After "Link definition": a link's own text may name it.
+    Bool("Remove page headers and footers", Policy::RemovePageFurniture,
+         &PV::removePageFurniture),
 };
 
-static_assert(kKeywords.size() == 105, "the policy-file format has 105 keywords");
+static_assert(kKeywords.size() == 106, "the policy-file format has 106 keywords");
 
 }  // namespace
 

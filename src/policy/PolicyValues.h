@@ -111,6 +111,7 @@ enum class Policy : int {
   DirectoryFooter,
   LinkDictionary,  // linkDefinitions
   LinkDictionaryFile,
+  RemovePageFurniture,
   Count
 };
 
@@ -139,6 +140,9 @@ struct PolicyValues {
   int minChapterSize = 8;
   int shortLineLength = -1;
   int expectCodeSamples = 0;
+  // Drop the running page headers and footers and join the text across
+  // page breaks; calculated from the repeats found.
+  int removePageFurniture = 0;
   int indentPositionsUsed = 0;
   int indentCount = 1;
   std::array<int, kMaxPositions> indentPositions{0, -1, -1, -1, -1, -1};

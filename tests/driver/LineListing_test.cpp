@@ -121,6 +121,18 @@ TEST(LineListingTest, AnnotationStandsAboveItsLineOnce) {
   EXPECT_EQ(Entry(line, 2), "       2:       |text\n");
 }
 
+TEST(LineListingTest, DroppedFurnitureStandsAboveItsLineNumberedInPlace) {
+  SourceLine line;
+  line.lineType = LineType::kText;
+  line.rawText.SetText("text");
+  for (const char* dropped : {"", "Footer   [Page 1]", "\f"}) {
+    line.droppedFurniture.emplace_back(dropped);
+  }
+  EXPECT_EQ(Entry(line, 10),
+            "       7:     f |\n       8:     f |Footer   [Page 1]\n       9:     f |\f\n"
+            "      10:       |text\n");
+}
+
 TEST(LineListingTest, WithoutAnOpenListingNothingIsWritten) {
   SourceLine line;
   FC policy;

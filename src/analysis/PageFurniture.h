@@ -1,0 +1,130 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// Running page headers and footers ("page furniture"): the lines that a
+// paginated document repeats around every page break (a form-feed line),
+// such as "Fielding, et al.   Standards Track   [Page 12]" and
+// "RFC 2616   HTTP/1.1   June 1999". A line is furniture when the same
+// words, apart from numbers and spacing, stand at the same side of at least
+// three page breaks.
+//
+// The analysis pass hands every line to Observe as it leaves the window, in
+// order; Finish then decides which lines the later passes drop: the
+// furniture, the form feed between, and the blank lines around them, so that
+// the text on either side joins. One blank line is kept where the page ended
+// with a paragraph (see Finish). Lines are named by their pass line numbers,
+// which every pass gives alike. Only lines near a form feed are kept until
+// Finish, which then keeps no more than the dropped ranges. Copyable: the
+// later passes get a copy.
+class PageFurniture {
+ public:
+  // Lines of a running header or footer, counted outward from the break.
+  static constexpr int kMostLines = 4;
+  // Pages that must repeat a line before it counts as furniture.
+  static constexpr int kLeastRepeats = 3;
+  // Page breaks gathered, at most: each keeps up to ten lines until Finish,
+  // and a run of form feeds must not grow the memory without bound. Pages
+  // beyond it keep their furniture.
+  static constexpr int kMostBreaks = 20000;
+
+  // Takes the line numbered `lineNumber` (consecutive from 1; lines without
+  // a number are ignored) as read (`rawText`, tabs expanded) and whether the
+  // analysis found it pre-formatted or a heading.
+  void Observe(int lineNumber, std::string_view rawText, bool preformatted, bool heading);
+  // Decides, after the last line, which lines are dropped, and forgets the
+  // lines gathered.
+  void Finish();
+
+  // Page breaks that carry a repeated header or footer.
+  int RepeatedBreaks() const { return repeatedBreaks_; }
+  // True when the line numbered `lineNumber` goes with the furniture.
+  bool Drops(int lineNumber) const;
+  // The dropped lines as ranges of line numbers, first and last included,
+  // in order.
+  const std::vector<std::pair<int, int>>& DroppedRanges() const { return dropped_; }
+
+ private:
+  // What the decision needs of a non-blank line near a page break.
+  struct LineInfo {
+    bool formFeed = false;
+    // The words apart from digits and spacing; empty for a line without
+    // a letter or digit, which never counts as furniture.
+    std::string key;
+    bool candidate = false;
+    int length = 0;
+    int indent = 0;
+    int firstWordLength = 0;
+    bool endsSentence = false;
+    bool preformatted = false;
+    bool heading = false;
+    // A blank line (or the start of the page) stands just above it.
+    bool afterBlank = false;
+    bool startsCapital = false;
+  };
+  // A form feed, or the end of the input, with the non-blank lines nearest
+  // to it on either side, nearest first.
+  struct Break {
+    int line = 0;
+    bool endOfInput = false;
+    std::vector<int> before;
+    std::vector<int> after;
+    // The longest line of the page that the break ends.
+    int pageWidth = 0;
+  };
+
+  // A line not yet known to stand near a form feed.
+  struct Pending {
+    int number = 0;
+    // Its text less trailing blanks; the string is reused.
+    std::string text;
+    bool preformatted = false;
+    bool heading = false;
+    bool afterBlank = false;
+  };
+
+  static LineInfo Describe(std::string_view text, bool preformatted, bool heading, bool afterBlank);
+  // Moves the recent lines into lines_ and into `before`, nearest first.
+  void TakeRecent(std::vector<int>& before);
+  // The furniture lines of `lines` (nearest the break first): a contiguous
+  // run of lines whose keys are in `keys`, at most kMostLines, or their
+  // whole block (see FurnitureRun's body).
+  std::vector<int> FurnitureRun(const std::vector<int>& lines,
+                                const std::set<std::string>& keys) const;
+  // Keys that stand in the contiguous run of lines next to at least
+  // kLeastRepeats form feeds on the side `side` of the breaks.
+  std::set<std::string> RepeatedKeys(std::vector<int> Break::*side) const;
+  // The nearest line before (`step` -1) or after (+1) `line` that is kept
+  // and not blank, or 0 when there is none.
+  int NearestKept(int line, int step) const;
+  // Whether the page whose last kept line is `last` ended a paragraph that
+  // `first` does not continue; `gap` blank lines stood above its footer,
+  // where a page usually leaves `usualGap`.
+  bool EndsParagraph(int last, int first, int pageWidth, int gap, int usualGap) const;
+
+  std::map<int, LineInfo> lines_;
+  std::vector<Break> breaks_;
+  // The last non-blank lines since the last form feed: a ring whose newest
+  // entry is recent_[newest_], holding recentCount_ lines.
+  std::array<Pending, kMostLines + 1> recent_;
+  int newest_ = 0;
+  int recentCount_ = 0;
+  // The break whose following lines are still being gathered, or -1.
+  int openBreak_ = -1;
+  int pageWidth_ = 0;
+  int lastLine_ = 0;
+  // The line before the one observed was blank or a form feed.
+  bool blankBefore_ = true;
+  // kMostBreaks were gathered: the next form feed stands as a kept line
+  // that no stretch crosses, and nothing after it is gathered.
+  bool full_ = false;
+  std::set<int> furniture_;
+  std::vector<std::pair<int, int>> dropped_;
+  int repeatedBreaks_ = 0;
+};
