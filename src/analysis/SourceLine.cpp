@@ -24,6 +24,9 @@ constexpr int kMaxSourceLineLength = 255;
 // A line cut for output is widened by this much when it has extra indent.
 constexpr int kExtraIndentWidening = 15;
 
+// A word holding none of these is no URL, e-mail address or newsgroup.
+constexpr std::string_view kLinkCharacters = "./@";
+
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr const char* kIgnoredEmphasis = "Ignoring potential emphasis markup";
@@ -99,6 +102,8 @@ void SourceLine::PrepareText(FC& policy) {
   if (View().starts_with(kByteOrderMark)) ReplaceSubString(0, static_cast<int>(kByteOrderMark.size()), "");
   if (!IsEmpty() && View().back() == '\r') Truncate(Length() - 1);
   BlankControlCharacters(*this, true);
+  // Only backspaces are left of the control bytes, and nothing below adds one.
+  const bool backspaces = View().find('\b') != std::string_view::npos;
   length = Length();
   indent = LeadingBlanks(View());
   rawText.SetText(GetText());
@@ -109,8 +114,10 @@ void SourceLine::PrepareText(FC& policy) {
   if (!html) MarkInline(policy, true, true);
   // Backspaces that overstrike did not use would reach the page as control
   // characters.
-  BlankControlCharacters(*this, false);
-  BlankControlCharacters(escapedText, false);
+  if (backspaces) {
+    BlankControlCharacters(*this, false);
+    BlankControlCharacters(escapedText, false);
+  }
 }
 
 bool SourceLine::GetSegment(int start, TextString& piece, int& nextStart) const {
@@ -133,15 +140,26 @@ void SourceLine::MarkInlineInBlock(FC& policy, bool trim) {
 }
 
 void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim) {
+  // Overstrike needs a backspace and every link a dot, a slash or an "@":
+  // most lines hold no word either could change, and skip the pass.
+  const std::string_view text = View();
+  const bool overstrike = text.find('\b') != std::string_view::npos;
+  const bool linkable = links && text.find_first_of(kLinkCharacters) != std::string_view::npos;
   int overstruck = 0;
-  RunWordPass(*this, TagHandling::kDelimit,
-              [&](const TextString& word, TextString& replacement) {
-                if (MarkOverstrike(word, replacement)) {
-                  ++overstruck;
-                  return 1;
-                }
-                return links ? RecogniseHyperlink(policy, word, replacement) : 0;
-              });
+  if (overstrike || linkable) {
+    RunWordPass(*this, TagHandling::kDelimit,
+                [&](const TextString& word, TextString& replacement) {
+                  if (overstrike && MarkOverstrike(word, replacement)) {
+                    ++overstruck;
+                    return 1;
+                  }
+                  if (!linkable || word.View().find_first_of(kLinkCharacters) ==
+                                       std::string_view::npos) {
+                    return 0;
+                  }
+                  return RecogniseHyperlink(policy, word, replacement);
+                });
+  }
   if (overstruck > 1) JoinOverstruckWords(*this);
   escapedText.SetText(GetText());
   if (trim) Trim();

@@ -106,6 +106,8 @@ int MarkEmphasisWord(const TextString& word, TextString& replacement) {
 }
 
 int MarkEmphasisWords(TextString& text) {
+  // Only a word framed by "*" or "_" changes.
+  if (text.View().find_first_of("*_") == kNone) return 0;
   return RunWordPass(text, TagHandling::kSkip, MarkEmphasisWord);
 }
 
