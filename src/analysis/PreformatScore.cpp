@@ -1,6 +1,7 @@
 #include "analysis/PreformatScore.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "analysis/LineType.h"
@@ -79,32 +80,39 @@ struct TextShape {
   int longestRun = 0;
 };
 
+// '|', '+', '-' and '=': the characters a drawn frame or rule is made of.
+constexpr std::array<bool, 256> kFrameCharacters = [] {
+  std::array<bool, 256> table{};
+  for (const unsigned char c : {'|', '+', '-', '='}) table[c] = true;
+  return table;
+}();
+
+// One pass over the line: it is scored several times in every pass.
 TextShape MeasureText(std::string_view text) {
   TextShape shape;
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  const std::size_t size = text.size();
+  std::size_t i = 0;
+  // Blanks before the first character are indentation, not a run.
+  while (i < size && text[i] == ' ') ++i;
+  int run = 0;
+  for (; i < size; ++i) {
     const char c = text[i];
-    if (c == '|' || c == '+') ++shape.bars;
-    if (i + 1 < text.size() && text[i + 1] == c && (c == '|' || c == '-' || c == '=')) {
-      ++shape.bars;
-    }
-  }
-  const std::size_t first = text.find_first_not_of(' ');
-  const std::size_t last = text.find_last_not_of(' ');
-  if (first == std::string_view::npos) return shape;
-  for (std::size_t i = first; i < last;) {
-    if (text[i] != ' ') {
-      ++i;
+    if (c == ' ') {
+      ++run;
       continue;
     }
-    std::size_t end = i;
-    while (end < last && text[end] == ' ') ++end;
-    const int run = static_cast<int>(end - i);
-    if (run >= 2) ++shape.r2;
-    if (run >= 3) ++shape.r3;
-    if (run >= 4) ++shape.r4;
-    if (run >= 5) ++shape.r5;
-    shape.longestRun = std::max(shape.longestRun, run);
-    i = end;
+    // Only a run that another character ends counts: trailing blanks do not.
+    if (run > 0) {
+      if (run >= 2) ++shape.r2;
+      if (run >= 3) ++shape.r3;
+      if (run >= 4) ++shape.r4;
+      if (run >= 5) ++shape.r5;
+      shape.longestRun = std::max(shape.longestRun, run);
+      run = 0;
+    }
+    if (!kFrameCharacters[static_cast<unsigned char>(c)]) continue;
+    if (c == '|' || c == '+') ++shape.bars;
+    if (i + 1 < size && text[i + 1] == c && c != '+') ++shape.bars;
   }
   return shape;
 }
