@@ -29,11 +29,16 @@ bool ScanShape(std::FILE* file, FileShape& shape) {
   long long offset = 0;
   std::size_t got = 0;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    for (std::size_t i = 0; i < got; ++i) {
-      const char c = buffer[i];
-      if (c == '\n') shape.hasLineFeed = true;
-      if (c == '\r') shape.hasCarriageReturn = true;
-      if (c != kCtrlZ) shape.textLength = offset + static_cast<long long>(i) + 1;
+    // Each file is scanned once per pass: a search per block, not a test per byte.
+    if (!shape.hasLineFeed) shape.hasLineFeed = std::memchr(buffer, '\n', got) != nullptr;
+    if (!shape.hasCarriageReturn) {
+      shape.hasCarriageReturn = std::memchr(buffer, '\r', got) != nullptr;
+    }
+    for (std::size_t end = got; end > 0; --end) {
+      if (buffer[end - 1] != kCtrlZ) {
+        shape.textLength = offset + static_cast<long long>(end);
+        break;
+      }
     }
     offset += static_cast<long long>(got);
   }
