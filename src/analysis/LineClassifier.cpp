@@ -362,9 +362,10 @@ void LineClassifier::TestDefinition() {
 // "> quoted text" or "!text", but not an arrow ("->", ":>") or a tag.
 void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
-  TextString raw(line_.rawText);
-  raw.Trim();
-  const std::string_view r = raw.View();
+  // The raw line without its outer blanks and tabs, seen in place.
+  std::string_view r = line_.rawText.View();
+  while (!r.empty() && IsBlank(r.front())) r.remove_prefix(1);
+  while (!r.empty() && IsBlank(r.back())) r.remove_suffix(1);
   auto pos = [&](std::string_view what) {
     const std::size_t at = r.find(what);
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
