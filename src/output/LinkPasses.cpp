@@ -109,7 +109,11 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
     }
     std::size_t end = pos;
     while (end < view.size() && !IsBlank(view[end]) && view[end] != '<') ++end;
-    if (inLink) {
+    // Only a word that starts with a digit once its opening brackets are
+    // dropped can be a section number; most words are passed at once.
+    std::size_t first = pos;
+    while (first < end && (view[first] == '(' || view[first] == '{' || view[first] == '[')) ++first;
+    if (inLink || first == end || !IsDigit(view[first])) {
       pos = end;
       continue;
     }
