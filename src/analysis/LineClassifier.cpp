@@ -69,6 +69,31 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
+// "Chapter", "Subject" or "Section" anywhere, in any case: one scan for all three.
+bool NamesAPart(std::string_view text) {
+  for (std::size_t at = 0; at + 7 <= text.size(); ++at) {
+    const char c = static_cast<char>(text[at] | 0x20);
+    if (c != 'c' && c != 's') continue;
+    const std::string_view word = text.substr(at, 7);
+    if (StartsWithIgnoringCase(word, "Chapter") || StartsWithIgnoringCase(word, "Subject") ||
+        StartsWithIgnoringCase(word, "Section")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// HREF=" in any case, found from its "=": most lines have none.
+bool HasHref(std::string_view text) {
+  for (std::size_t at = text.find('='); at != std::string_view::npos; at = text.find('=', at + 1)) {
+    if (at >= 4 && at + 1 < text.size() && text[at + 1] == '"' &&
+        StartsWithIgnoringCase(text.substr(at - 4), "HREF")) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // Position of word `n` of `line`'s text, or -1 when it has none.
 int WordPosition(const SourceLine& line, int n) {
   TextString word;
@@ -142,8 +167,7 @@ void LineClassifier::Classify() {
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
-      (line_.FindText("Chapter") || line_.FindText("Subject") || line_.FindText("Section")) &&
-      hasWord2_) {
+      hasWord2_ && NamesAPart(line_.View())) {
     heading = HeadingTest(line_, policy_, statistics_).TestHeading(word2_, 2, -1, allowNumbered_);
   }
   const int bullet = pPre_ ? 0 : TestBullet(line_, policy_, statistics_);
@@ -677,7 +701,7 @@ void LineClassifier::SetFinalFlags() {
   static constexpr std::array<const char*, 5> kLinks = {
       "HREF=\"http:", "HREF=\"https:", "HREF=\"ftp:", "HREF=\"news:", "HREF=\"mailto:"};
   // Every link starts HREF=": a line without one needs no other search.
-  const bool mayLink = line_.FindText("HREF=\"") != nullptr;
+  const bool mayLink = HasHref(line_.View());
   for (std::size_t i = 0; mayLink && i < kLinks.size(); ++i) {
     if (line_.FindText(kLinks[i]) == nullptr) continue;
     line_.flags |= LineFlag::kHyperlink;
