@@ -24,8 +24,14 @@ constexpr int kMaxSourceLineLength = 255;
 // A line cut for output is widened by this much when it has extra indent.
 constexpr int kExtraIndentWidening = 15;
 
-// A word holding none of these is no URL, e-mail address or newsgroup.
-constexpr std::string_view kLinkCharacters = "./@";
+// A word holding none of ".", "/" and "@" is no URL, e-mail address or
+// newsgroup. A loop, not find_first_of: that searches the set for every byte.
+bool HasLinkCharacter(std::string_view text) {
+  for (const char c : text) {
+    if (c == '.' || c == '/' || c == '@') return true;
+  }
+  return false;
+}
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -106,11 +112,12 @@ void SourceLine::PrepareText(FC& policy) {
   const bool backspaces = View().find('\b') != std::string_view::npos;
   length = Length();
   indent = LeadingBlanks(View());
-  rawText.SetText(GetText());
+  // Whole-string copies: the text holds no NUL to search for.
+  rawText = static_cast<const TextString&>(*this);
   const bool html = InUserHtml(*this, policy);
   if (!html) EscapeHTML();
   length = Length();
-  escapedText.SetText(GetText());
+  escapedText = static_cast<const TextString&>(*this);
   if (!html) MarkInline(policy, true, true);
   // Backspaces that overstrike did not use would reach the page as control
   // characters.
@@ -144,7 +151,7 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim) {
   // most lines hold no word either could change, and skip the pass.
   const std::string_view text = View();
   const bool overstrike = text.find('\b') != std::string_view::npos;
-  const bool linkable = links && text.find_first_of(kLinkCharacters) != std::string_view::npos;
+  const bool linkable = links && HasLinkCharacter(text);
   int overstruck = 0;
   if (overstrike || linkable) {
     RunWordPass(*this, TagHandling::kDelimit,
@@ -153,15 +160,12 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim) {
                     ++overstruck;
                     return 1;
                   }
-                  if (!linkable || word.View().find_first_of(kLinkCharacters) ==
-                                       std::string_view::npos) {
-                    return 0;
-                  }
+                  if (!linkable || !HasLinkCharacter(word.View())) return 0;
                   return RecogniseHyperlink(policy, word, replacement);
                 });
   }
   if (overstruck > 1) JoinOverstruckWords(*this);
-  escapedText.SetText(GetText());
+  escapedText = static_cast<const TextString&>(*this);
   if (trim) Trim();
   firstWordLength = FirstWordLength(View());
 }

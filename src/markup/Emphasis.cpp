@@ -107,12 +107,17 @@ int MarkEmphasisWord(const TextString& word, TextString& replacement) {
 
 int MarkEmphasisWords(TextString& text) {
   // Only a word framed by "*" or "_" changes.
-  if (text.View().find_first_of("*_") == kNone) return 0;
+  const std::string_view view = text.View();
+  if (std::none_of(view.begin(), view.end(), [](char c) { return c == '*' || c == '_'; })) {
+    return 0;
+  }
   return RunWordPass(text, TagHandling::kSkip, MarkEmphasisWord);
 }
 
 int MarkEmphasisPairs(TextString& text, const EmphasisMarks& marks, TextString* previous,
                       TextString* beforePrevious) {
+  // A line without the opening mark has nothing to pair.
+  if (text.View().find(marks.openMark) == kNone) return 0;
   const std::size_t openLength = Length(marks.openTag);
   const std::size_t closeLength = Length(marks.closeTag);
   int unpaired = 0;

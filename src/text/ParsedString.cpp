@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "text/Utf8.h"
 
@@ -10,6 +11,10 @@ namespace {
 
 // Tab stops further apart than this are never produced.
 constexpr int kMaxTabSize = 8;
+
+void ResetTo(std::string& text, std::string_view value) {
+  if (text != value) text.assign(value);
+}
 
 }  // namespace
 
@@ -30,9 +35,10 @@ ParsedString::~ParsedString() = default;
 void ParsedString::Reset(bool keepText) {
   if (!keepText) Clear();
   width = kDefaultWidth;
-  breakAfter = kBreakAfter;
-  breakBefore = kBreakBefore;
-  breakAfterClose = kBreakAfterClose;
+  // Every line is reset: the sets are compared, and copied only when changed.
+  ResetTo(breakAfter, kBreakAfter);
+  ResetTo(breakBefore, kBreakBefore);
+  ResetTo(breakAfterClose, kBreakAfterClose);
   firstWordLength = -1;
 }
 
