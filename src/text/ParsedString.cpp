@@ -13,7 +13,12 @@ namespace {
 constexpr int kMaxTabSize = 8;
 
 void ResetTo(std::string& text, std::string_view value) {
-  if (text != value) text.assign(value);
+  if (text.size() == value.size()) {
+    std::size_t i = 0;
+    while (i < value.size() && text[i] == value[i]) ++i;
+    if (i == value.size()) return;
+  }
+  text.assign(value);
 }
 
 }  // namespace
