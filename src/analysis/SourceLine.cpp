@@ -1,6 +1,7 @@
 #include "analysis/SourceLine.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -51,6 +52,23 @@ bool InUserRegion(const SourceLine& line, const FC& policy) {
 
 bool IsUtf8Document(const FC& policy) {
   return policy.owner != nullptr && policy.owner->utf8Text != 0;
+}
+
+// Bytes that PrepareText may change before the word pass: controls, DEL,
+// "&", "<", ">" and every byte above 0x7F (a byte-order mark, the 8-bit map).
+constexpr std::array<bool, 256> kChangedBytes = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 0x20; ++c) table[static_cast<std::size_t>(c)] = true;
+  for (int c = 0x7F; c < 0x100; ++c) table[static_cast<std::size_t>(c)] = true;
+  for (const unsigned char c : {'&', '<', '>'}) table[c] = true;
+  return table;
+}();
+
+bool IsPlainText(std::string_view text) {
+  for (const char c : text) {
+    if (kChangedBytes[static_cast<unsigned char>(c)]) return false;
+  }
+  return true;
 }
 
 int LeadingBlanks(std::string_view text) {
@@ -104,21 +122,31 @@ bool SourceLine::HasNoLowerCase() const {
 int SourceLine::MaxLength() const { return kMaxSourceLineLength; }
 
 void SourceLine::PrepareText(FC& policy) {
-  // A byte-order mark only says the file is UTF-8; it is no text of the line.
-  if (View().starts_with(kByteOrderMark)) ReplaceSubString(0, static_cast<int>(kByteOrderMark.size()), "");
-  if (!IsEmpty() && View().back() == '\r') Truncate(Length() - 1);
-  BlankControlCharacters(*this, true);
+  // A plain line has no byte-order mark, carriage return, control byte,
+  // character to escape or to map: only the word pass may change it.
+  const bool plain = IsPlainText(View());
+  if (!plain) {
+    // A byte-order mark only says the file is UTF-8; it is no text of the line.
+    if (View().starts_with(kByteOrderMark)) ReplaceSubString(0, static_cast<int>(kByteOrderMark.size()), "");
+    if (!IsEmpty() && View().back() == '\r') Truncate(Length() - 1);
+    BlankControlCharacters(*this, true);
+  }
   // Only backspaces are left of the control bytes, and nothing below adds one.
-  const bool backspaces = View().find('\b') != std::string_view::npos;
+  const bool backspaces = !plain && View().find('\b') != std::string_view::npos;
   length = Length();
   indent = LeadingBlanks(View());
   // Whole-string copies: the text holds no NUL to search for.
   rawText = static_cast<const TextString&>(*this);
   const bool html = InUserHtml(*this, policy);
-  if (!html) EscapeHTML();
+  if (!html && !plain) EscapeHTML();
   length = Length();
   escapedText = static_cast<const TextString&>(*this);
-  if (!html) MarkInline(policy, true, true);
+  if (!html) {
+    // MarkInline(policy, true, true), without the character map a plain
+    // line does not need.
+    if (!plain) MapCharacters(policy);
+    if (!InUserRegion(*this, policy)) MarkInlineWords(policy, policy.IsOutputPass(), true);
+  }
   // Backspaces that overstrike did not use would reach the page as control
   // characters.
   if (backspaces) {

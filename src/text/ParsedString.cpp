@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -12,11 +13,10 @@ namespace {
 // Tab stops further apart than this are never produced.
 constexpr int kMaxTabSize = 8;
 
-void ResetTo(std::string& text, std::string_view value) {
-  if (text.size() == value.size()) {
-    std::size_t i = 0;
-    while (i < value.size() && text[i] == value[i]) ++i;
-    if (i == value.size()) return;
+// Inlined with a constant `value`, the comparison is a few loads.
+inline void ResetTo(std::string& text, std::string_view value) {
+  if (text.size() == value.size() && std::memcmp(text.data(), value.data(), value.size()) == 0) {
+    return;
   }
   text.assign(value);
 }

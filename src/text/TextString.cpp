@@ -114,7 +114,8 @@ bool TextString::GetWord(int from, int n, char separator, TextString& word, int&
   std::size_t end = pos;
   while (end < text_.size() && !isSeparator(text_[end])) ++end;
   offset = static_cast<int>(pos) - from;
-  word.SetText(std::string_view(text_).substr(pos, end - pos));
+  // A piece of this text holds no NUL: no search for one.
+  word.text_.assign(text_, pos, end - pos);
   return true;
 }
 
