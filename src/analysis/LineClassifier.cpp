@@ -395,6 +395,8 @@ void LineClassifier::TestQuoted() {
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
   };
   const int a = pos(">");
+  // Without a ">" only a leading "!" quotes: most lines stop here.
+  if (a < 0 && (r.empty() || r.front() != '!')) return;
   const int b = pos("!");
   const int c = pos("<");
   const int d = pos("->");

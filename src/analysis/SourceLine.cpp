@@ -77,8 +77,9 @@ int LeadingBlanks(std::string_view text) {
 }
 
 int FirstWordLength(std::string_view text) {
-  const std::size_t end = text.find_first_of(" \t");
-  return static_cast<int>(end == std::string_view::npos ? text.size() : end);
+  std::size_t end = 0;
+  while (end < text.size() && !IsBlank(text[end])) ++end;
+  return static_cast<int>(end);
 }
 
 }  // namespace

@@ -181,7 +181,10 @@ bool TextFile::ReadLine() {
     if (files_.size() < 2) return false;
     CloseTopFile();
   }
-  std::replace(text.begin(), text.end(), '\0', ' ');
+  // A NUL is rare: searched for before the line is rewritten.
+  if (std::memchr(text.data(), '\0', text.size()) != nullptr) {
+    std::replace(text.begin(), text.end(), '\0', ' ');
+  }
   lines_.emplace_back(text);
   if (LineCount() > kBufferLimit) {
     lines_.erase(lines_.begin(), lines_.begin() + kDiscardCount);

@@ -1,12 +1,15 @@
 #include "text/TextWriter.h"
 
+#include <cstdio>
 #include <string>
 
 #include "text/ParsedString.h"
 
 int WriteText(std::FILE* stream, const char* text) {
   if (stream == nullptr) return 0;
-  return std::fprintf(stream, "%s\n", text == nullptr ? "" : text) >= 0 ? 1 : 0;
+  // Every line of every page passes here: no format string to interpret.
+  if (std::fputs(text == nullptr ? "" : text, stream) == EOF) return 0;
+  return std::fputc('\n', stream) == EOF ? 0 : 1;
 }
 
 int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole) {
