@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -173,7 +174,8 @@ bool TextFile::IsOnStack(const char* name, std::size_t levels) const {
 
 bool TextFile::ReadLine() {
   if (!isReading_) return false;
-  std::string text;
+  std::string& text = reading_;
+  text.clear();
   while (true) {
     if (files_.empty()) return false;
     if (ReadPiece(files_.back(), text)) break;
@@ -185,8 +187,16 @@ bool TextFile::ReadLine() {
   if (std::memchr(text.data(), '\0', text.size()) != nullptr) {
     std::replace(text.begin(), text.end(), '\0', ' ');
   }
-  lines_.emplace_back(text);
+  if (spareLines_.empty()) {
+    lines_.emplace_back(text);
+  } else {
+    lines_.push_back(std::move(spareLines_.back()));
+    spareLines_.pop_back();
+    lines_.back().SetText(text);
+  }
   if (LineCount() > kBufferLimit) {
+    spareLines_.insert(spareLines_.end(), std::make_move_iterator(lines_.begin()),
+                       std::make_move_iterator(lines_.begin() + kDiscardCount));
     lines_.erase(lines_.begin(), lines_.begin() + kDiscardCount);
   }
   return true;
