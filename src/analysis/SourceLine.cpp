@@ -183,15 +183,20 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim) {
   const bool linkable = links && HasLinkCharacter(text);
   int overstruck = 0;
   if (overstrike || linkable) {
-    RunWordPass(*this, TagHandling::kDelimit,
-                [&](const TextString& word, TextString& replacement) {
-                  if (overstrike && MarkOverstrike(word, replacement)) {
-                    ++overstruck;
-                    return 1;
-                  }
-                  if (!linkable || !HasLinkCharacter(word.View())) return 0;
-                  return RecogniseHyperlink(policy, word, replacement);
-                });
+    // The same test for each word, before it is copied.
+    const auto wanted = [&](std::string_view word) {
+      return (overstrike && word.find('\b') != std::string_view::npos) ||
+             (linkable && HasLinkCharacter(word));
+    };
+    RunFilteredWordPass(*this, TagHandling::kDelimit, wanted,
+                        [&](const TextString& word, TextString& replacement) {
+                          if (overstrike && MarkOverstrike(word, replacement)) {
+                            ++overstruck;
+                            return 1;
+                          }
+                          if (!linkable || !HasLinkCharacter(word.View())) return 0;
+                          return RecogniseHyperlink(policy, word, replacement);
+                        });
   }
   if (overstruck > 1) JoinOverstruckWords(*this);
   escapedText = static_cast<const TextString&>(*this);

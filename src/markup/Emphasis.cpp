@@ -111,7 +111,11 @@ int MarkEmphasisWords(TextString& text) {
   if (std::none_of(view.begin(), view.end(), [](char c) { return c == '*' || c == '_'; })) {
     return 0;
   }
-  return RunWordPass(text, TagHandling::kSkip, MarkEmphasisWord);
+  // Only a word framed by "*" or "_" (two characters at least) changes.
+  const auto framed = [](std::string_view word) {
+    return word.size() >= 2 && (word.front() == '*' || word.front() == '_');
+  };
+  return RunFilteredWordPass(text, TagHandling::kSkip, framed, MarkEmphasisWord);
 }
 
 int MarkEmphasisPairs(TextString& text, const EmphasisMarks& marks, TextString* previous,
