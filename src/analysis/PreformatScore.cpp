@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "analysis/LineType.h"
@@ -124,10 +125,29 @@ TextShape MeasureText(std::string_view text) {
   return shape;
 }
 
+// A line is scored when it is classified and again when its flags are
+// set, with its text unchanged in between: the last shape measured is kept
+// with the text it belongs to. Compared whole, the text makes the answer
+// exact; per thread, so that conversions on several threads do not share it.
+const TextShape& MeasuredShape(std::string_view text) {
+  struct Memo {
+    std::string text;
+    TextShape shape;
+    bool valid = false;
+  };
+  thread_local Memo memo;
+  if (!memo.valid || memo.text != text) {
+    memo.shape = MeasureText(text);
+    memo.text.assign(text);
+    memo.valid = true;
+  }
+  return memo.shape;
+}
+
 // Justified text has wide gaps of its own, so with right justification only
 // wider runs count.
 int TextScore(const SourceLine& line, const FC& policy, bool inBlock) {
-  const TextShape s = MeasureText(line.View());
+  const TextShape& s = MeasuredShape(line.View());
   const bool justified = policy.rightJustified != 0;
   const bool wideIndent = line.indent > policy.pageWidth / 2;
   const int wideRuns = justified ? s.r5 : s.r3;
