@@ -228,9 +228,23 @@ void LineClassifier::ReadContext() {
   end_ = line_.length - TrailingBlanks(line_.escapedText);
   pBullet_ = LineType::IsBullet(pType_);
   pBulletBlank_ = pType_ == LineType::kBulletBlank;
-  hasWord1_ = line_.GetWord(1, ' ', word1_) && !word1_.IsEmpty();
-  hasWord2_ = line_.GetWord(2, ' ', word2_, pos2_);
-  if (!hasWord2_) pos2_ = -1;
+  // Words 1 and 2 as GetWord(n, ' ') finds them (word 1 starts the line, a
+  // run of blanks and tabs separates), in one scan.
+  const std::string_view text = line_.View();
+  std::size_t end1 = 0;
+  while (end1 < text.size() && !IsBlank(text[end1])) ++end1;
+  if (!text.empty()) word1_.SetText(text.substr(0, end1));
+  hasWord1_ = end1 > 0;
+  std::size_t start2 = end1;
+  while (start2 < text.size() && IsBlank(text[start2])) ++start2;
+  hasWord2_ = start2 < text.size();
+  pos2_ = -1;
+  if (hasWord2_) {
+    std::size_t end2 = start2;
+    while (end2 < text.size() && !IsBlank(text[end2])) ++end2;
+    word2_.SetText(text.substr(start2, end2 - start2));
+    pos2_ = static_cast<int>(start2);
+  }
 }
 
 void LineClassifier::TakeFirstLineTitle() {

@@ -141,12 +141,14 @@ void SourceLine::PrepareText(FC& policy) {
   const bool html = InUserHtml(*this, policy);
   if (!html && !plain) EscapeHTML();
   length = Length();
-  escapedText = static_cast<const TextString&>(*this);
+  // The word pass takes the escaped text itself, after the character map.
+  const bool words = !html && !InUserRegion(*this, policy);
+  if (!words) escapedText = static_cast<const TextString&>(*this);
   if (!html) {
     // MarkInline(policy, true, true), without the character map a plain
     // line does not need.
     if (!plain) MapCharacters(policy);
-    if (!InUserRegion(*this, policy)) MarkInlineWords(policy, policy.IsOutputPass(), true);
+    if (words) MarkInlineWords(policy, policy.IsOutputPass(), true);
   }
   // Backspaces that overstrike did not use would reach the page as control
   // characters.
