@@ -70,6 +70,31 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
+// "Chapter", "Subject" or "Section" anywhere, in any case: one scan for all three.
+bool NamesAPart(std::string_view text) {
+  for (std::size_t at = 0; at + 7 <= text.size(); ++at) {
+    const char c = static_cast<char>(text[at] | 0x20);
+    if (c != 'c' && c != 's') continue;
+    const std::string_view word = text.substr(at, 7);
+    if (StartsWithIgnoringCase(word, "Chapter") || StartsWithIgnoringCase(word, "Subject") ||
+        StartsWithIgnoringCase(word, "Section")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// HREF=" in any case, found from its "=": most lines have none.
+bool HasHref(std::string_view text) {
+  for (std::size_t at = text.find('='); at != std::string_view::npos; at = text.find('=', at + 1)) {
+    if (at >= 4 && at + 1 < text.size() && text[at + 1] == '"' &&
+        StartsWithIgnoringCase(text.substr(at - 4), "HREF")) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // Column of word `n` of `line`'s text, or -1 when it has none. In UTF-8
 // text a character is one column whatever its bytes.
 int WordPosition(const SourceLine& line, int n, bool utf8) {
@@ -146,8 +171,7 @@ void LineClassifier::Classify() {
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
-      (line_.FindText("Chapter") || line_.FindText("Subject") || line_.FindText("Section")) &&
-      hasWord2_) {
+      hasWord2_ && NamesAPart(line_.View())) {
     heading = HeadingTest(line_, policy_, statistics_).TestHeading(word2_, 2, -1, allowNumbered_);
   }
   const int bullet = pPre_ ? 0 : TestBullet(line_, policy_, statistics_);
@@ -208,9 +232,23 @@ void LineClassifier::ReadContext() {
   end_ = line_.length - TrailingBlanks(line_.escapedText);
   pBullet_ = LineType::IsBullet(pType_);
   pBulletBlank_ = pType_ == LineType::kBulletBlank;
-  hasWord1_ = line_.GetWord(1, ' ', word1_) && !word1_.IsEmpty();
-  hasWord2_ = line_.GetWord(2, ' ', word2_, pos2_);
-  if (!hasWord2_) pos2_ = -1;
+  // Words 1 and 2 as GetWord(n, ' ') finds them (word 1 starts the line, a
+  // run of blanks and tabs separates), in one scan.
+  const std::string_view text = line_.View();
+  std::size_t end1 = 0;
+  while (end1 < text.size() && !IsBlank(text[end1])) ++end1;
+  if (!text.empty()) word1_.SetText(text.substr(0, end1));
+  hasWord1_ = end1 > 0;
+  std::size_t start2 = end1;
+  while (start2 < text.size() && IsBlank(text[start2])) ++start2;
+  hasWord2_ = start2 < text.size();
+  pos2_ = -1;
+  if (hasWord2_) {
+    std::size_t end2 = start2;
+    while (end2 < text.size() && !IsBlank(text[end2])) ++end2;
+    word2_.SetText(text.substr(start2, end2 - start2));
+    pos2_ = static_cast<int>(start2);
+  }
   utf8_ = policy_.owner != nullptr && policy_.owner->utf8Text != 0;
   if (utf8_ && pos2_ > 0) {
     pos2_ = Utf8Columns(line_.View().substr(0, static_cast<std::size_t>(pos2_)));
@@ -370,14 +408,17 @@ void LineClassifier::TestDefinition() {
 // "> quoted text" or "!text", but not an arrow ("->", ":>") or a tag.
 void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
-  TextString raw(line_.rawText);
-  raw.Trim();
-  const std::string_view r = raw.View();
+  // The raw line without its outer blanks and tabs, seen in place.
+  std::string_view r = line_.rawText.View();
+  while (!r.empty() && IsBlank(r.front())) r.remove_prefix(1);
+  while (!r.empty() && IsBlank(r.back())) r.remove_suffix(1);
   auto pos = [&](std::string_view what) {
     const std::size_t at = r.find(what);
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
   };
   const int a = pos(">");
+  // Without a ">" only a leading "!" quotes: most lines stop here.
+  if (a < 0 && (r.empty() || r.front() != '!')) return;
   const int b = pos("!");
   const int c = pos("<");
   const int d = pos("->");
@@ -684,7 +725,7 @@ void LineClassifier::SetFinalFlags() {
   static constexpr std::array<const char*, 5> kLinks = {
       "HREF=\"http:", "HREF=\"https:", "HREF=\"ftp:", "HREF=\"news:", "HREF=\"mailto:"};
   // Every link starts HREF=": a line without one needs no other search.
-  const bool mayLink = line_.FindText("HREF=\"") != nullptr;
+  const bool mayLink = HasHref(line_.View());
   for (std::size_t i = 0; mayLink && i < kLinks.size(); ++i) {
     if (line_.FindText(kLinks[i]) == nullptr) continue;
     line_.flags |= LineFlag::kHyperlink;

@@ -1,6 +1,8 @@
 #include "analysis/PreformatScore.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
 #include <string_view>
 
 #include "analysis/LineType.h"
@@ -79,40 +81,73 @@ struct TextShape {
   int longestRun = 0;
 };
 
+// What MeasureText looks at: a blank, or '|', '+', '-' and '=' (the
+// characters a drawn frame or rule is made of); every other byte is 0.
+constexpr unsigned char kBlankByte = 1;
+constexpr unsigned char kFrameByte = 2;
+constexpr std::array<unsigned char, 256> kMeasuredBytes = [] {
+  std::array<unsigned char, 256> table{};
+  table[' '] = kBlankByte;
+  for (const unsigned char c : {'|', '+', '-', '='}) table[c] = kFrameByte;
+  return table;
+}();
+
+// One pass over the line, stepping over ordinary characters in a tight
+// loop: a line is scored several times in every pass.
 TextShape MeasureText(std::string_view text) {
   TextShape shape;
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  const std::size_t size = text.size();
+  std::size_t i = 0;
+  // Blanks before the first character are indentation, not a run.
+  while (i < size && text[i] == ' ') ++i;
+  while (i < size) {
+    while (i < size && kMeasuredBytes[static_cast<unsigned char>(text[i])] == 0) ++i;
+    if (i == size) break;
     const char c = text[i];
-    if (c == '|' || c == '+') ++shape.bars;
-    if (i + 1 < text.size() && text[i + 1] == c && (c == '|' || c == '-' || c == '=')) {
-      ++shape.bars;
-    }
-  }
-  const std::size_t first = text.find_first_not_of(' ');
-  const std::size_t last = text.find_last_not_of(' ');
-  if (first == std::string_view::npos) return shape;
-  for (std::size_t i = first; i < last;) {
-    if (text[i] != ' ') {
-      ++i;
+    if (c == ' ') {
+      std::size_t end = i + 1;
+      while (end < size && text[end] == ' ') ++end;
+      // Only a run that another character ends counts: trailing blanks do not.
+      if (end == size) break;
+      const int run = static_cast<int>(end - i);
+      if (run >= 2) ++shape.r2;
+      if (run >= 3) ++shape.r3;
+      if (run >= 4) ++shape.r4;
+      if (run >= 5) ++shape.r5;
+      shape.longestRun = std::max(shape.longestRun, run);
+      i = end;
       continue;
     }
-    std::size_t end = i;
-    while (end < last && text[end] == ' ') ++end;
-    const int run = static_cast<int>(end - i);
-    if (run >= 2) ++shape.r2;
-    if (run >= 3) ++shape.r3;
-    if (run >= 4) ++shape.r4;
-    if (run >= 5) ++shape.r5;
-    shape.longestRun = std::max(shape.longestRun, run);
-    i = end;
+    if (c == '|' || c == '+') ++shape.bars;
+    if (i + 1 < size && text[i + 1] == c && c != '+') ++shape.bars;
+    ++i;
   }
   return shape;
+}
+
+// A line is scored when it is classified and again when its flags are
+// set, with its text unchanged in between: the last shape measured is kept
+// with the text it belongs to. Compared whole, the text makes the answer
+// exact; per thread, so that conversions on several threads do not share it.
+const TextShape& MeasuredShape(std::string_view text) {
+  struct Memo {
+    std::string text;
+    TextShape shape;
+    bool valid = false;
+  };
+  thread_local Memo memo;
+  if (!memo.valid || memo.text != text) {
+    memo.shape = MeasureText(text);
+    memo.text.assign(text);
+    memo.valid = true;
+  }
+  return memo.shape;
 }
 
 // Justified text has wide gaps of its own, so with right justification only
 // wider runs count.
 int TextScore(const SourceLine& line, const FC& policy, bool inBlock) {
-  const TextShape s = MeasureText(line.View());
+  const TextShape& s = MeasuredShape(line.View());
   const bool justified = policy.rightJustified != 0;
   const bool wideIndent = line.indent > policy.pageWidth / 2;
   const int wideRuns = justified ? s.r5 : s.r3;

@@ -1,6 +1,7 @@
 #include "analysis/SourceLine.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -24,6 +25,15 @@ namespace {
 constexpr int kMaxSourceLineLength = 255;
 // A line cut for output is widened by this much when it has extra indent.
 constexpr int kExtraIndentWidening = 15;
+
+// A word holding none of ".", "/" and "@" is no URL, e-mail address or
+// newsgroup. A loop, not find_first_of: that searches the set for every byte.
+bool HasLinkCharacter(std::string_view text) {
+  for (const char c : text) {
+    if (c == '.' || c == '/' || c == '@') return true;
+  }
+  return false;
+}
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -53,14 +63,32 @@ bool NeedsCharacterTabs(std::string_view text) {
                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+// Bytes that PrepareText may change before the word pass: controls, DEL,
+// "&", "<", ">" and every byte above 0x7F (a byte-order mark, the 8-bit map).
+constexpr std::array<bool, 256> kChangedBytes = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 0x20; ++c) table[static_cast<std::size_t>(c)] = true;
+  for (int c = 0x7F; c < 0x100; ++c) table[static_cast<std::size_t>(c)] = true;
+  for (const unsigned char c : {'&', '<', '>'}) table[c] = true;
+  return table;
+}();
+
+bool IsPlainText(std::string_view text) {
+  for (const char c : text) {
+    if (kChangedBytes[static_cast<unsigned char>(c)]) return false;
+  }
+  return true;
+}
+
 int LeadingBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   return static_cast<int>(first == std::string_view::npos ? text.size() : first);
 }
 
 int FirstWordLength(std::string_view text) {
-  const std::size_t end = text.find_first_of(" \t");
-  return static_cast<int>(end == std::string_view::npos ? text.size() : end);
+  std::size_t end = 0;
+  while (end < text.size() && !IsBlank(text[end])) ++end;
+  return static_cast<int>(end);
 }
 
 }  // namespace
@@ -109,24 +137,41 @@ void SourceLine::PrepareText(FC& policy) {
   if (IsUtf8Document(policy) && NeedsCharacterTabs(sourceText.View())) {
     SetText(Utf8ExpandTabs(sourceText.View(), policy.tabSize));
   }
-  // A byte-order mark only says the file is UTF-8; it is no text of the line.
-  if (View().starts_with(kByteOrderMark)) ReplaceSubString(0, static_cast<int>(kByteOrderMark.size()), "");
-  if (!IsEmpty() && View().back() == '\r') Truncate(Length() - 1);
-  BlankControlCharacters(*this, true);
+  // A plain line has no byte-order mark, carriage return, control byte,
+  // character to escape or to map: only the word pass may change it.
+  const bool plain = IsPlainText(View());
+  if (!plain) {
+    // A byte-order mark only says the file is UTF-8; it is no text of the line.
+    if (View().starts_with(kByteOrderMark)) ReplaceSubString(0, static_cast<int>(kByteOrderMark.size()), "");
+    if (!IsEmpty() && View().back() == '\r') Truncate(Length() - 1);
+    BlankControlCharacters(*this, true);
+  }
+  // Only backspaces are left of the control bytes, and nothing below adds one.
+  const bool backspaces = !plain && View().find('\b') != std::string_view::npos;
   length = Length();
   indent = LeadingBlanks(View());
-  rawText.SetText(GetText());
+  // Whole-string copies: the text holds no NUL to search for.
+  rawText = static_cast<const TextString&>(*this);
   const bool html = InUserHtml(*this, policy);
-  if (!html) EscapeHTML();
+  if (!html && !plain) EscapeHTML();
   length = Length();
   // A UTF-8 character is one column on the screen however many bytes it takes.
   if (IsUtf8Document(policy)) length = Utf8Columns(View());
-  escapedText.SetText(GetText());
-  if (!html) MarkInline(policy, true, true);
+  // The word pass takes the escaped text itself, after the character map.
+  const bool words = !html && !InUserRegion(*this, policy);
+  if (!words) escapedText = static_cast<const TextString&>(*this);
+  if (!html) {
+    // MarkInline(policy, true, true), without the character map a plain
+    // line does not need.
+    if (!plain) MapCharacters(policy);
+    if (words) MarkInlineWords(policy, policy.IsOutputPass(), true);
+  }
   // Backspaces that overstrike did not use would reach the page as control
   // characters.
-  BlankControlCharacters(*this, false);
-  BlankControlCharacters(escapedText, false);
+  if (backspaces) {
+    BlankControlCharacters(*this, false);
+    BlankControlCharacters(escapedText, false);
+  }
 }
 
 bool SourceLine::GetSegment(int start, TextString& piece, int& nextStart) const {
@@ -149,17 +194,30 @@ void SourceLine::MarkInlineInBlock(FC& policy, bool trim) {
 }
 
 void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim) {
+  // Overstrike needs a backspace and every link a dot, a slash or an "@":
+  // most lines hold no word either could change, and skip the pass.
+  const std::string_view text = View();
+  const bool overstrike = text.find('\b') != std::string_view::npos;
+  const bool linkable = links && HasLinkCharacter(text);
   int overstruck = 0;
-  RunWordPass(*this, TagHandling::kDelimit,
-              [&](const TextString& word, TextString& replacement) {
-                if (MarkOverstrike(word, replacement)) {
-                  ++overstruck;
-                  return 1;
-                }
-                return links ? RecogniseHyperlink(policy, word, replacement) : 0;
-              });
+  if (overstrike || linkable) {
+    // The same test for each word, before it is copied.
+    const auto wanted = [&](std::string_view word) {
+      return (overstrike && word.find('\b') != std::string_view::npos) ||
+             (linkable && HasLinkCharacter(word));
+    };
+    RunFilteredWordPass(*this, TagHandling::kDelimit, wanted,
+                        [&](const TextString& word, TextString& replacement) {
+                          if (overstrike && MarkOverstrike(word, replacement)) {
+                            ++overstruck;
+                            return 1;
+                          }
+                          if (!linkable || !HasLinkCharacter(word.View())) return 0;
+                          return RecogniseHyperlink(policy, word, replacement);
+                        });
+  }
   if (overstruck > 1) JoinOverstruckWords(*this);
-  escapedText.SetText(GetText());
+  escapedText = static_cast<const TextString&>(*this);
   if (trim) Trim();
   firstWordLength = FirstWordLength(View());
 }

@@ -27,7 +27,14 @@ void LineWindow::Advance(PassWork& work, FC& policy) {
   policy.document.processedLines += Processed(*slots_[old]);
   work.LineLeaving(*slots_[old], policy);
   slots_[(old + 1) % kSize]->prev = nullptr;
-  slots_[old] = std::make_unique<SourceLine>(slots_[cur_].get());
+  // The leaving line is emptied and linked as the newest, as a new line
+  // would be: its buffers are kept, so a line costs no allocation.
+  SourceLine& reused = *slots_[old];
+  reused.Reset(false);
+  reused.sourceText.Clear();
+  reused.prev = slots_[cur_].get();
+  reused.next = nullptr;
+  slots_[cur_]->next = &reused;
   cur_ = old;
 }
 

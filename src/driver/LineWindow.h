@@ -15,8 +15,9 @@ class PassWork;
 // and the next one.
 //
 // The window owns its lines. Each line is constructed after the one before it
-// (so `prev` and `next` link them) and deleted when it leaves; the line after
-// it then has no predecessor.
+// (so `prev` and `next` link them); once the window is full, the line that
+// leaves is emptied and becomes the newest, and the line after it then has
+// no predecessor.
 class LineWindow {
  public:
   // Slots in the ring of lines.
@@ -36,7 +37,7 @@ class LineWindow {
   // the newest one. Once it is full, the oldest line leaves first: the
   // processed-lines count of `policy` goes up by one (and by the furniture
   // dropped before the line), work.LineLeaving is called and the line is
-  // deleted; the new line takes its slot.
+  // emptied to be the new one.
   void Advance(PassWork& work, FC& policy);
   // Hands every line but the newest (which the failed last read left empty)
   // to work.LineFlushed, oldest first, each after advancing the

@@ -106,11 +106,22 @@ int MarkEmphasisWord(const TextString& word, TextString& replacement) {
 }
 
 int MarkEmphasisWords(TextString& text) {
-  return RunWordPass(text, TagHandling::kSkip, MarkEmphasisWord);
+  // Only a word framed by "*" or "_" changes.
+  const std::string_view view = text.View();
+  if (std::none_of(view.begin(), view.end(), [](char c) { return c == '*' || c == '_'; })) {
+    return 0;
+  }
+  // Only a word framed by "*" or "_" (two characters at least) changes.
+  const auto framed = [](std::string_view word) {
+    return word.size() >= 2 && (word.front() == '*' || word.front() == '_');
+  };
+  return RunFilteredWordPass(text, TagHandling::kSkip, framed, MarkEmphasisWord);
 }
 
 int MarkEmphasisPairs(TextString& text, const EmphasisMarks& marks, TextString* previous,
                       TextString* beforePrevious) {
+  // A line without the opening mark has nothing to pair.
+  if (text.View().find(marks.openMark) == kNone) return 0;
   const std::size_t openLength = Length(marks.openTag);
   const std::size_t closeLength = Length(marks.closeTag);
   int unpaired = 0;

@@ -33,7 +33,11 @@ bool EndsNoCase(std::string_view text, std::string_view suffix) {
 
 std::size_t FindNoCase(std::string_view text, std::string_view pattern) {
   if (pattern.size() > text.size()) return kNone;
+  if (pattern.empty()) return 0;
+  // The first character rules out nearly every position at once.
+  const char first = ToLower(pattern.front());
   for (std::size_t i = 0; i + pattern.size() <= text.size(); ++i) {
+    if (ToLower(text[i]) != first) continue;
     if (EqualNoCase(text.substr(i, pattern.size()), pattern)) return i;
   }
   return kNone;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <string_view>
 
-class TextString;
+#include "markup/MarkupScan.h"
+#include "text/TextString.h"
 
 // The word pass that drives the inline markup of a line. Words end at a
 // blank, a tab, ",", "<", ">", or at an "&lt;" or "&gt;" entity; the pass
@@ -25,3 +28,70 @@ enum class TagHandling {
 
 // Runs the pass over `text`. Returns the number of words replaced.
 int RunWordPass(TextString& text, TagHandling tags, const WordHandler& handler);
+
+namespace word_pass {
+
+// The entities that end a word as "<" and ">" do.
+inline bool IsAngleEntityAt(std::string_view text, std::size_t pos) {
+  if (text[pos] != '&' || text.size() - pos < 4) return false;
+  return (text[pos + 1] == 'l' || text[pos + 1] == 'g') && text[pos + 2] == 't' &&
+         text[pos + 3] == ';';
+}
+
+inline bool IsDelimiterAt(std::string_view text, std::size_t pos) {
+  switch (text[pos]) {
+    case ' ':
+    case '\t':
+    case ',':
+    case '<':
+    case '>':
+      return true;
+    default:
+      return IsAngleEntityAt(text, pos);
+  }
+}
+
+}  // namespace word_pass
+
+// The same pass, where `wants(word)` says from the word's text alone whether
+// `handler` could replace it: every other word is passed over without being
+// copied or offered. Inline, as the pass runs over every line of a page.
+template <typename Filter, typename Handler>
+int RunFilteredWordPass(TextString& text, TagHandling tags, const Filter& wants,
+                        const Handler& handler) {
+  int replaced = 0;
+  std::size_t pos = 0;
+  TextString word;
+  TextString replacement;
+  while (pos < text.View().size()) {
+    const std::string_view view = text.View();
+    if (tags == TagHandling::kSkip) {
+      const std::size_t tag = TagLengthAt(view, pos);
+      if (tag > 0) {
+        pos += tag;
+        continue;
+      }
+    }
+    if (word_pass::IsDelimiterAt(view, pos)) {
+      pos += word_pass::IsAngleEntityAt(view, pos) ? 4 : 1;
+      continue;
+    }
+    std::size_t end = pos;
+    while (end < view.size() && !word_pass::IsDelimiterAt(view, end)) ++end;
+    if (!wants(view.substr(pos, end - pos))) {
+      pos = end;
+      continue;
+    }
+    word.SetText(view.substr(pos, end - pos));
+    replacement.Clear();
+    if (handler(word, replacement) &&
+        text.ReplaceSubString(static_cast<int>(pos), static_cast<int>(end - pos),
+                              replacement.GetText())) {
+      ++replaced;
+      pos += replacement.View().size();
+    } else {
+      pos = end;
+    }
+  }
+  return replaced;
+}

@@ -88,6 +88,9 @@ std::size_t FindOutsideMarkup(std::string_view text, std::string_view pattern) {
 int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line,
                         const DocumentPages* pages) {
   if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return 0;
+  // Every section number starts with a digit: a line without one is left.
+  const std::string_view all = text.View();
+  if (std::none_of(all.begin(), all.end(), IsDigit)) return 0;
   std::unique_ptr<DocumentStatistics> scratch;
   int linked = 0;
   bool inLink = false;
@@ -109,7 +112,11 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
     }
     std::size_t end = pos;
     while (end < view.size() && !IsBlank(view[end]) && view[end] != '<') ++end;
-    if (inLink) {
+    // Only a word that starts with a digit once its opening brackets are
+    // dropped can be a section number; most words are passed at once.
+    std::size_t first = pos;
+    while (first < end && (view[first] == '(' || view[first] == '{' || view[first] == '[')) ++first;
+    if (inLink || first == end || !IsDigit(view[first])) {
       pos = end;
       continue;
     }

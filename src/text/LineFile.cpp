@@ -9,7 +9,7 @@ int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
     complete = line.IsComplete();
   }
   if (!complete) return 0;
-  line.sourceText.SetText(line.GetText());
+  line.sourceText = static_cast<const TextString&>(line);
   line.ExpandTabs(tabSize);
   line.PrepareText(policy);
   return 1;

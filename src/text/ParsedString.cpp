@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 #include "text/Utf8.h"
 
@@ -10,6 +12,14 @@ namespace {
 
 // Tab stops further apart than this are never produced.
 constexpr int kMaxTabSize = 8;
+
+// Inlined with a constant `value`, the comparison is a few loads.
+inline void ResetTo(std::string& text, std::string_view value) {
+  if (text.size() == value.size() && std::memcmp(text.data(), value.data(), value.size()) == 0) {
+    return;
+  }
+  text.assign(value);
+}
 
 }  // namespace
 
@@ -30,9 +40,10 @@ ParsedString::~ParsedString() = default;
 void ParsedString::Reset(bool keepText) {
   if (!keepText) Clear();
   width = kDefaultWidth;
-  breakAfter = kBreakAfter;
-  breakBefore = kBreakBefore;
-  breakAfterClose = kBreakAfterClose;
+  // Every line is reset: the sets are compared, and copied only when changed.
+  ResetTo(breakAfter, kBreakAfter);
+  ResetTo(breakBefore, kBreakBefore);
+  ResetTo(breakAfterClose, kBreakAfterClose);
   firstWordLength = -1;
 }
 

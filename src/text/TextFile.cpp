@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -29,11 +30,16 @@ bool ScanShape(std::FILE* file, FileShape& shape) {
   long long offset = 0;
   std::size_t got = 0;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    for (std::size_t i = 0; i < got; ++i) {
-      const char c = buffer[i];
-      if (c == '\n') shape.hasLineFeed = true;
-      if (c == '\r') shape.hasCarriageReturn = true;
-      if (c != kCtrlZ) shape.textLength = offset + static_cast<long long>(i) + 1;
+    // Each file is scanned once per pass: a search per block, not a test per byte.
+    if (!shape.hasLineFeed) shape.hasLineFeed = std::memchr(buffer, '\n', got) != nullptr;
+    if (!shape.hasCarriageReturn) {
+      shape.hasCarriageReturn = std::memchr(buffer, '\r', got) != nullptr;
+    }
+    for (std::size_t end = got; end > 0; --end) {
+      if (buffer[end - 1] != kCtrlZ) {
+        shape.textLength = offset + static_cast<long long>(end);
+        break;
+      }
     }
     offset += static_cast<long long>(got);
   }
@@ -168,7 +174,8 @@ bool TextFile::IsOnStack(const char* name, std::size_t levels) const {
 
 bool TextFile::ReadLine() {
   if (!isReading_) return false;
-  std::string text;
+  std::string& text = reading_;
+  text.clear();
   while (true) {
     if (files_.empty()) return false;
     if (ReadPiece(files_.back(), text)) break;
@@ -176,9 +183,20 @@ bool TextFile::ReadLine() {
     if (files_.size() < 2) return false;
     CloseTopFile();
   }
-  std::replace(text.begin(), text.end(), '\0', ' ');
-  lines_.emplace_back(text);
+  // A NUL is rare: searched for before the line is rewritten.
+  if (std::memchr(text.data(), '\0', text.size()) != nullptr) {
+    std::replace(text.begin(), text.end(), '\0', ' ');
+  }
+  if (spareLines_.empty()) {
+    lines_.emplace_back(text);
+  } else {
+    lines_.push_back(std::move(spareLines_.back()));
+    spareLines_.pop_back();
+    lines_.back().SetText(text);
+  }
   if (LineCount() > kBufferLimit) {
+    spareLines_.insert(spareLines_.end(), std::make_move_iterator(lines_.begin()),
+                       std::make_move_iterator(lines_.begin() + kDiscardCount));
     lines_.erase(lines_.begin(), lines_.begin() + kDiscardCount);
   }
   return true;

@@ -144,4 +144,8 @@ class TextFile {
   bool isReading_ = false;
   int switchCount_ = 0;
   std::vector<TextString> lines_;
+  // Lines dropped from the buffer, kept with their storage for the next
+  // reads, and the piece being read: reading a line allocates nothing.
+  std::vector<TextString> spareLines_;
+  std::string reading_;
 };

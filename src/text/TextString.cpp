@@ -27,10 +27,15 @@ std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern, st
   if (pattern.empty() || text.empty() || pattern.size() > text.size()) {
     return std::string_view::npos;
   }
-  const char first = ToUpper(pattern[0]);
+  // Setting bit 0x20 folds exactly the two cases of a letter together, so
+  // the first character is found with one comparison per byte.
+  const char first = pattern[0];
+  const bool letter = IsLetter(first);
+  const char folded = letter ? static_cast<char>(first | 0x20) : first;
+  const char fold = letter ? 0x20 : 0;
   const std::size_t last = text.size() - pattern.size();
   for (std::size_t at = start; at <= last; ++at) {
-    if (ToUpper(text[at]) != first) continue;
+    if (static_cast<char>(text[at] | fold) != folded) continue;
     std::size_t i = 1;
     while (i < pattern.size() && ToUpper(text[at + i]) == ToUpper(pattern[i])) ++i;
     if (i == pattern.size()) return at;
@@ -109,7 +114,8 @@ bool TextString::GetWord(int from, int n, char separator, TextString& word, int&
   std::size_t end = pos;
   while (end < text_.size() && !isSeparator(text_[end])) ++end;
   offset = static_cast<int>(pos) - from;
-  word.SetText(std::string_view(text_).substr(pos, end - pos));
+  // A piece of this text holds no NUL: no search for one.
+  word.text_.assign(text_, pos, end - pos);
   return true;
 }
 
@@ -262,7 +268,9 @@ int TextString::Trim() {
   while (first < text_.size() && IsBlank(text_[first])) ++first;
   std::size_t last = text_.size();
   while (last > first && IsBlank(text_[last - 1])) --last;
-  text_ = text_.substr(first, last - first);
+  // In place: a copy would allocate for every line.
+  text_.erase(last);
+  text_.erase(0, first);
   return 1;
 }
 

@@ -1,12 +1,15 @@
 #include "text/TextWriter.h"
 
+#include <cstdio>
 #include <string>
 
 #include "text/ParsedString.h"
 
 int WriteText(std::FILE* stream, const char* text) {
   if (stream == nullptr) return 0;
-  return std::fprintf(stream, "%s\n", text == nullptr ? "" : text) >= 0 ? 1 : 0;
+  // Every line of every page passes here: no format string to interpret.
+  if (std::fputs(text == nullptr ? "" : text, stream) == EOF) return 0;
+  return std::fputc('\n', stream) == EOF ? 0 : 1;
 }
 
 int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole) {
@@ -24,13 +27,14 @@ int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole) {
   while (true) {
     int next = -1;
     if (!line.GetSegment(start, piece, next)) break;
-    if (start == 0) {
-      output.SetText(piece.View());
-    } else {
+    // The first piece is written as it is; later ones after the indentation.
+    const char* written = piece.GetText();
+    if (start != 0) {
       output.SetText(prefix);
       output.AppendText(piece.View());
+      written = output.GetText();
     }
-    if (WriteText(stream, output.GetText()) == 0) result = 0;
+    if (WriteText(stream, written) == 0) result = 0;
     // A derived GetSegment that does not move forward must not loop forever.
     if (next <= start) break;
     start = next;
