@@ -613,17 +613,10 @@ bool LineClassifier::ContinueHeading() {
                          (within && above.HasNoLowerCase() && line_.HasNoLowerCase());
   if (!continues) return false;
 
-  const int t = heading->lineType;
-  int level = -1;
-  bool contents = false;
-  if (IsNumberedHeading(t)) {
-    level = t - LineType::kNumberedHeading1;
-  } else if (IsUnderlinedHeading(t)) {
-    level = t - LineType::kUnderlinedHeading1;
-  } else if (IsContentsLine(t)) {
-    level = t - LineType::kContentsLine1;
-    contents = true;
-  }
+  // A level index (0 to 4), or -1 for a capitalised heading, which has no
+  // level style of its own.
+  const int level = LineType::HeadingLevel(heading->lineType) - 1;
+  const bool contents = IsContentsLine(heading->lineType);
   if (policy_.analysisPass) {
     if (level >= 0) {
       auto& levels = contents ? statistics_.contentsLevels : statistics_.headingLevels;

@@ -33,12 +33,6 @@ const char* ParagraphMark(const FC& policy) {
   return policy.useParagraphMarkup != 0 ? "<P>" : "<BR>";
 }
 
-// Types 1 to 4 (blank, form feed, new paragraph, rule) never get a short-line
-// break, nor does a line followed by one.
-bool IsBreakType(int type) {
-  return type >= LineType::kBlank && type <= LineType::kRule;
-}
-
 bool IsContinuation(int type) {
   return type == LineType::kBulletContinuation || type == LineType::kHangingContinuation ||
          type == LineType::kDefinitionContinuation;
@@ -575,10 +569,10 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
   if (policy.minimiseHtml == 0) out.SetText(Blanks(policy.document.nestingLevel));
   out.AppendText(text.View());
 
-  if ((line.flags & LineFlag::kShortLine) != 0 && !IsBreakType(line.lineType)) {
+  if ((line.flags & LineFlag::kShortLine) != 0 && !LineType::IsParagraphBreak(line.lineType)) {
     const SourceLine* next = line.NextLine();
-    const bool nextAllows =
-        next == nullptr || (!LineFlag::IsUserRegion(next->flags) && !IsBreakType(next->lineType));
+    const bool nextAllows = next == nullptr || (!LineFlag::IsUserRegion(next->flags) &&
+                                                !LineType::IsParagraphBreak(next->lineType));
     const std::string_view view = text.View();
     if (nextAllows && view.find("<BR>") == std::string_view::npos &&
         view.find("<H") == std::string_view::npos) {

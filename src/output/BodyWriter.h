@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "analysis/LineType.h"
 #include "analysis/PreformattedBlock.h"
 
 class DocumentPages;
@@ -53,7 +54,7 @@ class BodyWriter {
 
   // What is remembered of the line written before.
   struct Previous {
-    int type = 1;  // a page starts as if after a blank line
+    int type = LineType::kBlank;  // a page starts as if after a blank line
     bool shortLine = false;
     bool userPre = false;
     bool userTable = false;
