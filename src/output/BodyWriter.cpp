@@ -15,6 +15,7 @@
 #include "output/HeadingEntries.h"
 #include "output/IndentLevel.h"
 #include "output/LinkPasses.h"
+#include "output/NestingStack.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
@@ -23,15 +24,10 @@
 
 namespace {
 
-constexpr const char* kBlockquote = "BLOCKQUOTE";
 // <Hn> tags of headings never go beyond H3, whatever the policies allow.
 constexpr int kSmallestHeadingTag = 3;
 // A line cut for output is widened by this much when it has extra indent.
 constexpr int kExtraIndentWidening = 15;
-
-const char* ParagraphMark(const FC& policy) {
-  return policy.useParagraphMarkup != 0 ? "<P>" : "<BR>";
-}
 
 bool IsContinuation(int type) {
   return type == LineType::kBulletContinuation || type == LineType::kHangingContinuation ||
@@ -101,10 +97,6 @@ bool HasLink(const TextString& text) {
   return text.FindText("HREF=\"") != nullptr;
 }
 
-std::string Blanks(int levels) {
-  return std::string(levels > 0 ? static_cast<std::size_t>(levels) * 2 : 0, ' ');
-}
-
 }  // namespace
 
 int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, FC& policy) {
@@ -141,7 +133,7 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
   if (doc.preOpen == 0 && preformatted && type != LineType::kAppended &&
       type != LineType::kHeadingPart) {
     if (userSpecified || EnoughPreformattedLines(line, policy)) {
-      HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+      NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
       doc.preOpen = 1;
       doc.insidePreBlock = 1;
       firstLineOfBlock = true;
@@ -168,7 +160,7 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
   if (insideBlock) {
     if (block_) block_->AddLine(line);
   } else if (html) {
-    HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
     WriteText(stream, text.GetText());
   } else if (type == LineType::kEndOfFile) {
     // The end-of-file marker closes what is open; it has no text of its own.
@@ -269,17 +261,17 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
       } else {
         // A blank line that ends a block of pre-formatted text writes nothing.
         if (blockOpenAtStart) return Output::kNone;
-        text.SetText(ParagraphMark(policy));
+        text.SetText(NestingStack::ParagraphMark(policy));
       }
       return Output::kBody;
     case LineType::kFormFeed:
     case LineType::kRule:
-      HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+      NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
       text.SetText("<HR>");
       return Output::kBody;
     case LineType::kNewParagraph:
-      HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
-      WriteText(stream, ParagraphMark(policy));
+      NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
+      WriteText(stream, NestingStack::ParagraphMark(policy));
       return Output::kBody;
     case LineType::kHangingParagraph:
       HangingParagraph(stream, policy, text, indentLevel);
@@ -293,7 +285,7 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
       return Output::kBody;
     }
     case LineType::kBulletChar: {
-      HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, "UL");
+      NestingStack(policy).SetLevel(stream, indentLevel + 1, "UL");
       TextString bullet;
       if (text.GetWord(1, ' ', bullet) && !bullet.IsEmpty()) {
         text.ReplaceText(bullet.GetText(), "<LI>", 1);
@@ -306,7 +298,7 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
       Definition(stream, line, policy, text, previous, indentLevel);
       return Output::kBody;
     case LineType::kQuoted:
-      HTMLFile::SetNestingLevel(stream, indentLevel, policy, kBlockquote);
+      NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
       text.AppendText("<BR>");
       return Output::kBody;
     case LineType::kAppended:
@@ -323,7 +315,7 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
     ListItem(stream, line, policy, text, indentLevel);
     return Output::kBody;
   }
-  HTMLFile::SetNestingLevel(stream, indentLevel, policy, kBlockquote);
+  NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
   if ((line.flags & LineFlag::kUrlBreak) != 0) text.AppendText("<BR>");
   return Output::kBody;
 }
@@ -348,9 +340,9 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
     if (next != nullptr && (next->lineType == LineType::kText || IsContinuation(next->lineType))) {
       column = next->indent;
     }
-    HTMLFile::SetNestingLevel(stream, IndentLevel(column, policy), policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, IndentLevel(column, policy), NestingStack::kBlockquote);
   } else {
-    HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
   }
 
   TextString anchor;
@@ -376,7 +368,7 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
   }
 
   if (numberedParagraph) {
-    WriteText(stream, ParagraphMark(policy));
+    WriteText(stream, NestingStack::ParagraphMark(policy));
     TextString word;
     if (text.GetWord(1, ' ', word) && !word.IsEmpty()) {
       TextString bold("<B>");
@@ -458,10 +450,9 @@ BodyWriter::Output BodyWriter::ContentsLine(HTMLFile& page, std::FILE* stream,
   if (previous.type == LineType::kText) WriteText(stream, "<BR>");
   const int level = LineType::HeadingLevel(line.lineType);
   if (policy.document.nestingLevel != level) {
-    HTMLFile::SetNestingLevel(stream, level, policy, kBlockquote);
-    const std::string mark =
-        (policy.minimiseHtml != 0 ? std::string() : Blanks(policy.document.nestingLevel)) +
-        ParagraphMark(policy);
+    NestingStack(policy).SetLevel(stream, level, NestingStack::kBlockquote);
+    const std::string mark = NestingStack::Indent(policy.document.nestingLevel, policy) +
+                             NestingStack::ParagraphMark(policy);
     WriteText(stream, mark.c_str());
   }
   if (policy.splitKnown != 0) {
@@ -500,9 +491,9 @@ void BodyWriter::ListItem(std::FILE* stream, const SourceLine& line, FC& policy,
 
   if (policy.document.nestingLevel == indentLevel + 1 &&
       (type != lastListType_ || value != lastListNumber_ + 1)) {
-    HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
   }
-  HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, tag.GetText());
+  NestingStack(policy).SetLevel(stream, indentLevel + 1, tag.GetText());
   if (!word.IsEmpty()) text.ReplaceText(word.GetText(), "<LI>", 1);
   lastListType_ = type;
   lastListNumber_ = value;
@@ -513,7 +504,7 @@ void BodyWriter::Definition(std::FILE* stream, const SourceLine& line, FC& polic
   const SourceLine* next = line.NextLine();
   if (policy.useDefinitionLists != 0 && next != nullptr &&
       next->lineType == LineType::kDefinitionContinuation) {
-    HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, "DL");
+    NestingStack(policy).SetLevel(stream, indentLevel + 1, "DL");
     text.InsertText(0, "<DT>");
     for (const char* separator : {" - ", "= ", ": "}) {
       const std::size_t at = FindOutsideTags(text.View(), separator);
@@ -527,7 +518,7 @@ void BodyWriter::Definition(std::FILE* stream, const SourceLine& line, FC& polic
   }
 
   if (previous.type == LineType::kText) WriteText(stream, "<BR>");
-  HTMLFile::SetNestingLevel(stream, indentLevel, policy, kBlockquote);
+  NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
   if (policy.highlightDefinitions != 0) {
     const std::size_t colon = FindOutsideTags(text.View(), ":", 1);
     const std::size_t dash = FindOutsideTags(text.View(), "-", 1);
@@ -545,7 +536,7 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
   const bool highlight = policy.highlightDefinitions != 0;
   const char* separator = nullptr;
   if (policy.useDefinitionLists != 0) {
-    HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, "DL");
+    NestingStack(policy).SetLevel(stream, indentLevel + 1, "DL");
     text.InsertText(0, highlight ? "<DT><B>" : "<DT>");
     separator = highlight ? "</B></DT><DD> " : "</DT><DD> ";
   } else if (highlight) {
@@ -566,7 +557,7 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
 void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy,
                                const TextString& text) {
   ParsedString out;
-  if (policy.minimiseHtml == 0) out.SetText(Blanks(policy.document.nestingLevel));
+  out.SetText(NestingStack::Indent(policy.document.nestingLevel, policy));
   out.AppendText(text.View());
 
   if ((line.flags & LineFlag::kShortLine) != 0 && !LineType::IsParagraphBreak(line.lineType)) {

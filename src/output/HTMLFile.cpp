@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr const char* kBlockquote = "BLOCKQUOTE";
-
 bool ContentsListProduced(const FC& policy) {
   return policy.addContentsList != 0 ||
          (policy.expectContentsList != 0 && policy.useExistingContents != 0);
@@ -153,7 +151,7 @@ void HTMLFile::EndPreviousPage(FC& policy, int sectionNumber, SourceLine* sectio
   // The first split of a document with a contents list: the first page stays
   // open in the contents holder, which goes on receiving contents entries
   // while the later pages are written; its footer comes with the list's end.
-  SetNestingLevel(CurrentStream(), 0, policy, kBlockquote);
+  NestingStack(policy).SetLevel(CurrentStream(), 0, NestingStack::kBlockquote);
   contentsHolder_ = std::make_unique<LineFile>(this);
   holderIsFirstPage_ = true;
   doc.contentsFile = contentsHolder_.get();
@@ -330,7 +328,7 @@ int HTMLFile::WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLi
 
 void HTMLFile::CloseBlocks(std::FILE* stream, FC& policy, bool isContentsFile) {
   if (!isContentsFile) {
-    SetNestingLevel(stream, 0, policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
     return;
   }
   const LineFile* holder = policy.document.contentsFile;
@@ -449,10 +447,6 @@ bool HTMLFile::IncludeFile(std::FILE* stream, const char* fileName, const FC& po
   return true;
 }
 
-int HTMLFile::SetNestingLevel(std::FILE* stream, int level, FC& policy, const char* tagName) {
-  return NestingStack(policy).SetLevel(stream, level, tagName);
-}
-
 int HTMLFile::SetIndentLevel(std::FILE* stream, int level, int& currentLevel, const FC& policy) {
   if (stream == nullptr) return 0;
   if (level < 0) {
@@ -461,25 +455,17 @@ int HTMLFile::SetIndentLevel(std::FILE* stream, int level, int& currentLevel, co
     policy.Message(message, 9);
     level = 0;
   }
-  const bool minimise = policy.minimiseHtml != 0;
-  const auto indent = [minimise](int levels) {
-    TextString text;
-    if (!minimise && levels > 0)
-      text.SetText(std::string(static_cast<std::size_t>(levels) * 2, ' '));
-    return text;
-  };
-  if (level != currentLevel) {
-    WriteWrappedText(stream, TextString(policy.useParagraphMarkup != 0 ? "<P>" : "<BR>"));
-  }
+  if (level != currentLevel)
+    WriteWrappedText(stream, TextString(NestingStack::ParagraphMark(policy)));
   while (currentLevel < level) {
-    TextString text = indent(currentLevel);
+    TextString text(NestingStack::Indent(currentLevel, policy));
     text.AppendText("<BLOCKQUOTE>");
     WriteWrappedText(stream, text);
     ++currentLevel;
   }
   while (currentLevel > level) {
     --currentLevel;
-    TextString text = indent(currentLevel);
+    TextString text(NestingStack::Indent(currentLevel, policy));
     text.AppendText("</BLOCKQUOTE>");
     WriteWrappedText(stream, text);
   }

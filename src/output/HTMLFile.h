@@ -93,10 +93,6 @@ class HTMLFile : public OutputFile {
   // name is not a readable regular file). Returns true when copied.
   static bool IncludeFile(std::FILE* stream, const char* fileName, const FC& policy);
 
-  // Brings the page's nesting stack to `level` (see NestingStack::SetLevel).
-  // Returns 1, or 0 for a null stream.
-  static int SetNestingLevel(std::FILE* stream, int level, FC& policy, const char* tagName);
-
   // Brings a plain BLOCKQUOTE depth held by the caller (contents list,
   // Directory page) to `level`: when it changes, "<BR>" ("<P>" with "Use <P>
   // markup for paragraphs") first, then one "<BLOCKQUOTE>" or
