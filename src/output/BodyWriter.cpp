@@ -26,8 +26,6 @@ namespace {
 
 // <Hn> tags of headings never go beyond H3, whatever the policies allow.
 constexpr int kSmallestHeadingTag = 3;
-// A line cut for output is widened by this much when it has extra indent.
-constexpr int kExtraIndentWidening = 15;
 
 bool IsContinuation(int type) {
   return type == LineType::kBulletContinuation || type == LineType::kHangingContinuation ||
@@ -586,9 +584,6 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
   if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
   const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out) ||
                      LineFlag::IsPreformatted(line.flags);
-  if (line.extraIndent > 0)
-    out.width = line.width + kExtraIndentWidening + line.extraIndent;
-  else
-    out.width = line.width;
+  out.width = line.CutWidth();
   WriteWrapped(stream, out, whole);
 }
