@@ -346,9 +346,7 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
   TextString anchor;
   MakeAnchorName(line, policy, anchor);
   if (LineType::IsNumberedHeading(type)) RecordSectionPage(policy, anchor, line.sectionNumber);
-  TextString anchorLine("<A NAME=\"");
-  AppendLinkName(anchorLine, anchor.GetText());
-  anchorLine.AppendText("\">");
+  const TextString anchorLine = AnchorTag(anchor.GetText());
   // A numbered paragraph's text does not close the anchor, so its anchor is
   // written closed: an open one would swallow the rest of the page.
   TextString pageAnchor = anchorLine;
@@ -456,9 +454,8 @@ BodyWriter::Output BodyWriter::ContentsLine(HTMLFile& page, std::FILE* stream,
   if (policy.splitKnown != 0) {
     TextString anchor;
     MakeAnchorName(line, policy, anchor);
-    TextString anchorLine("<A NAME=\"");
-    AppendLinkName(anchorLine, anchor.GetText());
-    anchorLine.AppendText("\"> </A>");
+    TextString anchorLine = AnchorTag(anchor.GetText());
+    anchorLine.AppendText(" </A>");
     WriteText(stream, anchorLine.GetText());
     page.Pages().AddAnchor(page.Pages().CurrentPage(), anchor);
   }

@@ -81,9 +81,8 @@ void WriteDirectoryFileEntry(FC& policy, const TextString& firstPage) {
   line.AppendText(document.View());
   line.AppendText(" --->");
   WriteText(stream, line.GetText());
-  line.SetText("<A NAME=\"");
-  AppendLinkName(line, document.GetText());
-  line.AppendText("\"> </A>");
+  line = AnchorTag(document.GetText());
+  line.AppendText(" </A>");
   WriteText(stream, line.GetText());
   if (policy.showFileTitles == 0) {
     WriteText(stream, "<P>");
