@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <string_view>
 
 #include "analysis/BlockDetection.h"
@@ -17,6 +16,7 @@
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
+#include "text/ErrorReport.h"
 
 namespace {
 
@@ -110,11 +110,7 @@ LineClassifier::LineClassifier(SourceLine& line, FC& policy, DocumentStatistics&
     : line_(line), policy_(policy), statistics_(statistics) {}
 
 void LineClassifier::Classify() {
-  if (line_.sourceLineNumber < 1) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "Invalid Source line Number!!\n");
-    std::fflush(stderr);
-  }
+  if (line_.sourceLineNumber < 1) ReportError("Invalid Source line Number!!");
   if (policy_.IsOutputPass() && !IsPre(line_)) line_.MarkEmphasis(policy_);
   TakeFirstLineTitle();
   if (line_.lineType == LineType::kUnclassified) line_.lineType = LineType::kText;

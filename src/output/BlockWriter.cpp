@@ -12,6 +12,7 @@
 #include "output/TableWriter.h"
 #include "policy/FC.h"
 #include "policy/TableConfig.h"
+#include "text/ErrorReport.h"
 #include "text/TextWriter.h"
 
 namespace {
@@ -29,8 +30,7 @@ BlockWriter::BlockWriter(PreformattedBlock& block, std::FILE* stream, FC& policy
 
 bool BlockWriter::HasStream() const {
   if (stream_ != nullptr) return true;
-  std::fflush(stdout);
-  std::fputs("*** Internal coding error : No HTMLFile inside ParseTable\n", stderr);
+  ReportError("*** Internal coding error : No HTMLFile inside ParseTable");
   return false;
 }
 

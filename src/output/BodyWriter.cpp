@@ -19,6 +19,7 @@
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
+#include "text/ErrorReport.h"
 #include "text/ParsedString.h"
 #include "text/TextWriter.h"
 
@@ -418,8 +419,7 @@ void BodyWriter::WriteContentsEntry(HTMLFile& page, std::FILE* stream, const Sou
       page.KeepContentsEntry(entry, level);
       return;
     }
-    std::fflush(stdout);
-    std::fputs("Contents file == Output file !!\n", stderr);
+    ReportError("Contents file == Output file !!");
     return;
   }
   TextString anchor;

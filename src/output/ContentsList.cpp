@@ -12,6 +12,7 @@
 #include "output/PageNames.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+#include "text/ErrorReport.h"
 #include "text/LineFile.h"
 #include "text/ParsedString.h"
 #include "text/TextWriter.h"
@@ -212,8 +213,7 @@ void ContentsList::OfferContentsEntry(const SourceLine& line, const FC& policy) 
 void ContentsList::AddContentsEntry(RunContext& run, const SourceLine& line, int processedLines) {
   const int type = line.lineType;
   if (!LineType::IsHeading(type) && !LineType::IsContentsLine(type)) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "Unexpected contents line type : %d\n", type);
+    ReportError("Unexpected contents line type : " + std::to_string(type));
     return;
   }
   run.contentsEntries.push_back({type, line.rawText, processedLines});

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <string>
 #include <utility>
 
 #include "policy/RunContext.h"
+#include "text/ErrorReport.h"
 
 namespace {
 
@@ -127,16 +129,17 @@ constexpr int kMaxTabSize = 8;
 constexpr int kMinHeadingTag = 1;
 constexpr int kMaxHeadingTag = 6;
 
-void WriteErrorLine(const char* text) {
-  std::fflush(stdout);
-  std::fprintf(stderr, "%s\n", text);
-}
-
 }  // namespace
 
 FC::FC() { Reset(true); }
 
-FC::~FC() { ReleaseLists(); }
+FC::~FC() {
+  // The sinks may capture objects that are already gone when the record is
+  // destroyed: what is reported now goes to the standard streams.
+  messageSink = nullptr;
+  statusSink = nullptr;
+  ReleaseLists();
+}
 
 bool FC::IsGiven(Policy policy) const {
   const int index = static_cast<int>(policy);
@@ -192,7 +195,7 @@ void FC::ReleaseLists() {
   linkDefinitions.clear();
   const size_t released = tableConfigs_.size();
   tableConfigs_.clear();
-  if (released > 0) std::printf("releasing %zu tables\n", released);
+  if (released > 0) StatusMessage(("releasing " + std::to_string(released) + " tables").c_str());
 }
 
 void FC::ChooseOutputExtension() {
@@ -366,7 +369,7 @@ int FC::Message(const char* text, int importance) const {
   if (messageSink) {
     messageSink(shown);
   } else {
-    WriteErrorLine(shown);
+    ReportError(shown);
   }
   return 1;
 }
@@ -403,7 +406,7 @@ void FC::SetCurrentSection(const TextString& name) {
 
 int FC::CreateNewTabConfig() {
   if (!IsOutputPass()) {
-    WriteErrorLine("FC::CreateNewTabConfig called out of sequence");
+    ReportError("FC::CreateNewTabConfig called out of sequence");
     return 0;
   }
   TableConfig config;
@@ -414,11 +417,11 @@ int FC::CreateNewTabConfig() {
 
 int FC::DeleteOldTabConfig() {
   if (!IsOutputPass()) {
-    WriteErrorLine("FC::DeleteOldTabConfig called out of sequence");
+    ReportError("FC::DeleteOldTabConfig called out of sequence");
     return 0;
   }
   if (tableConfigs_.empty()) {
-    WriteErrorLine("Unexpected NumTabConfigs = 0");
+    ReportError("Unexpected NumTabConfigs = 0");
     return 0;
   }
   tableConfigs_.pop_front();
