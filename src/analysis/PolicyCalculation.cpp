@@ -209,7 +209,7 @@ void CalculatePolicies(FC& policy, DocumentStatistics& statistics) {
   CalculateCodeSamples(policy, statistics, lines);
   policy.splitKnown = policy.splitLevel > 0 ? 1 : 0;
   policy.addNavigationBar = policy.splitKnown;
-  policy.Normalise(false);
+  policy.Normalise();
 }
 
 int AddPosition(const FC& policy, int value, PositionList& positions, int& count, Margin margin) {

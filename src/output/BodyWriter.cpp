@@ -98,9 +98,9 @@ bool HasLink(const TextString& text) {
 
 }  // namespace
 
-int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, FC& policy) {
+void BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, FC& policy) {
   pages_ = &page.Pages();
-  if ((line.flags & LineFlag::kOutput) == 0) return 1;
+  if ((line.flags & LineFlag::kOutput) == 0) return;
   DocumentState& doc = policy.document;
   const int type = line.lineType;
   const bool html = LineFlag::IsUserHtml(line.flags);
@@ -140,7 +140,7 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
     }
   }
 
-  if (policy.contentsPass != 0 || stream == nullptr) return 1;
+  if (policy.contentsPass != 0 || stream == nullptr) return;
 
   Centre(stream, line, policy, previous, firstLineOfBlock);
   QuotedRun(stream, line, policy, previous, firstLineOfBlock, justAfterBlock);
@@ -153,7 +153,7 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
     output =
         MarkupByType(page, stream, line, policy, text, previous, indentLevel, blockOpenAtStart);
   }
-  if (output == Output::kNone) return 1;
+  if (output == Output::kNone) return;
   if (type != LineType::kEndOfFile) bodyWritten_ = true;
 
   if (insideBlock) {
@@ -171,7 +171,6 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
   } else {
     WriteBodyText(stream, line, policy, text);
   }
-  return 1;
 }
 
 void BodyWriter::FinishBlock(std::FILE* stream, FC& policy) {
@@ -327,7 +326,7 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
   const int level = type == LineType::kCapitalisedHeading ? 2 : LineType::HeadingLevel(type);
 
   if (page.Pages().StartsPage(type, line.rawText, doc.processedLines, policy)) {
-    page.StartFile(nullptr, policy, level - 1, &line, stream);
+    page.StartFile(nullptr, policy, &line, stream);
     stream = page.CurrentStream();
   }
 

@@ -33,8 +33,8 @@ class BodyWriter {
   // Writes `line` to `stream`, the current page of `page`. A heading may end
   // the page and start the next one (HTMLFile::StartFile); the rest of the
   // line then goes to the new page. In the contents pass, and with a null
-  // stream, only the block bookkeeping runs. Returns 1.
-  int WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, FC& policy);
+  // stream, only the block bookkeeping runs.
+  void WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, FC& policy);
 
   // Writes the block still being collected, if any, to `stream` and clears
   // the block state, so that a page never ends with collected lines unwritten.

@@ -64,8 +64,8 @@ int OpenDirectoryPage(FC& policy, RunContext& run, const TextString& outputDir, 
   GetDirectoryProperties(policy, title, description, keywords, styleSheet, scriptFile, headerFile,
                          footerFile);
   std::FILE* stream = file.CurrentStream();
-  HTMLFile::WriteHTMLHead(stream, name.GetText(), title, styleSheet, keywords, description,
-                          scriptFile, headerFile, policy, true);
+  HTMLFile::WriteHTMLHead(stream, title, styleSheet, keywords, description, scriptFile, headerFile,
+                          policy, true);
   HTMLFile::SetIndentLevel(stream, 0, run.directoryIndentLevel, policy);
   return 1;
 }

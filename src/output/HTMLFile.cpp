@@ -88,7 +88,7 @@ HTMLFile::HTMLFile() = default;
 
 HTMLFile::~HTMLFile() = default;
 
-int HTMLFile::StartFile(const char* name, FC& policy, int sectionNumber, SourceLine* sectionLine,
+int HTMLFile::StartFile(const char* name, FC& policy, SourceLine* sectionLine,
                         std::FILE* previousStream) {
   DocumentState& doc = policy.document;
   if (name != nullptr) SetPageBase(name, policy);
@@ -96,7 +96,7 @@ int HTMLFile::StartFile(const char* name, FC& policy, int sectionNumber, SourceL
   upcomingPage_ = pages_.NamePage(sectionLine != nullptr ? sectionLine->rawText.GetText() : nullptr,
                                   sectionLine != nullptr ? sectionLine->lineType : 0,
                                   doc.processedLines, policy);
-  EndPreviousPage(policy, sectionNumber, sectionLine, previousStream);
+  EndPreviousPage(policy, sectionLine, previousStream);
 
   const TextString page = upcomingPage_;
   if (sectionLine != nullptr && doc.firstPageName.IsEmpty()) doc.firstPageName = page;
@@ -132,18 +132,16 @@ int HTMLFile::StartFile(const char* name, FC& policy, int sectionNumber, SourceL
 
   TextString title, description, keywords, styleSheet;
   GetPageProperties(policy, title, description, keywords, styleSheet);
-  WriteHTMLHead(CurrentStream(), name, title, styleSheet, keywords, description, policy.scriptFile,
+  WriteHTMLHead(CurrentStream(), title, styleSheet, keywords, description, policy.scriptFile,
                 policy.headerFile, policy, false);
   return 1;
 }
 
-void HTMLFile::EndPreviousPage(FC& policy, int sectionNumber, SourceLine* sectionLine,
-                               std::FILE* previousStream) {
+void HTMLFile::EndPreviousPage(FC& policy, SourceLine* sectionLine, std::FILE* previousStream) {
   DocumentState& doc = policy.document;
   if (!ContentsListProduced(policy) || sectionLine == nullptr || doc.contentsFile != nullptr) {
     if (previousStream != nullptr) {
-      WriteHTMLFooter(previousStream, sectionLine, sectionNumber, policy, policy.footerFile, false,
-                      true);
+      WriteHTMLFooter(previousStream, sectionLine, policy, policy.footerFile, false, true);
     }
     if (Depth() > 0) Close();
     return;
@@ -200,8 +198,7 @@ void HTMLFile::CloseContentsFile(const TextString& base, FC& policy) {
   if (!contentsHolder_ || contentsHolder_->CurrentStream() == CurrentStream()) return;
   // The closing line goes before the footer, so the page ends with </HTML>.
   FinishContentsFile(base, policy);
-  WriteHTMLFooter(contentsHolder_->CurrentStream(), nullptr, -1, policy, policy.footerFile, true,
-                  true);
+  WriteHTMLFooter(contentsHolder_->CurrentStream(), nullptr, policy, policy.footerFile, true, true);
   contentsHolder_->Close();
 }
 
@@ -232,11 +229,11 @@ bool HTMLFile::HolderHasAnchor(const SourceLine& next, const TextString& anchor,
   return BodyWriter::WritesContentsEntries(policy) && !numberedParagraph;
 }
 
-int HTMLFile::WriteLine(std::FILE* stream, SourceLine& line, FC& policy) {
-  return body_.WriteLine(*this, stream, line, policy);
+void HTMLFile::WriteLine(std::FILE* stream, SourceLine& line, FC& policy) {
+  body_.WriteLine(*this, stream, line, policy);
 }
 
-int HTMLFile::WriteHTMLHead(std::FILE* stream, const char* /*fileName*/, const TextString& title,
+int HTMLFile::WriteHTMLHead(std::FILE* stream, const TextString& title,
                             const TextString& styleSheet, const TextString& keywords,
                             const TextString& description, const TextString& scriptFile,
                             const TextString& headerFile, const FC& policy, bool isDirectoryPage) {
@@ -308,9 +305,9 @@ int HTMLFile::WriteHTMLHead(std::FILE* stream, const char* /*fileName*/, const T
   return 1;
 }
 
-int HTMLFile::WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLine,
-                              int sectionNumber, FC& policy, const TextString& footerFile,
-                              bool isContentsFile, bool addNavigationBar) {
+int HTMLFile::WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLine, FC& policy,
+                              const TextString& footerFile, bool isContentsFile,
+                              bool addNavigationBar) {
   if (stream == nullptr) return 0;
   CloseBlocks(stream, policy, isContentsFile);
   // A block still being collected is written before the page ends; the
@@ -319,7 +316,7 @@ int HTMLFile::WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLi
   policy.document.preOpen = 0;
   policy.document.insidePreBlock = 0;
   if (addNavigationBar && policy.addNavigationBar != 0 && policy.splitLevel != 0) {
-    WriteNavigationBar(stream, nextSectionLine, sectionNumber, policy, isContentsFile);
+    WriteNavigationBar(stream, nextSectionLine, policy, isContentsFile);
   }
   if (!footerFile.IsEmpty()) IncludeFile(stream, footerFile.GetText(), policy);
   ::WriteText(stream, "</BODY>");
@@ -337,8 +334,8 @@ void HTMLFile::CloseBlocks(std::FILE* stream, FC& policy, bool isContentsFile) {
   }
 }
 
-int HTMLFile::WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectionLine,
-                                 int /*sectionNumber*/, FC& policy, bool isContentsFile) {
+int HTMLFile::WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectionLine, FC& policy,
+                                 bool isContentsFile) {
   if (stream == nullptr) return 0;
   const DocumentState& doc = policy.document;
   CloseBlocks(stream, policy, isContentsFile);

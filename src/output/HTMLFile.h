@@ -53,36 +53,33 @@ class HTMLFile : public OutputFile {
   // over to the contents holder. Reports "Generating HTML file NAME", opens
   // the page and writes its head. Returns 1, or 0 when the page cannot be
   // opened ("ERROR: Can't open file \"NAME\"", importance 10).
-  int StartFile(const char* name, FC& policy, int sectionNumber, SourceLine* sectionLine,
+  int StartFile(const char* name, FC& policy, SourceLine* sectionLine,
                 std::FILE* previousStream) override;
   // Writes one analysed source line into the page body (BodyWriter).
-  // Returns 1.
-  int WriteLine(std::FILE* stream, SourceLine& line, FC& policy) override;
+  void WriteLine(std::FILE* stream, SourceLine& line, FC& policy) override;
 
   // Writes the head of a page, from the document type line to the body tag
   // and the header include file. The four texts come from
   // GetPageProperties; `scriptFile` and `headerFile` name the include files
-  // (empty = none). `fileName` is not used. Returns 1, or 0 for a null
-  // stream.
-  static int WriteHTMLHead(std::FILE* stream, const char* fileName, const TextString& title,
-                           const TextString& styleSheet, const TextString& keywords,
-                           const TextString& description, const TextString& scriptFile,
-                           const TextString& headerFile, const FC& policy, bool isDirectoryPage);
+  // (empty = none). Returns 1, or 0 for a null stream.
+  static int WriteHTMLHead(std::FILE* stream, const TextString& title, const TextString& styleSheet,
+                           const TextString& keywords, const TextString& description,
+                           const TextString& scriptFile, const TextString& headerFile,
+                           const FC& policy, bool isDirectoryPage);
 
   // Writes the end of a page: closes the body's open blocks (writing a
   // block still being collected, so nothing is lost), the navigation bar
   // when asked for and splitting is on, the footer include file, "</BODY>"
   // and "</HTML>". `nextSectionLine` begins the next page (null on the
-  // last); `sectionNumber` is not used. `isContentsFile` marks the contents
+  // last). `isContentsFile` marks the contents
   // file's own footer. Returns 1, or 0 for a null stream.
-  int WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLine, int sectionNumber,
-                      FC& policy, const TextString& footerFile, bool isContentsFile,
-                      bool addNavigationBar);
+  int WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLine, FC& policy,
+                      const TextString& footerFile, bool isContentsFile, bool addNavigationBar);
 
   // Writes the Prev | Next | Contents bar of a split document. Returns 1, or
   // 0 for a null stream.
-  int WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectionLine, int sectionNumber,
-                         FC& policy, bool isContentsFile);
+  int WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectionLine, FC& policy,
+                         bool isContentsFile);
 
   // Copies the file `fileName` line by line, unchanged, into the page between
   // "<!--- Start of include file ... --->" and "<!---   End of include file
@@ -150,8 +147,7 @@ class HTMLFile : public OutputFile {
   // anchor `anchor` of `next` in the contents holder.
   bool HolderHasAnchor(const SourceLine& next, const TextString& anchor, const FC& policy) const;
   // Ends the page on `previousStream` before the next one is opened.
-  void EndPreviousPage(FC& policy, int sectionNumber, SourceLine* sectionLine,
-                       std::FILE* previousStream);
+  void EndPreviousPage(FC& policy, SourceLine* sectionLine, std::FILE* previousStream);
 
   BodyWriter body_;
   std::unique_ptr<LineFile> contentsHolder_;

@@ -175,13 +175,13 @@ void FC::Reset(bool firstTime) {
   SetProductName(!firstTime);
   messageSink = nullptr;
   statusSink = nullptr;
-  Normalise(false);
+  Normalise();
 }
 
 void FC::SetOwner(RunContext* newOwner) {
   owner = newOwner;
   SetProductName(true);
-  Normalise(false);
+  Normalise();
 }
 
 void FC::ResetDocumentState(bool firstTime) {
@@ -213,7 +213,7 @@ void FC::ChooseOutputExtension() {
   }
 }
 
-void FC::Normalise(bool /*afterFileRead*/) {
+void FC::Normalise() {
   // 1. An RTF document has no definitions, split files or contents list.
   if (OwnerKind() == RunContext::kRtfOutput) {
     searchForDefinitions = 0;
@@ -280,7 +280,7 @@ void FC::Normalise(bool /*afterFileRead*/) {
 
 void FC::MergeGiven(const FC& from, bool markGiven) {
   if (&from == this) {
-    Normalise(false);
+    Normalise();
     return;
   }
   auto take = [&](Policy policy) {
@@ -345,7 +345,7 @@ void FC::MergeGiven(const FC& from, bool markGiven) {
   if (take(Policy::LinkDictionary)) linkDefinitions = from.linkDefinitions;
 
   tableDefaults.Overlay(from.tableDefaults, markGiven);
-  Normalise(false);
+  Normalise();
 }
 
 void FC::CopyPolicies(const FC& from) {
@@ -359,7 +359,7 @@ void FC::CopyPolicies(const FC& from) {
   values.sparePass = sparePass;
   static_cast<PolicyValues&>(*this) = std::move(values);
   tableDefaults.ClearGiven();
-  Normalise(false);
+  Normalise();
 }
 
 int FC::Message(const char* text, int importance) const {

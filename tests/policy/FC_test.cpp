@@ -164,7 +164,7 @@ TEST(FCTest, NormaliseRules) {
     FC fc;
     fc.owner = &run;
     c.setUp(fc);
-    fc.Normalise(true);
+    fc.Normalise();
     for (const auto& [field, value] : c.expected) EXPECT_EQ(fc.*field, value);
     EXPECT_EQ(Str(fc.outputExtension), c.extension);
     fc.owner = nullptr;
@@ -174,7 +174,7 @@ TEST(FCTest, NormaliseRules) {
   simple.keepItSimple = 1;
   simple.SetGiven(Policy::KeepItSimple);
   simple.SetGiven(Policy::AttemptTables);
-  simple.Normalise(true);
+  simple.Normalise();
   EXPECT_FALSE(simple.IsGiven(Policy::AttemptTables));
 }
 
