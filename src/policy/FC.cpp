@@ -214,7 +214,8 @@ void FC::ChooseOutputExtension() {
 }
 
 void FC::Normalise() {
-  // 1. An RTF document has no definitions, split files or contents list.
+  // 1. The RTF writer has no markup for definitions, split pages or a
+  // contents list, so nothing may ask for them.
   if (OwnerKind() == RunContext::kRtfOutput) {
     searchForDefinitions = 0;
     dashDefinitions = 0;
@@ -222,15 +223,22 @@ void FC::Normalise() {
     splitKnown = 0;
     addContentsList = 0;
   }
-  // 2.
+  // 2. A line counts as centred when its margins differ by less than the
+  // tolerance; below 2 a line with an odd number of free columns never
+  // would. A tab stop below 2 makes no columns (4 is the usual width), and
+  // tabs wider than eight cannot be produced (see kMaxTabSize).
   if (centringTolerance < 2) centringTolerance = 2;
   if (tabSize < 2) tabSize = 4;
   if (tabSize > kMaxTabSize) tabSize = kMaxTabSize;
-  // 3.
+  // 3. Giving a split level says whether to split, unless that was given too.
   if (IsGiven(Policy::SplitLevel) && !IsGiven(Policy::SplitKnown)) splitKnown = splitLevel > 0;
-  // 4.
+  // 4. Only a split document has pages to move between.
   addNavigationBar = splitKnown;
-  // 5.
+  // 5. "Keep it simple" keeps the layout clues that rarely mislead
+  // (underlined headings) and drops the guesses, except the bullet kinds and
+  // capitalised headings the user asked for by name. Given itself, it also
+  // drops tables, the riskiest guess, and takes back their given flag, so the
+  // policy file written does not record a choice the user never made.
   if (keepItSimple) {
     underlinedHeadings = 1;
     if (!IsGiven(Policy::NumberedBullets)) numberedBullets = 0;
@@ -245,17 +253,23 @@ void FC::Normalise() {
       SetGiven(Policy::AttemptTables, false);
     }
   }
-  // 6.
+  // 6. The page extension follows from the output kind and the DOS-name
+  // and extension policies.
   ChooseOutputExtension();
-  // 7.
+  // 7. A split document needs a contents list to reach its pages, unless
+  // the user said otherwise.
   if (splitKnown && !IsGiven(Policy::AddContentsList)) addContentsList = 1;
-  // 8.
+  // 8. An existing contents list can only be used when one is expected.
   if (!expectContentsList) useExistingContents = 0;
-  // 9. The document's own list is used instead of a generated one.
+  // 9. The document's own list is used instead of a generated one, so the
+  // page does not list its headings twice.
   if (expectContentsList && useExistingContents && !IsGiven(Policy::AddContentsList)) {
     addContentsList = 0;
   }
-  // 10.
+  // 10. An external contents file is a contents list: asking for one
+  // turns the list on, unless the document brings its own; without a list
+  // there is nothing to put in it. A split document keeps its list on its
+  // first page, which is the contents file already.
   if (!addContentsList) {
     if (IsGiven(Policy::ExternalContents) && externalContents) {
       if (!expectContentsList) addContentsList = 1;
@@ -264,14 +278,16 @@ void FC::Normalise() {
     }
   }
   if (addContentsList && splitKnown) externalContents = 0;
-  // 11.
+  // 11. HTML has <H1> to <H6> only; a smallest heading larger than the
+  // largest contradicts itself, and both fall back to <H3>.
   smallestHeading = std::clamp(smallestHeading, kMinHeadingTag, kMaxHeadingTag);
   largestHeading = std::clamp(largestHeading, kMinHeadingTag, kMaxHeadingTag);
   if (smallestHeading < largestHeading) {
     smallestHeading = 3;
     largestHeading = 3;
   }
-  // 12.
+  // 12. The bullet test reads this one flag first: with no kind of bullet
+  // enabled, no line is taken for a list item.
   bulletsExpected = (numberedBullets || alphabeticBullets || circleBullets || dashBullets ||
                      romanBullets || otherBulletCount > 0)
                         ? 1
