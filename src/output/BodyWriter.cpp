@@ -11,7 +11,7 @@
 #include "output/AttributeText.h"
 #include "output/BlockWriter.h"
 #include "output/ContentsList.h"
-#include "output/HTMLFile.h"
+#include "output/DocumentPages.h"
 #include "output/HeadingEntries.h"
 #include "output/IndentLevel.h"
 #include "output/LinkPasses.h"
@@ -20,6 +20,7 @@
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
 #include "text/ErrorReport.h"
+#include "text/LineFile.h"
 #include "text/ParsedString.h"
 #include "text/TextWriter.h"
 
@@ -98,16 +99,15 @@ bool HasLink(const TextString& text) {
 
 }  // namespace
 
-void BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, FC& policy) {
-  pages_ = &page.Pages();
-  if ((line.flags & LineFlag::kOutput) == 0) return;
+bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages) {
+  pages_ = &pages;
+  pending_ = Pending();
+  if ((line.flags & LineFlag::kOutput) == 0) return false;
   DocumentState& doc = policy.document;
   const int type = line.lineType;
   const bool html = LineFlag::IsUserHtml(line.flags);
   const bool userSpecified = LineFlag::IsUserRegion(line.flags);
   const bool preformatted = LineFlag::IsPreformatted(line.flags) || userSpecified;
-
-  const int indentLevel = IndentLevel(line.indent, policy);
 
   const Previous previous = previous_;
   previous_.type = type;
@@ -140,20 +140,41 @@ void BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, 
     }
   }
 
-  if (policy.contentsPass != 0 || stream == nullptr) return;
+  if (policy.contentsPass != 0 || stream == nullptr) return false;
 
   Centre(stream, line, policy, previous, firstLineOfBlock);
   QuotedRun(stream, line, policy, previous, firstLineOfBlock, justAfterBlock);
 
-  const bool insideBlock = doc.insidePreBlock != 0;
+  pending_.write = true;
+  pending_.previous = previous;
+  pending_.blockOpenAtStart = blockOpenAtStart;
+  pending_.insideBlock = doc.insidePreBlock != 0;
+  if (pending_.insideBlock || type == LineType::kEndOfFile || html || !LineType::IsHeading(type)) {
+    return false;
+  }
+  // The break after text belongs to the page the heading may end.
+  if (previous.type == LineType::kText && doc.processedLines > 2) WriteText(stream, "<BR>");
+  return pages.StartsPage(type, line.rawText, doc.processedLines, policy);
+}
+
+BodyWriter::HeadingEntry BodyWriter::FinishLine(std::FILE* stream, SourceLine& line, FC& policy,
+                                                HeadingEntries* entries) {
+  heading_ = HeadingEntry();
+  if (!pending_.write) return heading_;
+  pending_.write = false;
+  entries_ = entries;
+  DocumentState& doc = policy.document;
+  const int type = line.lineType;
+  const bool html = LineFlag::IsUserHtml(line.flags);
+  const bool insideBlock = pending_.insideBlock;
   TextString text = insideBlock ? line.escapedText : TextString(line.View());
 
   Output output = Output::kBody;
   if (!insideBlock && type != LineType::kEndOfFile && !html) {
-    output =
-        MarkupByType(page, stream, line, policy, text, previous, indentLevel, blockOpenAtStart);
+    output = MarkupByType(stream, line, policy, text, pending_.previous,
+                          IndentLevel(line.indent, policy), pending_.blockOpenAtStart);
   }
-  if (output == Output::kNone) return;
+  if (output == Output::kNone) return heading_;
   if (type != LineType::kEndOfFile) bodyWritten_ = true;
 
   if (insideBlock) {
@@ -171,6 +192,7 @@ void BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, 
   } else {
     WriteBodyText(stream, line, policy, text);
   }
+  return heading_;
 }
 
 void BodyWriter::FinishBlock(std::FILE* stream, FC& policy) {
@@ -243,8 +265,8 @@ void BodyWriter::QuotedRun(std::FILE* stream, const SourceLine& line, const FC& 
   }
 }
 
-BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, SourceLine& line,
-                                            FC& policy, TextString& text, const Previous& previous,
+BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line, FC& policy,
+                                            TextString& text, const Previous& previous,
                                             int indentLevel, bool blockOpenAtStart) {
   const int type = line.lineType;
   switch (type) {
@@ -305,10 +327,8 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
     default:
       break;
   }
-  if (LineType::IsHeading(type)) return Heading(page, stream, line, policy, text, previous);
-  if (LineType::IsContentsLine(type)) {
-    return ContentsLine(page, stream, line, policy, text, previous);
-  }
+  if (LineType::IsHeading(type)) return Heading(stream, line, policy, text);
+  if (LineType::IsContentsLine(type)) return ContentsLine(stream, line, policy, text, previous);
   if (LineType::IsEnumeratedBullet(type)) {
     ListItem(stream, line, policy, text, indentLevel);
     return Output::kBody;
@@ -318,17 +338,10 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
   return Output::kBody;
 }
 
-BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, SourceLine& line,
-                                       FC& policy, TextString& text, const Previous& previous) {
-  DocumentState& doc = policy.document;
+BodyWriter::Output BodyWriter::Heading(std::FILE* stream, SourceLine& line, FC& policy,
+                                       TextString& text) {
   const int type = line.lineType;
-  if (previous.type == LineType::kText && doc.processedLines > 2) WriteText(stream, "<BR>");
   const int level = type == LineType::kCapitalisedHeading ? 2 : LineType::HeadingLevel(type);
-
-  if (page.Pages().StartsPage(type, line.rawText, doc.processedLines, policy)) {
-    page.StartFile(nullptr, policy, &line, stream);
-    stream = page.CurrentStream();
-  }
 
   const HeadingStyle& style = policy.headingStyles[static_cast<std::size_t>(level - 1)];
   const bool numberedParagraph = style.numberedParagraph != 0;
@@ -352,16 +365,11 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
   TextString pageAnchor = anchorLine;
   if (numberedParagraph) pageAnchor.AppendText(" </A>");
   WriteText(stream, pageAnchor.GetText());
-  page.Pages().AddSection(anchor);
+  pages_->AddSection(anchor);
 
-  if (!numberedParagraph) {
-    WriteContentsEntry(page, stream, line, policy, anchorLine, level);
-    HeadingEntries* entries = page.GetHeadingEntries();
-    if (policy.makeDirectory != 0 && entries != nullptr && policy.owner != nullptr &&
-        policy.owner->directoryPage != nullptr) {
-      entries->WriteDirectoryHeading(policy, line, level);
-    }
-  }
+  // The page writes the heading's entries into the contents holder and the
+  // Directory page, files of their own.
+  if (!numberedParagraph) heading_ = {level, anchor, FullHeadingText(line)};
 
   if (numberedParagraph) {
     WriteText(stream, NestingStack::ParagraphMark(policy));
@@ -395,47 +403,8 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
   return Output::kBody;
 }
 
-bool BodyWriter::WritesContentsEntries(const FC& policy) {
-  const bool ownList = policy.expectContentsList != 0 && policy.useExistingContents != 0;
-  const bool contentsPassRan = policy.owner != nullptr && policy.owner->contentsGenerated != 0;
-  return policy.addContentsList != 0 && !ownList && !contentsPassRan;
-}
-
-void BodyWriter::WriteContentsEntry(HTMLFile& page, std::FILE* stream, const SourceLine& line,
-                                    FC& policy, const TextString& anchorLine, int level) {
-  HeadingEntries* entries = page.GetHeadingEntries();
-  if (entries == nullptr || !WritesContentsEntries(policy)) return;
-  TextString entry;
-  if (entries->MakeContentsLine(policy, line.lineType, FullHeadingText(line), entry) == 0) {
-    entry.Clear();
-  }
-  LineFile* holder = policy.document.contentsFile;
-  std::FILE* target = holder != nullptr ? holder->CurrentStream() : stream;
-  if (target == stream) {
-    // Before the first split the holder does not exist yet: the entry is
-    // kept for it. The heading's own anchor is on the first page already.
-    if (policy.splitKnown != 0 && !entry.IsEmpty()) {
-      page.KeepContentsEntry(entry, level);
-      return;
-    }
-    ReportError("Contents file == Output file !!");
-    return;
-  }
-  TextString anchor;
-  MakeAnchorName(line, policy, anchor);
-  if (page.HolderNeedsAnchor(anchor)) {
-    TextString entryAnchor = anchorLine;
-    entryAnchor.AppendText(" </A>");
-    WriteText(target, entryAnchor.GetText());
-  }
-  HTMLFile::SetIndentLevel(target, level - 1, policy.document.contentsIndentLevel, policy);
-  if (!entry.IsEmpty()) ContentsList::WriteEntry(target, entry);
-  contentsEntryWritten_ = true;
-}
-
-BodyWriter::Output BodyWriter::ContentsLine(HTMLFile& page, std::FILE* stream,
-                                            const SourceLine& line, FC& policy, TextString& text,
-                                            const Previous& previous) {
+BodyWriter::Output BodyWriter::ContentsLine(std::FILE* stream, const SourceLine& line, FC& policy,
+                                            TextString& text, const Previous& previous) {
   const bool stays = policy.addContentsList == 0 || policy.externalContents != 0 ||
                      policy.splitKnown != 0 ||
                      (policy.expectContentsList != 0 && policy.useExistingContents != 0);
@@ -456,12 +425,11 @@ BodyWriter::Output BodyWriter::ContentsLine(HTMLFile& page, std::FILE* stream,
     TextString anchorLine = AnchorTag(anchor.GetText());
     anchorLine.AppendText(" </A>");
     WriteText(stream, anchorLine.GetText());
-    page.Pages().AddAnchor(page.Pages().CurrentPage(), anchor);
+    pages_->AddAnchor(pages_->CurrentPage(), anchor);
   }
-  HeadingEntries* entries = page.GetHeadingEntries();
   TextString entry;
-  if (entries != nullptr &&
-      entries->MakeContentsLine(policy, line.lineType, FullHeadingText(line), entry) != 0) {
+  if (entries_ != nullptr &&
+      entries_->MakeContentsLine(policy, line.lineType, FullHeadingText(line), entry) != 0) {
     text = entry;
   }
   return Output::kContentsList;

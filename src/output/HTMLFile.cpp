@@ -13,11 +13,21 @@
 #include "output/PageNames.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+#include "text/ErrorReport.h"
 #include "text/FileIdentity.h"
 #include "text/ParsedString.h"
 #include "text/TextWriter.h"
 
 namespace {
+
+// Whether headings get contents entries as they are written: a contents
+// list is asked for, the document's own list is not used instead, and no
+// contents pass has built the list at the top of the page.
+bool WritesContentsEntries(const FC& policy) {
+  const bool ownList = policy.expectContentsList != 0 && policy.useExistingContents != 0;
+  const bool contentsPassRan = policy.owner != nullptr && policy.owner->contentsGenerated != 0;
+  return policy.addContentsList != 0 && !ownList && !contentsPassRan;
+}
 
 bool ContentsListProduced(const FC& policy) {
   return policy.addContentsList != 0 ||
@@ -170,7 +180,7 @@ void HTMLFile::SetContentsFile(std::unique_ptr<LineFile> holder, FC& policy) {
 
 void HTMLFile::FinishContentsFile(const TextString& base, FC& policy) {
   if (!contentsHolder_) return;
-  if (policy.externalContents == 0 || body_.ContentsEntryWritten()) {
+  if (policy.externalContents == 0 || contentsEntryWritten_) {
     contentsHolder_->WriteText("");
     return;
   }
@@ -226,11 +236,54 @@ bool HTMLFile::HolderHasAnchor(const SourceLine& next, const TextString& anchor,
   const bool numberedParagraph =
       level >= 1 && level <= PolicyValues::kHeadingLevels &&
       policy.headingStyles[static_cast<std::size_t>(level - 1)].numberedParagraph != 0;
-  return BodyWriter::WritesContentsEntries(policy) && !numberedParagraph;
+  return WritesContentsEntries(policy) && !numberedParagraph;
 }
 
 void HTMLFile::WriteLine(std::FILE* stream, SourceLine& line, FC& policy) {
-  body_.WriteLine(*this, stream, line, policy);
+  if (body_.BeginLine(stream, line, policy, pages_)) {
+    StartFile(nullptr, policy, &line, stream);
+    stream = CurrentStream();
+  }
+  const BodyWriter::HeadingEntry heading = body_.FinishLine(stream, line, policy, headingEntries_);
+  if (heading.level > 0) WriteHeadingEntries(stream, line, policy, heading);
+}
+
+void HTMLFile::WriteHeadingEntries(std::FILE* stream, const SourceLine& line, FC& policy,
+                                   const BodyWriter::HeadingEntry& heading) {
+  WriteContentsEntry(stream, line, policy, heading);
+  if (policy.makeDirectory != 0 && headingEntries_ != nullptr && policy.owner != nullptr &&
+      policy.owner->directoryPage != nullptr) {
+    headingEntries_->WriteDirectoryHeading(policy, line, heading.level);
+  }
+}
+
+void HTMLFile::WriteContentsEntry(std::FILE* stream, const SourceLine& line, FC& policy,
+                                  const BodyWriter::HeadingEntry& heading) {
+  if (headingEntries_ == nullptr || !WritesContentsEntries(policy)) return;
+  TextString entry;
+  if (headingEntries_->MakeContentsLine(policy, line.lineType, heading.text, entry) == 0) {
+    entry.Clear();
+  }
+  LineFile* holder = policy.document.contentsFile;
+  std::FILE* target = holder != nullptr ? holder->CurrentStream() : stream;
+  if (target == stream) {
+    // Before the first split the holder does not exist yet: the entry is
+    // kept for it. The heading's own anchor is on the first page already.
+    if (policy.splitKnown != 0 && !entry.IsEmpty()) {
+      KeepContentsEntry(entry, heading.level);
+      return;
+    }
+    ReportError("Contents file == Output file !!");
+    return;
+  }
+  if (HolderNeedsAnchor(heading.anchor)) {
+    TextString entryAnchor = AnchorTag(heading.anchor.GetText());
+    entryAnchor.AppendText(" </A>");
+    ::WriteText(target, entryAnchor.GetText());
+  }
+  SetIndentLevel(target, heading.level - 1, policy.document.contentsIndentLevel, policy);
+  if (!entry.IsEmpty()) ContentsList::WriteEntry(target, entry);
+  contentsEntryWritten_ = true;
 }
 
 int HTMLFile::WriteHTMLHead(std::FILE* stream, const TextString& title,

@@ -122,6 +122,22 @@ class HTMLFile : public OutputFile {
   // document's first page; otherwise an empty line.
   void FinishContentsFile(const TextString& base, FC& policy);
 
+  // The contents holder, or null.
+  LineFile* ContentsHolder() const { return contentsHolder_.get(); }
+  // Gives the writer the contents list and Directory entries of headings;
+  // null = none. Not owned.
+  void SetHeadingEntries(HeadingEntries* entries) { headingEntries_ = entries; }
+  HeadingEntries* GetHeadingEntries() const { return headingEntries_; }
+  // Whether a contents entry has been written into the contents holder.
+  bool ContentsEntryWritten() const { return contentsEntryWritten_; }
+
+ private:
+  // Writes a heading's entries, as the body writer asks: into the contents
+  // holder (or kept for it) and onto the Directory page.
+  void WriteHeadingEntries(std::FILE* stream, const SourceLine& line, FC& policy,
+                           const BodyWriter::HeadingEntry& heading);
+  void WriteContentsEntry(std::FILE* stream, const SourceLine& line, FC& policy,
+                          const BodyWriter::HeadingEntry& heading);
   // Keeps the contents entry of a heading met before a split document's
   // first split, when there is no holder yet; it is written into the holder
   // at `level` when the holder is made.
@@ -130,17 +146,6 @@ class HTMLFile : public OutputFile {
   // as written when it does. A holder that is the first page may have it
   // from the document's own contents list or an early heading.
   bool HolderNeedsAnchor(const TextString& anchor);
-
-  // The contents holder, or null.
-  LineFile* ContentsHolder() const { return contentsHolder_.get(); }
-  // Gives the writer the contents list and Directory entries of headings;
-  // null = none. Not owned.
-  void SetHeadingEntries(HeadingEntries* entries) { headingEntries_ = entries; }
-  HeadingEntries* GetHeadingEntries() const { return headingEntries_; }
-  // Whether a contents entry has been written into the contents holder.
-  bool ContentsEntryWritten() const { return body_.ContentsEntryWritten(); }
-
- private:
   // Closes the body's blocks before a footer or navigation bar.
   void CloseBlocks(std::FILE* stream, FC& policy, bool isContentsFile);
   // Whether the Contents item of the bar that ends a page may point at the
@@ -160,4 +165,5 @@ class HTMLFile : public OutputFile {
   std::vector<std::pair<TextString, int>> keptEntries_;
   std::set<std::string, std::less<>> holderAnchors_;
   bool holderIsFirstPage_ = false;
+  bool contentsEntryWritten_ = false;
 };
