@@ -358,14 +358,17 @@ BodyWriter::Output BodyWriter::Heading(std::FILE* stream, SourceLine& line, FC& 
 
   TextString anchor;
   MakeAnchorName(line, policy, anchor);
-  if (LineType::IsNumberedHeading(type)) RecordSectionPage(policy, anchor, line.sectionNumber);
   const TextString anchorLine = AnchorTag(anchor.GetText());
   // A numbered paragraph's text does not close the anchor, so its anchor is
   // written closed: an open one would swallow the rest of the page.
   TextString pageAnchor = anchorLine;
   if (numberedParagraph) pageAnchor.AppendText(" </A>");
   WriteText(stream, pageAnchor.GetText());
-  pages_->AddSection(anchor);
+  if (LineType::IsNumberedHeading(type)) {
+    pages_->AddNumberedSection(anchor, line.sectionNumber);
+  } else {
+    pages_->AddSection(anchor);
+  }
 
   // The page writes the heading's entries into the contents holder and the
   // Directory page, files of their own.
