@@ -129,21 +129,26 @@ bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, Docu
     justAfterBlock = EndBlock(stream, policy, previous);
   }
 
-  if (doc.preOpen == 0 && preformatted && type != LineType::kAppended &&
-      type != LineType::kHeadingPart) {
-    if (userSpecified || EnoughPreformattedLines(line, policy)) {
-      NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
-      doc.preOpen = 1;
-      doc.insidePreBlock = 1;
-      firstLineOfBlock = true;
-      if (!block_) block_ = std::make_unique<PreformattedBlock>();
-    }
+  const bool opensBlock = doc.preOpen == 0 && preformatted && type != LineType::kAppended &&
+                          type != LineType::kHeadingPart &&
+                          (userSpecified || EnoughPreformattedLines(line, policy));
+  // A quoted run's emphasis closes before the levels around it do.
+  if (emphasisOpen_ && (type != LineType::kQuoted || opensBlock)) {
+    WriteText(stream, "</EM>");
+    emphasisOpen_ = false;
+  }
+  if (opensBlock) {
+    NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
+    doc.preOpen = 1;
+    doc.insidePreBlock = 1;
+    firstLineOfBlock = true;
+    if (!block_) block_ = std::make_unique<PreformattedBlock>();
   }
 
   if (policy.contentsPass != 0 || stream == nullptr) return false;
 
   Centre(stream, line, policy, previous, firstLineOfBlock);
-  QuotedRun(stream, line, policy, previous, firstLineOfBlock, justAfterBlock);
+  QuotedRun(stream, line, policy, previous, justAfterBlock);
 
   pending_.write = true;
   pending_.previous = previous;
@@ -254,15 +259,23 @@ void BodyWriter::Centre(std::FILE* stream, const SourceLine& line, const FC& pol
 }
 
 void BodyWriter::QuotedRun(std::FILE* stream, const SourceLine& line, const FC& policy,
-                           const Previous& previous, bool firstLineOfBlock, bool justAfterBlock) {
+                           const Previous& previous, bool justAfterBlock) {
   const bool quoted = line.lineType == LineType::kQuoted;
   const bool previousQuoted = previous.type == LineType::kQuoted;
-  if (previousQuoted && (!quoted || firstLineOfBlock)) WriteText(stream, "</EM>");
   const bool outside = policy.document.insidePreBlock == 0;
-  if (quoted && ((outside && !previousQuoted) || justAfterBlock)) {
-    const bool breakBefore = previous.type != LineType::kBlank && !previous.shortLine;
-    WriteText(stream, breakBefore ? "<BR><EM>" : "<EM>");
-  }
+  if (emphasisOpen_ || !quoted || !((outside && !previousQuoted) || justAfterBlock)) return;
+  const bool breakBefore = previous.type != LineType::kBlank && !previous.shortLine;
+  emphasisOpen_ = true;
+  // Outside a block the line nests first (MarkupByType), so that the
+  // emphasis opens inside its levels.
+  pendingEmphasis_ = breakBefore ? "<BR><EM>" : "<EM>";
+  if (!outside || LineFlag::IsUserHtml(line.flags)) WriteOpeningEmphasis(stream);
+}
+
+void BodyWriter::WriteOpeningEmphasis(std::FILE* stream) {
+  if (pendingEmphasis_ == nullptr) return;
+  WriteText(stream, pendingEmphasis_);
+  pendingEmphasis_ = nullptr;
 }
 
 BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line, FC& policy,
@@ -319,6 +332,7 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
       return Output::kBody;
     case LineType::kQuoted:
       NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
+      WriteOpeningEmphasis(stream);
       text.AppendText("<BR>");
       return Output::kBody;
     case LineType::kAppended:

@@ -90,8 +90,10 @@ class BodyWriter {
   bool EndBlock(std::FILE* stream, FC& policy, const Previous& previous);
   void Centre(std::FILE* stream, const SourceLine& line, const FC& policy, const Previous& previous,
               bool firstLineOfBlock);
+  // Opens the emphasis of a run of quoted lines (it closes in BeginLine).
   void QuotedRun(std::FILE* stream, const SourceLine& line, const FC& policy,
-                 const Previous& previous, bool firstLineOfBlock, bool justAfterBlock);
+                 const Previous& previous, bool justAfterBlock);
+  void WriteOpeningEmphasis(std::FILE* stream);
   Output MarkupByType(std::FILE* stream, SourceLine& line, FC& policy, TextString& text,
                       const Previous& previous, int indentLevel, bool blockOpenAtStart);
   Output Heading(std::FILE* stream, SourceLine& line, FC& policy, TextString& text);
@@ -119,6 +121,9 @@ class BodyWriter {
   HeadingEntry heading_;
   std::unique_ptr<PreformattedBlock> block_;
   bool centringOpen_ = false;
+  // A quoted run's <EM> is open; the opening tag still to be written.
+  bool emphasisOpen_ = false;
+  const char* pendingEmphasis_ = nullptr;
   int lastListType_ = 0;
   long long lastListNumber_ = -1;
   // Something other than the end-of-file line has been written to the body.
