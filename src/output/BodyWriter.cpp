@@ -374,9 +374,12 @@ BodyWriter::Output BodyWriter::Heading(std::FILE* stream, SourceLine& line, FC& 
   MakeAnchorName(line, policy, anchor);
   const TextString anchorLine = AnchorTag(anchor.GetText());
   // A numbered paragraph's text does not close the anchor, so its anchor is
-  // written closed: an open one would swallow the rest of the page.
+  // written closed: an open one would swallow the rest of the page. So is
+  // the anchor of a heading that carries a link, as an anchor cannot hold
+  // another.
+  const bool closedAnchor = numberedParagraph || HasLink(text);
   TextString pageAnchor = anchorLine;
-  if (numberedParagraph) pageAnchor.AppendText(" </A>");
+  if (closedAnchor) pageAnchor.AppendText(" </A>");
   WriteText(stream, pageAnchor.GetText());
   if (LineType::IsNumberedHeading(type)) {
     pages_->AddNumberedSection(anchor, line.sectionNumber);
@@ -415,7 +418,8 @@ BodyWriter::Output BodyWriter::Heading(std::FILE* stream, SourceLine& line, FC& 
   heading.AppendText("<H" + number + ">");
   heading.AppendText(text.View());
   if (coloured) heading.AppendText("</FONT>");
-  heading.AppendText("</H" + number + "></A>");
+  heading.AppendText("</H" + number + ">");
+  if (!closedAnchor) heading.AppendText("</A>");
   text = heading;
   return Output::kBody;
 }
