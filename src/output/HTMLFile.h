@@ -71,8 +71,8 @@ class HTMLFile : public OutputFile {
   // block still being collected, so nothing is lost), the navigation bar
   // when asked for and splitting is on, the footer include file, "</BODY>"
   // and "</HTML>". `nextSectionLine` begins the next page (null on the
-  // last). `isContentsFile` marks the contents
-  // file's own footer. Returns 1, or 0 for a null stream.
+  // last). `isContentsFile` marks the contents file's own footer. Returns 1,
+  // or 0 for a null stream.
   int WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLine, FC& policy,
                       const TextString& footerFile, bool isContentsFile, bool addNavigationBar);
 
