@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (end == std::string_view::npos) break;
     input.remove_prefix(end + 1);
   }
-  policy.Normalise(true);
+  policy.Normalise();
   LineFile out;
   if (out.OpenForWriting("/dev/null")) (void)policy.WritePolicyFile(out, true);
   return 0;

@@ -203,10 +203,9 @@ class Walk {
 
 }  // namespace
 
-int DetectBlock(SourceLine& line, const FC& policy) {
+void DetectBlock(SourceLine& line, const FC& policy) {
   const bool code = IsCode(&line) || IsCode(line.PreviousLine()) || IsCode(line.NextLine());
   for (const bool backwards : {true, false}) {
     if (Walk(line, policy, code, backwards).Run() == WalkEnd::kForGood) break;
   }
-  return 1;
 }

@@ -12,5 +12,5 @@ class SourceLine;
 //
 // Requires: `line` has just been classified and is pre-formatted or follows a
 // pre-formatted line outside the user-specified regions. Changes only the
-// flags and scores of lines linked to `line`. Returns 1.
-int DetectBlock(SourceLine& line, const FC& policy);
+// flags and scores of lines linked to `line`.
+void DetectBlock(SourceLine& line, const FC& policy);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <string_view>
 
 #include "analysis/BlockDetection.h"
@@ -17,6 +16,7 @@
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
+#include "text/ErrorReport.h"
 #include "text/Utf8.h"
 
 namespace {
@@ -139,11 +139,7 @@ LineClassifier::LineClassifier(SourceLine& line, FC& policy, DocumentStatistics&
     : line_(line), policy_(policy), statistics_(statistics) {}
 
 void LineClassifier::Classify() {
-  if (line_.sourceLineNumber < 1) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "Invalid Source line Number!!\n");
-    std::fflush(stderr);
-  }
+  if (line_.sourceLineNumber < 1) ReportError("Invalid Source line Number!!");
   if (policy_.IsOutputPass() && !IsPre(line_)) line_.MarkEmphasis(policy_);
   TakeFirstLineTitle();
   if (line_.lineType == LineType::kUnclassified) line_.lineType = LineType::kText;
@@ -662,17 +658,10 @@ bool LineClassifier::ContinueHeading() {
                          (within && above.HasNoLowerCase() && line_.HasNoLowerCase());
   if (!continues) return false;
 
-  const int t = heading->lineType;
-  int level = -1;
-  bool contents = false;
-  if (IsNumberedHeading(t)) {
-    level = t - LineType::kNumberedHeading1;
-  } else if (IsUnderlinedHeading(t)) {
-    level = t - LineType::kUnderlinedHeading1;
-  } else if (IsContentsLine(t)) {
-    level = t - LineType::kContentsLine1;
-    contents = true;
-  }
+  // A level index (0 to 4), or -1 for a capitalised heading, which has no
+  // level style of its own.
+  const int level = LineType::HeadingLevel(heading->lineType) - 1;
+  const bool contents = IsContentsLine(heading->lineType);
   if (policy_.analysisPass) {
     if (level >= 0) {
       auto& levels = contents ? statistics_.contentsLevels : statistics_.headingLevels;

@@ -90,6 +90,11 @@ constexpr bool IsListLine(int t) { return t >= kBulletChar && t <= kBulletBlank;
 constexpr bool IsDefinition(int t) { return t == kDefinition || t == kDefinitionContinuation; }
 constexpr bool IsHanging(int t) { return t == kHangingParagraph || t == kHangingContinuation; }
 constexpr bool IsUnderline(int t) { return t >= kUnderline1 && t <= kUnderline4; }
+// Blank, form feed, new paragraph or rule (1 to 4): a line that separates
+// paragraphs, so neither it nor a line before it needs a short-line break.
+constexpr bool IsParagraphBreak(int t) {
+  return t >= kBlank && t <= kRule;
+}
 
 }  // namespace LineType
 

@@ -220,7 +220,7 @@ void CalculatePolicies(FC& policy, DocumentStatistics& statistics) {
   CalculatePageFurniture(policy, statistics);
   policy.splitKnown = policy.splitLevel > 0 ? 1 : 0;
   policy.addNavigationBar = policy.splitKnown;
-  policy.Normalise(false);
+  policy.Normalise();
 }
 
 int AddPosition(const FC& policy, int value, PositionList& positions, int& count, Margin margin) {

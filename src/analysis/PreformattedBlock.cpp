@@ -188,25 +188,25 @@ void PreformattedBlock::Measure() {
   }
 }
 
-int PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
+void PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
   const bool utf8 = policy.owner != nullptr && policy.owner->utf8Text != 0;
   if (utf8 != utf8_) measured_ = false;
   utf8_ = utf8;
   Measure();
   tableLike_ = autoDiagram_ = autoCode_ = sparse_ = false;
   columns_.assign(1, Column{std::max(width_ - 1, 0)});
-  if (userPre_ || userCode_ || userDiagram_) return 1;
+  if (userPre_ || userCode_ || userDiagram_) return;
 
   sparse_ = Ratio(blankLines_, LineCount()) > 0.15 && blankLines_ > 2;
   // Only blank and rule lines: nothing to put in cells.
   if (TextLines() <= 0) {
     tableLike_ = userTable_;
-    return 1;
+    return;
   }
   if (!userTable_ && policy.expectCodeSamples != 0 && Ratio(codeLines_, TextLines()) > 0.7) {
     policy.Message("Code sample detected", 4);
     autoCode_ = true;
-    return 1;
+    return;
   }
 
   reach_.assign(static_cast<std::size_t>(width_), 0);
@@ -257,7 +257,6 @@ int PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
     if (separation > kWidestSeparation) break;
   }
   AnalyseColumns(true);
-  return 1;
 }
 
 void PreformattedBlock::FindColumns(int separation, bool sparseSearch, FC& policy) {

@@ -93,8 +93,8 @@ class PreformattedBlock {
   // Measures the block and decides its kind with the table settings of
   // `config` and the policies of `policy` (messages go through it). A user
   // PRE, CODE or DIAGRAM block is only measured (indent, blank and rule
-  // lines); a user TABLE gets its columns but keeps its kind. Returns 1.
-  int ParseTable(const TableConfig& config, FC& policy);
+  // lines); a user TABLE gets its columns but keeps its kind.
+  void ParseTable(const TableConfig& config, FC& policy);
 
   // Verdicts and measures (valid after ParseTable).
   bool IsTableLike() const { return tableLike_; }

@@ -174,12 +174,15 @@ void SourceLine::PrepareText(FC& policy) {
   }
 }
 
+int SourceLine::CutWidth() const {
+  std::int64_t cut = width;
+  if (extraIndent > 0) cut += kExtraIndentWidening + static_cast<std::int64_t>(extraIndent);
+  return static_cast<int>(std::min<std::int64_t>(cut, std::numeric_limits<int>::max()));
+}
+
 bool SourceLine::GetSegment(int start, TextString& piece, int& nextStart) const {
-  std::int64_t pieceWidth = width;
-  if (extraIndent > 0) pieceWidth += kExtraIndentWidening + static_cast<std::int64_t>(extraIndent);
-  if (LineFlag::IsPreformatted(flags)) pieceWidth = Length();
-  pieceWidth = std::min<std::int64_t>(pieceWidth, std::numeric_limits<int>::max());
-  return ParsedString::GetSegment(static_cast<int>(pieceWidth), start, piece, nextStart);
+  const int pieceWidth = LineFlag::IsPreformatted(flags) ? Length() : CutWidth();
+  return ParsedString::GetSegment(pieceWidth, start, piece, nextStart);
 }
 
 void SourceLine::MarkInline(FC& policy, bool doLinks, bool trim) {

@@ -92,8 +92,8 @@ void OpenContentsFile(HTMLFile& page, FC& policy, const TextString& outputBase, 
   if (!holder->OpenForWriting(name.GetText())) return;
   TextString title, description, keywords, styleSheet;
   HTMLFile::GetPageProperties(policy, title, description, keywords, styleSheet);
-  HTMLFile::WriteHTMLHead(holder->CurrentStream(), name.GetText(), title, styleSheet, keywords,
-                          description, policy.scriptFile, policy.headerFile, policy, false);
+  HTMLFile::WriteHTMLHead(holder->CurrentStream(), title, styleSheet, keywords, description,
+                          policy.scriptFile, policy.headerFile, policy, false);
   page.SetContentsFile(std::move(holder), policy);
 }
 
@@ -167,7 +167,7 @@ int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fil
   if (policy.externalContents != 0) OpenContentsFile(page, policy, outputBase, guard);
   WriteFileNavigation(policy, page, contents);
   RunPass(source, policy, statistics, listing);
-  page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, policy, policy.footerFile, false, true);
+  page.WriteHTMLFooter(page.CurrentStream(), nullptr, policy, policy.footerFile, false, true);
   page.CloseContentsFile(outputBase, policy);
   page.Close();
   listing.Finish();

@@ -39,3 +39,10 @@ void AppendLinkName(TextString& out, const char* name) {
   }
   AppendAttributeText(out, encoded.GetText());
 }
+
+TextString AnchorTag(const char* name) {
+  TextString tag("<A NAME=\"");
+  AppendLinkName(tag, name);
+  tag.AppendText("\">");
+  return tag;
+}

@@ -19,3 +19,7 @@ void AppendAttributeText(TextString& out, const char* text);
 // written as an attribute value (AppendAttributeText). A name without such
 // bytes or markup characters is kept byte for byte.
 void AppendLinkName(TextString& out, const char* name);
+
+// The tag that opens the anchor `name`: "<A NAME=\"" + name as
+// AppendLinkName writes it + "\">".
+TextString AnchorTag(const char* name);

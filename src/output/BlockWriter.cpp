@@ -6,17 +6,16 @@
 #include "analysis/PreformattedBlock.h"
 #include "markup/HtmlEscaper.h"
 #include "output/BlockText.h"
-#include "output/LinkPasses.h"
-#include "output/HTMLFile.h"
 #include "output/IndentLevel.h"
+#include "output/LinkPasses.h"
+#include "output/NestingStack.h"
 #include "output/TableWriter.h"
 #include "policy/FC.h"
 #include "policy/TableConfig.h"
+#include "text/ErrorReport.h"
 #include "text/TextWriter.h"
 
 namespace {
-
-constexpr const char* kBlockquote = "BLOCKQUOTE";
 
 struct Comments {
   const char* opening;
@@ -31,8 +30,7 @@ BlockWriter::BlockWriter(PreformattedBlock& block, std::FILE* stream, FC& policy
 
 bool BlockWriter::HasStream() const {
   if (stream_ != nullptr) return true;
-  std::fflush(stdout);
-  std::fputs("*** Internal coding error : No HTMLFile inside ParseTable\n", stderr);
+  ReportError("*** Internal coding error : No HTMLFile inside ParseTable");
   return false;
 }
 
@@ -122,8 +120,8 @@ int BlockWriter::WriteCodeSample() {
 int BlockWriter::WriteNormal() {
   if (!HasStream()) return 0;
   const PreformattedBlock& b = block_;
-  HTMLFile::SetNestingLevel(stream_, IndentLevel(b.SmallestIndent(), policy_), policy_,
-                            kBlockquote);
+  NestingStack(policy_).SetLevel(stream_, IndentLevel(b.SmallestIndent(), policy_),
+                                 NestingStack::kBlockquote);
   Comments comments{"<!-- Outputting formatted text as \"NORMAL\" -->",
                     "<!-- end of formatted text output as \"NORMAL\" -->"};
   if (b.IsAutoDiagram() && !b.UserDiagram()) {
@@ -148,5 +146,5 @@ int BlockWriter::WriteNormal() {
     WriteText(stream_, text.GetText());
   }
   WriteText(stream_, comments.closing);
-  return HTMLFile::SetNestingLevel(stream_, 0, policy_, kBlockquote);
+  return NestingStack(policy_).SetLevel(stream_, 0, NestingStack::kBlockquote);
 }

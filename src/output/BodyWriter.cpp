@@ -11,33 +11,23 @@
 #include "output/AttributeText.h"
 #include "output/BlockWriter.h"
 #include "output/ContentsList.h"
-#include "output/HTMLFile.h"
+#include "output/DocumentPages.h"
 #include "output/HeadingEntries.h"
 #include "output/IndentLevel.h"
 #include "output/LinkPasses.h"
+#include "output/NestingStack.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
+#include "text/ErrorReport.h"
+#include "text/LineFile.h"
 #include "text/ParsedString.h"
 #include "text/TextWriter.h"
 
 namespace {
 
-constexpr const char* kBlockquote = "BLOCKQUOTE";
 // <Hn> tags of headings never go beyond H3, whatever the policies allow.
 constexpr int kSmallestHeadingTag = 3;
-// A line cut for output is widened by this much when it has extra indent.
-constexpr int kExtraIndentWidening = 15;
-
-const char* ParagraphMark(const FC& policy) {
-  return policy.useParagraphMarkup != 0 ? "<P>" : "<BR>";
-}
-
-// Types 1 to 4 (blank, form feed, new paragraph, rule) never get a short-line
-// break, nor does a line followed by one.
-bool IsBreakType(int type) {
-  return type >= LineType::kBlank && type <= LineType::kRule;
-}
 
 bool IsContinuation(int type) {
   return type == LineType::kBulletContinuation || type == LineType::kHangingContinuation ||
@@ -107,22 +97,17 @@ bool HasLink(const TextString& text) {
   return text.FindText("HREF=\"") != nullptr;
 }
 
-std::string Blanks(int levels) {
-  return std::string(levels > 0 ? static_cast<std::size_t>(levels) * 2 : 0, ' ');
-}
-
 }  // namespace
 
-int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, FC& policy) {
-  pages_ = &page.Pages();
-  if ((line.flags & LineFlag::kOutput) == 0) return 1;
+bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages) {
+  pages_ = &pages;
+  pending_ = Pending();
+  if ((line.flags & LineFlag::kOutput) == 0) return false;
   DocumentState& doc = policy.document;
   const int type = line.lineType;
   const bool html = LineFlag::IsUserHtml(line.flags);
   const bool userSpecified = LineFlag::IsUserRegion(line.flags);
   const bool preformatted = LineFlag::IsPreformatted(line.flags) || userSpecified;
-
-  const int indentLevel = IndentLevel(line.indent, policy);
 
   const Previous previous = previous_;
   previous_.type = type;
@@ -144,37 +129,63 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
     justAfterBlock = EndBlock(stream, policy, previous);
   }
 
-  if (doc.preOpen == 0 && preformatted && type != LineType::kAppended &&
-      type != LineType::kHeadingPart) {
-    if (userSpecified || EnoughPreformattedLines(line, policy)) {
-      HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
-      doc.preOpen = 1;
-      doc.insidePreBlock = 1;
-      firstLineOfBlock = true;
-      if (!block_) block_ = std::make_unique<PreformattedBlock>();
-    }
+  const bool opensBlock = doc.preOpen == 0 && preformatted && type != LineType::kAppended &&
+                          type != LineType::kHeadingPart &&
+                          (userSpecified || EnoughPreformattedLines(line, policy));
+  // A quoted run's emphasis closes before the levels around it do.
+  if (emphasisOpen_ && (type != LineType::kQuoted || opensBlock)) {
+    WriteText(stream, "</EM>");
+    emphasisOpen_ = false;
+  }
+  if (opensBlock) {
+    NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
+    doc.preOpen = 1;
+    doc.insidePreBlock = 1;
+    firstLineOfBlock = true;
+    if (!block_) block_ = std::make_unique<PreformattedBlock>();
   }
 
-  if (policy.contentsPass != 0 || stream == nullptr) return 1;
+  if (policy.contentsPass != 0 || stream == nullptr) return false;
 
   Centre(stream, line, policy, previous, firstLineOfBlock);
-  QuotedRun(stream, line, policy, previous, firstLineOfBlock, justAfterBlock);
+  QuotedRun(stream, line, policy, previous, justAfterBlock);
 
-  const bool insideBlock = doc.insidePreBlock != 0;
+  pending_.write = true;
+  pending_.previous = previous;
+  pending_.blockOpenAtStart = blockOpenAtStart;
+  pending_.insideBlock = doc.insidePreBlock != 0;
+  if (pending_.insideBlock || type == LineType::kEndOfFile || html || !LineType::IsHeading(type)) {
+    return false;
+  }
+  // The break after text belongs to the page the heading may end.
+  if (previous.type == LineType::kText && doc.processedLines > 2) WriteText(stream, "<BR>");
+  return pages.StartsPage(type, line.rawText, doc.processedLines, policy);
+}
+
+BodyWriter::HeadingEntry BodyWriter::FinishLine(std::FILE* stream, SourceLine& line, FC& policy,
+                                                HeadingEntries* entries) {
+  heading_ = HeadingEntry();
+  if (!pending_.write) return heading_;
+  pending_.write = false;
+  entries_ = entries;
+  DocumentState& doc = policy.document;
+  const int type = line.lineType;
+  const bool html = LineFlag::IsUserHtml(line.flags);
+  const bool insideBlock = pending_.insideBlock;
   TextString text = insideBlock ? line.escapedText : TextString(line.View());
 
   Output output = Output::kBody;
   if (!insideBlock && type != LineType::kEndOfFile && !html) {
-    output =
-        MarkupByType(page, stream, line, policy, text, previous, indentLevel, blockOpenAtStart);
+    output = MarkupByType(stream, line, policy, text, pending_.previous,
+                          IndentLevel(line.indent, policy), pending_.blockOpenAtStart);
   }
-  if (output == Output::kNone) return 1;
+  if (output == Output::kNone) return heading_;
   if (type != LineType::kEndOfFile) bodyWritten_ = true;
 
   if (insideBlock) {
     if (block_) block_->AddLine(line);
   } else if (html) {
-    HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
     WriteText(stream, text.GetText());
   } else if (type == LineType::kEndOfFile) {
     // The end-of-file marker closes what is open; it has no text of its own.
@@ -186,7 +197,7 @@ int BodyWriter::WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, F
   } else {
     WriteBodyText(stream, line, policy, text);
   }
-  return 1;
+  return heading_;
 }
 
 void BodyWriter::FinishBlock(std::FILE* stream, FC& policy) {
@@ -248,19 +259,27 @@ void BodyWriter::Centre(std::FILE* stream, const SourceLine& line, const FC& pol
 }
 
 void BodyWriter::QuotedRun(std::FILE* stream, const SourceLine& line, const FC& policy,
-                           const Previous& previous, bool firstLineOfBlock, bool justAfterBlock) {
+                           const Previous& previous, bool justAfterBlock) {
   const bool quoted = line.lineType == LineType::kQuoted;
   const bool previousQuoted = previous.type == LineType::kQuoted;
-  if (previousQuoted && (!quoted || firstLineOfBlock)) WriteText(stream, "</EM>");
   const bool outside = policy.document.insidePreBlock == 0;
-  if (quoted && ((outside && !previousQuoted) || justAfterBlock)) {
-    const bool breakBefore = previous.type != LineType::kBlank && !previous.shortLine;
-    WriteText(stream, breakBefore ? "<BR><EM>" : "<EM>");
-  }
+  if (emphasisOpen_ || !quoted || !((outside && !previousQuoted) || justAfterBlock)) return;
+  const bool breakBefore = previous.type != LineType::kBlank && !previous.shortLine;
+  emphasisOpen_ = true;
+  // Outside a block the line nests first (MarkupByType), so that the
+  // emphasis opens inside its levels.
+  pendingEmphasis_ = breakBefore ? "<BR><EM>" : "<EM>";
+  if (!outside || LineFlag::IsUserHtml(line.flags)) WriteOpeningEmphasis(stream);
 }
 
-BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, SourceLine& line,
-                                            FC& policy, TextString& text, const Previous& previous,
+void BodyWriter::WriteOpeningEmphasis(std::FILE* stream) {
+  if (pendingEmphasis_ == nullptr) return;
+  WriteText(stream, pendingEmphasis_);
+  pendingEmphasis_ = nullptr;
+}
+
+BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line, FC& policy,
+                                            TextString& text, const Previous& previous,
                                             int indentLevel, bool blockOpenAtStart) {
   const int type = line.lineType;
   switch (type) {
@@ -275,17 +294,17 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
       } else {
         // A blank line that ends a block of pre-formatted text writes nothing.
         if (blockOpenAtStart) return Output::kNone;
-        text.SetText(ParagraphMark(policy));
+        text.SetText(NestingStack::ParagraphMark(policy));
       }
       return Output::kBody;
     case LineType::kFormFeed:
     case LineType::kRule:
-      HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+      NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
       text.SetText("<HR>");
       return Output::kBody;
     case LineType::kNewParagraph:
-      HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
-      WriteText(stream, ParagraphMark(policy));
+      NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
+      WriteText(stream, NestingStack::ParagraphMark(policy));
       return Output::kBody;
     case LineType::kHangingParagraph:
       HangingParagraph(stream, policy, text, indentLevel);
@@ -299,7 +318,7 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
       return Output::kBody;
     }
     case LineType::kBulletChar: {
-      HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, "UL");
+      NestingStack(policy).SetLevel(stream, indentLevel + 1, "UL");
       TextString bullet;
       if (text.GetWord(1, ' ', bullet) && !bullet.IsEmpty()) {
         text.ReplaceText(bullet.GetText(), "<LI>", 1);
@@ -312,7 +331,8 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
       Definition(stream, line, policy, text, previous, indentLevel);
       return Output::kBody;
     case LineType::kQuoted:
-      HTMLFile::SetNestingLevel(stream, indentLevel, policy, kBlockquote);
+      NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
+      WriteOpeningEmphasis(stream);
       text.AppendText("<BR>");
       return Output::kBody;
     case LineType::kAppended:
@@ -321,30 +341,21 @@ BodyWriter::Output BodyWriter::MarkupByType(HTMLFile& page, std::FILE*& stream, 
     default:
       break;
   }
-  if (LineType::IsHeading(type)) return Heading(page, stream, line, policy, text, previous);
-  if (LineType::IsContentsLine(type)) {
-    return ContentsLine(page, stream, line, policy, text, previous);
-  }
+  if (LineType::IsHeading(type)) return Heading(stream, line, policy, text);
+  if (LineType::IsContentsLine(type)) return ContentsLine(stream, line, policy, text, previous);
   if (LineType::IsEnumeratedBullet(type)) {
     ListItem(stream, line, policy, text, indentLevel);
     return Output::kBody;
   }
-  HTMLFile::SetNestingLevel(stream, indentLevel, policy, kBlockquote);
+  NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
   if ((line.flags & LineFlag::kUrlBreak) != 0) text.AppendText("<BR>");
   return Output::kBody;
 }
 
-BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, SourceLine& line,
-                                       FC& policy, TextString& text, const Previous& previous) {
-  DocumentState& doc = policy.document;
+BodyWriter::Output BodyWriter::Heading(std::FILE* stream, SourceLine& line, FC& policy,
+                                       TextString& text) {
   const int type = line.lineType;
-  if (previous.type == LineType::kText && doc.processedLines > 2) WriteText(stream, "<BR>");
   const int level = type == LineType::kCapitalisedHeading ? 2 : LineType::HeadingLevel(type);
-
-  if (page.Pages().StartsPage(type, line.rawText, doc.processedLines, policy)) {
-    page.StartFile(nullptr, policy, level - 1, &line, stream);
-    stream = page.CurrentStream();
-  }
 
   const HeadingStyle& style = policy.headingStyles[static_cast<std::size_t>(level - 1)];
   const bool numberedParagraph = style.numberedParagraph != 0;
@@ -354,35 +365,34 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
     if (next != nullptr && (next->lineType == LineType::kText || IsContinuation(next->lineType))) {
       column = next->indent;
     }
-    HTMLFile::SetNestingLevel(stream, IndentLevel(column, policy), policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, IndentLevel(column, policy), NestingStack::kBlockquote);
   } else {
-    HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
   }
 
   TextString anchor;
   MakeAnchorName(line, policy, anchor);
-  if (LineType::IsNumberedHeading(type)) RecordSectionPage(policy, anchor, line.sectionNumber);
-  TextString anchorLine("<A NAME=\"");
-  AppendLinkName(anchorLine, anchor.GetText());
-  anchorLine.AppendText("\">");
+  const TextString anchorLine = AnchorTag(anchor.GetText());
   // A numbered paragraph's text does not close the anchor, so its anchor is
-  // written closed: an open one would swallow the rest of the page.
+  // written closed: an open one would swallow the rest of the page. So is
+  // the anchor of a heading that carries a link, as an anchor cannot hold
+  // another.
+  const bool closedAnchor = numberedParagraph || HasLink(text);
   TextString pageAnchor = anchorLine;
-  if (numberedParagraph) pageAnchor.AppendText(" </A>");
+  if (closedAnchor) pageAnchor.AppendText(" </A>");
   WriteText(stream, pageAnchor.GetText());
-  page.Pages().AddSection(anchor);
-
-  if (!numberedParagraph) {
-    WriteContentsEntry(page, stream, line, policy, anchorLine, level);
-    HeadingEntries* entries = page.GetHeadingEntries();
-    if (policy.makeDirectory != 0 && entries != nullptr && policy.owner != nullptr &&
-        policy.owner->directoryPage != nullptr) {
-      entries->WriteDirectoryHeading(policy, line, level);
-    }
+  if (LineType::IsNumberedHeading(type)) {
+    pages_->AddNumberedSection(anchor, line.sectionNumber);
+  } else {
+    pages_->AddSection(anchor);
   }
 
+  // The page writes the heading's entries into the contents holder and the
+  // Directory page, files of their own.
+  if (!numberedParagraph) heading_ = {level, anchor, FullHeadingText(line)};
+
   if (numberedParagraph) {
-    WriteText(stream, ParagraphMark(policy));
+    WriteText(stream, NestingStack::ParagraphMark(policy));
     TextString word;
     if (text.GetWord(1, ' ', word) && !word.IsEmpty()) {
       TextString bold("<B>");
@@ -408,53 +418,14 @@ BodyWriter::Output BodyWriter::Heading(HTMLFile& page, std::FILE*& stream, Sourc
   heading.AppendText("<H" + number + ">");
   heading.AppendText(text.View());
   if (coloured) heading.AppendText("</FONT>");
-  heading.AppendText("</H" + number + "></A>");
+  heading.AppendText("</H" + number + ">");
+  if (!closedAnchor) heading.AppendText("</A>");
   text = heading;
   return Output::kBody;
 }
 
-bool BodyWriter::WritesContentsEntries(const FC& policy) {
-  const bool ownList = policy.expectContentsList != 0 && policy.useExistingContents != 0;
-  const bool contentsPassRan = policy.owner != nullptr && policy.owner->contentsGenerated != 0;
-  return policy.addContentsList != 0 && !ownList && !contentsPassRan;
-}
-
-void BodyWriter::WriteContentsEntry(HTMLFile& page, std::FILE* stream, const SourceLine& line,
-                                    FC& policy, const TextString& anchorLine, int level) {
-  HeadingEntries* entries = page.GetHeadingEntries();
-  if (entries == nullptr || !WritesContentsEntries(policy)) return;
-  TextString entry;
-  if (entries->MakeContentsLine(policy, line.lineType, FullHeadingText(line), entry) == 0) {
-    entry.Clear();
-  }
-  LineFile* holder = policy.document.contentsFile;
-  std::FILE* target = holder != nullptr ? holder->CurrentStream() : stream;
-  if (target == stream) {
-    // Before the first split the holder does not exist yet: the entry is
-    // kept for it. The heading's own anchor is on the first page already.
-    if (policy.splitKnown != 0 && !entry.IsEmpty()) {
-      page.KeepContentsEntry(entry, level);
-      return;
-    }
-    std::fflush(stdout);
-    std::fputs("Contents file == Output file !!\n", stderr);
-    return;
-  }
-  TextString anchor;
-  MakeAnchorName(line, policy, anchor);
-  if (page.HolderNeedsAnchor(anchor)) {
-    TextString entryAnchor = anchorLine;
-    entryAnchor.AppendText(" </A>");
-    WriteText(target, entryAnchor.GetText());
-  }
-  HTMLFile::SetIndentLevel(target, level - 1, policy.document.contentsIndentLevel, policy);
-  if (!entry.IsEmpty()) ContentsList::WriteEntry(target, entry);
-  contentsEntryWritten_ = true;
-}
-
-BodyWriter::Output BodyWriter::ContentsLine(HTMLFile& page, std::FILE* stream,
-                                            const SourceLine& line, FC& policy, TextString& text,
-                                            const Previous& previous) {
+BodyWriter::Output BodyWriter::ContentsLine(std::FILE* stream, const SourceLine& line, FC& policy,
+                                            TextString& text, const Previous& previous) {
   const bool stays = policy.addContentsList == 0 || policy.externalContents != 0 ||
                      policy.splitKnown != 0 ||
                      (policy.expectContentsList != 0 && policy.useExistingContents != 0);
@@ -464,25 +435,22 @@ BodyWriter::Output BodyWriter::ContentsLine(HTMLFile& page, std::FILE* stream,
   if (previous.type == LineType::kText) WriteText(stream, "<BR>");
   const int level = LineType::HeadingLevel(line.lineType);
   if (policy.document.nestingLevel != level) {
-    HTMLFile::SetNestingLevel(stream, level, policy, kBlockquote);
-    const std::string mark =
-        (policy.minimiseHtml != 0 ? std::string() : Blanks(policy.document.nestingLevel)) +
-        ParagraphMark(policy);
+    NestingStack(policy).SetLevel(stream, level, NestingStack::kBlockquote);
+    const std::string mark = NestingStack::Indent(policy.document.nestingLevel, policy) +
+                             NestingStack::ParagraphMark(policy);
     WriteText(stream, mark.c_str());
   }
   if (policy.splitKnown != 0) {
     TextString anchor;
     MakeAnchorName(line, policy, anchor);
-    TextString anchorLine("<A NAME=\"");
-    AppendLinkName(anchorLine, anchor.GetText());
-    anchorLine.AppendText("\"> </A>");
+    TextString anchorLine = AnchorTag(anchor.GetText());
+    anchorLine.AppendText(" </A>");
     WriteText(stream, anchorLine.GetText());
-    page.Pages().AddAnchor(page.Pages().CurrentPage(), anchor);
+    pages_->AddAnchor(pages_->CurrentPage(), anchor);
   }
-  HeadingEntries* entries = page.GetHeadingEntries();
   TextString entry;
-  if (entries != nullptr &&
-      entries->MakeContentsLine(policy, line.lineType, FullHeadingText(line), entry) != 0) {
+  if (entries_ != nullptr &&
+      entries_->MakeContentsLine(policy, line.lineType, FullHeadingText(line), entry) != 0) {
     text = entry;
   }
   return Output::kContentsList;
@@ -506,9 +474,9 @@ void BodyWriter::ListItem(std::FILE* stream, const SourceLine& line, FC& policy,
 
   if (policy.document.nestingLevel == indentLevel + 1 &&
       (type != lastListType_ || value != lastListNumber_ + 1)) {
-    HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
   }
-  HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, tag.GetText());
+  NestingStack(policy).SetLevel(stream, indentLevel + 1, tag.GetText());
   if (!word.IsEmpty()) text.ReplaceText(word.GetText(), "<LI>", 1);
   lastListType_ = type;
   lastListNumber_ = value;
@@ -519,7 +487,7 @@ void BodyWriter::Definition(std::FILE* stream, const SourceLine& line, FC& polic
   const SourceLine* next = line.NextLine();
   if (policy.useDefinitionLists != 0 && next != nullptr &&
       next->lineType == LineType::kDefinitionContinuation) {
-    HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, "DL");
+    NestingStack(policy).SetLevel(stream, indentLevel + 1, "DL");
     text.InsertText(0, "<DT>");
     for (const char* separator : {" - ", "= ", ": "}) {
       const std::size_t at = FindOutsideTags(text.View(), separator);
@@ -533,7 +501,7 @@ void BodyWriter::Definition(std::FILE* stream, const SourceLine& line, FC& polic
   }
 
   if (previous.type == LineType::kText) WriteText(stream, "<BR>");
-  HTMLFile::SetNestingLevel(stream, indentLevel, policy, kBlockquote);
+  NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
   if (policy.highlightDefinitions != 0) {
     const std::size_t colon = FindOutsideTags(text.View(), ":", 1);
     const std::size_t dash = FindOutsideTags(text.View(), "-", 1);
@@ -551,7 +519,7 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
   const bool highlight = policy.highlightDefinitions != 0;
   const char* separator = nullptr;
   if (policy.useDefinitionLists != 0) {
-    HTMLFile::SetNestingLevel(stream, indentLevel + 1, policy, "DL");
+    NestingStack(policy).SetLevel(stream, indentLevel + 1, "DL");
     text.InsertText(0, highlight ? "<DT><B>" : "<DT>");
     separator = highlight ? "</B></DT><DD> " : "</DT><DD> ";
   } else if (highlight) {
@@ -572,13 +540,13 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
 void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy,
                                const TextString& text) {
   ParsedString out;
-  if (policy.minimiseHtml == 0) out.SetText(Blanks(policy.document.nestingLevel));
+  out.SetText(NestingStack::Indent(policy.document.nestingLevel, policy));
   out.AppendText(text.View());
 
-  if ((line.flags & LineFlag::kShortLine) != 0 && !IsBreakType(line.lineType)) {
+  if ((line.flags & LineFlag::kShortLine) != 0 && !LineType::IsParagraphBreak(line.lineType)) {
     const SourceLine* next = line.NextLine();
-    const bool nextAllows =
-        next == nullptr || (!LineFlag::IsUserRegion(next->flags) && !IsBreakType(next->lineType));
+    const bool nextAllows = next == nullptr || (!LineFlag::IsUserRegion(next->flags) &&
+                                                !LineType::IsParagraphBreak(next->lineType));
     const std::string_view view = text.View();
     if (nextAllows && view.find("<BR>") == std::string_view::npos &&
         view.find("<H") == std::string_view::npos) {
@@ -601,9 +569,6 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
   if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
   const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out) ||
                      LineFlag::IsPreformatted(line.flags);
-  if (line.extraIndent > 0)
-    out.width = line.width + kExtraIndentWidening + line.extraIndent;
-  else
-    out.width = line.width;
+  out.width = line.CutWidth();
   WriteWrapped(stream, out, whole);
 }

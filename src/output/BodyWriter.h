@@ -3,20 +3,26 @@
 #include <cstdio>
 #include <memory>
 
+#include "analysis/LineType.h"
 #include "analysis/PreformattedBlock.h"
+#include "text/TextString.h"
 
 class DocumentPages;
 class FC;
-class HTMLFile;
+class HeadingEntries;
 class SourceLine;
-class TextString;
 
 // Writes analysed source lines into the body of a page, one call per line in
 // source order. From each line's type, flags and neighbours and the policies
-// it chooses the block tags around the line (through the page's nesting
-// stack), what goes before and after its text, whether a heading starts a
-// new page, and whether the line is written now or collected into a block of
+// it chooses the block tags around the line (through the NestingStack),
+// what goes before and after its text, whether a heading starts a new page,
+// and whether the line is written now or collected into a block of
 // pre-formatted text that is written when the block ends.
+//
+// The writer knows nothing of the page around the body: it hands the page
+// its decisions (a new page starts here; this heading wants its entries)
+// and the page acts on them. A line is written in two calls, BeginLine and
+// FinishLine, so that a page can start between them.
 //
 // The writer remembers what the run of lines needs: the line before (its
 // type starts as a blank line), an open <CENTER>, the last list item's kind
@@ -29,31 +35,41 @@ class BodyWriter {
   BodyWriter(const BodyWriter&) = delete;
   BodyWriter& operator=(const BodyWriter&) = delete;
 
-  // Writes `line` to `stream`, the current page of `page`. A heading may end
-  // the page and start the next one (HTMLFile::StartFile); the rest of the
-  // line then goes to the new page. In the contents pass, and with a null
-  // stream, only the block bookkeeping runs. Returns 1.
-  int WriteLine(HTMLFile& page, std::FILE* stream, SourceLine& line, FC& policy);
+  // Begins writing `line` to `stream`, the current page, whose sections
+  // `pages` records (not owned; it must outlive the writer's use of it):
+  // the block bookkeeping and what still belongs to the page before the
+  // line. Returns true when the line is a heading that starts a new page:
+  // the caller then ends this page and starts the next before FinishLine.
+  // In the contents pass, and with a null stream, only the block
+  // bookkeeping runs.
+  bool BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages);
+
+  // What a heading written by FinishLine asks of the contents holder and
+  // the Directory page; `level` 0 asks nothing.
+  struct HeadingEntry {
+    int level = 0;
+    TextString anchor;  // the heading's anchor name
+    TextString text;    // its raw text, continuation lines joined
+  };
+  // Writes the rest of the line BeginLine began to `stream` (the new page
+  // when one was started). `entries` turns the document's own contents
+  // lines into entries (null: they stay as they are); not owned.
+  HeadingEntry FinishLine(std::FILE* stream, SourceLine& line, FC& policy, HeadingEntries* entries);
 
   // Writes the block still being collected, if any, to `stream` and clears
   // the block state, so that a page never ends with collected lines unwritten.
   void FinishBlock(std::FILE* stream, FC& policy);
 
-  // Whether a contents entry has been written into the contents holder.
-  bool ContentsEntryWritten() const { return contentsEntryWritten_; }
-  // Whether headings get contents entries as they are written: a contents
-  // list is asked for, the document's own list is not used instead, and no
-  // contents pass has built the list at the top of the page.
-  static bool WritesContentsEntries(const FC& policy);
-
  private:
   // The pages of the page being written, which cross-references ask; set
-  // by every WriteLine, so blocks ended later see the same record.
-  const DocumentPages* pages_ = nullptr;
+  // by every BeginLine, so blocks ended later see the same record.
+  DocumentPages* pages_ = nullptr;
+  // The contents list given to FinishLine.
+  HeadingEntries* entries_ = nullptr;
 
   // What is remembered of the line written before.
   struct Previous {
-    int type = 1;  // a page starts as if after a blank line
+    int type = LineType::kBlank;  // a page starts as if after a blank line
     bool shortLine = false;
     bool userPre = false;
     bool userTable = false;
@@ -74,15 +90,15 @@ class BodyWriter {
   bool EndBlock(std::FILE* stream, FC& policy, const Previous& previous);
   void Centre(std::FILE* stream, const SourceLine& line, const FC& policy, const Previous& previous,
               bool firstLineOfBlock);
+  // Opens the emphasis of a run of quoted lines (it closes in BeginLine).
   void QuotedRun(std::FILE* stream, const SourceLine& line, const FC& policy,
-                 const Previous& previous, bool firstLineOfBlock, bool justAfterBlock);
-  Output MarkupByType(HTMLFile& page, std::FILE*& stream, SourceLine& line, FC& policy,
-                      TextString& text, const Previous& previous, int indentLevel,
-                      bool blockOpenAtStart);
-  Output Heading(HTMLFile& page, std::FILE*& stream, SourceLine& line, FC& policy, TextString& text,
-                 const Previous& previous);
-  Output ContentsLine(HTMLFile& page, std::FILE* stream, const SourceLine& line, FC& policy,
-                      TextString& text, const Previous& previous);
+                 const Previous& previous, bool justAfterBlock);
+  void WriteOpeningEmphasis(std::FILE* stream);
+  Output MarkupByType(std::FILE* stream, SourceLine& line, FC& policy, TextString& text,
+                      const Previous& previous, int indentLevel, bool blockOpenAtStart);
+  Output Heading(std::FILE* stream, SourceLine& line, FC& policy, TextString& text);
+  Output ContentsLine(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,
+                      const Previous& previous);
   void ListItem(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,
                 int indentLevel);
   void Definition(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,
@@ -91,16 +107,25 @@ class BodyWriter {
   // Adds the cross-references and the dictionary links (setting the line's
   // contains-URL flag for the latter), then writes the line.
   void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy, const TextString& text);
-  // Writes the heading's entry into the contents holder.
-  void WriteContentsEntry(HTMLFile& page, std::FILE* stream, const SourceLine& line, FC& policy,
-                          const TextString& anchorLine, int level);
+
+  // What BeginLine found for FinishLine.
+  struct Pending {
+    bool write = false;  // FinishLine has something to write
+    Previous previous;
+    bool blockOpenAtStart = false;
+    bool insideBlock = false;
+  };
 
   Previous previous_;
+  Pending pending_;
+  HeadingEntry heading_;
   std::unique_ptr<PreformattedBlock> block_;
   bool centringOpen_ = false;
+  // A quoted run's <EM> is open; the opening tag still to be written.
+  bool emphasisOpen_ = false;
+  const char* pendingEmphasis_ = nullptr;
   int lastListType_ = 0;
   long long lastListNumber_ = -1;
-  bool contentsEntryWritten_ = false;
   // Something other than the end-of-file line has been written to the body.
   bool bodyWritten_ = false;
 };

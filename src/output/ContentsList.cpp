@@ -8,16 +8,16 @@
 #include "output/AnchorName.h"
 #include "output/AttributeText.h"
 #include "output/HTMLFile.h"
+#include "output/NestingStack.h"
 #include "output/PageNames.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+#include "text/ErrorReport.h"
 #include "text/LineFile.h"
 #include "text/ParsedString.h"
 #include "text/TextWriter.h"
 
 namespace {
-
-constexpr const char* kBlockquote = "BLOCKQUOTE";
 
 // Whether a word stands before the number of a heading or contents line of
 // level index `index`.
@@ -179,7 +179,7 @@ int ContentsList::WriteDirectoryHeading(FC& policy, const SourceLine& heading, i
 void ContentsList::WriteContentsList(FC& policy, std::FILE* stream) {
   const RunContext* run = policy.owner;
   if (run == nullptr || run->contentsEntries.empty() || stream == nullptr) return;
-  HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+  NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
   TextString heading("<H2>");
   const bool coloured = !policy.headingsColour.IsEmpty();
   if (coloured) {
@@ -193,10 +193,10 @@ void ContentsList::WriteContentsList(FC& policy, std::FILE* stream) {
   for (const RunContext::ContentsEntry& item : run->contentsEntries) {
     TextString line;
     MakeContentsLine(policy, item.lineType, item.text, line);
-    HTMLFile::SetNestingLevel(stream, EntryLevel(item.lineType) - 1, policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, EntryLevel(item.lineType) - 1, NestingStack::kBlockquote);
     WriteEntry(stream, line);
   }
-  HTMLFile::SetNestingLevel(stream, 0, policy, kBlockquote);
+  NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
   WriteText(stream, "<HR>");
 }
 
@@ -213,8 +213,7 @@ void ContentsList::OfferContentsEntry(const SourceLine& line, const FC& policy) 
 void ContentsList::AddContentsEntry(RunContext& run, const SourceLine& line, int processedLines) {
   const int type = line.lineType;
   if (!LineType::IsHeading(type) && !LineType::IsContentsLine(type)) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "Unexpected contents line type : %d\n", type);
+    ReportError("Unexpected contents line type : " + std::to_string(type));
     return;
   }
   run.contentsEntries.push_back({type, line.rawText, processedLines});

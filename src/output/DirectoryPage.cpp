@@ -64,8 +64,8 @@ int OpenDirectoryPage(FC& policy, RunContext& run, const TextString& outputDir, 
   GetDirectoryProperties(policy, title, description, keywords, styleSheet, scriptFile, headerFile,
                          footerFile);
   std::FILE* stream = file.CurrentStream();
-  HTMLFile::WriteHTMLHead(stream, name.GetText(), title, styleSheet, keywords, description,
-                          scriptFile, headerFile, policy, true);
+  HTMLFile::WriteHTMLHead(stream, title, styleSheet, keywords, description, scriptFile, headerFile,
+                          policy, true);
   HTMLFile::SetIndentLevel(stream, 0, run.directoryIndentLevel, policy);
   return 1;
 }
@@ -81,9 +81,8 @@ void WriteDirectoryFileEntry(FC& policy, const TextString& firstPage) {
   line.AppendText(document.View());
   line.AppendText(" --->");
   WriteText(stream, line.GetText());
-  line.SetText("<A NAME=\"");
-  AppendLinkName(line, document.GetText());
-  line.AppendText("\"> </A>");
+  line = AnchorTag(document.GetText());
+  line.AppendText(" </A>");
   WriteText(stream, line.GetText());
   if (policy.showFileTitles == 0) {
     WriteText(stream, "<P>");

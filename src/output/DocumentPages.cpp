@@ -91,6 +91,18 @@ void DocumentPages::AddSection(const TextString& anchor) {
   AddAnchor(current_, anchor);
 }
 
+void DocumentPages::AddNumberedSection(const TextString& anchor, const SectionComponents& number) {
+  AddSection(anchor);
+  lastSectionWritten_.assign(number.begin(), number.end());
+}
+
+bool DocumentPages::WrittenPageOfSection(std::string_view anchor, TextString& page) const {
+  const auto written = sections_.find(anchor);
+  if (written == sections_.end()) return false;
+  page.SetText(written->second);
+  return true;
+}
+
 void DocumentPages::AddAnchor(const TextString& page, const TextString& anchor) {
   std::string key(page.View());
   key += '#';
@@ -121,10 +133,7 @@ void DocumentPages::Plan(const std::vector<RunContext::ContentsEntry>& headings,
 
 int DocumentPages::PageOfSection(std::string_view anchor, const FC& policy,
                                  TextString& page) const {
-  if (const auto written = sections_.find(anchor); written != sections_.end()) {
-    page.SetText(written->second);
-    return 1;
-  }
+  if (WrittenPageOfSection(anchor, page)) return 1;
   if (hasPlan_) {
     const auto planned = planned_.find(anchor);
     if (planned == planned_.end()) return 0;

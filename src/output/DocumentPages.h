@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/SectionNumber.h"
 #include "policy/RunContext.h"
 #include "text/TextString.h"
 
@@ -52,6 +53,15 @@ class DocumentPages {
   // Records that the heading whose anchor is `anchor` (plain, not encoded)
   // lies on the current page. The first heading of an anchor name wins.
   void AddSection(const TextString& anchor);
+  // The same for a numbered heading, whose `number` becomes the last one
+  // written.
+  void AddNumberedSection(const TextString& anchor, const SectionComponents& number);
+  // The page (no directory, no extension) of the section `anchor` written
+  // so far; false when none was.
+  bool WrittenPageOfSection(std::string_view anchor, TextString& page) const;
+  // The number of the last numbered heading written, components padded
+  // with -1; empty before the first.
+  const std::vector<int>& LastSectionWritten() const { return lastSectionWritten_; }
   // Records any other anchor written on the page `page` (contents entries,
   // the document's own contents lines).
   void AddAnchor(const TextString& page, const TextString& anchor);
@@ -88,6 +98,7 @@ class DocumentPages {
   int linesAtPageStart_ = 0;
   // Section anchor -> page of the sections written.
   AnchorPages sections_;
+  std::vector<int> lastSectionWritten_;
   // Every anchor written, as page + '#' + anchor.
   std::set<std::string, std::less<>> anchors_;
   // The planned sections; `hasPlan_` once Plan has run.

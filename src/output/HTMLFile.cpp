@@ -13,13 +13,21 @@
 #include "output/PageNames.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+#include "text/ErrorReport.h"
 #include "text/FileIdentity.h"
 #include "text/ParsedString.h"
 #include "text/TextWriter.h"
 
 namespace {
 
-constexpr const char* kBlockquote = "BLOCKQUOTE";
+// Whether headings get contents entries as they are written: a contents
+// list is asked for, the document's own list is not used instead, and no
+// contents pass has built the list at the top of the page.
+bool WritesContentsEntries(const FC& policy) {
+  const bool ownList = policy.expectContentsList != 0 && policy.useExistingContents != 0;
+  const bool contentsPassRan = policy.owner != nullptr && policy.owner->contentsGenerated != 0;
+  return policy.addContentsList != 0 && !ownList && !contentsPassRan;
+}
 
 bool ContentsListProduced(const FC& policy) {
   return policy.addContentsList != 0 ||
@@ -90,7 +98,7 @@ HTMLFile::HTMLFile() = default;
 
 HTMLFile::~HTMLFile() = default;
 
-int HTMLFile::StartFile(const char* name, FC& policy, int sectionNumber, SourceLine* sectionLine,
+int HTMLFile::StartFile(const char* name, FC& policy, SourceLine* sectionLine,
                         std::FILE* previousStream) {
   DocumentState& doc = policy.document;
   if (name != nullptr) SetPageBase(name, policy);
@@ -98,7 +106,7 @@ int HTMLFile::StartFile(const char* name, FC& policy, int sectionNumber, SourceL
   upcomingPage_ = pages_.NamePage(sectionLine != nullptr ? sectionLine->rawText.GetText() : nullptr,
                                   sectionLine != nullptr ? sectionLine->lineType : 0,
                                   doc.processedLines, policy);
-  EndPreviousPage(policy, sectionNumber, sectionLine, previousStream);
+  EndPreviousPage(policy, sectionLine, previousStream);
 
   const TextString page = upcomingPage_;
   if (sectionLine != nullptr && doc.firstPageName.IsEmpty()) doc.firstPageName = page;
@@ -134,18 +142,16 @@ int HTMLFile::StartFile(const char* name, FC& policy, int sectionNumber, SourceL
 
   TextString title, description, keywords, styleSheet;
   GetPageProperties(policy, title, description, keywords, styleSheet);
-  WriteHTMLHead(CurrentStream(), name, title, styleSheet, keywords, description, policy.scriptFile,
+  WriteHTMLHead(CurrentStream(), title, styleSheet, keywords, description, policy.scriptFile,
                 policy.headerFile, policy, false);
   return 1;
 }
 
-void HTMLFile::EndPreviousPage(FC& policy, int sectionNumber, SourceLine* sectionLine,
-                               std::FILE* previousStream) {
+void HTMLFile::EndPreviousPage(FC& policy, SourceLine* sectionLine, std::FILE* previousStream) {
   DocumentState& doc = policy.document;
   if (!ContentsListProduced(policy) || sectionLine == nullptr || doc.contentsFile != nullptr) {
     if (previousStream != nullptr) {
-      WriteHTMLFooter(previousStream, sectionLine, sectionNumber, policy, policy.footerFile, false,
-                      true);
+      WriteHTMLFooter(previousStream, sectionLine, policy, policy.footerFile, false, true);
     }
     if (Depth() > 0) Close();
     return;
@@ -153,7 +159,7 @@ void HTMLFile::EndPreviousPage(FC& policy, int sectionNumber, SourceLine* sectio
   // The first split of a document with a contents list: the first page stays
   // open in the contents holder, which goes on receiving contents entries
   // while the later pages are written; its footer comes with the list's end.
-  SetNestingLevel(CurrentStream(), 0, policy, kBlockquote);
+  NestingStack(policy).SetLevel(CurrentStream(), 0, NestingStack::kBlockquote);
   contentsHolder_ = std::make_unique<LineFile>(this);
   holderIsFirstPage_ = true;
   doc.contentsFile = contentsHolder_.get();
@@ -174,7 +180,7 @@ void HTMLFile::SetContentsFile(std::unique_ptr<LineFile> holder, FC& policy) {
 
 void HTMLFile::FinishContentsFile(const TextString& base, FC& policy) {
   if (!contentsHolder_) return;
-  if (policy.externalContents == 0 || body_.ContentsEntryWritten()) {
+  if (policy.externalContents == 0 || contentsEntryWritten_) {
     contentsHolder_->WriteText("");
     return;
   }
@@ -202,8 +208,7 @@ void HTMLFile::CloseContentsFile(const TextString& base, FC& policy) {
   if (!contentsHolder_ || contentsHolder_->CurrentStream() == CurrentStream()) return;
   // The closing line goes before the footer, so the page ends with </HTML>.
   FinishContentsFile(base, policy);
-  WriteHTMLFooter(contentsHolder_->CurrentStream(), nullptr, -1, policy, policy.footerFile, true,
-                  true);
+  WriteHTMLFooter(contentsHolder_->CurrentStream(), nullptr, policy, policy.footerFile, true, true);
   contentsHolder_->Close();
 }
 
@@ -231,14 +236,57 @@ bool HTMLFile::HolderHasAnchor(const SourceLine& next, const TextString& anchor,
   const bool numberedParagraph =
       level >= 1 && level <= PolicyValues::kHeadingLevels &&
       policy.headingStyles[static_cast<std::size_t>(level - 1)].numberedParagraph != 0;
-  return BodyWriter::WritesContentsEntries(policy) && !numberedParagraph;
+  return WritesContentsEntries(policy) && !numberedParagraph;
 }
 
-int HTMLFile::WriteLine(std::FILE* stream, SourceLine& line, FC& policy) {
-  return body_.WriteLine(*this, stream, line, policy);
+void HTMLFile::WriteLine(std::FILE* stream, SourceLine& line, FC& policy) {
+  if (body_.BeginLine(stream, line, policy, pages_)) {
+    StartFile(nullptr, policy, &line, stream);
+    stream = CurrentStream();
+  }
+  const BodyWriter::HeadingEntry heading = body_.FinishLine(stream, line, policy, headingEntries_);
+  if (heading.level > 0) WriteHeadingEntries(stream, line, policy, heading);
 }
 
-int HTMLFile::WriteHTMLHead(std::FILE* stream, const char* /*fileName*/, const TextString& title,
+void HTMLFile::WriteHeadingEntries(std::FILE* stream, const SourceLine& line, FC& policy,
+                                   const BodyWriter::HeadingEntry& heading) {
+  WriteContentsEntry(stream, line, policy, heading);
+  if (policy.makeDirectory != 0 && headingEntries_ != nullptr && policy.owner != nullptr &&
+      policy.owner->directoryPage != nullptr) {
+    headingEntries_->WriteDirectoryHeading(policy, line, heading.level);
+  }
+}
+
+void HTMLFile::WriteContentsEntry(std::FILE* stream, const SourceLine& line, FC& policy,
+                                  const BodyWriter::HeadingEntry& heading) {
+  if (headingEntries_ == nullptr || !WritesContentsEntries(policy)) return;
+  TextString entry;
+  if (headingEntries_->MakeContentsLine(policy, line.lineType, heading.text, entry) == 0) {
+    entry.Clear();
+  }
+  LineFile* holder = policy.document.contentsFile;
+  std::FILE* target = holder != nullptr ? holder->CurrentStream() : stream;
+  if (target == stream) {
+    // Before the first split the holder does not exist yet: the entry is
+    // kept for it. The heading's own anchor is on the first page already.
+    if (policy.splitKnown != 0 && !entry.IsEmpty()) {
+      KeepContentsEntry(entry, heading.level);
+      return;
+    }
+    ReportError("Contents file == Output file !!");
+    return;
+  }
+  if (HolderNeedsAnchor(heading.anchor)) {
+    TextString entryAnchor = AnchorTag(heading.anchor.GetText());
+    entryAnchor.AppendText(" </A>");
+    ::WriteText(target, entryAnchor.GetText());
+  }
+  SetIndentLevel(target, heading.level - 1, policy.document.contentsIndentLevel, policy);
+  if (!entry.IsEmpty()) ContentsList::WriteEntry(target, entry);
+  contentsEntryWritten_ = true;
+}
+
+int HTMLFile::WriteHTMLHead(std::FILE* stream, const TextString& title,
                             const TextString& styleSheet, const TextString& keywords,
                             const TextString& description, const TextString& scriptFile,
                             const TextString& headerFile, const FC& policy, bool isDirectoryPage) {
@@ -310,9 +358,9 @@ int HTMLFile::WriteHTMLHead(std::FILE* stream, const char* /*fileName*/, const T
   return 1;
 }
 
-int HTMLFile::WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLine,
-                              int sectionNumber, FC& policy, const TextString& footerFile,
-                              bool isContentsFile, bool addNavigationBar) {
+int HTMLFile::WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLine, FC& policy,
+                              const TextString& footerFile, bool isContentsFile,
+                              bool addNavigationBar) {
   if (stream == nullptr) return 0;
   CloseBlocks(stream, policy, isContentsFile);
   // A block still being collected is written before the page ends; the
@@ -321,7 +369,7 @@ int HTMLFile::WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLi
   policy.document.preOpen = 0;
   policy.document.insidePreBlock = 0;
   if (addNavigationBar && policy.addNavigationBar != 0 && policy.splitLevel != 0) {
-    WriteNavigationBar(stream, nextSectionLine, sectionNumber, policy, isContentsFile);
+    WriteNavigationBar(stream, nextSectionLine, policy, isContentsFile);
   }
   if (!footerFile.IsEmpty()) IncludeFile(stream, footerFile.GetText(), policy);
   ::WriteText(stream, "</BODY>");
@@ -330,7 +378,7 @@ int HTMLFile::WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLi
 
 void HTMLFile::CloseBlocks(std::FILE* stream, FC& policy, bool isContentsFile) {
   if (!isContentsFile) {
-    SetNestingLevel(stream, 0, policy, kBlockquote);
+    NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
     return;
   }
   const LineFile* holder = policy.document.contentsFile;
@@ -339,8 +387,8 @@ void HTMLFile::CloseBlocks(std::FILE* stream, FC& policy, bool isContentsFile) {
   }
 }
 
-int HTMLFile::WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectionLine,
-                                 int /*sectionNumber*/, FC& policy, bool isContentsFile) {
+int HTMLFile::WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectionLine, FC& policy,
+                                 bool isContentsFile) {
   if (stream == nullptr) return 0;
   const DocumentState& doc = policy.document;
   CloseBlocks(stream, policy, isContentsFile);
@@ -449,10 +497,6 @@ bool HTMLFile::IncludeFile(std::FILE* stream, const char* fileName, const FC& po
   return true;
 }
 
-int HTMLFile::SetNestingLevel(std::FILE* stream, int level, FC& policy, const char* tagName) {
-  return NestingStack(policy).SetLevel(stream, level, tagName);
-}
-
 int HTMLFile::SetIndentLevel(std::FILE* stream, int level, int& currentLevel, const FC& policy) {
   if (stream == nullptr) return 0;
   if (level < 0) {
@@ -461,25 +505,17 @@ int HTMLFile::SetIndentLevel(std::FILE* stream, int level, int& currentLevel, co
     policy.Message(message, 9);
     level = 0;
   }
-  const bool minimise = policy.minimiseHtml != 0;
-  const auto indent = [minimise](int levels) {
-    TextString text;
-    if (!minimise && levels > 0)
-      text.SetText(std::string(static_cast<std::size_t>(levels) * 2, ' '));
-    return text;
-  };
-  if (level != currentLevel) {
-    WriteWrappedText(stream, TextString(policy.useParagraphMarkup != 0 ? "<P>" : "<BR>"));
-  }
+  if (level != currentLevel)
+    WriteWrappedText(stream, TextString(NestingStack::ParagraphMark(policy)));
   while (currentLevel < level) {
-    TextString text = indent(currentLevel);
+    TextString text(NestingStack::Indent(currentLevel, policy));
     text.AppendText("<BLOCKQUOTE>");
     WriteWrappedText(stream, text);
     ++currentLevel;
   }
   while (currentLevel > level) {
     --currentLevel;
-    TextString text = indent(currentLevel);
+    TextString text(NestingStack::Indent(currentLevel, policy));
     text.AppendText("</BLOCKQUOTE>");
     WriteWrappedText(stream, text);
   }

@@ -53,36 +53,33 @@ class HTMLFile : public OutputFile {
   // over to the contents holder. Reports "Generating HTML file NAME", opens
   // the page and writes its head. Returns 1, or 0 when the page cannot be
   // opened ("ERROR: Can't open file \"NAME\"", importance 10).
-  int StartFile(const char* name, FC& policy, int sectionNumber, SourceLine* sectionLine,
+  int StartFile(const char* name, FC& policy, SourceLine* sectionLine,
                 std::FILE* previousStream) override;
   // Writes one analysed source line into the page body (BodyWriter).
-  // Returns 1.
-  int WriteLine(std::FILE* stream, SourceLine& line, FC& policy) override;
+  void WriteLine(std::FILE* stream, SourceLine& line, FC& policy) override;
 
   // Writes the head of a page, from the document type line to the body tag
   // and the header include file. The four texts come from
   // GetPageProperties; `scriptFile` and `headerFile` name the include files
-  // (empty = none). `fileName` is not used. Returns 1, or 0 for a null
-  // stream.
-  static int WriteHTMLHead(std::FILE* stream, const char* fileName, const TextString& title,
-                           const TextString& styleSheet, const TextString& keywords,
-                           const TextString& description, const TextString& scriptFile,
-                           const TextString& headerFile, const FC& policy, bool isDirectoryPage);
+  // (empty = none). Returns 1, or 0 for a null stream.
+  static int WriteHTMLHead(std::FILE* stream, const TextString& title, const TextString& styleSheet,
+                           const TextString& keywords, const TextString& description,
+                           const TextString& scriptFile, const TextString& headerFile,
+                           const FC& policy, bool isDirectoryPage);
 
   // Writes the end of a page: closes the body's open blocks (writing a
   // block still being collected, so nothing is lost), the navigation bar
   // when asked for and splitting is on, the footer include file, "</BODY>"
   // and "</HTML>". `nextSectionLine` begins the next page (null on the
-  // last); `sectionNumber` is not used. `isContentsFile` marks the contents
-  // file's own footer. Returns 1, or 0 for a null stream.
-  int WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLine, int sectionNumber,
-                      FC& policy, const TextString& footerFile, bool isContentsFile,
-                      bool addNavigationBar);
+  // last). `isContentsFile` marks the contents file's own footer. Returns 1,
+  // or 0 for a null stream.
+  int WriteHTMLFooter(std::FILE* stream, const SourceLine* nextSectionLine, FC& policy,
+                      const TextString& footerFile, bool isContentsFile, bool addNavigationBar);
 
   // Writes the Prev | Next | Contents bar of a split document. Returns 1, or
   // 0 for a null stream.
-  int WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectionLine, int sectionNumber,
-                         FC& policy, bool isContentsFile);
+  int WriteNavigationBar(std::FILE* stream, const SourceLine* nextSectionLine, FC& policy,
+                         bool isContentsFile);
 
   // Copies the file `fileName` line by line, unchanged, into the page between
   // "<!--- Start of include file ... --->" and "<!---   End of include file
@@ -92,10 +89,6 @@ class HTMLFile : public OutputFile {
   // find include file \"NAME\"", importance 10, with the reason when the
   // name is not a readable regular file). Returns true when copied.
   static bool IncludeFile(std::FILE* stream, const char* fileName, const FC& policy);
-
-  // Brings the page's nesting stack to `level` (see NestingStack::SetLevel).
-  // Returns 1, or 0 for a null stream.
-  static int SetNestingLevel(std::FILE* stream, int level, FC& policy, const char* tagName);
 
   // Brings a plain BLOCKQUOTE depth held by the caller (contents list,
   // Directory page) to `level`: when it changes, "<BR>" ("<P>" with "Use <P>
@@ -129,6 +122,22 @@ class HTMLFile : public OutputFile {
   // document's first page; otherwise an empty line.
   void FinishContentsFile(const TextString& base, FC& policy);
 
+  // The contents holder, or null.
+  LineFile* ContentsHolder() const { return contentsHolder_.get(); }
+  // Gives the writer the contents list and Directory entries of headings;
+  // null = none. Not owned.
+  void SetHeadingEntries(HeadingEntries* entries) { headingEntries_ = entries; }
+  HeadingEntries* GetHeadingEntries() const { return headingEntries_; }
+  // Whether a contents entry has been written into the contents holder.
+  bool ContentsEntryWritten() const { return contentsEntryWritten_; }
+
+ private:
+  // Writes a heading's entries, as the body writer asks: into the contents
+  // holder (or kept for it) and onto the Directory page.
+  void WriteHeadingEntries(std::FILE* stream, const SourceLine& line, FC& policy,
+                           const BodyWriter::HeadingEntry& heading);
+  void WriteContentsEntry(std::FILE* stream, const SourceLine& line, FC& policy,
+                          const BodyWriter::HeadingEntry& heading);
   // Keeps the contents entry of a heading met before a split document's
   // first split, when there is no holder yet; it is written into the holder
   // at `level` when the holder is made.
@@ -137,25 +146,13 @@ class HTMLFile : public OutputFile {
   // as written when it does. A holder that is the first page may have it
   // from the document's own contents list or an early heading.
   bool HolderNeedsAnchor(const TextString& anchor);
-
-  // The contents holder, or null.
-  LineFile* ContentsHolder() const { return contentsHolder_.get(); }
-  // Gives the writer the contents list and Directory entries of headings;
-  // null = none. Not owned.
-  void SetHeadingEntries(HeadingEntries* entries) { headingEntries_ = entries; }
-  HeadingEntries* GetHeadingEntries() const { return headingEntries_; }
-  // Whether a contents entry has been written into the contents holder.
-  bool ContentsEntryWritten() const { return body_.ContentsEntryWritten(); }
-
- private:
   // Closes the body's blocks before a footer or navigation bar.
   void CloseBlocks(std::FILE* stream, FC& policy, bool isContentsFile);
   // Whether the Contents item of the bar that ends a page may point at the
   // anchor `anchor` of `next` in the contents holder.
   bool HolderHasAnchor(const SourceLine& next, const TextString& anchor, const FC& policy) const;
   // Ends the page on `previousStream` before the next one is opened.
-  void EndPreviousPage(FC& policy, int sectionNumber, SourceLine* sectionLine,
-                       std::FILE* previousStream);
+  void EndPreviousPage(FC& policy, SourceLine* sectionLine, std::FILE* previousStream);
 
   BodyWriter body_;
   std::unique_ptr<LineFile> contentsHolder_;
@@ -168,4 +165,5 @@ class HTMLFile : public OutputFile {
   std::vector<std::pair<TextString, int>> keptEntries_;
   std::set<std::string, std::less<>> holderAnchors_;
   bool holderIsFirstPage_ = false;
+  bool contentsEntryWritten_ = false;
 };

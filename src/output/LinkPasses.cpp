@@ -152,10 +152,12 @@ bool SectionPageName(const FC& policy, const SectionComponents& number, int leve
                      TextString& page) {
   page.Clear();
   const bool split = policy.splitKnown != 0;
-  const DocumentState& doc = policy.document;
-  const auto written = doc.sectionPages.find(std::string(anchor.View()));
-  if (written != doc.sectionPages.end()) {
-    if (split) page.SetText(std::string_view(written->second));
+  TextString written;
+  if (pages != nullptr && pages->WrittenPageOfSection(anchor.View(), written)) {
+    if (split) {
+      page = written;
+      page.AppendText(policy.outputExtension.View());
+    }
     return true;
   }
   // A later section that will have its heading: on a split document the
@@ -169,7 +171,8 @@ bool SectionPageName(const FC& policy, const SectionComponents& number, int leve
   if ((split && pages == nullptr) || policy.owner == nullptr) return false;
   // A section the writer has passed without writing its heading has none.
   const std::vector<int> wanted(number.begin(), number.end());
-  if (!doc.lastSectionWritten.empty() && !(doc.lastSectionWritten < wanted)) return false;
+  const std::vector<int>* passed = pages != nullptr ? &pages->LastSectionWritten() : nullptr;
+  if (passed != nullptr && !passed->empty() && !(*passed < wanted)) return false;
   const TextString canonical = FormatSectionNumber(number, level);
   if (anchor.View().substr(std::string_view("Section_").size()) != canonical.View()) return false;
   // The lines after this one are classified already: their verdict is the
@@ -202,13 +205,6 @@ bool SectionPageName(const FC& policy, const SectionComponents& number, int leve
     }
   }
   return false;
-}
-
-void RecordSectionPage(FC& policy, const TextString& anchor, const SectionComponents& number) {
-  std::string page(policy.document.currentPageName.View());
-  page.append(policy.outputExtension.View());
-  policy.document.sectionPages.emplace(std::string(anchor.View()), page);
-  policy.document.lastSectionWritten.assign(number.begin(), number.end());
 }
 
 int ApplyLinkDictionary(const FC& policy, TextString& text) {

@@ -29,8 +29,10 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
 
 // The page that holds the heading of section `number` (components 0 to
 // `level`) whose anchor is `anchor`, as a link from the page being written
-// names it. On a split document the page writer's record `pages` names
-// the page of a later section (none given: not linked). A heading already written gives its page
+// names it. The page writer's record `pages` (null: none) tells the
+// sections written and the last of them; on a split document it also names
+// the page of a later section (none given: not linked). A heading already
+// written gives its page
 // (name and extension) on a split document, and an empty name otherwise. On a single page, a
 // section ahead of the last heading written and of `line` (null: not known)
 // is linked when its line lies among the classified lines after `line` as a
@@ -41,11 +43,6 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
 bool SectionPageName(const FC& policy, const SectionComponents& number, int level,
                      const TextString& anchor, const SourceLine* line, const DocumentPages* pages,
                      TextString& page);
-
-// Remembers that the heading of `number` with anchor `anchor` lies on the
-// current page (the first heading of an anchor wins) and is the last one
-// written. The body writer calls it for every numbered heading it writes.
-void RecordSectionPage(FC& policy, const TextString& anchor, const SectionComponents& number);
 
 // Applies the link dictionary to `text`: for each definition in order, the
 // first occurrence of its match text (ignoring case) becomes <A

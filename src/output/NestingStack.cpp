@@ -8,14 +8,11 @@
 
 namespace {
 
-constexpr const char* kBlockquote = "BLOCKQUOTE";
-
-// Writes `tag` wrapped, after two blanks per enclosing level.
-void WriteTagLine(std::FILE* stream, int enclosingLevels, bool minimise, const std::string& tag) {
+// Writes `tag` wrapped, indented for its enclosing levels.
+void WriteTagLine(std::FILE* stream, int enclosingLevels, const FC& policy,
+                  const std::string& tag) {
   ParsedString line;
-  if (!minimise && enclosingLevels > 0) {
-    line.SetText(std::string(static_cast<std::size_t>(enclosingLevels) * 2, ' '));
-  }
+  line.SetText(NestingStack::Indent(enclosingLevels, policy));
   line.AppendText(tag);
   WriteWrapped(stream, line, false);
 }
@@ -29,6 +26,15 @@ bool SameFirstTwo(const TextString& recorded, const char* tagName) {
 }  // namespace
 
 NestingStack::NestingStack(FC& policy) : policy_(policy) {}
+
+std::string NestingStack::Indent(int levels, const FC& policy) {
+  if (policy.minimiseHtml != 0 || levels <= 0) return std::string();
+  return std::string(static_cast<std::size_t>(levels) * 2, ' ');
+}
+
+const char* NestingStack::ParagraphMark(const FC& policy) {
+  return policy.useParagraphMarkup != 0 ? "<P>" : "<BR>";
+}
 
 int NestingStack::Level() const {
   return policy_.document.nestingLevel;
@@ -48,8 +54,6 @@ int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
     policy_.Message(policy_.messageText, 9);
     level = 0;
   }
-  const bool minimise = policy_.minimiseHtml != 0;
-
   if (level > Level()) {
     if (tagName != nullptr && std::string_view(tagName) == kBlockquote) {
       const TextString* current = TagAt(Level());
@@ -57,10 +61,10 @@ int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
     }
     while (Level() < level) {
       const bool innermost = Level() + 1 == level;
-      Open(stream, innermost && tagName != nullptr ? tagName : kBlockquote, minimise);
+      Open(stream, innermost && tagName != nullptr ? tagName : kBlockquote);
     }
   } else if (level < Level()) {
-    while (Level() > level) Close(stream, minimise);
+    while (Level() > level) Close(stream);
     // A list item (<DT>, <LI>) must land in its own list, not in the
     // BLOCKQUOTE or other list that the closing uncovered.
     if (tagName != nullptr && std::string_view(tagName) != kBlockquote) {
@@ -69,23 +73,23 @@ int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
   } else if (tagName != nullptr && Level() > 0) {
     const TextString* current = TagAt(Level());
     if (current == nullptr || !SameFirstTwo(*current, tagName)) {
-      Close(stream, minimise);
-      Open(stream, tagName, minimise);
+      Close(stream);
+      Open(stream, tagName);
     }
   }
   return 1;
 }
 
-void NestingStack::Open(std::FILE* stream, const char* tagName, bool minimise) {
+void NestingStack::Open(std::FILE* stream, const char* tagName) {
   DocumentState& d = policy_.document;
-  WriteTagLine(stream, d.nestingLevel, minimise, std::string("<") + tagName + ">");
+  WriteTagLine(stream, d.nestingLevel, policy_, std::string("<") + tagName + ">");
   const auto slot = static_cast<std::size_t>(d.nestingLevel);
   if (d.nestingTags.size() <= slot) d.nestingTags.resize(slot + 1);
   d.nestingTags[slot].SetText(tagName);
   ++d.nestingLevel;
 }
 
-void NestingStack::Close(std::FILE* stream, bool minimise) {
+void NestingStack::Close(std::FILE* stream) {
   DocumentState& d = policy_.document;
   const TextString* tag = TagAt(d.nestingLevel);
   std::string line = "</BLOCKQUOTE>";
@@ -93,5 +97,5 @@ void NestingStack::Close(std::FILE* stream, bool minimise) {
     line = "</" + std::string(tag->View().substr(0, 2)) + ">";
   }
   --d.nestingLevel;
-  WriteTagLine(stream, d.nestingLevel, minimise, line);
+  WriteTagLine(stream, d.nestingLevel, policy_, line);
 }

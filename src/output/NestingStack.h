@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 class FC;
 class TextString;
@@ -18,7 +19,17 @@ class TextString;
 // A view: holds a reference to the policy record, which must outlive it.
 class NestingStack {
  public:
+  // The tag of every level that is not a list or definition list.
+  static constexpr const char* kBlockquote = "BLOCKQUOTE";
+
   explicit NestingStack(FC& policy);
+
+  // The blanks that indent a line inside `levels` open levels: two per
+  // level, none when "Minimise HTML file size" is set.
+  static std::string Indent(int levels, const FC& policy);
+  // What separates paragraphs: "<P>" with "Use <P> markup for paragraphs",
+  // else "<BR>".
+  static const char* ParagraphMark(const FC& policy);
 
   // Number of open levels.
   int Level() const;
@@ -44,8 +55,8 @@ class NestingStack {
   int SetLevel(std::FILE* stream, int level, const char* tagName);
 
  private:
-  void Open(std::FILE* stream, const char* tagName, bool minimise);
-  void Close(std::FILE* stream, bool minimise);
+  void Open(std::FILE* stream, const char* tagName);
+  void Close(std::FILE* stream);
 
   FC& policy_;
 };

@@ -25,10 +25,10 @@ constexpr int kDosRootLength = 5;
 // The style that says whether a word stands before the number of `lineType`.
 const HeadingStyle* StyleOf(int lineType, const FC& policy) {
   if (LineType::IsNumberedHeading(lineType)) {
-    return &policy.headingStyles[static_cast<std::size_t>(lineType - LineType::kNumberedHeading1)];
+    return &policy.headingStyles[static_cast<std::size_t>(LineType::HeadingLevel(lineType) - 1)];
   }
   if (LineType::IsContentsLine(lineType)) {
-    return &policy.contentsStyles[static_cast<std::size_t>(lineType - LineType::kContentsLine1)];
+    return &policy.contentsStyles[static_cast<std::size_t>(LineType::HeadingLevel(lineType) - 1)];
   }
   return &policy.headingStyles[1];
 }

@@ -7,16 +7,15 @@
 #include "markup/HtmlEscaper.h"
 #include "output/AttributeText.h"
 #include "output/BlockText.h"
-#include "output/LinkPasses.h"
-#include "output/HTMLFile.h"
 #include "output/IndentLevel.h"
+#include "output/LinkPasses.h"
+#include "output/NestingStack.h"
 #include "policy/FC.h"
 #include "policy/TableConfig.h"
 #include "text/TextWriter.h"
 
 namespace {
 
-constexpr const char* kBlockquote = "BLOCKQUOTE";
 // Framing rules stand within the first lines of a table.
 constexpr int kFrameLines = 4;
 // With fewer than two rules near its top, a table of more text lines than
@@ -67,8 +66,8 @@ bool TableWriter::IsFramed(int& firstRule) const {
 void TableWriter::StartTable(bool userSpecified, bool& bordered, bool& framed, int& firstRule) {
   framed = IsFramed(firstRule);
   bordered = false;
-  HTMLFile::SetNestingLevel(stream_, IndentLevel(block_.SmallestIndent(), policy_), policy_,
-                            kBlockquote);
+  NestingStack(policy_).SetLevel(stream_, IndentLevel(block_.SmallestIndent(), policy_),
+                                 NestingStack::kBlockquote);
   WriteText(stream_, userSpecified ? "<!-- User-specified TABLE structure -->"
                                    : "<!-- Automatically detected TABLE structure -->");
   const int textLines = block_.LineCount() - block_.BlankLines() - block_.RuleLines();
@@ -330,5 +329,5 @@ int TableWriter::WriteTable(bool userSpecified) {
   }
   WriteTableRow(pending);
   EndTable(userSpecified);
-  return HTMLFile::SetNestingLevel(stream_, 0, policy_, kBlockquote);
+  return NestingStack(policy_).SetLevel(stream_, 0, NestingStack::kBlockquote);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -60,12 +59,6 @@ struct DocumentState {
   int dosPageCounter = 0;
   int linesAtPageStart = 0;
   TextString contentsFileName;
-  // The page (name and extension) of each numbered heading written so far,
-  // by its anchor name: where a cross-reference on a split document goes.
-  std::map<std::string, std::string> sectionPages;
-  // The number of the last numbered heading written, components padded
-  // with -1; empty before the first.
-  std::vector<int> lastSectionWritten;
   // The external contents file or the first page while it collects the
   // contents entries.
   LineFile* contentsFile = nullptr;

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <string>
 #include <utility>
 
 #include "policy/RunContext.h"
+#include "text/ErrorReport.h"
 
 namespace {
 
@@ -128,16 +130,17 @@ constexpr int kMaxTabSize = 8;
 constexpr int kMinHeadingTag = 1;
 constexpr int kMaxHeadingTag = 6;
 
-void WriteErrorLine(const char* text) {
-  std::fflush(stdout);
-  std::fprintf(stderr, "%s\n", text);
-}
-
 }  // namespace
 
 FC::FC() { Reset(true); }
 
-FC::~FC() { ReleaseLists(); }
+FC::~FC() {
+  // The sinks may capture objects that are already gone when the record is
+  // destroyed: what is reported now goes to the standard streams.
+  messageSink = nullptr;
+  statusSink = nullptr;
+  ReleaseLists();
+}
 
 bool FC::IsGiven(Policy policy) const {
   const int index = static_cast<int>(policy);
@@ -173,13 +176,13 @@ void FC::Reset(bool firstTime) {
   SetProductName(!firstTime);
   messageSink = nullptr;
   statusSink = nullptr;
-  Normalise(false);
+  Normalise();
 }
 
 void FC::SetOwner(RunContext* newOwner) {
   owner = newOwner;
   SetProductName(true);
-  Normalise(false);
+  Normalise();
 }
 
 void FC::ResetDocumentState(bool firstTime) {
@@ -193,7 +196,7 @@ void FC::ReleaseLists() {
   linkDefinitions.clear();
   const size_t released = tableConfigs_.size();
   tableConfigs_.clear();
-  if (released > 0) std::printf("releasing %zu tables\n", released);
+  if (released > 0) StatusMessage(("releasing " + std::to_string(released) + " tables").c_str());
 }
 
 void FC::ChooseOutputExtension() {
@@ -211,8 +214,9 @@ void FC::ChooseOutputExtension() {
   }
 }
 
-void FC::Normalise(bool /*afterFileRead*/) {
-  // 1. An RTF document has no definitions, split files or contents list.
+void FC::Normalise() {
+  // 1. The RTF writer has no markup for definitions, split pages or a
+  // contents list, so nothing may ask for them.
   if (OwnerKind() == RunContext::kRtfOutput) {
     searchForDefinitions = 0;
     dashDefinitions = 0;
@@ -220,15 +224,22 @@ void FC::Normalise(bool /*afterFileRead*/) {
     splitKnown = 0;
     addContentsList = 0;
   }
-  // 2.
+  // 2. A line counts as centred when its margins differ by less than the
+  // tolerance; below 2 a line with an odd number of free columns never
+  // would. A tab stop below 2 makes no columns (4 is the usual width), and
+  // tabs wider than eight cannot be produced (see kMaxTabSize).
   if (centringTolerance < 2) centringTolerance = 2;
   if (tabSize < 2) tabSize = 4;
   if (tabSize > kMaxTabSize) tabSize = kMaxTabSize;
-  // 3.
+  // 3. Giving a split level says whether to split, unless that was given too.
   if (IsGiven(Policy::SplitLevel) && !IsGiven(Policy::SplitKnown)) splitKnown = splitLevel > 0;
-  // 4.
+  // 4. Only a split document has pages to move between.
   addNavigationBar = splitKnown;
-  // 5.
+  // 5. "Keep it simple" keeps the layout clues that rarely mislead
+  // (underlined headings) and drops the guesses, except the bullet kinds and
+  // capitalised headings the user asked for by name. Given itself, it also
+  // drops tables, the riskiest guess, and takes back their given flag, so the
+  // policy file written does not record a choice the user never made.
   if (keepItSimple) {
     underlinedHeadings = 1;
     if (!IsGiven(Policy::NumberedBullets)) numberedBullets = 0;
@@ -242,17 +253,23 @@ void FC::Normalise(bool /*afterFileRead*/) {
     // a document found simple (tables still attempted) reads back the same.
     if (IsGiven(Policy::KeepItSimple) && !IsGiven(Policy::AttemptTables)) attemptTables = 0;
   }
-  // 6.
+  // 6. The page extension follows from the output kind and the DOS-name
+  // and extension policies.
   ChooseOutputExtension();
-  // 7.
+  // 7. A split document needs a contents list to reach its pages, unless
+  // the user said otherwise.
   if (splitKnown && !IsGiven(Policy::AddContentsList)) addContentsList = 1;
-  // 8.
+  // 8. An existing contents list can only be used when one is expected.
   if (!expectContentsList) useExistingContents = 0;
-  // 9. The document's own list is used instead of a generated one.
+  // 9. The document's own list is used instead of a generated one, so the
+  // page does not list its headings twice.
   if (expectContentsList && useExistingContents && !IsGiven(Policy::AddContentsList)) {
     addContentsList = 0;
   }
-  // 10.
+  // 10. An external contents file is a contents list: asking for one
+  // turns the list on, unless the document brings its own; without a list
+  // there is nothing to put in it. A split document keeps its list on its
+  // first page, which is the contents file already.
   if (!addContentsList) {
     if (IsGiven(Policy::ExternalContents) && externalContents) {
       if (!expectContentsList) addContentsList = 1;
@@ -261,14 +278,16 @@ void FC::Normalise(bool /*afterFileRead*/) {
     }
   }
   if (addContentsList && splitKnown) externalContents = 0;
-  // 11.
+  // 11. HTML has <H1> to <H6> only; a smallest heading larger than the
+  // largest contradicts itself, and both fall back to <H3>.
   smallestHeading = std::clamp(smallestHeading, kMinHeadingTag, kMaxHeadingTag);
   largestHeading = std::clamp(largestHeading, kMinHeadingTag, kMaxHeadingTag);
   if (smallestHeading < largestHeading) {
     smallestHeading = 3;
     largestHeading = 3;
   }
-  // 12.
+  // 12. The bullet test reads this one flag first: with no kind of bullet
+  // enabled, no line is taken for a list item.
   bulletsExpected = (numberedBullets || alphabeticBullets || circleBullets || dashBullets ||
                      romanBullets || otherBulletCount > 0)
                         ? 1
@@ -277,7 +296,7 @@ void FC::Normalise(bool /*afterFileRead*/) {
 
 void FC::MergeGiven(const FC& from, bool markGiven) {
   if (&from == this) {
-    Normalise(false);
+    Normalise();
     return;
   }
   auto take = [&](Policy policy) {
@@ -342,7 +361,7 @@ void FC::MergeGiven(const FC& from, bool markGiven) {
   if (take(Policy::LinkDictionary)) linkDefinitions = from.linkDefinitions;
 
   tableDefaults.Overlay(from.tableDefaults, markGiven);
-  Normalise(false);
+  Normalise();
 }
 
 void FC::CopyPolicies(const FC& from) {
@@ -356,7 +375,7 @@ void FC::CopyPolicies(const FC& from) {
   values.sparePass = sparePass;
   static_cast<PolicyValues&>(*this) = std::move(values);
   tableDefaults.ClearGiven();
-  Normalise(false);
+  Normalise();
 }
 
 int FC::Message(const char* text, int importance) const {
@@ -366,7 +385,7 @@ int FC::Message(const char* text, int importance) const {
   if (messageSink) {
     messageSink(shown);
   } else {
-    WriteErrorLine(shown);
+    ReportError(shown);
   }
   return 1;
 }
@@ -403,7 +422,7 @@ void FC::SetCurrentSection(const TextString& name) {
 
 int FC::CreateNewTabConfig() {
   if (!IsOutputPass()) {
-    WriteErrorLine("FC::CreateNewTabConfig called out of sequence");
+    ReportError("FC::CreateNewTabConfig called out of sequence");
     return 0;
   }
   TableConfig config;
@@ -414,11 +433,11 @@ int FC::CreateNewTabConfig() {
 
 int FC::DeleteOldTabConfig() {
   if (!IsOutputPass()) {
-    WriteErrorLine("FC::DeleteOldTabConfig called out of sequence");
+    ReportError("FC::DeleteOldTabConfig called out of sequence");
     return 0;
   }
   if (tableConfigs_.empty()) {
-    WriteErrorLine("Unexpected NumTabConfigs = 0");
+    ReportError("Unexpected NumTabConfigs = 0");
     return 0;
   }
   tableConfigs_.pop_front();

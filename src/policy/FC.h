@@ -72,8 +72,7 @@ class FC : public PolicyValues {
 
   // --- Consistency and copying ---
   // Makes the policies consistent with each other (twelve rules, in order).
-  // `afterFileRead` is accepted for the callers' sake and changes nothing.
-  void Normalise(bool afterFileRead);
+  void Normalise();
   // Copies every policy given in `from` into this record (and, with
   // `markGiven`, its given flag), then normalises.
   void MergeGiven(const FC& from, bool markGiven);
@@ -142,8 +141,8 @@ class FC : public PolicyValues {
   // conversion of `inputName` writes.
   int GetPolicyFileName(const char* inputName);
   // Appends one definition (copies of the texts; null is ""), unless one with
-  // the same three texts, byte for byte, is already there. Returns 1.
-  int AddLinkDefinition(const char* matchText, const char* linkText, const char* url);
+  // the same three texts, byte for byte, is already there.
+  void AddLinkDefinition(const char* matchText, const char* linkText, const char* url);
   // Writes every definition, one line each, in the order they were added.
   // Returns 1 when every line was written.
   int WriteLinkDefinitions(LineFile& file) const;

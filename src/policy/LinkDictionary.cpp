@@ -6,7 +6,7 @@
 #include "policy/FC.h"
 #include "text/LineFile.h"
 
-int FC::AddLinkDefinition(const char* matchText, const char* linkText, const char* url) {
+void FC::AddLinkDefinition(const char* matchText, const char* linkText, const char* url) {
   LinkDefinition definition{TextString(matchText), TextString(linkText), TextString(url)};
   // Reading a written file back, or one dictionary file twice, must not
   // double every link.
@@ -14,11 +14,10 @@ int FC::AddLinkDefinition(const char* matchText, const char* linkText, const cha
     if (known.matchText.IsEqual(definition.matchText, true) &&
         known.linkText.IsEqual(definition.linkText, true) &&
         known.url.IsEqual(definition.url, true)) {
-      return 1;
+      return;
     }
   }
   linkDefinitions.push_back(std::move(definition));
-  return 1;
 }
 
 int FC::WriteLinkDefinitions(LineFile& file) const {

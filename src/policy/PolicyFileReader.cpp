@@ -411,6 +411,6 @@ int FC::ReadPolicyFile(LineFile& file) {
     }
     line.Clear();
   }
-  Normalise(true);
+  Normalise();
   return result;
 }

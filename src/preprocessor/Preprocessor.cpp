@@ -293,7 +293,7 @@ bool ChoosesFiles(const FC& policy, const TextString& policyLine) {
 void ChangePolicy(const SourceLine& line, FC& policy, const char* name) {
   const TextString argument = ArgumentOf(line.rawText, name);
   if (!ChoosesFiles(policy, argument) && policy.ParsePolicyLine(argument, false)) {
-    policy.Normalise(false);
+    policy.Normalise();
     return;
   }
   TextString message("*** Ignored $_$_CHANGE_POLICY line \"");

@@ -1,9 +1,9 @@
 #include "text/OutputFile.h"
 
 int OutputFile::StartFile(const char* name, FC& policy) {
-  return StartFile(name, policy, -1, nullptr, nullptr);
+  return StartFile(name, policy, nullptr, nullptr);
 }
 
-int OutputFile::WriteLine(SourceLine& line, FC& policy) {
-  return WriteLine(CurrentStream(), line, policy);
+void OutputFile::WriteLine(SourceLine& line, FC& policy) {
+  WriteLine(CurrentStream(), line, policy);
 }

@@ -18,17 +18,17 @@ class OutputFile : public LineFile {
   // See TextFile(const TextFile*).
   explicit OutputFile(const TextFile* other) : LineFile(other) {}
 
-  // StartFile(name, policy, -1, null, null).
+  // StartFile(name, policy, null, null).
   virtual int StartFile(const char* name, FC& policy);
   // Starts a page named `name` (null: the next page of a split document),
   // ending the page on `previousStream` when given. `sectionLine` is the
   // heading that begins the page, or null.
-  virtual int StartFile(const char* name, FC& policy, int sectionNumber, SourceLine* sectionLine,
+  virtual int StartFile(const char* name, FC& policy, SourceLine* sectionLine,
                         std::FILE* previousStream) = 0;
   // WriteLine(CurrentStream(), line, policy).
-  virtual int WriteLine(SourceLine& line, FC& policy);
+  virtual void WriteLine(SourceLine& line, FC& policy);
   // Writes one analysed source line to `stream`.
-  virtual int WriteLine(std::FILE* stream, SourceLine& line, FC& policy) = 0;
+  virtual void WriteLine(std::FILE* stream, SourceLine& line, FC& policy) = 0;
 
   // Free for the output file class (empty at construction).
   TextString outputName;

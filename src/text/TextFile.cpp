@@ -68,9 +68,9 @@ TextFile::~TextFile() {
   }
 }
 
-int TextFile::Close() {
+void TextFile::Close() {
   while (!files_.empty()) CloseTopFile();
-  return ResetFiles();
+  ResetFiles();
 }
 
 int TextFile::OpenForWriting(const char* name) {
@@ -132,17 +132,15 @@ int TextFile::SwitchFile(const char* name) {
   return 1;
 }
 
-int TextFile::ResetFiles() {
+void TextFile::ResetFiles() {
   files_.clear();
   isOpen_ = 0;
-  return 1;
 }
 
-int TextFile::CloseTopFile() {
-  if (files_.empty()) return 1;
+void TextFile::CloseTopFile() {
+  if (files_.empty()) return;
   if (files_.back().stream != nullptr) files_.back().stream->Close();
   files_.pop_back();
-  return 1;
 }
 
 int TextFile::PushFile(std::shared_ptr<FileStream> stream, const char* name) {

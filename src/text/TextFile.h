@@ -59,8 +59,8 @@ class TextFile {
   // go of them (a stream that no other object holds is closed).
   virtual ~TextFile();
 
-  // Closes every file on the stack. Returns 1.
-  virtual int Close();
+  // Closes every file on the stack.
+  virtual void Close();
   // Opens `name` for writing (created or emptied) and pushes it. On failure
   // writes "ERROR: Failed to create file \"<name>\"" to standard error, pushes
   // nothing and returns 0.
@@ -76,11 +76,11 @@ class TextFile {
   // `name` is open below the current file, or from the kSwitchLimit-th use.
   [[nodiscard]] virtual int SwitchFile(const char* name);
   // Forgets every file without closing its stream (a stream that no other
-  // object holds is closed). Returns 1.
-  virtual int ResetFiles();
+  // object holds is closed).
+  virtual void ResetFiles();
   // Closes the current file's stream (for every holder) and pops it; nothing
-  // when no file is open. Returns 1.
-  virtual int CloseTopFile();
+  // when no file is open.
+  virtual void CloseTopFile();
   // Pushes `stream` under `name` (null = "") as the current file. Returns 0
   // when the stack already holds kMaxDepth files.
   [[nodiscard]] virtual int PushFile(std::shared_ptr<FileStream> stream, const char* name);

@@ -1,7 +1,6 @@
 #include "text/TextString.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -130,10 +129,6 @@ const char* TextString::FindText(const char* s) const {
 
 const char* TextString::FindText(const TextString& s) const {
   return FindText(s.GetText());
-}
-
-void TextString::Print() const {
-  std::printf("TextString = '%s'\n", text_.c_str());
 }
 
 bool TextString::LocateText(int start, const char* s, int& position) const {

@@ -74,9 +74,6 @@ class TextString {
   virtual const char* FindText(const char* s) const;
   virtual const char* FindText(const TextString& s) const;
 
-  // Writes "TextString = '<text>'" and a newline to standard output.
-  virtual void Print() const;
-
   // Case-insensitive search from offset `start`. Returns true and the offset
   // of the first match (from the beginning of the text) in `position`;
   // otherwise false and -1. A `start` below 0 or past the end is reported.

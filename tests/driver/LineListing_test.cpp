@@ -60,7 +60,7 @@ TEST(LineListingTest, OutputPassListingOfASmallDocument) {
   ASSERT_TRUE(listing.Open(TextString(listingName.c_str()), policy));
   ASSERT_TRUE(page.StartFile("listing", policy));
   RunPass(source, policy, statistics, listing);
-  page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, policy, policy.footerFile, false, true);
+  page.WriteHTMLFooter(page.CurrentStream(), nullptr, policy, policy.footerFile, false, true);
   page.Close();
   listing.Finish();
   EXPECT_EQ(policy.document.listing, nullptr);

@@ -123,7 +123,7 @@ TEST(BodyWriterTest, HeadingsFeedTheContentsHolderAndTheDirectoryPage) {
   record.policy.expectContentsList = 0;
   record.policy.makeDirectory = 1;
   record.policy.headingStyles[2].numberedParagraph = 1;
-  record.policy.Normalise(false);
+  record.policy.Normalise();
   LineFile directoryPage;
   record.run.directoryPage = &directoryPage;
   FakeEntries entries;

@@ -17,7 +17,7 @@ void SplitAtChapters(FC& policy) {
   policy.splitKnown = 1;
   policy.SetGiven(Policy::AddContentsList);
   policy.expectContentsList = 0;
-  policy.Normalise(false);
+  policy.Normalise();
 }
 
 const std::vector<LineSpec> kTwoChapters = {
@@ -45,8 +45,8 @@ TEST(HTMLFileTest, AttributeValuesAreEscapedAndPlainOnesKept) {
   const TextString empty;
   const TextString keywords("say \"hi\"");
   const std::string head = Capture([&](std::FILE* stream) {
-    HTMLFile::WriteHTMLHead(stream, "guide", TextString("A <b> \"T\""), policy.styleSheet, keywords,
-                            empty, empty, empty, policy, false);
+    HTMLFile::WriteHTMLHead(stream, TextString("A <b> \"T\""), policy.styleSheet, keywords, empty,
+                            empty, empty, policy, false);
   });
   EXPECT_NE(head.find("  <TITLE>A <b> \"T\"</TITLE>\n"), std::string::npos) << head;
   EXPECT_NE(head.find("HREF=\"x.css?v=1&amp;w=2\""), std::string::npos) << head;
@@ -89,8 +89,7 @@ TEST(HTMLFileTest, DirectoryPageWithoutTitle) {
   OutputRecord record;
   const TextString empty;
   const std::string head = Capture([&](std::FILE* stream) {
-    HTMLFile::WriteHTMLHead(stream, "index", empty, empty, empty, empty, empty, empty,
-                            record.policy, true);
+    HTMLFile::WriteHTMLHead(stream, empty, empty, empty, empty, empty, empty, record.policy, true);
   });
   EXPECT_NE(head.find("\n<TITLE>Directory Index</TITLE>\n"), std::string::npos) << head;
 }
@@ -115,7 +114,7 @@ TEST(HTMLFileTest, MissingOrUnreadableIncludeFilesLeaveACommentAndAMessage) {
   record.policy.footerFile.SetText("missing.html");
   HTMLFile page;
   const std::string footer = Capture([&](std::FILE* stream) {
-    page.WriteHTMLFooter(stream, nullptr, -1, record.policy, record.policy.footerFile, false, true);
+    page.WriteHTMLFooter(stream, nullptr, record.policy, record.policy.footerFile, false, true);
   });
   EXPECT_EQ(footer,
             "\n<!--- Failed to find include file \"missing.html\" --->\n\n</BODY>\n</HTML>\n");
@@ -223,7 +222,7 @@ TEST(HTMLFileTest, FirstSplitWithAContentsListKeepsTheFirstPageInTheHolder) {
   record.policy.splitLevel = 1;
   record.policy.splitKnown = 1;
   record.policy.expectContentsList = 0;
-  record.policy.Normalise(false);
+  record.policy.Normalise();
   ASSERT_EQ(record.policy.addContentsList, 1);
   TempDir dir;
   HTMLFile page;
@@ -255,7 +254,7 @@ TEST(HTMLFileTest, DosPageNames) {
   OutputRecord record;
   SplitAtChapters(record.policy);
   record.policy.useDosFilenames = 1;
-  record.policy.Normalise(false);
+  record.policy.Normalise();
   TempDir dir;
   HTMLFile page;
   record.policy.outputDirectory.SetText(dir.Dir());

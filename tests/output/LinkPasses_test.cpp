@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "OutputTestSupport.h"
+#include "output/DocumentPages.h"
 #include "text/TextString.h"
 
 namespace {
@@ -36,9 +37,10 @@ void NumberHeadings(OutputRecord& record) {
   }
 }
 
-void CheckCrossReferences(const FC& policy, const TextCase& c) {
+void CheckCrossReferences(const FC& policy, const TextCase& c,
+                          const DocumentPages* pages = nullptr) {
   TextString text(c.text);
-  LinkCrossReferences(policy, text);
+  LinkCrossReferences(policy, text, nullptr, pages);
   EXPECT_EQ(text.View(), c.expected) << c.text;
 }
 
@@ -61,22 +63,25 @@ TEST(LinkPassesTest, CrossReferencesLinkSectionsThatHaveHeadings) {
   for (const TextCase& c : atLevel2) CheckCrossReferences(policy, c);
 
   // Once the writer is past 3.2, a heading not written before it has none.
-  policy.document.currentPageName.SetText("guide");
-  RecordSectionPage(policy, TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
-  CheckCrossReferences(policy, {"2.1 3.2 4.2",
-                                "2.1 <A HREF=\"#Section_3.2\">3.2</A> "
-                                "<A HREF=\"#Section_4.2\">4.2</A>"});
+  DocumentPages pages;
+  pages.NamePage(nullptr, 0, 0, policy);
+  pages.AddNumberedSection(TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
+  CheckCrossReferences(policy,
+                       {"2.1 3.2 4.2",
+                        "2.1 <A HREF=\"#Section_3.2\">3.2</A> "
+                        "<A HREF=\"#Section_4.2\">4.2</A>"},
+                       &pages);
 
   policy.crossRefLevel = 1;
-  CheckCrossReferences(policy, {"chapter 3.", "chapter 3."});  // passed, never written
-  CheckCrossReferences(policy, {"chapter 4.", "chapter 4."});  // ahead, never found
+  CheckCrossReferences(policy, {"chapter 3.", "chapter 3."}, &pages);  // passed, never written
+  CheckCrossReferences(policy, {"chapter 4.", "chapter 4."}, &pages);  // ahead, never found
   record.run.analysedSections["4"] = {{0, 200}};
-  CheckCrossReferences(policy, {"chapter 4.", "chapter <A HREF=\"#Section_4\">4</A>."});
+  CheckCrossReferences(policy, {"chapter 4.", "chapter <A HREF=\"#Section_4\">4</A>."}, &pages);
   policy.numberedHeadings = 0;
-  CheckCrossReferences(policy, {"chapter 4.", "chapter 4."});
+  CheckCrossReferences(policy, {"chapter 4.", "chapter 4."}, &pages);
   policy.numberedHeadings = 1;
   policy.crossRefLevel = 0;
-  CheckCrossReferences(policy, {"chapter 4.", "chapter 4."});
+  CheckCrossReferences(policy, {"chapter 4.", "chapter 4."}, &pages);
 }
 
 TEST(LinkPassesTest, ClassifiedLinesAheadDecideAboutTheirHeadings) {
@@ -103,12 +108,16 @@ TEST(LinkPassesTest, SplitDocumentsLinkOnlyToPagesKnownToHoldTheSection) {
   policy.outputExtension.SetText(".html");
   CheckCrossReferences(policy, {"see 3.2", "see 3.2"});
 
-  policy.document.currentPageName.SetText("guide_3");
-  RecordSectionPage(policy, TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
-  policy.document.currentPageName.SetText("guide_4");
-  RecordSectionPage(policy, TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
+  // The first heading of an anchor keeps its page.
+  DocumentPages pages;
+  policy.document.pageBaseName.SetText("guide");
+  pages.NamePage("3 Three", LineType::NumberedHeading(1), 0, policy);
+  pages.AddNumberedSection(TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
+  pages.NamePage("4 Four", LineType::NumberedHeading(1), 0, policy);
+  pages.AddNumberedSection(TextString("Section_3.2"), {3, 2, -1, -1, -1, -1});
   CheckCrossReferences(
-      policy, {"see 3.2, not 4.2", "see <A HREF=\"guide_3.html#Section_3.2\">3.2</A>, not 4.2"});
+      policy, {"see 3.2, not 4.2", "see <A HREF=\"guide_3.html#Section_3.2\">3.2</A>, not 4.2"},
+      &pages);
 }
 
 TEST(LinkPassesTest, DictionaryLinksFirstMatchOutsideMarkup) {

@@ -106,7 +106,7 @@ inline bool WriteFile(OutputRecord& record, const TempDir& dir, const std::vecto
     ++record.policy.document.processedLines;
     page.WriteLine(lines[i], record.policy);
   }
-  page.WriteHTMLFooter(page.CurrentStream(), nullptr, -1, record.policy, record.policy.footerFile,
+  page.WriteHTMLFooter(page.CurrentStream(), nullptr, record.policy, record.policy.footerFile,
                        false, true);
   page.Close();
   return true;

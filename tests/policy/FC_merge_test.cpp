@@ -36,7 +36,7 @@ void FillEveryPolicy(FC& f) {
   for (int i = 0; i < TableConfig::kFieldCount; ++i) {
     f.tableDefaults.SetGiven(static_cast<TableConfig::Field>(i));
   }
-  f.Normalise(false);
+  f.Normalise();
 }
 
 void ExpectUnwrittenPoliciesEqual(const FC& a, const FC& b) {

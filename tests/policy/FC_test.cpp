@@ -167,7 +167,7 @@ TEST(FCTest, NormaliseRules) {
     FC fc;
     fc.owner = &run;
     c.setUp(fc);
-    fc.Normalise(true);
+    fc.Normalise();
     for (const auto& [field, value] : c.expected) EXPECT_EQ(fc.*field, value);
     EXPECT_EQ(Str(fc.outputExtension), c.extension);
     fc.owner = nullptr;

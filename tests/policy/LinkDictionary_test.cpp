@@ -16,12 +16,12 @@ std::string Definitions(const FC& policy) {
 
 TEST(LinkDictionaryTest, AddKeepsOrderAndSkipsExactDuplicates) {
   FC policy;
-  EXPECT_EQ(policy.AddLinkDefinition("b", "B", "b.htm"), 1);
-  EXPECT_EQ(policy.AddLinkDefinition("a", "A", "a.htm"), 1);
-  EXPECT_EQ(policy.AddLinkDefinition("b", "B", "b.htm"), 1);
-  EXPECT_EQ(policy.AddLinkDefinition("B", "B", "b.htm"), 1);
-  EXPECT_EQ(policy.AddLinkDefinition("b", "B", "other.htm"), 1);
-  EXPECT_EQ(policy.AddLinkDefinition(nullptr, nullptr, nullptr), 1);
+  policy.AddLinkDefinition("b", "B", "b.htm");
+  policy.AddLinkDefinition("a", "A", "a.htm");
+  policy.AddLinkDefinition("b", "B", "b.htm");
+  policy.AddLinkDefinition("B", "B", "b.htm");
+  policy.AddLinkDefinition("b", "B", "other.htm");
+  policy.AddLinkDefinition(nullptr, nullptr, nullptr);
   EXPECT_EQ(Definitions(policy), "b|B|b.htm;a|A|a.htm;B|B|b.htm;b|B|other.htm;||;");
   EXPECT_FALSE(policy.IsGiven(Policy::LinkDictionary));
 }
