@@ -150,7 +150,7 @@ std::vector<Truth> SectionLines(const std::vector<std::string>& lines) {
 }
 
 // The numbers of the numbered headings written: an anchor "Section_N"
-// holding a heading.
+// holding a heading, or standing just before one.
 std::vector<std::string> WrittenHeadings(const std::string& page) {
   std::vector<std::string> numbers;
   static constexpr std::string_view kAnchor = "<A NAME=\"Section_";
@@ -160,6 +160,10 @@ std::vector<std::string> WrittenHeadings(const std::string& page) {
     const std::size_t quote = page.find('"', start);
     if (quote == std::string::npos) break;
     std::size_t tag = page.find_first_not_of(" \r\n", quote + 2);
+    // A heading holding a link gets its anchor closed before it.
+    if (tag != std::string::npos && page.compare(tag, 4, "</A>") == 0) {
+      tag = page.find_first_not_of(" \r\n", tag + 4);
+    }
     if (tag == std::string::npos || page.compare(tag, 2, "<H") != 0 || tag + 2 >= page.size() ||
         !Digit(page[tag + 2])) {
       continue;

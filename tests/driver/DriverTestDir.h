@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "driver/ConsoleSwitches.h"
 
 // The whole of a file, empty when it cannot be read.
@@ -17,8 +19,8 @@ inline std::string ReadWholeFile(const std::string& name) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// A fresh directory per test under the test temporary directory, removed at
-// the end, with helpers to write and read whole files in it.
+// A fresh directory per test under the test temporary directory (named with
+// the process, so that runs side by side never share one), removed at the end, with helpers to write and read whole files in it.
 class DriverTestDir {
  public:
   DriverTestDir() {
@@ -27,7 +29,7 @@ class DriverTestDir {
     for (char& c : name) {
       if (c == '/') c = '_';
     }
-    path_ = testing::TempDir() + "webloom_driver_" + name + "/";
+    path_ = testing::TempDir() + "webloom_driver_" + std::to_string(getpid()) + "_" + name + "/";
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
