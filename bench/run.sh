@@ -41,7 +41,9 @@ scaled("bullets", lambda n: "".join(f"  - item {i} *bold* _em_\n" for i in range
 put("marks.txt", "".join("*_"[(i * 7919 >> 3) % 2] for i in range(100000)) + "\n")
 put("stars.txt", ("* " * 500 + "\n") * 2000 + ("_" * 1000 + "\n") * 2000)
 put("sections.txt", "".join(f"{i}.{j} Section {i}.{j}\n\ntext\n\n" for i in range(1, 200) for j in range(1, 50)))
-put("controls.txt", "a\x00b\x01c\x7f d\te\x08e lone\rcr mid\x1az \xff\xfe bad \xe2\x82 cut\n" * 50000, "w")
+# Bytes, not text: invalid and cut UTF-8 sequences.
+put("controls.txt", b"a\x00b\x01c\x7f d\te\x08e lone\rcr mid\x1az \xff\xfe bad \xe2\x82 cut\n" * 50000,
+    "wb")
 # A user table of 3,000 lines 5,024 columns wide (tabs expand each 942-byte
 # line): the block analysis must stay linear in lines times columns.
 wide = "".join(f"{j % 100:02d}" + "\t" * 4 for j in range(157))

@@ -42,7 +42,9 @@ const std::string& WorkDirectory() {
   return dir;
 }
 
-bool Bit(unsigned flags, int bit) { return ((flags >> bit) & 1U) != 0; }
+bool Bit(unsigned flags, int bit) {
+  return ((flags >> bit) & 1U) != 0;
+}
 
 void SetInt(FC& policy, int PolicyValues::*field, Policy flag, int value) {
   policy.*field = value;

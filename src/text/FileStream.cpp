@@ -39,8 +39,8 @@ int FileStream::Close() {
   if (!lost) return 1;
   // Never remove a device such as /dev/full.
   if (regular) (void)std::remove(writtenName_.c_str());
-  std::string message = "ERROR: Failed to write file \"" + writtenName_ + "\": " +
-                        (reason != 0 ? std::strerror(reason) : "a write failed");
+  std::string message = "ERROR: Failed to write file \"" + writtenName_ +
+                        "\": " + (reason != 0 ? std::strerror(reason) : "a write failed");
   if (regular) message += "; the incomplete file was removed";
   ReportTo(sink_, message);
   return 0;

@@ -229,7 +229,9 @@ TEST_F(ConsoleRunTest, OutputsThatCannotBeWrittenAreReported) {
   std::filesystem::create_symlink("/dev/null", dir_ / "c.html");
   dir_.Write("index.pol", "Directory filename : " + (dir_ / "ok.txt/index.html") + "\n");
   FakeFileSystem listing;
-  for (const std::string name : {"a", "b", "c", "gone", "ok"}) listing.AddFile(dir_ / (name + ".txt"));
+  for (const std::string name : {"a", "b", "c", "gone", "ok"}) {
+    listing.AddFile(dir_ / (name + ".txt"));
+  }
   EXPECT_EQ(Run({dir_ / "*.txt", "/index", "-p", dir_ / "index.pol"}, "", listing), kExitSkipped);
   std::string expected =
       "ERROR: Failed to create file \"" + (dir_ / "ok.txt/index.html") + "\": Not a directory\n";
@@ -265,7 +267,9 @@ TEST_F(ConsoleRunTest, PageCutShortIsReportedAndRemoved) {
   close(channel[1]);
   std::string errors;
   char buffer[4096];
-  for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;) errors.append(buffer, got);
+  for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;) {
+    errors.append(buffer, static_cast<std::size_t>(got));
+  }
   close(channel[0]);
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);

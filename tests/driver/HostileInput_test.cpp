@@ -108,8 +108,8 @@ HostileRun IncludeChain(const DriverTestDir& dir, int count) {
 std::string NumberedHeadings(int count) {
   std::string text;
   for (int i = 1; i <= count; ++i) {
-    text += std::to_string(i) + ". Heading " + std::to_string(i) + "\n\nText " +
-            std::to_string(i) + ".\n\n";
+    text += std::to_string(i) + ". Heading " + std::to_string(i) + "\n\nText " + std::to_string(i) +
+            ".\n\n";
   }
   return text;
 }
@@ -146,7 +146,9 @@ const HostileCase kCases[] = {
     {"OneLongLine",
      [](const DriverTestDir& d) { return Document(d, Repeat("word ", 2000000) + "\n"); }, 0, ""},
     {"BlankLines",
-     [](const DriverTestDir& d) { return Document(d, "start\n" + Repeat("\n", 1000000) + "end\n"); },
+     [](const DriverTestDir& d) {
+       return Document(d, "start\n" + Repeat("\n", 1000000) + "end\n");
+     },
      0, ""},
     {"NumberedHeadings",
      [](const DriverTestDir& d) { return Document(d, NumberedHeadings(100000)); }, 0, ""},
@@ -161,8 +163,8 @@ const HostileCase kCases[] = {
      0, ""},
     {"WideTable",
      [](const DriverTestDir& d) {
-       HostileRun run = Document(
-           d, "A table:\n$_$_BEGIN_TABLE\n" + TableRows(60, 1000) + "$_$_END_TABLE\n");
+       HostileRun run =
+           Document(d, "A table:\n$_$_BEGIN_TABLE\n" + TableRows(60, 1000) + "$_$_END_TABLE\n");
        run.text = "A table: " + TableRows(60, 1000);
        return run;
      },
@@ -196,8 +198,7 @@ const HostileCase kCases[] = {
        run.text = "Before. After.";
        return run;
      },
-     0,
-     "*** Failed to open include file \"doc.txt\" ***: it is already being read"},
+     0, "*** Failed to open include file \"doc.txt\" ***: it is already being read"},
     {"IncludeLoop",
      [](const DriverTestDir& d) {
        d.Write("b.txt", "Bee.\n$_$_INCLUDE doc.txt\n");
@@ -231,14 +232,17 @@ const HostileCase kCases[] = {
      0, ""},
     {"BadUtf8",
      [](const DriverTestDir& d) {
-       return Document(d, "invalid \xff\xfe seq \xc3( lone \x80 cont \xed\xa0\x80 surrogate "
-                          "\xf8\x88\x80\x80\x80 five \xc0\xaf overlong end \xe2\x82");
+       return Document(d,
+                       "invalid \xff\xfe seq \xc3( lone \x80 cont \xed\xa0\x80 surrogate "
+                       "\xf8\x88\x80\x80\x80 five \xc0\xaf overlong end \xe2\x82");
      },
      0, ""},
     {"TruncatedUtf8InUtf8Text",
      [](const DriverTestDir& d) {
-       return Document(d, "\xEF\xBB\xBF" "caf\xc3\xa9 \xe2\x82\xac euro cut \xe2\x82\n"
-                          "next line \xf0\x9f\x98\n");
+       return Document(d,
+                       "\xEF\xBB\xBF"
+                       "caf\xc3\xa9 \xe2\x82\xac euro cut \xe2\x82\n"
+                       "next line \xf0\x9f\x98\n");
      },
      0, ""},
 };
