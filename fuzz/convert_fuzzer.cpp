@@ -10,8 +10,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "driver/ConvertFile.h"
 #include "policy/FC.h"
@@ -27,12 +29,20 @@ bool WriteFile(const std::string& name, std::string_view bytes) {
   return true;
 }
 
+// The work directory's name, filled by mkdtemp; plain characters, so that
+// it outlives every destructor that runs at exit.
+char workPattern[] = "/tmp/webloom-fuzz-XXXXXX";
+
 const std::string& WorkDirectory() {
   static const std::string dir = [] {
-    char pattern[] = "/tmp/webloom-fuzz-XXXXXX";
-    const char* made = mkdtemp(pattern);
+    const char* made = mkdtemp(workPattern);
     if (made == nullptr) std::abort();
     const std::string path = std::string(made) + "/";
+    // Every fuzzing process makes its own directory; none is left behind.
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(workPattern, ignored);
+    });
     if (!WriteFile(path + "a.inc", "Included *text* from a.\n$_$_INCLUDE b.inc\n1. Heading\n") ||
         !WriteFile(path + "b.inc", "$_$_INCLUDE a.inc\n$_$_INCLUDE doc.txt\nb   c   d\n")) {
       std::abort();
