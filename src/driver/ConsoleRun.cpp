@@ -263,7 +263,7 @@ int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSyst
         line += " using policy file \"" + NameWithoutDirectory(policySpec) + "\"";
       }
       console.OutLine(line);
-      ConvertFile(job, master, !policySpec.empty());
+      if (!ConvertFile(job, master, !policySpec.empty())) status = kExitSkipped;
       continue;
     }
     StartOwnPolicy(filePolicy, switches, master, console);
@@ -277,8 +277,9 @@ int RunConsole(const std::vector<std::string>& words, const FileSystem& fileSyst
     }
     console.OutLine("Processing : \"" + std::string(job.fileName.View()) +
                     "\" using policy file \"" + policyName + "\"");
-    ConvertFile(job, filePolicy, true);
+    if (!ConvertFile(job, filePolicy, true)) status = kExitSkipped;
   }
   CloseDirectoryPage(master, run);
-  return status;
+  // The Directory page is the last file written.
+  return guard.Failures() > 0 ? kExitSkipped : status;
 }

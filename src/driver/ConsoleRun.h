@@ -10,7 +10,7 @@
 // Exit statuses of the console program.
 inline constexpr int kExitSuccess = 0;  // every file named was converted
 inline constexpr int kExitStopped = 1;  // the run stopped at an error
-inline constexpr int kExitSkipped = 1;  // some file named could not be read
+inline constexpr int kExitSkipped = 1;  // some file could not be read or converted
 inline constexpr int kExitUsage = 2;    // the command line is not valid
 
 // The console program: turns the words of its command line (the arguments
@@ -25,7 +25,9 @@ inline constexpr int kExitUsage = 2;    // the command line is not valid
 // file or a file's own policy file cannot be opened, or when no input file is
 // found. A file that is not a regular readable file (or names that match
 // nothing) is refused with one error line before its conversion starts, and
-// the run goes on to end with kExitSkipped.
+// the run goes on to end with kExitSkipped; so it does when a conversion
+// fails or a file of the run (a page, the Directory page) could not be
+// written whole, which is then removed.
 // Nothing the run writes may overwrite one of its inputs or a file it has
 // already written (WriteGuard).
 //

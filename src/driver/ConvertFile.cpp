@@ -140,17 +140,21 @@ int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
                          10);
   }
 
+  const int failuresBefore = job.guard != nullptr ? job.guard->Failures() : 0;
   if (policyGiven) analysisPolicy.MergeGiven(policy, false);
   SetDocumentNames(analysisPolicy, job);
-  if (AnalysisPass(analysisPolicy, analysisStatistics, job.fileName, job.analysisListingName,
-                   job.guard)) {
-    if (run != nullptr && job.guard != nullptr) {
-      for (int i = 0; i < run->includeFiles.Count(); ++i) {
-        job.guard->AddInput(run->includeFiles.Get(i)->GetText());
-      }
-    }
-    (void)WriteStatisticsFile(job.statisticsName, analysisStatistics, job.guard, analysisPolicy);
+  // A document that cannot be read (gone since it was listed) has been
+  // reported once; the later passes would only report it again.
+  if (!AnalysisPass(analysisPolicy, analysisStatistics, job.fileName, job.analysisListingName,
+                    job.guard)) {
+    return 0;
   }
+  if (run != nullptr && job.guard != nullptr) {
+    for (int i = 0; i < run->includeFiles.Count(); ++i) {
+      job.guard->AddInput(run->includeFiles.Get(i)->GetText());
+    }
+  }
+  (void)WriteStatisticsFile(job.statisticsName, analysisStatistics, job.guard, analysisPolicy);
 
   CompletePolicies(outputPolicy, analysisStatistics, job, policy, policyGiven);
   contentsStatistics.pageFurniture = analysisStatistics.pageFurniture;
@@ -168,7 +172,8 @@ int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven) {
   }
 
   outputPolicy.StatusMessage("---- Starting Output pass ----");
-  (void)OutputPass(outputPolicy, outputStatistics, job.fileName, job.outputBase, job.listingName,
-                   job.guard);
-  return 1;
+  const int written = OutputPass(outputPolicy, outputStatistics, job.fileName, job.outputBase,
+                                 job.listingName, job.guard);
+  if (job.guard != nullptr && job.guard->Failures() != failuresBefore) return 0;
+  return written;
 }

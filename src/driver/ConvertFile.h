@@ -52,6 +52,8 @@ TextString PlanFirstPage(const ConvertFileJob& job, const FC& policy, bool polic
 // state is cleared and whether the file is UTF-8 text is decided before the
 // first pass.
 //
-// Returns 1: a file that cannot be opened is reported by each pass that
-// tries it, and the run goes on.
+// Returns 1, or 0 when the document could not be converted whole: it could
+// not be read (reported once, and nothing is written), its first page could
+// not be opened, or a file it writes through the guard was refused or could
+// not be written whole (see GuardedFile).
 int ConvertFile(const ConvertFileJob& job, const FC& policy, bool policyGiven);

@@ -153,7 +153,7 @@ int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fil
   (void)listing.Open(listingName, policy);
   // A page that cannot be opened has been reported; the pass still runs so
   // that every message about the document is given.
-  (void)page.StartFile(outputBase.GetText(), policy);
+  const int opened = page.StartFile(outputBase.GetText(), policy);
   RunContext* run = policy.owner;
   if (run != nullptr) {
     TextString firstPage = policy.outputDirectory;
@@ -171,5 +171,5 @@ int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fil
   page.CloseContentsFile(outputBase, policy);
   page.Close();
   listing.Finish();
-  return 1;
+  return opened;
 }

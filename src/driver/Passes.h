@@ -32,6 +32,6 @@ int ContentsPass(FC& policy, DocumentStatistics& statistics, const TextString& f
 // at the flush, then the footer of the last page. Every line, and the start
 // of every page, is listed in the listing `listingName` (none when empty).
 // Pages and the listing are opened through `guard` when one is given (null:
-// no checks).
+// no checks). Returns 0 as well when the first page could not be opened.
 int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fileName,
                const TextString& outputBase, const TextString& listingName, WriteGuard* guard);

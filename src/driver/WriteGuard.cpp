@@ -29,6 +29,11 @@ int WriteGuard::MayWrite(const char* name, const FC& policy, Repeat repeat) cons
   FileIdentity identity;
   if (name == nullptr || !GetFileIdentity(name, identity)) return 1;
   const std::string quoted = "\"" + std::string(name) + "\"";
+  const std::string kind = NotRegularKind(name);
+  if (!kind.empty()) {
+    policy.Message(("ERROR: Not writing " + quoted + ": it is " + kind).c_str(), 10);
+    return 0;
+  }
   if (Contains(inputs_, identity)) {
     policy.Message(("ERROR: Not writing " + quoted + ": it is an input of this run").c_str(), 10);
     return 0;

@@ -21,7 +21,10 @@ class WriteGuard {
   // Records the file `name` names as an input of the run; a name that names
   // no file is ignored.
   void AddInput(const char* name);
-  // Whether the file `name` may be opened for writing now. Refuses an input
+  // Whether the file `name` may be opened for writing now. Refuses a name
+  // that is not a regular file (a named pipe would block the run, a device
+  // would swallow the page) with "ERROR: Not writing \"<name>\": it is a
+  // named pipe" (or "a directory", "a device", "not a regular file"), an input
   // of the run with "ERROR: Not writing \"<name>\": it is an input of this
   // run", and a file already written in this run (with kRefuse) with
   // "ERROR: Not writing \"<name>\": already written in this run", both
@@ -30,8 +33,14 @@ class WriteGuard {
   [[nodiscard]] int MayWrite(const char* name, const FC& policy, Repeat repeat) const;
   // Records the file `name` names (now open for writing) as written.
   void AddWritten(const char* name);
+  // Counts a file of the run that was refused, or could not be created or
+  // written whole.
+  void CountFailure() { ++failures_; }
+  // How many there were so far.
+  int Failures() const { return failures_; }
 
  private:
   std::vector<FileIdentity> inputs_;
   std::vector<FileIdentity> written_;
+  int failures_ = 0;
 };

@@ -56,12 +56,19 @@ bool IsReadableRegularFile(const char* name) {
   return true;
 }
 
+std::string NotRegularKind(const char* name) {
+  struct stat status {};
+  if (name == nullptr || stat(name, &status) != 0 || S_ISREG(status.st_mode)) return "";
+  if (S_ISDIR(status.st_mode)) return "a directory";
+  if (S_ISFIFO(status.st_mode)) return "a named pipe";
+  if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) return "a device";
+  return "not a regular file";
+}
+
 std::string ReadProblem(const char* name) {
   struct stat status {};
   if (name == nullptr || stat(name, &status) != 0) return "";
-  if (S_ISDIR(status.st_mode)) return ": it is a directory";
-  if (S_ISFIFO(status.st_mode)) return ": it is a named pipe";
-  if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) return ": it is a device";
-  if (!S_ISREG(status.st_mode)) return ": it is not a regular file";
+  const std::string kind = NotRegularKind(name);
+  if (!kind.empty()) return ": it is " + kind;
   return IsReadableRegularFile(name) ? "" : ": it cannot be read";
 }

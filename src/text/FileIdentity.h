@@ -31,6 +31,11 @@ std::FILE* OpenRegularFile(const char* name);
 // True when `name` is a regular file that can be opened for reading.
 bool IsReadableRegularFile(const char* name);
 
+// What the existing file `name` is when it is not a regular file, to follow
+// "it is ": "a directory", "a named pipe", "a device" or "not a regular file"
+// (a socket); empty for a regular file or no file at all.
+std::string NotRegularKind(const char* name);
+
 // Why the file `name` cannot be read, as a suffix for a "can't open"
 // message: ": it is a directory", ": it is a named pipe", ": it is a
 // device", ": it is not a regular file" (a socket) or ": it cannot be read"

@@ -1,6 +1,12 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
+#include <string>
+
+// Receives the one-line report of a file that could not be written
+// ("ERROR: ..."). Without one, reports go to standard error.
+using WriteFailureSink = std::function<void(const std::string& message)>;
 
 // One open standard-library stream. A TextFile stack level holds it through a
 // std::shared_ptr so that two file objects can write to one stream (see
@@ -12,6 +18,12 @@ class FileStream {
  public:
   // Takes ownership of `file` (may be null).
   explicit FileStream(std::FILE* file);
+  // A stream written to the file `name`. When it closes with output lost (a
+  // full disk, a file-size limit, an I/O error), a regular file is removed,
+  // so that nothing half-written looks like a result, and "ERROR: Failed to
+  // write file \"<name>\": <reason>; the incomplete file was removed" goes
+  // to `sink`.
+  FileStream(std::FILE* file, std::string name, WriteFailureSink sink);
   FileStream(const FileStream&) = delete;
   FileStream& operator=(const FileStream&) = delete;
   ~FileStream();
@@ -24,4 +36,9 @@ class FileStream {
 
  private:
   std::FILE* file_;
+  std::string writtenName_;
+  WriteFailureSink sink_;
 };
+
+// Sends `message` to `sink`, or to standard error when there is none.
+void ReportTo(const WriteFailureSink& sink, const std::string& message);

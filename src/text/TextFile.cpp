@@ -1,6 +1,10 @@
 #include "text/TextFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -48,6 +52,28 @@ bool ScanShape(std::FILE* file, FileShape& shape) {
   return true;
 }
 
+// Opens `name` for writing, created or emptied. A named pipe with no reader
+// fails at once instead of blocking the run until one comes.
+std::FILE* OpenForWritingNow(const char* name) {
+  const int descriptor =
+      open(name, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  if (descriptor < 0) return nullptr;
+  const int flags = fcntl(descriptor, F_GETFL);
+  if (flags < 0 || fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    const int reason = errno;
+    close(descriptor);
+    errno = reason;
+    return nullptr;
+  }
+  std::FILE* file = fdopen(descriptor, "w");
+  if (file == nullptr) {
+    const int reason = errno;
+    close(descriptor);
+    errno = reason;
+  }
+  return file;
+}
+
 }  // namespace
 
 TextFile::TextFile() = default;
@@ -76,16 +102,25 @@ void TextFile::Close() {
 int TextFile::OpenForWriting(const char* name) {
   const char* shown = name == nullptr ? "" : name;
   std::FILE* file = nullptr;
-  if (name != nullptr && Depth() < kMaxDepth) file = std::fopen(name, "w");
-  if (file == nullptr || PushFile(std::make_shared<FileStream>(file), name) == 0) {
-    ReportError(std::string("ERROR: Failed to create file \"") + shown + "\"");
+  int reason = 0;
+  if (name != nullptr && Depth() < kMaxDepth) {
+    file = OpenForWritingNow(name);
+    reason = errno;
+  }
+  if (file == nullptr) {
+    std::string message = std::string("ERROR: Failed to create file \"") + shown + "\"";
+    if (reason != 0) message += std::string(": ") + std::strerror(reason);
+    ReportTo(writeFailureSink_, message);
     isOpen_ = 0;
     return 0;
   }
+  (void)PushFile(std::make_shared<FileStream>(file, name, writeFailureSink_), name);
   isOpen_ = 1;
   isReading_ = false;
   return 1;
 }
+
+void TextFile::SetWriteFailureSink(WriteFailureSink sink) { writeFailureSink_ = std::move(sink); }
 
 int TextFile::OpenForReading(const char* name) {
   return OpenForReadingAbove(name, files_.size());
@@ -267,9 +302,14 @@ bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
     GiveBack(file, back);
     return true;
   }
-  // Cut before a multi-byte character that does not fit.
+  // Cut after the last blank, so that a word is not broken in two (a page
+  // shows the pieces as separate lines); a piece without one is cut before a
+  // multi-byte character that does not fit.
   text.push_back(static_cast<char>(after));
-  const std::size_t cut = Utf8SafeCut(text, static_cast<std::size_t>(kPieceLength));
+  const std::size_t blank = text.find_last_of(" \t", piece - 1);
+  const std::size_t cut = blank != std::string::npos && blank + 1 < text.size()
+                              ? blank + 1
+                              : Utf8SafeCut(text, static_cast<std::size_t>(kPieceLength));
   GiveBack(file, std::string_view(text).substr(cut));
   text.resize(cut);
   return true;

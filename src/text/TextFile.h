@@ -19,7 +19,8 @@
 // A file holding carriage returns and no line feed at all uses the carriage
 // return as line end. A run of Ctrl-Z bytes at the very end of a file marks
 // its end and is not text. Lines longer than kPieceLength arrive in pieces of
-// at most that many bytes, never cut inside a UTF-8 sequence. A NUL byte is
+// at most that many bytes, cut after the last blank or tab of a piece so that
+// no word is broken, and never inside a UTF-8 sequence. A NUL byte is
 // read as a blank (a text cannot hold one). Written lines end with a line
 // feed.
 //
@@ -62,14 +63,18 @@ class TextFile {
   // Closes every file on the stack.
   virtual void Close();
   // Opens `name` for writing (created or emptied) and pushes it. On failure
-  // writes "ERROR: Failed to create file \"<name>\"" to standard error, pushes
-  // nothing and returns 0.
+  // reports "ERROR: Failed to create file \"<name>\": <reason>", pushes
+  // nothing and returns 0. A file that cannot be written whole is removed
+  // when it closes, and reported (see FileStream).
+  // Reports go to the write failure sink, or to standard error without one.
   [[nodiscard]] virtual int OpenForWriting(const char* name);
   // Opens the regular file `name` for reading and pushes it: lines come from
   // it until its end, then from the file below. Returns 0, silently and with
   // the stack unchanged, when `name` is already on the stack, is not a
   // regular file, cannot be opened, or the stack is full.
   [[nodiscard]] virtual int OpenForReading(const char* name);
+  // Where the reports of files opened for writing from now on go.
+  void SetWriteFailureSink(WriteFailureSink sink);
   // Replaces the current file by `name`: the new file is opened first and
   // only then the current one closed, so a failed switch leaves reading in
   // the current file. Returns 0 (nothing changed) when the open fails, when
@@ -148,4 +153,5 @@ class TextFile {
   // reads, and the piece being read: reading a line allocates nothing.
   std::vector<TextString> spareLines_;
   std::string reading_;
+  WriteFailureSink writeFailureSink_;
 };

@@ -1,26 +1,30 @@
 #include "driver/ConsoleRun.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "DriverTestDir.h"
+#include "FakeFileSystem.h"
 #include "driver/PosixFileSystem.h"
 
 namespace {
 
 class ConsoleRunTest : public testing::Test {
  protected:
-  int Run(const std::vector<std::string>& words, const std::string& input = "") {
+  int Run(const std::vector<std::string>& words, const std::string& input = "",
+          const FileSystem& fileSystem = PosixFileSystem()) {
     out_.str("");
     err_.str("");
     std::istringstream in(input);
     ConsoleStreams console(out_, err_);
-    PosixFileSystem fileSystem;
     const int status = RunConsole(words, fileSystem, in, console);
     // The policy calculation's own reports ("*** ...") are left out.
     std::istringstream lines(err_.str());
@@ -158,7 +162,8 @@ TEST_F(ConsoleRunTest, NothingWrittenOverAnInputOrTwice) {
   dir_.Write("notes.html", "Plain text that happens to end in .html\n");
   dir_.Write("a.txt", "A\n");
   dir_.Write("a.asc", "Second\n");
-  EXPECT_EQ(Run({dir_ / "notes.html", dir_ / "a.txt", dir_ / "a.asc"}), kExitSuccess);
+  // The pages not written show in the exit status.
+  EXPECT_EQ(Run({dir_ / "notes.html", dir_ / "a.txt", dir_ / "a.asc"}), kExitSkipped);
   EXPECT_EQ(dir_.Read("notes.html"), "Plain text that happens to end in .html\n");
   EXPECT_NE(err_.str().find("ERROR: Not writing \"" + (dir_ / "notes.html") +
                             "\": it is an input of this run\n"),
@@ -211,6 +216,67 @@ TEST_F(ConsoleRunTest, InputsThatAreNotReadableFilesAreRefusedOnceEach) {
   EXPECT_EQ(out_.str(), "Webloom 3.0\n" + Converted("ok.txt", dir_ / "ok.html"));
   EXPECT_FALSE(dir_.Exists("sub.html"));
   EXPECT_FALSE(dir_.Exists("pipe.html"));
+}
+
+// A page or Directory page that cannot be written is reported with the
+// reason and never opened when it is not a regular file (a pipe would block
+// the run); the other files are still converted, and the run ends with
+// kExitSkipped. So does a listed file that is gone when its turn comes.
+TEST_F(ConsoleRunTest, OutputsThatCannotBeWrittenAreReported) {
+  for (const std::string name : {"a", "b", "c", "ok"}) dir_.Write(name + ".txt", name + "\n");
+  ASSERT_EQ(mkfifo((dir_ / "a.html").c_str(), 0600), 0);
+  std::filesystem::create_directory(dir_ / "b.html");
+  std::filesystem::create_symlink("/dev/null", dir_ / "c.html");
+  dir_.Write("index.pol", "Directory filename : " + (dir_ / "ok.txt/index.html") + "\n");
+  FakeFileSystem listing;
+  for (const std::string name : {"a", "b", "c", "gone", "ok"}) {
+    listing.AddFile(dir_ / (name + ".txt"));
+  }
+  EXPECT_EQ(Run({dir_ / "*.txt", "/index", "-p", dir_ / "index.pol"}, "", listing), kExitSkipped);
+  std::string expected =
+      "ERROR: Failed to create file \"" + (dir_ / "ok.txt/index.html") + "\": Not a directory\n";
+  for (const auto& [page, kind] : {std::pair{"a.html", "a named pipe"}, {"b.html", "a directory"},
+                                   {"c.html", "a device"}}) {
+    expected += "ERROR: Not writing \"" + (dir_ / page) + "\": it is " + kind +
+                "\nERROR: Can't open file \"" + (dir_ / page) + "\"\n";
+  }
+  expected += "ERROR: Can't find file " + (dir_ / "gone.txt") + "\n";
+  EXPECT_EQ(err_.str(), expected);
+  EXPECT_NE(dir_.Read("ok.html").find("ok"), std::string::npos);
+}
+
+// A full disk, here a file-size limit in a child process: the page is
+// reported with the reason and removed, not left looking complete.
+TEST_F(ConsoleRunTest, PageCutShortIsReportedAndRemoved) {
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += "Line " + std::to_string(i) + " of some text.\n";
+  dir_.Write("big.txt", text);
+  int channel[2];
+  ASSERT_EQ(pipe(channel), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{16384, 16384};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const int status = Run({dir_ / "big.txt"});
+    const std::string errors = err_.str();
+    (void)!write(channel[1], errors.data(), errors.size());
+    _exit(status);
+  }
+  close(channel[1]);
+  std::string errors;
+  char buffer[4096];
+  for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;) {
+    errors.append(buffer, static_cast<std::size_t>(got));
+  }
+  close(channel[0]);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, kExitSkipped);
+  EXPECT_EQ(errors, "ERROR: Failed to write file \"" + (dir_ / "big.html") +
+                        "\": File too large; the incomplete file was removed\n");
+  EXPECT_FALSE(dir_.Exists("big.html"));
 }
 
 // Quotes, blanks and accents are ordinary name characters.

@@ -39,9 +39,11 @@ class ConvertFileTest : public testing::Test {
   }
 
   // Converts `name` in the test directory, the master record holding the
-  // policy lines `policyText` (none when empty).
+  // policy lines `policyText` (none when empty); `converted` is the result
+  // expected.
   void Convert(const std::string& name, const std::string& policyText = "",
-               ConsoleSwitches switches = {}, const std::string& outputDir = "") {
+               ConsoleSwitches switches = {}, const std::string& outputDir = "",
+               int converted = 1) {
     bool given = false;
     if (!policyText.empty()) {
       dir_.Write("given.pol", policyText);
@@ -57,7 +59,7 @@ class ConvertFileTest : public testing::Test {
     job.outputBase.SetText(name.substr(0, name.find('.')));
     job.switches = switches;
     job.guard = &guard_;
-    EXPECT_EQ(ConvertFile(job, policy_, given), 1);
+    EXPECT_EQ(ConvertFile(job, policy_, given), converted);
   }
 
   DriverTestDir dir_;
@@ -85,12 +87,12 @@ TEST_F(ConvertFileTest, NoContentsPassForAnExternalContentsFile) {
   EXPECT_EQ(run_.contentsGenerated, 0);
 }
 
-TEST_F(ConvertFileTest, MissingInputIsReportedByEachPassAndThePolicyFileStillWritten) {
-  Convert("gone.txt", "", WritePolicy());
-  const std::string missing = "E: ERROR: Can't find file " + (dir_ / "gone.txt") + "\n";
-  EXPECT_EQ(log_, missing + "S: Generating policy file " + (dir_ / "gone.pol") +
-                      "\nS: ---- Starting Output pass ----\n" + missing);
-  EXPECT_TRUE(dir_.Exists("gone.pol"));
+// A document gone since it was listed is reported once, and nothing is
+// written for it.
+TEST_F(ConvertFileTest, MissingInputIsReportedOnceAndNothingWritten) {
+  Convert("gone.txt", "", WritePolicy(), "", 0);
+  EXPECT_EQ(log_, "E: ERROR: Can't find file " + (dir_ / "gone.txt") + "\n");
+  EXPECT_FALSE(dir_.Exists("gone.pol"));
   EXPECT_FALSE(dir_.Exists("gone.html"));
 }
 
@@ -110,9 +112,11 @@ TEST_F(ConvertFileTest, PerFileStateStartsAfreshAndUtf8IsDecidedPerFile) {
 TEST_F(ConvertFileTest, UnwritableOutputDirectoryIsReportedAndTheRunGoesOn) {
   dir_.Write("doc.txt", "Text.\n");
   const std::string nowhere = dir_ / "no/such/dir/";
-  Convert("doc.txt", "", {}, nowhere);
+  Convert("doc.txt", "", {}, nowhere, 0);
   EXPECT_EQ(log_, "S: ---- Starting Output pass ----\nS: Generating HTML file " + nowhere +
-                      "doc.html\nE: ERROR: Can't open file \"" + nowhere + "doc.html\"\n");
+                      "doc.html\nE: ERROR: Failed to create file \"" + nowhere +
+                      "doc.html\": No such file or directory\nE: ERROR: Can't open file \"" +
+                      nowhere + "doc.html\"\n");
 }
 
 TEST_F(ConvertFileTest, BinaryInputIsNamedAsSuchAndConvertedAsText) {
@@ -130,7 +134,7 @@ TEST_F(ConvertFileTest, BinaryInputIsNamedAsSuchAndConvertedAsText) {
 TEST_F(ConvertFileTest, AnIncludedFileIsNeverOverwritten) {
   dir_.Write("part.html", "Included text.\n");
   dir_.Write("part.txt", "$_$_INCLUDE part.html\n");
-  Convert("part.txt");
+  Convert("part.txt", "", {}, "", 0);
   EXPECT_EQ(dir_.Read("part.html"), "Included text.\n");
   EXPECT_NE(log_.find("E: ERROR: Not writing \"" + (dir_ / "part.html") +
                       "\": it is an input of this run"),

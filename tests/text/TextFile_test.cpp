@@ -177,9 +177,20 @@ TEST(TextFileTest, Writing) {
   testing::internal::CaptureStderr();
   EXPECT_EQ(file.OpenForWriting(bad.c_str()), 0);
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "ERROR: Failed to create file \"" + bad + "\"\n");
+            "ERROR: Failed to create file \"" + bad + "\": No such file or directory\n");
   EXPECT_EQ(file.IsOpen(), 0);
   EXPECT_EQ(file.Depth(), 0);
+
+  // Output that cannot be written whole is reported when the file closes; a
+  // device is never removed.
+  std::vector<std::string> reports;
+  file.SetWriteFailureSink([&reports](const std::string& message) { reports.push_back(message); });
+  ASSERT_EQ(file.OpenForWriting("/dev/full"), 1);
+  EXPECT_EQ(file.WriteText("lost"), 1);
+  file.Close();
+  EXPECT_EQ(reports, std::vector<std::string>{
+                         "ERROR: Failed to write file \"/dev/full\": No space left on device"});
+  EXPECT_EQ(access("/dev/full", F_OK), 0);
 }
 
 TEST(TextFileTest, SharedStream) {
