@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <tuple>
+#include <utility>
 
 #include "text/CharClass.h"
 
@@ -27,9 +29,10 @@ bool EndsSentence(std::string_view text) {
 
 }  // namespace
 
-PageFurniture::LineInfo PageFurniture::Describe(std::string_view text, bool preformatted,
-                                                bool heading, bool afterBlank) {
-  LineInfo info;
+PageFurniture::LineInfo PageFurniture::Describe(int number, std::string_view text,
+                                                bool preformatted, bool heading, bool afterBlank) {
+  LineInfo info{};
+  info.number = number;
   std::size_t indent = 0;
   while (indent < text.size() && IsBlank(text[indent])) ++indent;
   info.length = static_cast<int>(text.size());
@@ -42,29 +45,74 @@ PageFurniture::LineInfo PageFurniture::Describe(std::string_view text, bool pref
   info.heading = heading;
   info.afterBlank = afterBlank;
   info.startsCapital = indent < text.size() && IsUpper(text[indent]);
+  // FNV-1a over the words with digits left out and each run of blanks
+  // between words made one space, hashed as they are found.
+  std::uint64_t hash = 14695981039346656037ULL;
+  const auto add = [&hash](char c) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ULL;
+  };
+  bool anyWord = false;
+  bool space = false;
   for (std::size_t i = indent; i < text.size(); ++i) {
     const char c = text[i];
     if (IsAlphanumeric(c)) info.candidate = true;
     if (IsDigit(c)) continue;
     if (IsBlank(c)) {
-      if (!info.key.empty() && info.key.back() != ' ') info.key += ' ';
+      space = anyWord;
       continue;
     }
-    info.key += c;
+    if (space) add(' ');
+    space = false;
+    add(c);
+    anyWord = true;
   }
-  if (!info.key.empty() && info.key.back() == ' ') info.key.pop_back();
+  info.key = hash & ((std::uint64_t{1} << 56) - 1);
   return info;
 }
 
-void PageFurniture::TakeRecent(std::vector<int>& before) {
+void PageFurniture::Keep(const LineInfo& info) {
+  if (!lines_.empty() && lines_.back().number >= info.number) return;
+  lines_.push_back(info);
+}
+
+int PageFurniture::TakeRecent() {
   constexpr int kSlots = static_cast<int>(std::tuple_size_v<decltype(recent_)>);
-  for (int i = 0; i < recentCount_; ++i) {
+  const int count = recentCount_;
+  for (int i = count - 1; i >= 0; --i) {
     const Pending& line = recent_[static_cast<std::size_t>((newest_ - i + kSlots) % kSlots)];
-    before.push_back(line.number);
-    lines_.emplace(line.number,
-                   Describe(line.text, line.preformatted, line.heading, line.afterBlank));
+    Keep(Describe(line.number, line.text, line.preformatted, line.heading, line.afterBlank));
   }
   recentCount_ = 0;
+  return count;
+}
+
+const PageFurniture::LineInfo* PageFurniture::Find(int line) const {
+  const auto it = std::lower_bound(lines_.begin(), lines_.end(), line,
+                                   [](const LineInfo& info, int n) { return info.number < n; });
+  return it != lines_.end() && it->number == line ? &*it : nullptr;
+}
+
+PageFurniture::LineInfo* PageFurniture::Find(int line) {
+  return const_cast<LineInfo*>(std::as_const(*this).Find(line));
+}
+
+PageFurniture::Nearby PageFurniture::Side(const Break& pageBreak, bool after) const {
+  Nearby side;
+  const auto place =
+      std::lower_bound(lines_.begin(), lines_.end(), pageBreak.line,
+                       [](const LineInfo& info, int n) { return info.number < n; });
+  const std::size_t at = static_cast<std::size_t>(place - lines_.begin());
+  if (after) {
+    for (std::size_t i = 1; i <= pageBreak.after && at + i < lines_.size(); ++i) {
+      side.lines[side.count++] = lines_[at + i].number;
+    }
+  } else {
+    for (std::size_t i = 1; i <= pageBreak.before && i <= at; ++i) {
+      side.lines[side.count++] = lines_[at - i].number;
+    }
+  }
+  return side;
 }
 
 void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool preformatted,
@@ -74,18 +122,20 @@ void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool prefo
   if (full_) return;
   const std::string_view text = TrimEnd(rawText);
   if (text.size() == 1 && text[0] == kFormFeed) {
-    LineInfo formFeed;
+    LineInfo formFeed{};
+    formFeed.number = lineNumber;
     formFeed.formFeed = true;
-    lines_.emplace(lineNumber, std::move(formFeed));
     if (breaks_.size() >= kMostBreaks) {
+      Keep(formFeed);
       full_ = true;
       return;
     }
     Break pageBreak;
     pageBreak.line = lineNumber;
     pageBreak.pageWidth = pageWidth_;
-    TakeRecent(pageBreak.before);
-    breaks_.push_back(std::move(pageBreak));
+    pageBreak.before = static_cast<std::uint8_t>(TakeRecent());
+    Keep(formFeed);
+    breaks_.push_back(pageBreak);
     openBreak_ = static_cast<int>(breaks_.size()) - 1;
     pageWidth_ = 0;
     blankBefore_ = true;
@@ -97,11 +147,11 @@ void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool prefo
   }
   pageWidth_ = std::max(pageWidth_, static_cast<int>(text.size()));
   if (openBreak_ >= 0) {
-    std::vector<int>& after = breaks_[static_cast<std::size_t>(openBreak_)].after;
-    after.push_back(lineNumber);
-    lines_.emplace(lineNumber, Describe(text, preformatted, heading, blankBefore_));
+    std::uint8_t& after = breaks_[static_cast<std::size_t>(openBreak_)].after;
+    ++after;
+    Keep(Describe(lineNumber, text, preformatted, heading, blankBefore_));
     // One line beyond the longest header: the text it leads to.
-    if (after.size() > kMostLines) openBreak_ = -1;
+    if (after > kMostLines) openBreak_ = -1;
   }
   newest_ = (newest_ + 1) % static_cast<int>(recent_.size());
   Pending& line = recent_[static_cast<std::size_t>(newest_)];
@@ -114,66 +164,88 @@ void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool prefo
   blankBefore_ = false;
 }
 
-std::vector<int> PageFurniture::FurnitureRun(const std::vector<int>& lines,
-                                             const std::set<std::string>& keys) const {
-  std::vector<int> run;
-  for (std::size_t i = 0; i < lines.size() && run.size() < kMostLines; ++i) {
+PageFurniture::Nearby PageFurniture::FurnitureRun(const Nearby& nearby,
+                                                  const std::vector<std::uint64_t>& keys) const {
+  const auto& lines = nearby.lines;
+  Nearby run;
+  for (std::size_t i = 0; i < nearby.count && run.count < kMostLines; ++i) {
     if (i > 0 && std::abs(lines[i] - lines[i - 1]) != 1) break;
-    const auto found = lines_.find(lines[i]);
-    if (found == lines_.end() || !found->second.candidate) break;
-    if (keys.count(found->second.key) == 0) break;
-    run.push_back(lines[i]);
+    const LineInfo* found = Find(lines[i]);
+    if (found == nullptr || !found->candidate) break;
+    if (!std::binary_search(keys.begin(), keys.end(), std::uint64_t{found->key})) break;
+    run.lines[run.count++] = lines[i];
   }
   // A running header of two lines or more names the part of the document
   // on a further line of its block, which changes every page or two ("OPEN
   // Call"): the block, set apart by blank lines, goes whole.
-  if (run.size() >= 2) {
+  if (run.count >= 2) {
     std::size_t block = 1;
-    while (block < lines.size() && std::abs(lines[block] - lines[block - 1]) == 1) ++block;
-    const bool setApart = block < lines.size() || lines.size() <= kMostLines;
-    if (block <= kMostLines && setApart) run.assign(lines.begin(), lines.begin() + block);
+    while (block < nearby.count && std::abs(lines[block] - lines[block - 1]) == 1) ++block;
+    const bool setApart = block < nearby.count || nearby.count <= kMostLines;
+    if (block <= kMostLines && setApart) {
+      run = nearby;
+      run.count = block;
+    }
   }
   return run;
 }
 
-std::set<std::string> PageFurniture::RepeatedKeys(std::vector<int> Break::*side) const {
-  std::map<std::string, int> counts;
+std::vector<std::uint64_t> PageFurniture::RepeatedKeys(bool after) const {
+  // Each break's distinct keys, then counted by sorting.
+  std::vector<std::uint64_t> all;
   for (const Break& pageBreak : breaks_) {
     if (pageBreak.endOfInput) continue;
-    const std::vector<int>& lines = pageBreak.*side;
-    std::set<std::string> seen;
-    for (std::size_t i = 0; i < lines.size() && i < kMostLines; ++i) {
+    const Nearby side = Side(pageBreak, after);
+    const auto& lines = side.lines;
+    std::array<std::uint64_t, kMostLines> seen{};
+    std::size_t seenCount = 0;
+    for (std::size_t i = 0; i < side.count && i < kMostLines; ++i) {
       if (i > 0 && std::abs(lines[i] - lines[i - 1]) != 1) break;
-      const auto found = lines_.find(lines[i]);
-      if (found == lines_.end() || !found->second.candidate) break;
-      seen.insert(found->second.key);
+      const LineInfo* found = Find(lines[i]);
+      if (found == nullptr || !found->candidate) break;
+      const std::uint64_t key = found->key;
+      if (std::find(seen.begin(), seen.begin() + static_cast<std::ptrdiff_t>(seenCount), key) ==
+          seen.begin() + static_cast<std::ptrdiff_t>(seenCount)) {
+        seen[seenCount++] = key;
+        all.push_back(key);
+      }
     }
-    for (const std::string& key : seen) ++counts[key];
   }
-  std::set<std::string> keys;
-  for (const auto& [key, count] : counts) {
-    if (count >= kLeastRepeats) keys.insert(key);
+  std::sort(all.begin(), all.end());
+  std::vector<std::uint64_t> keys;
+  for (std::size_t i = 0; i < all.size();) {
+    std::size_t next = i;
+    while (next < all.size() && all[next] == all[i]) ++next;
+    if (next - i >= static_cast<std::size_t>(kLeastRepeats)) keys.push_back(all[i]);
+    i = next;
   }
   return keys;
 }
 
 int PageFurniture::NearestKept(int line, int step) const {
+  const auto place = std::lower_bound(lines_.begin(), lines_.end(), line,
+                                      [](const LineInfo& info, int n) { return info.number < n; });
   if (step < 0) {
-    for (auto it = lines_.lower_bound(line); it != lines_.begin();) {
+    for (auto it = place; it != lines_.begin();) {
       --it;
-      if (furniture_.count(it->first) == 0) return it->first;
+      if (!it->furniture) return it->number;
     }
     return 0;
   }
-  for (auto it = lines_.upper_bound(line); it != lines_.end(); ++it) {
-    if (furniture_.count(it->first) == 0) return it->first;
+  auto it = place;
+  if (it != lines_.end() && it->number == line) ++it;
+  for (; it != lines_.end(); ++it) {
+    if (!it->furniture) return it->number;
   }
   return 0;
 }
 
 bool PageFurniture::EndsParagraph(int last, int first, int pageWidth, int gap, int usualGap) const {
-  const LineInfo& before = lines_.at(last);
-  const LineInfo& after = lines_.at(first);
+  const LineInfo* beforeLine = Find(last);
+  const LineInfo* afterLine = Find(first);
+  if (beforeLine == nullptr || afterLine == nullptr) return false;
+  const LineInfo& before = *beforeLine;
+  const LineInfo& after = *afterLine;
   if (before.formFeed || after.formFeed) return false;
   // A heading stands apart, and a table or diagram ends or starts a block.
   if (after.heading || before.preformatted != after.preformatted) return true;
@@ -198,27 +270,31 @@ void PageFurniture::Finish() {
     end.line = lastLine_ + 1;
     end.endOfInput = true;
     end.pageWidth = pageWidth_;
-    TakeRecent(end.before);
-    breaks_.push_back(std::move(end));
+    end.before = static_cast<std::uint8_t>(TakeRecent());
+    breaks_.push_back(end);
   }
   openBreak_ = -1;
 
-  const std::set<std::string> footers = RepeatedKeys(&Break::before);
-  const std::set<std::string> headers = RepeatedKeys(&Break::after);
+  const std::vector<std::uint64_t> footers = RepeatedKeys(false);
+  const std::vector<std::uint64_t> headers = RepeatedKeys(true);
+  const auto mark = [this](int line) {
+    if (LineInfo* info = Find(line)) info->furniture = true;
+  };
   // Each carrying break with the outermost line of its footer (the break
   // itself when it has none).
   std::vector<std::pair<const Break*, int>> carrying;
   for (const Break& pageBreak : breaks_) {
-    const std::vector<int> footer = FurnitureRun(pageBreak.before, footers);
-    const std::vector<int> header = FurnitureRun(pageBreak.after, headers);
-    if (footer.empty() && header.empty()) continue;
+    const Nearby footer = FurnitureRun(Side(pageBreak, false), footers);
+    const Nearby header = FurnitureRun(Side(pageBreak, true), headers);
+    if (footer.count == 0 && header.count == 0) continue;
     if (!pageBreak.endOfInput) {
       ++repeatedBreaks_;
-      furniture_.insert(pageBreak.line);
+      mark(pageBreak.line);
     }
-    furniture_.insert(footer.begin(), footer.end());
-    furniture_.insert(header.begin(), header.end());
-    carrying.emplace_back(&pageBreak, footer.empty() ? pageBreak.line : footer.back());
+    for (std::size_t i = 0; i < footer.count; ++i) mark(footer.lines[i]);
+    for (std::size_t i = 0; i < header.count; ++i) mark(header.lines[i]);
+    carrying.emplace_back(&pageBreak,
+                          footer.count == 0 ? pageBreak.line : footer.lines[footer.count - 1]);
   }
 
   // The blank lines a page usually leaves above its footer.
@@ -236,12 +312,15 @@ void PageFurniture::Finish() {
     }
   }
 
-  // Breaks next to a page of furniture alone share one stretch.
-  std::set<std::pair<int, int>> stretches;
+  // Breaks next to a page of furniture alone share one stretch; the
+  // nearest kept lines only move on from break to break, so the breaks
+  // that share one follow each other.
+  std::pair<int, int> previous{-1, -1};
   for (const auto& [pageBreak, pageEnd] : carrying) {
     const int last = NearestKept(pageBreak->line, -1);
     const int first = pageBreak->endOfInput ? 0 : NearestKept(pageBreak->line, 1);
-    if (!stretches.insert({last, first}).second) continue;
+    if (std::pair(last, first) == previous) continue;
+    previous = {last, first};
     const int from = last + 1;
     const int to = first == 0 ? lastLine_ : first - 1;
     int kept = 0;
@@ -249,7 +328,7 @@ void PageFurniture::Finish() {
         EndsParagraph(last, first, pageBreak->pageWidth, pageEnd - last - 1, usualGap)) {
       // The first blank line of the stretch stands for the paragraph break.
       for (int line = from; line <= to && kept == 0; ++line) {
-        if (lines_.count(line) == 0) kept = line;
+        if (Find(line) == nullptr) kept = line;
       }
     }
     if (kept == 0) {
@@ -260,9 +339,8 @@ void PageFurniture::Finish() {
     }
   }
   std::sort(dropped_.begin(), dropped_.end());
-  lines_.clear();
-  breaks_.clear();
-  furniture_.clear();
+  lines_ = {};
+  breaks_ = {};
 }
 
 bool PageFurniture::Drops(int lineNumber) const {

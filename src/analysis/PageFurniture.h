@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <map>
-#include <set>
+#include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -29,10 +29,12 @@ class PageFurniture {
   static constexpr int kMostLines = 4;
   // Pages that must repeat a line before it counts as furniture.
   static constexpr int kLeastRepeats = 3;
-  // Page breaks gathered, at most: each keeps up to ten lines until Finish,
-  // and a run of form feeds must not grow the memory without bound. Pages
-  // beyond it keep their furniture.
-  static constexpr int kMostBreaks = 20000;
+  // Page breaks gathered, at most: each keeps up to eleven lines of 24 bytes
+  // and a record of 12 until Finish (about 280 bytes), and a run of form
+  // feeds must not grow the memory without bound: at most about 9 MB, while
+  // 100 MiB of paginated text has some 30,000 pages. Pages beyond it keep
+  // their furniture.
+  static constexpr int kMostBreaks = 32000;
 
   // Takes the line numbered `lineNumber` (consecutive from 1; lines without
   // a number are ignored) as read (`rawText`, tabs expanded) and whether the
@@ -51,32 +53,43 @@ class PageFurniture {
   const std::vector<std::pair<int, int>>& DroppedRanges() const { return dropped_; }
 
  private:
-  // What the decision needs of a non-blank line near a page break.
+  // What the decision needs of a non-blank line near a page break (or of
+  // a form feed), packed: one is kept for every such line until Finish.
   struct LineInfo {
-    bool formFeed = false;
-    // The words apart from digits and spacing; empty for a line without
-    // a letter or digit, which never counts as furniture.
-    std::string key;
-    bool candidate = false;
-    int length = 0;
-    int indent = 0;
-    int firstWordLength = 0;
-    bool endsSentence = false;
-    bool preformatted = false;
-    bool heading = false;
+    // A hash of the words apart from digits and spacing (the empty words
+    // for a line without a letter or digit, which never counts as
+    // furniture). Two keys that differ may collide: a rare false repeat.
+    std::uint64_t key : 56;
+    std::uint64_t formFeed : 1;
+    std::uint64_t candidate : 1;
+    std::uint64_t endsSentence : 1;
+    std::uint64_t preformatted : 1;
+    std::uint64_t heading : 1;
     // A blank line (or the start of the page) stands just above it.
-    bool afterBlank = false;
-    bool startsCapital = false;
+    std::uint64_t afterBlank : 1;
+    std::uint64_t startsCapital : 1;
+    // Goes with the furniture (set in Finish).
+    std::uint64_t furniture : 1;
+    int number;
+    int length;
+    int indent;
+    int firstWordLength;
   };
-  // A form feed, or the end of the input, with the non-blank lines nearest
-  // to it on either side, nearest first.
+  // A form feed, or the end of the input. Its nearest non-blank lines stand
+  // next to it in lines_: `before` of them just before its place, `after`
+  // just after.
   struct Break {
     int line = 0;
-    bool endOfInput = false;
-    std::vector<int> before;
-    std::vector<int> after;
     // The longest line of the page that the break ends.
     int pageWidth = 0;
+    std::uint8_t before = 0;
+    std::uint8_t after = 0;
+    bool endOfInput = false;
+  };
+  // Line numbers near a break on one side, nearest first.
+  struct Nearby {
+    std::array<int, kMostLines + 1> lines{};
+    std::size_t count = 0;
   };
 
   // A line not yet known to stand near a form feed.
@@ -89,17 +102,25 @@ class PageFurniture {
     bool afterBlank = false;
   };
 
-  static LineInfo Describe(std::string_view text, bool preformatted, bool heading, bool afterBlank);
-  // Moves the recent lines into lines_ and into `before`, nearest first.
-  void TakeRecent(std::vector<int>& before);
+  static LineInfo Describe(int number, std::string_view text, bool preformatted, bool heading,
+                           bool afterBlank);
+  // Appends a line to lines_, which stay in line order; a line taken
+  // already (or out of order) is left out.
+  void Keep(const LineInfo& info);
+  // Moves the recent lines into lines_; returns how many there were.
+  int TakeRecent();
+  // The line of lines_ numbered `line`, or null.
+  LineInfo* Find(int line);
+  const LineInfo* Find(int line) const;
+  // The lines near `pageBreak` on the side before (`after` false) or after.
+  Nearby Side(const Break& pageBreak, bool after) const;
   // The furniture lines of `lines` (nearest the break first): a contiguous
   // run of lines whose keys are in `keys`, at most kMostLines, or their
   // whole block (see FurnitureRun's body).
-  std::vector<int> FurnitureRun(const std::vector<int>& lines,
-                                const std::set<std::string>& keys) const;
+  Nearby FurnitureRun(const Nearby& lines, const std::vector<std::uint64_t>& keys) const;
   // Keys that stand in the contiguous run of lines next to at least
-  // kLeastRepeats form feeds on the side `side` of the breaks.
-  std::set<std::string> RepeatedKeys(std::vector<int> Break::*side) const;
+  // kLeastRepeats form feeds on one side of the breaks, in order.
+  std::vector<std::uint64_t> RepeatedKeys(bool after) const;
   // The nearest line before (`step` -1) or after (+1) `line` that is kept
   // and not blank, or 0 when there is none.
   int NearestKept(int line, int step) const;
@@ -108,8 +129,9 @@ class PageFurniture {
   // where a page usually leaves `usualGap`.
   bool EndsParagraph(int last, int first, int pageWidth, int gap, int usualGap) const;
 
-  std::map<int, LineInfo> lines_;
-  std::vector<Break> breaks_;
+  // Deques: they grow without copying, and give back their blocks.
+  std::deque<LineInfo> lines_;
+  std::deque<Break> breaks_;
   // The last non-blank lines since the last form feed: a ring whose newest
   // entry is recent_[newest_], holding recentCount_ lines.
   std::array<Pending, kMostLines + 1> recent_;
@@ -124,7 +146,6 @@ class PageFurniture {
   // kMostBreaks were gathered: the next form feed stands as a kept line
   // that no stretch crosses, and nothing after it is gathered.
   bool full_ = false;
-  std::set<int> furniture_;
   std::vector<std::pair<int, int>> dropped_;
   int repeatedBreaks_ = 0;
 };
