@@ -84,6 +84,6 @@ const char* ConsoleUsage() {
          "      --version           show the product name\n"
          "\n"
          "Exit status: 0 when every file named was converted, 1 when one could\n"
-         "not be read (the others are still converted) or the run stopped at an\n"
-         "error, 2 for a usage error.\n";
+         "not be read, converted or written whole (the others are still\n"
+         "converted) or the run stopped at an error, 2 for a usage error.\n";
 }
