@@ -246,7 +246,9 @@ bool PageFurniture::EndsParagraph(int last, int first, int pageWidth, int gap, i
   if (beforeLine == nullptr || afterLine == nullptr) return false;
   const LineInfo& before = *beforeLine;
   const LineInfo& after = *afterLine;
-  if (before.formFeed || after.formFeed) return false;
+  // A page break kept beside the stretch (an empty page) starts the text
+  // after it afresh.
+  if (before.formFeed || after.formFeed) return true;
   // A heading stands apart, and a table or diagram ends or starts a block.
   if (after.heading || before.preformatted != after.preformatted) return true;
   // A filled paragraph would have taken the next word onto its last line,

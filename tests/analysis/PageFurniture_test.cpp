@@ -68,7 +68,12 @@ TEST(PageFurnitureTest, RepetitionRule) {
     std::string kept;
     int repeatedBreaks;
   };
+  // RFC 791: a title page, an empty page, then the running header.
+  std::vector<std::string> titled = {"   a title page", "\f", "\f", RunningHeader(1), ""};
+  for (const std::string& line : Pages(4, kRunOn, RunningHeader, PageFooter)) titled.push_back(line);
   const Case cases[] = {
+      {"a page break kept beside the stretch (an empty page) starts the text after it afresh",
+       titled, "   a title page|\f||   the text runs on|   and on|   the text runs on|   and on", 4},
       {"footers differing only in their numbers, and a fixed header, on four pages",
        Pages(4, kRunOn, RunningHeader, PageFooter),
        "   the text runs on|   and on|   the text runs on|   and on", 3},
