@@ -233,7 +233,7 @@ void LineClassifier::ReadContext() {
   const std::string_view text = line_.View();
   std::size_t end1 = 0;
   while (end1 < text.size() && !IsBlank(text[end1])) ++end1;
-  if (!text.empty()) word1_.SetText(text.substr(0, end1));
+  if (!text.empty()) word1_.SetPart(line_, 0, end1);
   hasWord1_ = end1 > 0;
   std::size_t start2 = end1;
   while (start2 < text.size() && IsBlank(text[start2])) ++start2;
@@ -242,7 +242,7 @@ void LineClassifier::ReadContext() {
   if (hasWord2_) {
     std::size_t end2 = start2;
     while (end2 < text.size() && !IsBlank(text[end2])) ++end2;
-    word2_.SetText(text.substr(start2, end2 - start2));
+    word2_.SetPart(line_, start2, end2 - start2);
     pos2_ = static_cast<int>(start2);
   }
 }

@@ -89,12 +89,11 @@ bool ParsedString::GetSegment(int pieceWidth, int start, TextString& piece, int&
   const int w = std::max(pieceWidth, 0);
   const std::string_view text = View();
   if (length - start <= w) {
-    piece.SetText(text.substr(static_cast<std::size_t>(start)));
+    piece.SetPart(*this, static_cast<std::size_t>(start), text.size());
     return true;
   }
   const int k = FindBreak(start, w);
-  piece.SetText(
-      text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(k - start + 1)));
+  piece.SetPart(*this, static_cast<std::size_t>(start), static_cast<std::size_t>(k - start + 1));
   // A piece that reaches the end is the last: no empty piece follows it.
   nextStart = k + 1 < length ? k + 1 : -1;
   return true;

@@ -1,5 +1,6 @@
 #include "text/TextString.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -236,6 +237,11 @@ int TextString::SetText(std::string_view s) {
   return 1;
 }
 
+int TextString::SetPart(const TextString& source, std::size_t start, std::size_t length) {
+  text_.assign(source.text_, std::min(start, source.text_.size()), length);
+  return 1;
+}
+
 int TextString::AppendText(const char* s) {
   text_.append(OrEmpty(s));
   return 1;
@@ -313,7 +319,8 @@ int TextString::Substring(int start, int length) {
                 "/" + std::to_string(size) + " in TextString::Substring.  Truncating");
     length = size - start;
   }
-  text_ = text_.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+  text_.erase(static_cast<std::size_t>(start) + static_cast<std::size_t>(length));
+  text_.erase(0, static_cast<std::size_t>(start));
   return 1;
 }
 

@@ -28,6 +28,23 @@ TEST(TextStringTest, NullGivesNothingAndNulEndsTheText) {
   EXPECT_EQ(t.Length(), 3);
 }
 
+TEST(TextStringTest, SetPartCutsToTheSourceAndMayTakeItsOwnText) {
+  const TextString source("alpha beta");
+  struct Case {
+    std::size_t start, length;
+    const char* expected;
+  };
+  for (const Case& c : {Case{6, 4, "beta"}, Case{6, 99, "beta"}, Case{0, 5, "alpha"},
+                        Case{10, 3, ""}, Case{99, 3, ""}}) {
+    TextString t("old");
+    EXPECT_EQ(t.SetPart(source, c.start, c.length), 1);
+    EXPECT_STREQ(t.GetText(), c.expected) << c.start << "/" << c.length;
+  }
+  TextString self("&lt;12&gt;");
+  self.SetPart(self, 4, 2);
+  EXPECT_STREQ(self.GetText(), "12");
+}
+
 // The error field of a row as standard error shows it.
 std::string ErrorOf(const std::vector<std::string>& row, std::size_t field) {
   return row.size() > field && !row[field].empty() ? row[field] + "\n" : "";
