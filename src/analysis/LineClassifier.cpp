@@ -69,16 +69,43 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-// "Chapter", "Subject" or "Section" anywhere, in any case: one scan for all three.
-bool NamesAPart(std::string_view text) {
-  for (std::size_t at = 0; at + 7 <= text.size(); ++at) {
-    const char c = static_cast<char>(text[at] | 0x20);
-    if (c != 'c' && c != 's') continue;
-    const std::string_view word = text.substr(at, 7);
-    if (StartsWithIgnoringCase(word, "Chapter") || StartsWithIgnoringCase(word, "Subject") ||
-        StartsWithIgnoringCase(word, "Section")) {
-      return true;
+constexpr std::array<std::string_view, 3> kPartNames = {"Chapter", "Subject", "Section"};
+constexpr std::size_t kPartNameLength = 7;
+
+// How far a window of the part names' length may move on, given its last
+// character (either case): the distance from that character's last place
+// before the end in any name, or the whole length when no name holds it.
+constexpr std::array<unsigned char, 256> MakePartNameShifts() {
+  std::array<unsigned char, 256> shifts{};
+  shifts.fill(kPartNameLength);
+  for (std::string_view name : kPartNames) {
+    for (std::size_t i = 0; i + 1 < kPartNameLength; ++i) {
+      const auto shift = static_cast<unsigned char>(kPartNameLength - 1 - i);
+      const char lower =
+          name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] + 32) : name[i];
+      const char upper = static_cast<char>(lower - 32);
+      for (char c : {lower, upper}) {
+        auto& entry = shifts[static_cast<unsigned char>(c)];
+        entry = std::min(entry, shift);
+      }
     }
+  }
+  return shifts;
+}
+constexpr std::array<unsigned char, 256> kPartNameShifts = MakePartNameShifts();
+
+// "Chapter", "Subject" or "Section" anywhere, in any case: one scan for all
+// three, stepping over windows whose last character no name could end in.
+bool NamesAPart(std::string_view text) {
+  for (std::size_t at = 0; at + kPartNameLength <= text.size();) {
+    const char c = static_cast<char>(text[at] | 0x20);
+    if (c == 'c' || c == 's') {
+      const std::string_view word = text.substr(at, kPartNameLength);
+      for (std::string_view name : kPartNames) {
+        if (StartsWithIgnoringCase(word, name)) return true;
+      }
+    }
+    at += kPartNameShifts[static_cast<unsigned char>(text[at + kPartNameLength - 1])];
   }
   return false;
 }
