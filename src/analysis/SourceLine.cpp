@@ -49,6 +49,12 @@ constexpr std::uint64_t HasByte(std::uint64_t v, unsigned char c) {
   return (x - kOnes) & ~x & kHighBits;
 }
 
+constexpr std::array<bool, 256> kLinkBytes = [] {
+  std::array<bool, 256> table{};
+  for (const unsigned char c : {'.', '/', '@'}) table[c] = true;
+  return table;
+}();
+
 // A word holding none of ".", "/" and "@" is no URL, e-mail address or
 // newsgroup. Not find_first_of: that searches the set for every byte.
 bool HasLinkCharacter(std::string_view text) {
@@ -59,8 +65,7 @@ bool HasLinkCharacter(std::string_view text) {
     at += 8;
   }
   for (; at < text.size(); ++at) {
-    const char c = text[at];
-    if (c == '.' || c == '/' || c == '@') return true;
+    if (kLinkBytes[static_cast<unsigned char>(text[at])]) return true;
   }
   return false;
 }
