@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -239,6 +240,12 @@ int TextString::SetText(std::string_view s) {
 
 int TextString::SetPart(const TextString& source, std::size_t start, std::size_t length) {
   text_.assign(source.text_, std::min(start, source.text_.size()), length);
+  return 1;
+}
+
+int TextString::TakeText(std::string& s) {
+  if (std::memchr(s.data(), '\0', s.size()) != nullptr) std::replace(s.begin(), s.end(), '\0', ' ');
+  text_.swap(s);
   return 1;
 }
 

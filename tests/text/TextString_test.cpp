@@ -45,6 +45,14 @@ TEST(TextStringTest, SetPartCutsToTheSourceAndMayTakeItsOwnText) {
   EXPECT_STREQ(self.GetText(), "12");
 }
 
+TEST(TextStringTest, TakeTextBlanksNulsAndHandsBackTheOldText) {
+  TextString t("old");
+  std::string read("a\0b", 3);
+  EXPECT_EQ(t.TakeText(read), 1);
+  EXPECT_EQ(t.View(), "a b");
+  EXPECT_EQ(read, "old");
+}
+
 // The error field of a row as standard error shows it.
 std::string ErrorOf(const std::vector<std::string>& row, std::size_t field) {
   return row.size() > field && !row[field].empty() ? row[field] + "\n" : "";
