@@ -203,12 +203,11 @@ void SourceLine::PrepareText(FC& policy) {
   }
 }
 
-bool SourceLine::GetSegment(int start, TextString& piece, int& nextStart) const {
+int SourceLine::PieceWidth() const {
   std::int64_t pieceWidth = width;
   if (extraIndent > 0) pieceWidth += kExtraIndentWidening + static_cast<std::int64_t>(extraIndent);
   if (LineFlag::IsPreformatted(flags)) pieceWidth = Length();
-  pieceWidth = std::min<std::int64_t>(pieceWidth, std::numeric_limits<int>::max());
-  return ParsedString::GetSegment(static_cast<int>(pieceWidth), start, piece, nextStart);
+  return static_cast<int>(std::min<std::int64_t>(pieceWidth, std::numeric_limits<int>::max()));
 }
 
 void SourceLine::MarkInline(FC& policy, bool doLinks, bool trim) {

@@ -61,11 +61,9 @@ class SourceLine final : public ParsedString {
   // and marks the line up (MarkInline). In a user-specified HTML region only
   // the first three happen; see the class comment for the other regions.
   void PrepareText(FC& policy) override;
-  // Cuts at the line's own width, widened by 15 plus `extraIndent` when that
-  // is positive. A pre-formatted line is never cut: the piece is the rest of
-  // the line.
-  bool GetSegment(int start, TextString& piece, int& nextStart) const override;
-  using ParsedString::GetSegment;
+  // The line's own width, widened by 15 plus `extraIndent` when that is
+  // positive. A pre-formatted line is never cut: its width is its length.
+  int PieceWidth() const override;
 
   // --- Line operations ---
 

@@ -100,8 +100,10 @@ bool ParsedString::GetSegment(int pieceWidth, int start, TextString& piece, int&
 }
 
 bool ParsedString::GetSegment(int start, TextString& piece, int& nextStart) const {
-  return GetSegment(width, start, piece, nextStart);
+  return GetSegment(PieceWidth(), start, piece, nextStart);
 }
+
+int ParsedString::PieceWidth() const { return width; }
 
 int ParsedString::FindBreak(int start, int pieceWidth) const {
   const int length = Length();
