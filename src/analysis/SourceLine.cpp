@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -17,6 +16,7 @@
 #include "markup/WordPass.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+#include "text/ByteBlocks.h"
 #include "text/CharClass.h"
 
 namespace {
@@ -25,29 +25,6 @@ namespace {
 constexpr int kMaxSourceLineLength = 255;
 // A line cut for output is widened by this much when it has extra indent.
 constexpr int kExtraIndentWidening = 15;
-
-// Lines are mostly long runs of ordinary text, so the byte tests below pass
-// over them eight bytes at a time; a block that may hold a byte of interest
-// is looked at byte by byte.
-constexpr std::uint64_t kOnes = 0x0101010101010101U;
-constexpr std::uint64_t kHighBits = 0x8080808080808080U;
-
-std::uint64_t LoadEight(const char* p) {
-  std::uint64_t v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-
-// Nonzero when a byte of `v` is below `n` (n at most 0x80) or above 0x7F.
-constexpr std::uint64_t BelowOrHigh(std::uint64_t v, unsigned char n) {
-  return ((v - kOnes * n) | v) & kHighBits;
-}
-
-// Nonzero when a byte of `v` is `c`.
-constexpr std::uint64_t HasByte(std::uint64_t v, unsigned char c) {
-  const std::uint64_t x = v ^ (kOnes * c);
-  return (x - kOnes) & ~x & kHighBits;
-}
 
 constexpr std::array<bool, 256> kLinkBytes = [] {
   std::array<bool, 256> table{};
@@ -60,8 +37,8 @@ constexpr std::array<bool, 256> kLinkBytes = [] {
 bool HasLinkCharacter(std::string_view text) {
   std::size_t at = 0;
   while (at + 8 <= text.size()) {
-    const std::uint64_t v = LoadEight(text.data() + at);
-    if ((HasByte(v, '.') | HasByte(v, '/') | HasByte(v, '@')) != 0) break;
+    const std::uint64_t v = LoadEightBytes(text.data() + at);
+    if ((HasByteEqual(v, '.') | HasByteEqual(v, '/') | HasByteEqual(v, '@')) != 0) break;
     at += 8;
   }
   for (; at < text.size(); ++at) {
@@ -103,9 +80,9 @@ constexpr std::array<bool, 256> kChangedBytes = [] {
 bool IsPlainText(std::string_view text) {
   std::size_t at = 0;
   while (at + 8 <= text.size()) {
-    const std::uint64_t v = LoadEight(text.data() + at);
-    if ((BelowOrHigh(v, 0x20) | HasByte(v, 0x7F) | HasByte(v, '&') | HasByte(v, '<') |
-         HasByte(v, '>')) != 0) {
+    const std::uint64_t v = LoadEightBytes(text.data() + at);
+    if ((HasByteBelowOrHigh(v, 0x20) | HasByteEqual(v, 0x7F) | HasByteEqual(v, '&') |
+         HasByteEqual(v, '<') | HasByteEqual(v, '>')) != 0) {
       break;
     }
     at += 8;

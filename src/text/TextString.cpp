@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "text/ByteBlocks.h"
 #include "text/CharClass.h"
 #include "text/ErrorReport.h"
 
@@ -36,11 +37,23 @@ std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern, st
   const char folded = letter ? static_cast<char>(first | 0x20) : first;
   const char fold = letter ? 0x20 : 0;
   const std::size_t last = text.size() - pattern.size();
-  for (std::size_t at = start; at <= last; ++at) {
-    if (static_cast<char>(text[at] | fold) != folded) continue;
-    std::size_t i = 1;
-    while (i < pattern.size() && ToUpper(text[at + i]) == ToUpper(pattern[i])) ++i;
-    if (i == pattern.size()) return at;
+  const std::uint64_t foldEight = kByteOnes * static_cast<unsigned char>(fold);
+  std::size_t at = start;
+  while (at <= last) {
+    // Eight places at a time where none holds the first character.
+    if (at + 8 <= text.size() &&
+        HasByteEqual(LoadEightBytes(text.data() + at) | foldEight,
+                     static_cast<unsigned char>(folded)) == 0) {
+      at += 8;
+      continue;
+    }
+    const std::size_t blockEnd = std::min(at + 8, last + 1);
+    for (; at < blockEnd; ++at) {
+      if (static_cast<char>(text[at] | fold) != folded) continue;
+      std::size_t i = 1;
+      while (i < pattern.size() && ToUpper(text[at + i]) == ToUpper(pattern[i])) ++i;
+      if (i == pattern.size()) return at;
+    }
   }
   return std::string_view::npos;
 }

@@ -127,6 +127,27 @@ TEST(TextStringTest, SearchIgnoresCase) {
   EXPECT_EQ(TextString("\xE9").FindText("\xC9"), nullptr);
 }
 
+TEST(TextStringTest, SearchFindsEveryPlaceOfALongText) {
+  // Long texts are searched eight places at a time: a match at each place
+  // of a step, from each start, near the end, and a "h" that "H" | 0x20
+  // must not stand for.
+  const std::string filler(20, '-');
+  for (int at = 0; at < 17; ++at) {
+    TextString text(filler.substr(0, static_cast<std::size_t>(at)) + "HeAd" + filler);
+    for (int start = 0; start <= at; ++start) {
+      int position = -1;
+      EXPECT_TRUE(text.LocateText(start, "head", position)) << at << "/" << start;
+      EXPECT_EQ(position, at) << at << "/" << start;
+    }
+    int position = -1;
+    EXPECT_FALSE(text.LocateText(at + 1, "head", position)) << at;
+  }
+  EXPECT_EQ(TextString("0123456789abcdeX").FindText("xy"), nullptr);
+  const TextString tail("0123456789abcdeXy");
+  EXPECT_EQ(tail.FindText("xY"), tail.GetText() + 15);
+  EXPECT_EQ(TextString("\x08\x28\x48\x68\x88\xA8\xC8\xE8 ").FindText("(("), nullptr);
+}
+
 TEST(TextStringTest, Editing) {
   TextString t("\t  a b  \t");
   t.Trim();
