@@ -13,20 +13,25 @@ void Histogram::Add(int value, const char* label) {
   ++total_;
   sum_ += value;
 
-  for (Entry& e : entries_) {
-    if (e.value == value) {
-      ++e.frequency;
-      return;
-    }
-  }
-  Entry entry{value, TextString(label), 1};
   if (frequencyOrder_) {
-    entries_.push_back(std::move(entry));
+    for (Entry& e : entries_) {
+      if (e.value == value) {
+        ++e.frequency;
+        return;
+      }
+    }
+    entries_.push_back(Entry{value, TextString(label), 1});
     return;
   }
-  auto at = std::find_if(entries_.begin(), entries_.end(),
-                         [value](const Entry& e) { return e.value > value; });
-  entries_.insert(at, std::move(entry));
+  // In value order each value is found by halving: some histograms count
+  // every first word's closing character.
+  auto at = std::lower_bound(entries_.begin(), entries_.end(), value,
+                             [](const Entry& e, int v) { return e.value < v; });
+  if (at != entries_.end() && at->value == value) {
+    ++at->frequency;
+    return;
+  }
+  entries_.insert(at, Entry{value, TextString(label), 1});
 }
 
 void Histogram::SortByFrequency() {

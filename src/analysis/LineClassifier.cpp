@@ -70,16 +70,43 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-// "Chapter", "Subject" or "Section" anywhere, in any case: one scan for all three.
-bool NamesAPart(std::string_view text) {
-  for (std::size_t at = 0; at + 7 <= text.size(); ++at) {
-    const char c = static_cast<char>(text[at] | 0x20);
-    if (c != 'c' && c != 's') continue;
-    const std::string_view word = text.substr(at, 7);
-    if (StartsWithIgnoringCase(word, "Chapter") || StartsWithIgnoringCase(word, "Subject") ||
-        StartsWithIgnoringCase(word, "Section")) {
-      return true;
+constexpr std::array<std::string_view, 3> kPartNames = {"Chapter", "Subject", "Section"};
+constexpr std::size_t kPartNameLength = 7;
+
+// How far a window of the part names' length may move on, given its last
+// character (either case): the distance from that character's last place
+// before the end in any name, or the whole length when no name holds it.
+constexpr std::array<unsigned char, 256> MakePartNameShifts() {
+  std::array<unsigned char, 256> shifts{};
+  shifts.fill(kPartNameLength);
+  for (std::string_view name : kPartNames) {
+    for (std::size_t i = 0; i + 1 < kPartNameLength; ++i) {
+      const auto shift = static_cast<unsigned char>(kPartNameLength - 1 - i);
+      const char lower =
+          name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] + 32) : name[i];
+      const char upper = static_cast<char>(lower - 32);
+      for (char c : {lower, upper}) {
+        auto& entry = shifts[static_cast<unsigned char>(c)];
+        entry = std::min(entry, shift);
+      }
     }
+  }
+  return shifts;
+}
+constexpr std::array<unsigned char, 256> kPartNameShifts = MakePartNameShifts();
+
+// "Chapter", "Subject" or "Section" anywhere, in any case: one scan for all
+// three, stepping over windows whose last character no name could end in.
+bool NamesAPart(std::string_view text) {
+  for (std::size_t at = 0; at + kPartNameLength <= text.size();) {
+    const char c = static_cast<char>(text[at] | 0x20);
+    if (c == 'c' || c == 's') {
+      const std::string_view word = text.substr(at, kPartNameLength);
+      for (std::string_view name : kPartNames) {
+        if (StartsWithIgnoringCase(word, name)) return true;
+      }
+    }
+    at += kPartNameShifts[static_cast<unsigned char>(text[at + kPartNameLength - 1])];
   }
   return false;
 }
@@ -233,7 +260,7 @@ void LineClassifier::ReadContext() {
   const std::string_view text = line_.View();
   std::size_t end1 = 0;
   while (end1 < text.size() && !IsBlank(text[end1])) ++end1;
-  if (!text.empty()) word1_.SetText(text.substr(0, end1));
+  if (!text.empty()) word1_.SetPart(line_, 0, end1);
   hasWord1_ = end1 > 0;
   std::size_t start2 = end1;
   while (start2 < text.size() && IsBlank(text[start2])) ++start2;
@@ -242,7 +269,7 @@ void LineClassifier::ReadContext() {
   if (hasWord2_) {
     std::size_t end2 = start2;
     while (end2 < text.size() && !IsBlank(text[end2])) ++end2;
-    word2_.SetText(text.substr(start2, end2 - start2));
+    word2_.SetPart(line_, start2, end2 - start2);
     pos2_ = static_cast<int>(start2);
   }
   utf8_ = policy_.owner != nullptr && policy_.owner->utf8Text != 0;

@@ -89,8 +89,10 @@ char StripNumberDecoration(const FC& policy, DocumentStatistics* counts, TextStr
       }
     }
   }
-  const std::string remains(w);
-  word.SetText(std::string_view(remains));
+  // `w` lies within `word`: keep that part in place.
+  if (w.size() != word.View().size()) {
+    word.SetPart(word, static_cast<std::size_t>(w.data() - word.View().data()), w.size());
+  }
   return separator;
 }
 

@@ -16,6 +16,7 @@
 #include "markup/WordPass.h"
 #include "policy/FC.h"
 #include "policy/RunContext.h"
+#include "text/ByteBlocks.h"
 #include "text/CharClass.h"
 #include "text/Utf8.h"
 
@@ -26,11 +27,23 @@ constexpr int kMaxSourceLineLength = 255;
 // A line cut for output is widened by this much when it has extra indent.
 constexpr int kExtraIndentWidening = 15;
 
+constexpr std::array<bool, 256> kLinkBytes = [] {
+  std::array<bool, 256> table{};
+  for (const unsigned char c : {'.', '/', '@'}) table[c] = true;
+  return table;
+}();
+
 // A word holding none of ".", "/" and "@" is no URL, e-mail address or
-// newsgroup. A loop, not find_first_of: that searches the set for every byte.
+// newsgroup. Not find_first_of: that searches the set for every byte.
 bool HasLinkCharacter(std::string_view text) {
-  for (const char c : text) {
-    if (c == '.' || c == '/' || c == '@') return true;
+  std::size_t at = 0;
+  while (at + 8 <= text.size()) {
+    const std::uint64_t v = LoadEightBytes(text.data() + at);
+    if ((HasByteEqual(v, '.') | HasByteEqual(v, '/') | HasByteEqual(v, '@')) != 0) break;
+    at += 8;
+  }
+  for (; at < text.size(); ++at) {
+    if (kLinkBytes[static_cast<unsigned char>(text[at])]) return true;
   }
   return false;
 }
@@ -74,8 +87,17 @@ constexpr std::array<bool, 256> kChangedBytes = [] {
 }();
 
 bool IsPlainText(std::string_view text) {
-  for (const char c : text) {
-    if (kChangedBytes[static_cast<unsigned char>(c)]) return false;
+  std::size_t at = 0;
+  while (at + 8 <= text.size()) {
+    const std::uint64_t v = LoadEightBytes(text.data() + at);
+    if ((HasByteBelowOrHigh(v, 0x20) | HasByteEqual(v, 0x7F) | HasByteEqual(v, '&') |
+         HasByteEqual(v, '<') | HasByteEqual(v, '>')) != 0) {
+      break;
+    }
+    at += 8;
+  }
+  for (; at < text.size(); ++at) {
+    if (kChangedBytes[static_cast<unsigned char>(text[at])]) return false;
   }
   return true;
 }
@@ -180,9 +202,8 @@ int SourceLine::CutWidth() const {
   return static_cast<int>(std::min<std::int64_t>(cut, std::numeric_limits<int>::max()));
 }
 
-bool SourceLine::GetSegment(int start, TextString& piece, int& nextStart) const {
-  const int pieceWidth = LineFlag::IsPreformatted(flags) ? Length() : CutWidth();
-  return ParsedString::GetSegment(pieceWidth, start, piece, nextStart);
+int SourceLine::PieceWidth() const {
+  return LineFlag::IsPreformatted(flags) ? Length() : CutWidth();
 }
 
 void SourceLine::MarkInline(FC& policy, bool doLinks, bool trim) {

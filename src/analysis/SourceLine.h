@@ -65,10 +65,9 @@ class SourceLine final : public ParsedString {
   // The width the line is cut at for output: its own width, widened by 15
   // plus `extraIndent` when that is positive (at most the largest int).
   int CutWidth() const;
-  // Cuts at CutWidth(). A pre-formatted line is never cut: the piece is the
-  // rest of the line.
-  bool GetSegment(int start, TextString& piece, int& nextStart) const override;
-  using ParsedString::GetSegment;
+  // Cuts at CutWidth(). A pre-formatted line is never cut: its width is its
+  // length.
+  int PieceWidth() const override;
 
   // --- Line operations ---
 

@@ -89,20 +89,21 @@ bool ParsedString::GetSegment(int pieceWidth, int start, TextString& piece, int&
   const int w = std::max(pieceWidth, 0);
   const std::string_view text = View();
   if (length - start <= w) {
-    piece.SetText(text.substr(static_cast<std::size_t>(start)));
+    piece.SetPart(*this, static_cast<std::size_t>(start), text.size());
     return true;
   }
   const int k = FindBreak(start, w);
-  piece.SetText(
-      text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(k - start + 1)));
+  piece.SetPart(*this, static_cast<std::size_t>(start), static_cast<std::size_t>(k - start + 1));
   // A piece that reaches the end is the last: no empty piece follows it.
   nextStart = k + 1 < length ? k + 1 : -1;
   return true;
 }
 
 bool ParsedString::GetSegment(int start, TextString& piece, int& nextStart) const {
-  return GetSegment(width, start, piece, nextStart);
+  return GetSegment(PieceWidth(), start, piece, nextStart);
 }
+
+int ParsedString::PieceWidth() const { return width; }
 
 int ParsedString::FindBreak(int start, int pieceWidth) const {
   const int length = Length();

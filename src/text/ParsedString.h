@@ -64,8 +64,10 @@ class ParsedString : public TextString {
   // (also when a cut piece reaches the end: no empty piece follows).
   // Returns false (and an empty piece) when `start` is beyond the end.
   virtual bool GetSegment(int pieceWidth, int start, TextString& piece, int& nextStart) const;
-  // The same with the line's own `width`.
+  // The same at PieceWidth().
   virtual bool GetSegment(int start, TextString& piece, int& nextStart) const;
+  // The width GetSegment(start, piece, next) cuts at: the line's own `width`.
+  virtual int PieceWidth() const;
   // The index of the last character of a piece that begins at `start` when
   // the text from `start` is longer than `pieceWidth`: the latest break
   // character (blank, tab, comma, tilde, closing character, or the character

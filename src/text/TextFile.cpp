@@ -216,17 +216,14 @@ bool TextFile::ReadLine() {
     if (files_.size() < 2) return false;
     CloseTopFile();
   }
-  // A NUL is rare: searched for before the line is rewritten.
-  if (std::memchr(text.data(), '\0', text.size()) != nullptr) {
-    std::replace(text.begin(), text.end(), '\0', ' ');
-  }
   if (spareLines_.empty()) {
-    lines_.emplace_back(text);
+    lines_.emplace_back();
   } else {
     lines_.push_back(std::move(spareLines_.back()));
     spareLines_.pop_back();
-    lines_.back().SetText(text);
   }
+  // The line's old store becomes the next read's.
+  lines_.back().TakeText(text);
   if (LineCount() > kBufferLimit) {
     spareLines_.insert(spareLines_.end(), std::make_move_iterator(lines_.begin()),
                        std::make_move_iterator(lines_.begin() + kDiscardCount));

@@ -1,9 +1,12 @@
 #include "text/TextString.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
+#include "text/ByteBlocks.h"
 #include "text/CharClass.h"
 #include "text/ErrorReport.h"
 
@@ -33,11 +36,23 @@ std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern, st
   const char folded = letter ? static_cast<char>(first | 0x20) : first;
   const char fold = letter ? 0x20 : 0;
   const std::size_t last = text.size() - pattern.size();
-  for (std::size_t at = start; at <= last; ++at) {
-    if (static_cast<char>(text[at] | fold) != folded) continue;
-    std::size_t i = 1;
-    while (i < pattern.size() && ToUpper(text[at + i]) == ToUpper(pattern[i])) ++i;
-    if (i == pattern.size()) return at;
+  const std::uint64_t foldEight = kByteOnes * static_cast<unsigned char>(fold);
+  std::size_t at = start;
+  while (at <= last) {
+    // Eight places at a time where none holds the first character.
+    if (at + 8 <= text.size() &&
+        HasByteEqual(LoadEightBytes(text.data() + at) | foldEight,
+                     static_cast<unsigned char>(folded)) == 0) {
+      at += 8;
+      continue;
+    }
+    const std::size_t blockEnd = std::min(at + 8, last + 1);
+    for (; at < blockEnd; ++at) {
+      if (static_cast<char>(text[at] | fold) != folded) continue;
+      std::size_t i = 1;
+      while (i < pattern.size() && ToUpper(text[at + i]) == ToUpper(pattern[i])) ++i;
+      if (i == pattern.size()) return at;
+    }
   }
   return std::string_view::npos;
 }
@@ -231,6 +246,17 @@ int TextString::SetText(std::string_view s) {
   return 1;
 }
 
+int TextString::SetPart(const TextString& source, std::size_t start, std::size_t length) {
+  text_.assign(source.text_, std::min(start, source.text_.size()), length);
+  return 1;
+}
+
+int TextString::TakeText(std::string& s) {
+  if (std::memchr(s.data(), '\0', s.size()) != nullptr) std::replace(s.begin(), s.end(), '\0', ' ');
+  text_.swap(s);
+  return 1;
+}
+
 int TextString::AppendText(const char* s) {
   text_.append(OrEmpty(s));
   return 1;
@@ -308,7 +334,8 @@ int TextString::Substring(int start, int length) {
                 "/" + std::to_string(size) + " in TextString::Substring.  Truncating");
     length = size - start;
   }
-  text_ = text_.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+  text_.erase(static_cast<std::size_t>(start) + static_cast<std::size_t>(length));
+  text_.erase(0, static_cast<std::size_t>(start));
   return 1;
 }
 

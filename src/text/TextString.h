@@ -105,6 +105,13 @@ class TextString {
   int SetText(const char* s);
   // Replaces the text by `s` up to its first NUL.
   int SetText(std::string_view s);
+  // Replaces the text by up to `length` characters of `source` from `start`
+  // (cut to what `source` holds; `source` may be this object). Needs no NUL
+  // search, which makes cutting words out of a line cheap.
+  int SetPart(const TextString& source, std::size_t start, std::size_t length);
+  // Takes the text of `s`, each NUL becoming a blank, and leaves the old text
+  // in `s`: a reader keeps both stores instead of copying every line.
+  int TakeText(std::string& s);
   // Appends `s`; a null `s` changes nothing and still returns 1.
   int AppendText(const char* s);
   // Appends `s` up to its first NUL.

@@ -1,5 +1,6 @@
 #include "text/TextWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -15,6 +16,8 @@ int WriteText(std::FILE* stream, const char* text) {
 int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole) {
   if (stream == nullptr) return 0;
   if (whole) return WriteText(stream, line.GetText());
+  // Most lines are one piece: written as they stand, without a cut copy.
+  if (line.Length() <= std::max(line.PieceWidth(), 0)) return WriteText(stream, line.GetText());
 
   int indent = 0;
   while (line.At(indent) == ' ') ++indent;

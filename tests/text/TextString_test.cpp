@@ -28,6 +28,31 @@ TEST(TextStringTest, NullGivesNothingAndNulEndsTheText) {
   EXPECT_EQ(t.Length(), 3);
 }
 
+TEST(TextStringTest, SetPartCutsToTheSourceAndMayTakeItsOwnText) {
+  const TextString source("alpha beta");
+  struct Case {
+    std::size_t start, length;
+    const char* expected;
+  };
+  for (const Case& c : {Case{6, 4, "beta"}, Case{6, 99, "beta"}, Case{0, 5, "alpha"},
+                        Case{10, 3, ""}, Case{99, 3, ""}}) {
+    TextString t("old");
+    EXPECT_EQ(t.SetPart(source, c.start, c.length), 1);
+    EXPECT_STREQ(t.GetText(), c.expected) << c.start << "/" << c.length;
+  }
+  TextString self("&lt;12&gt;");
+  self.SetPart(self, 4, 2);
+  EXPECT_STREQ(self.GetText(), "12");
+}
+
+TEST(TextStringTest, TakeTextBlanksNulsAndHandsBackTheOldText) {
+  TextString t("old");
+  std::string read("a\0b", 3);
+  EXPECT_EQ(t.TakeText(read), 1);
+  EXPECT_EQ(t.View(), "a b");
+  EXPECT_EQ(read, "old");
+}
+
 // The error field of a row as standard error shows it.
 std::string ErrorOf(const std::vector<std::string>& row, std::size_t field) {
   return row.size() > field && !row[field].empty() ? row[field] + "\n" : "";
@@ -100,6 +125,27 @@ TEST(TextStringTest, SearchIgnoresCase) {
   EXPECT_EQ(TextString().FindText("a"), nullptr);
   // Only A-Z and a-z have case: bytes above 0x7F match only themselves.
   EXPECT_EQ(TextString("\xE9").FindText("\xC9"), nullptr);
+}
+
+TEST(TextStringTest, SearchFindsEveryPlaceOfALongText) {
+  // Long texts are searched eight places at a time: a match at each place
+  // of a step, from each start, near the end, and a "h" that "H" | 0x20
+  // must not stand for.
+  const std::string filler(20, '-');
+  for (int at = 0; at < 17; ++at) {
+    TextString text(filler.substr(0, static_cast<std::size_t>(at)) + "HeAd" + filler);
+    for (int start = 0; start <= at; ++start) {
+      int position = -1;
+      EXPECT_TRUE(text.LocateText(start, "head", position)) << at << "/" << start;
+      EXPECT_EQ(position, at) << at << "/" << start;
+    }
+    int position = -1;
+    EXPECT_FALSE(text.LocateText(at + 1, "head", position)) << at;
+  }
+  EXPECT_EQ(TextString("0123456789abcdeX").FindText("xy"), nullptr);
+  const TextString tail("0123456789abcdeXy");
+  EXPECT_EQ(tail.FindText("xY"), tail.GetText() + 15);
+  EXPECT_EQ(TextString("\x08\x28\x48\x68\x88\xA8\xC8\xE8 ").FindText("(("), nullptr);
 }
 
 TEST(TextStringTest, Editing) {
