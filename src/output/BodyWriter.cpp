@@ -92,10 +92,25 @@ bool EnoughPreformattedLines(const SourceLine& line, const FC& policy) {
   return true;
 }
 
-// True when the output text carries a link, which must never be cut.
-bool HasLink(const TextString& text) {
-  return text.FindText("HREF=\"") != nullptr;
+// True when the output text carries a link, which must never be cut: it
+// holds HREF=" in either case. Every line is asked, so the search goes from
+// '=' to '=' (rare in text) instead of trying every letter.
+bool HasLink(std::string_view text) {
+  constexpr std::string_view kName = "HREF";
+  for (std::size_t at = text.find('=', kName.size()); at != std::string_view::npos;
+       at = text.find('=', at + 1)) {
+    if (at + 1 >= text.size() || text[at + 1] != '"') continue;
+    bool same = true;
+    for (std::size_t i = 0; i < kName.size() && same; ++i) {
+      same = ToUpper(text[at - kName.size() + i]) == kName[i];
+    }
+    if (same) return true;
+  }
+  return false;
 }
+
+// Blanks enough for the indentation of nearly every line.
+constexpr std::string_view kBlanks = "                                                                ";
 
 }  // namespace
 
@@ -162,9 +177,9 @@ bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, Docu
   return pages.StartsPage(type, line.rawText, doc.processedLines, policy);
 }
 
-BodyWriter::HeadingEntry BodyWriter::FinishLine(std::FILE* stream, SourceLine& line, FC& policy,
-                                                HeadingEntries* entries) {
-  heading_ = HeadingEntry();
+const BodyWriter::HeadingEntry& BodyWriter::FinishLine(std::FILE* stream, SourceLine& line,
+                                                       FC& policy, HeadingEntries* entries) {
+  heading_.level = 0;
   if (!pending_.write) return heading_;
   pending_.write = false;
   entries_ = entries;
@@ -172,7 +187,10 @@ BodyWriter::HeadingEntry BodyWriter::FinishLine(std::FILE* stream, SourceLine& l
   const int type = line.lineType;
   const bool html = LineFlag::IsUserHtml(line.flags);
   const bool insideBlock = pending_.insideBlock;
-  TextString text = insideBlock ? line.escapedText : TextString(line.View());
+  // One buffer serves every line, keeping its store; a line collected into
+  // a block is taken from the line itself and needs no copy.
+  TextString& text = lineText_;
+  if (!insideBlock) text.SetText(line.View());
 
   Output output = Output::kBody;
   if (!insideBlock && type != LineType::kEndOfFile && !html) {
@@ -186,7 +204,7 @@ BodyWriter::HeadingEntry BodyWriter::FinishLine(std::FILE* stream, SourceLine& l
     if (block_) block_->AddLine(line);
   } else if (html) {
     NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
-    WriteText(stream, text.GetText());
+    WriteText(stream, text.View());
   } else if (type == LineType::kEndOfFile) {
     // The end-of-file marker closes what is open; it has no text of its own.
   } else if (output == Output::kContentsList) {
@@ -377,7 +395,7 @@ BodyWriter::Output BodyWriter::Heading(std::FILE* stream, SourceLine& line, FC& 
   // written closed: an open one would swallow the rest of the page. So is
   // the anchor of a heading that carries a link, as an anchor cannot hold
   // another.
-  const bool closedAnchor = numberedParagraph || HasLink(text);
+  const bool closedAnchor = numberedParagraph || HasLink(text.View());
   TextString pageAnchor = anchorLine;
   if (closedAnchor) pageAnchor.AppendText(" </A>");
   WriteText(stream, pageAnchor.GetText());
@@ -539,8 +557,16 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
 
 void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy,
                                const TextString& text) {
-  ParsedString out;
-  out.SetText(NestingStack::Indent(policy.document.nestingLevel, policy));
+  // One buffer serves every line, keeping its store.
+  ParsedString& out = bodyLine_;
+  const int levels = policy.document.nestingLevel;
+  const std::size_t indent =
+      policy.minimiseHtml != 0 || levels <= 0 ? 0 : static_cast<std::size_t>(levels) * 2;
+  if (indent <= kBlanks.size()) {
+    out.SetText(kBlanks.substr(0, indent));
+  } else {
+    out.SetText(NestingStack::Indent(levels, policy));
+  }
   out.AppendText(text.View());
 
   if ((line.flags & LineFlag::kShortLine) != 0 && !LineType::IsParagraphBreak(line.lineType)) {
@@ -567,7 +593,7 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
     LinkCrossReferences(policy, out, &line, pages_);
   }
   if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
-  const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out) ||
+  const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out.View()) ||
                      LineFlag::IsPreformatted(line.flags);
   out.width = line.CutWidth();
   WriteWrapped(stream, out, whole);

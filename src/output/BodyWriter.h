@@ -5,6 +5,7 @@
 
 #include "analysis/LineType.h"
 #include "analysis/PreformattedBlock.h"
+#include "text/ParsedString.h"
 #include "text/TextString.h"
 
 class DocumentPages;
@@ -54,7 +55,9 @@ class BodyWriter {
   // Writes the rest of the line BeginLine began to `stream` (the new page
   // when one was started). `entries` turns the document's own contents
   // lines into entries (null: they stay as they are); not owned.
-  HeadingEntry FinishLine(std::FILE* stream, SourceLine& line, FC& policy, HeadingEntries* entries);
+  // The entry stays valid until the next FinishLine.
+  const HeadingEntry& FinishLine(std::FILE* stream, SourceLine& line, FC& policy,
+                                 HeadingEntries* entries);
 
   // Writes the block still being collected, if any, to `stream` and clears
   // the block state, so that a page never ends with collected lines unwritten.
@@ -119,6 +122,10 @@ class BodyWriter {
   Previous previous_;
   Pending pending_;
   HeadingEntry heading_;
+  // Buffers reused from line to line: the text being marked up, and the
+  // output line built from it.
+  TextString lineText_;
+  ParsedString bodyLine_;
   std::unique_ptr<PreformattedBlock> block_;
   bool centringOpen_ = false;
   // A quoted run's <EM> is open; the opening tag still to be written.

@@ -244,7 +244,7 @@ void HTMLFile::WriteLine(std::FILE* stream, SourceLine& line, FC& policy) {
     StartFile(nullptr, policy, &line, stream);
     stream = CurrentStream();
   }
-  const BodyWriter::HeadingEntry heading = body_.FinishLine(stream, line, policy, headingEntries_);
+  const BodyWriter::HeadingEntry& heading = body_.FinishLine(stream, line, policy, headingEntries_);
   if (heading.level > 0) WriteHeadingEntries(stream, line, policy, heading);
 }
 

@@ -13,11 +13,18 @@ int WriteText(std::FILE* stream, const char* text) {
   return std::fputc('\n', stream) == EOF ? 0 : 1;
 }
 
+int WriteText(std::FILE* stream, std::string_view text) {
+  if (stream == nullptr) return 0;
+  // The length is known: no search for the end of the text.
+  if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) return 0;
+  return std::putc('\n', stream) == EOF ? 0 : 1;
+}
+
 int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole) {
   if (stream == nullptr) return 0;
-  if (whole) return WriteText(stream, line.GetText());
+  if (whole) return WriteText(stream, line.View());
   // Most lines are one piece: written as they stand, without a cut copy.
-  if (line.Length() <= std::max(line.PieceWidth(), 0)) return WriteText(stream, line.GetText());
+  if (line.Length() <= std::max(line.PieceWidth(), 0)) return WriteText(stream, line.View());
 
   int indent = 0;
   while (line.At(indent) == ' ') ++indent;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string_view>
 
 class ParsedString;
 
@@ -9,6 +10,8 @@ class ParsedString;
 // Writes `text` (null = "") and a line feed to `stream`. Returns 1 if the
 // write succeeded, 0 for a null stream or a failed write.
 int WriteText(std::FILE* stream, const char* text);
+// The same for a text whose length is known (it holds no NUL).
+int WriteText(std::FILE* stream, std::string_view text);
 
 // Writes `line` to `stream`: whole on one output line if `whole`, otherwise
 // cut into pieces by the line's own GetSegment(start, piece, next), one piece
