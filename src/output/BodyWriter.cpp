@@ -590,7 +590,7 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
 
   const int type = line.lineType;
   if (!LineType::IsHeading(type) && !LineType::IsContentsLine(type)) {
-    LinkCrossReferences(policy, out, &line, pages_);
+    LinkCrossReferences(policy, out, &line, pages_, &numberScratch_);
   }
   if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
   const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out.View()) ||

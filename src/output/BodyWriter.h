@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
 #include "analysis/PreformattedBlock.h"
 #include "text/ParsedString.h"
@@ -126,6 +127,8 @@ class BodyWriter {
   // output line built from it.
   TextString lineText_;
   ParsedString bodyLine_;
+  // The record cross-references read section numbers with (LinkPasses.h).
+  std::unique_ptr<DocumentStatistics> numberScratch_;
   std::unique_ptr<PreformattedBlock> block_;
   bool centringOpen_ = false;
   // A quoted run's <EM> is open; the opening tag still to be written.

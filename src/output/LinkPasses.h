@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+#include "analysis/DocumentStatistics.h"
 #include "analysis/SectionNumber.h"
 
 class DocumentPages;
@@ -23,9 +26,13 @@ class TextString;
 // headings and contents lines. `line`, when given, is the line of the pass
 // window being written: the classified lines after it then decide about
 // the headings among them. `pages`, when given, is the page writer's record
-// of which page holds which section. Returns the number of links made.
+// of which page holds which section. `scratch`, when given, is the record the
+// numbers are read with, kept by a writer from line to line (null: one is
+// made for the call); it only ever holds what reading numbers leaves in it,
+// which no reading looks at. Returns the number of links made.
 int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line = nullptr,
-                        const DocumentPages* pages = nullptr);
+                        const DocumentPages* pages = nullptr,
+                        std::unique_ptr<DocumentStatistics>* scratch = nullptr);
 
 // The page that holds the heading of section `number` (components 0 to
 // `level`) whose anchor is `anchor`, as a link from the page being written
