@@ -1,8 +1,11 @@
 #include "output/AnchorName.h"
 
+#include <string>
+
 #include "analysis/LineType.h"
 #include "analysis/SourceLine.h"
 #include "policy/FC.h"
+#include "text/CharClass.h"
 #include "text/TextString.h"
 
 namespace {
@@ -24,9 +27,7 @@ void MakeAnchorName(const SourceLine& line, const FC& policy, TextString& anchor
 }
 
 void MakeAnchorName(const TextString& rawText, int lineType, const FC& policy, TextString& anchor) {
-  TextString text = rawText;
-  text.CollapseBlanks();
-  text.Trim();
+  const TextString text = CollapsedHeadingText(rawText.View());
 
   if (LineType::IsUnderlinedHeading(lineType) || lineType == LineType::kCapitalisedHeading) {
     anchor.Clear();
@@ -48,4 +49,25 @@ void MakeAnchorName(const TextString& rawText, int lineType, const FC& policy, T
   if (last == '.' || last == ')' || last == ']' || last == ':') word.Truncate(word.Length() - 1);
   anchor.SetText("Section_");
   anchor.AppendText(word.View());
+}
+
+TextString CollapsedHeadingText(std::string_view rawText) {
+  std::size_t first = 0;
+  while (first < rawText.size() && IsBlank(rawText[first])) ++first;
+  std::size_t last = rawText.size();
+  while (last > first && IsBlank(rawText[last - 1])) --last;
+  // Copied run by run: every heading passes here several times.
+  std::string collapsed;
+  collapsed.reserve(last - first);
+  std::size_t run = first;
+  for (std::size_t i = first; i < last; ++i) {
+    // A blank never ends the trimmed text, so rawText[i + 1] lies within it.
+    if (rawText[i] != ' ' || rawText[i + 1] != ' ') continue;
+    collapsed.append(rawText.substr(run, i - run));
+    run = i + 1;
+  }
+  collapsed.append(rawText.substr(run, last - run));
+  TextString text;
+  text.TakeText(collapsed);
+  return text;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <string_view>
+
+#include "text/TextString.h"
+
 class FC;
 class SourceLine;
-class TextString;
 
 // The anchor name of a heading or contents line, built from its raw text
 // (before escaping) with runs of blanks collapsed and the ends trimmed:
@@ -19,3 +22,8 @@ class TextString;
 void MakeAnchorName(const SourceLine& line, const FC& policy, TextString& anchor);
 // The same for a line of `lineType` whose raw text is `rawText`.
 void MakeAnchorName(const TextString& rawText, int lineType, const FC& policy, TextString& anchor);
+
+// `rawText` as heading names and entries are built from it: every run of
+// blanks inside it cut to one blank (tabs kept) and the blanks and tabs at
+// both ends removed, as CollapseBlanks and then Trim leave a TextString.
+TextString CollapsedHeadingText(std::string_view rawText);

@@ -1,43 +1,65 @@
 #include "output/AttributeText.h"
 
+#include <string>
 #include <string_view>
 
 #include "markup/MarkupScan.h"
 
-void AppendAttributeText(TextString& out, const char* text) {
-  if (text == nullptr) return;
-  const std::string_view value(text);
+namespace {
+
+// Appends `value` to `out` escaped as an attribute value (AppendAttributeText).
+// Runs of plain characters are copied whole: every link and anchor passes here.
+void AppendEscapedValue(std::string& out, std::string_view value) {
+  std::size_t plain = 0;
   for (std::size_t i = 0; i < value.size(); ++i) {
     const char c = value[i];
+    const char* replacement = nullptr;
     if (c == '"') {
-      out.AppendText("&quot;");
+      replacement = "&quot;";
     } else if (c == '<') {
-      out.AppendText("&lt;");
+      replacement = "&lt;";
     } else if (c == '>') {
-      out.AppendText("&gt;");
+      replacement = "&gt;";
     } else if (c == '&' && EntityLengthAt(value, i) == 0) {
-      out.AppendText("&amp;");
-    } else {
-      out.AppendChar(c);
+      replacement = "&amp;";
     }
+    if (replacement == nullptr) continue;
+    out.append(value.substr(plain, i - plain));
+    out.append(replacement);
+    plain = i + 1;
   }
+  out.append(value.substr(plain));
+}
+
+}  // namespace
+
+void AppendAttributeText(TextString& out, const char* text) {
+  if (text == nullptr) return;
+  std::string escaped;
+  AppendEscapedValue(escaped, text);
+  out.AppendText(std::string_view(escaped));
 }
 
 void AppendLinkName(TextString& out, const char* name) {
   if (name == nullptr) return;
   static constexpr char kHex[] = "0123456789ABCDEF";
-  TextString encoded;
-  for (const char c : std::string_view(name)) {
+  const std::string_view given(name);
+  std::string encoded;
+  std::size_t plain = 0;
+  for (std::size_t i = 0; i < given.size(); ++i) {
+    const char c = given[i];
     const auto byte = static_cast<unsigned char>(c);
-    if (c == ' ' || c == '#' || c == '%' || c == '?' || c == '"' || byte > 0x7F) {
-      encoded.AppendChar('%');
-      encoded.AppendChar(kHex[byte >> 4]);
-      encoded.AppendChar(kHex[byte & 0x0F]);
-    } else {
-      encoded.AppendChar(c);
-    }
+    if (c != ' ' && c != '#' && c != '%' && c != '?' && c != '"' && byte <= 0x7F) continue;
+    encoded.append(given.substr(plain, i - plain));
+    encoded.push_back('%');
+    encoded.push_back(kHex[byte >> 4]);
+    encoded.push_back(kHex[byte & 0x0F]);
+    plain = i + 1;
   }
-  AppendAttributeText(out, encoded.GetText());
+  encoded.append(given.substr(plain));
+  std::string escaped;
+  AppendEscapedValue(escaped, encoded);
+  out.AppendText(std::string_view(escaped));
 }
 
 TextString AnchorTag(const char* name) {

@@ -75,9 +75,7 @@ TextString FullHeadingText(const SourceLine& line) {
     text.AppendChar(' ');
     text.AppendText(next->rawText.View());
   }
-  text.CollapseBlanks();
-  text.Trim();
-  return text;
+  return CollapsedHeadingText(text.View());
 }
 
 // With "Minimum automatic <PRE> size" of 2 or more, a block starts only when

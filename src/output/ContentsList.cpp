@@ -65,9 +65,7 @@ void ContentsList::WriteEntry(std::FILE* stream, const TextString& entry) {
 
 void ContentsList::BuildContentsLine(const FC& policy, int lineType, const TextString& headingText,
                                      const TextString& href, TextString& entry) {
-  TextString text = headingText;
-  text.CollapseBlanks();
-  text.Trim();
+  TextString text = CollapsedHeadingText(headingText.View());
   EscapeHtml(text);
 
   TextString number;

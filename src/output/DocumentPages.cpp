@@ -44,9 +44,7 @@ bool DocumentPages::StartsPage(int lineType, const TextString& rawText, int proc
   const int level =
       lineType == LineType::kCapitalisedHeading ? 2 : LineType::HeadingLevel(lineType);
   if (policy.splitKnown == 0 || level < 1 || level > policy.splitLevel) return false;
-  TextString text = rawText;
-  text.CollapseBlanks();
-  text.Trim();
+  const TextString text = CollapsedHeadingText(rawText.View());
   const int chapter = ChapterNumber(text.View());
   const bool pageTooShort = policy.minHtmlFileSize >= 0 && chapter >= 0 &&
                             chapter == chapterAtLastSplit_ &&

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "analysis/LineType.h"
+#include "output/AnchorName.h"
 #include "policy/FC.h"
 #include "text/CharClass.h"
 #include "text/TextString.h"
@@ -62,9 +63,7 @@ void GetPageName(const char* headingText, int lineType, const FC& policy, TextSt
     return;
   }
 
-  TextString text(headingText);
-  text.CollapseBlanks();
-  text.Trim();
+  const TextString text = CollapsedHeadingText(headingText != nullptr ? headingText : "");
   TextString number;
   if (!text.IsEmpty()) {
     const int word = StyleOf(lineType, policy)->hasPrefix != 0 ? 2 : 1;
