@@ -107,9 +107,6 @@ bool HasLink(std::string_view text) {
   return false;
 }
 
-// Blanks enough for the indentation of nearly every line.
-constexpr std::string_view kBlanks = "                                                                ";
-
 }  // namespace
 
 bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages) {
@@ -185,10 +182,10 @@ const BodyWriter::HeadingEntry& BodyWriter::FinishLine(std::FILE* stream, Source
   const int type = line.lineType;
   const bool html = LineFlag::IsUserHtml(line.flags);
   const bool insideBlock = pending_.insideBlock;
-  // One buffer serves every line, keeping its store; a line collected into
-  // a block is taken from the line itself and needs no copy.
-  TextString& text = lineText_;
-  if (!insideBlock) text.SetText(line.View());
+  // The line is marked up in the output buffer, which keeps its store from
+  // line to line; a line collected into a block needs no copy.
+  TextString& text = bodyLine_;
+  if (!insideBlock) text.SetPart(line, 0, line.View().size());
 
   Output output = Output::kBody;
   if (!insideBlock && type != LineType::kEndOfFile && !html) {
@@ -211,7 +208,7 @@ const BodyWriter::HeadingEntry& BodyWriter::FinishLine(std::FILE* stream, Source
         holder != nullptr && holder->CurrentStream() != nullptr ? holder->CurrentStream() : stream;
     ContentsList::WriteEntry(target, text);
   } else {
-    WriteBodyText(stream, line, policy, text);
+    WriteBodyText(stream, line, policy);
   }
   return heading_;
 }
@@ -553,33 +550,24 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
   }
 }
 
-void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy,
-                               const TextString& text) {
-  // One buffer serves every line, keeping its store.
+void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy) {
+  // The marked-up text is already in the buffer: the indentation goes in
+  // front of it, so the line is never copied again.
   ParsedString& out = bodyLine_;
-  const int levels = policy.document.nestingLevel;
-  const std::size_t indent =
-      policy.minimiseHtml != 0 || levels <= 0 ? 0 : static_cast<std::size_t>(levels) * 2;
-  if (indent <= kBlanks.size()) {
-    out.SetText(kBlanks.substr(0, indent));
-  } else {
-    out.SetText(NestingStack::Indent(levels, policy));
-  }
-  out.AppendText(text.View());
+  const std::string indent = NestingStack::Indent(policy.document.nestingLevel, policy);
+  if (!indent.empty()) out.InsertText(0, indent.c_str());
 
   if ((line.flags & LineFlag::kShortLine) != 0 && !LineType::IsParagraphBreak(line.lineType)) {
     const SourceLine* next = line.NextLine();
     const bool nextAllows = next == nullptr || (!LineFlag::IsUserRegion(next->flags) &&
                                                 !LineType::IsParagraphBreak(next->lineType));
-    const std::string_view view = text.View();
+    const std::string_view view = out.View().substr(indent.size());
     if (nextAllows && view.find("<BR>") == std::string_view::npos &&
         view.find("<H") == std::string_view::npos) {
       // Inside the definition: <DL> holds only <DT> and <DD>.
       constexpr std::string_view kDefinitionEnd = "</DD>";
       if (out.View().ends_with(kDefinitionEnd)) {
-        std::string moved(out.View());
-        moved.insert(moved.size() - kDefinitionEnd.size(), "<BR>");
-        out.SetText(moved);
+        out.InsertText(out.Length() - static_cast<int>(kDefinitionEnd.size()), "<BR>");
       } else {
         out.AppendText("<BR>");
       }

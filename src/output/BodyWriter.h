@@ -108,9 +108,10 @@ class BodyWriter {
   void Definition(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,
                   const Previous& previous, int indentLevel);
   void HangingParagraph(std::FILE* stream, FC& policy, TextString& text, int indentLevel);
-  // Adds the cross-references and the dictionary links (setting the line's
-  // contains-URL flag for the latter), then writes the line.
-  void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy, const TextString& text);
+  // Indents the marked-up text held in bodyLine_, adds the cross-references
+  // and the dictionary links (setting the line's contains-URL flag for the
+  // latter), then writes the line.
+  void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy);
 
   // What BeginLine found for FinishLine.
   struct Pending {
@@ -123,9 +124,7 @@ class BodyWriter {
   Previous previous_;
   Pending pending_;
   HeadingEntry heading_;
-  // Buffers reused from line to line: the text being marked up, and the
-  // output line built from it.
-  TextString lineText_;
+  // The line being marked up and written, reused from line to line.
   ParsedString bodyLine_;
   // The record cross-references read section numbers with (LinkPasses.h).
   std::unique_ptr<DocumentStatistics> numberScratch_;

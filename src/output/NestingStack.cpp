@@ -1,6 +1,7 @@
 #include "output/NestingStack.h"
 
 #include <string>
+#include <string_view>
 
 #include "policy/FC.h"
 #include "text/ParsedString.h"
@@ -11,8 +12,16 @@ namespace {
 // Writes `tag` wrapped, indented for its enclosing levels.
 void WriteTagLine(std::FILE* stream, int enclosingLevels, const FC& policy,
                   const std::string& tag) {
+  const std::string indent = NestingStack::Indent(enclosingLevels, policy);
+  // A line that needs no cut is written as it stands, without a line object.
+  if (indent.size() + tag.size() <= static_cast<std::size_t>(ParsedString::kDefaultWidth)) {
+    std::string line = indent;
+    line.append(tag);
+    WriteText(stream, std::string_view(line));
+    return;
+  }
   ParsedString line;
-  line.SetText(NestingStack::Indent(enclosingLevels, policy));
+  line.SetText(indent);
   line.AppendText(tag);
   WriteWrapped(stream, line, false);
 }
