@@ -69,8 +69,12 @@ int SecondWordColumn(const SourceLine& line) {
 // collapsed and trimmed. A blank joins the lines, so that a continuation
 // written from the first column does not run into the word before it.
 TextString FullHeadingText(const SourceLine& line) {
+  const SourceLine* appended = line.NextLine();
+  if (appended == nullptr || appended->lineType != LineType::kAppended) {
+    return CollapsedHeadingText(line.rawText.View());
+  }
   TextString text = line.rawText;
-  for (const SourceLine* next = line.NextLine();
+  for (const SourceLine* next = appended;
        next != nullptr && next->lineType == LineType::kAppended; next = next->NextLine()) {
     text.AppendChar(' ');
     text.AppendText(next->rawText.View());

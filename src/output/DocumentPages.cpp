@@ -123,7 +123,9 @@ void DocumentPages::Plan(const std::vector<RunContext::ContentsEntry>& headings,
     }
     TextString anchor;
     MakeAnchorName(heading.text, heading.lineType, policy, anchor);
-    plan.AddSection(anchor);
+    // Only the sections are kept from the plan: the anchors AddSection
+    // would also record are left out.
+    plan.sections_.emplace(std::string(anchor.View()), std::string(plan.current_.View()));
   }
   planned_ = std::move(plan.sections_);
   hasPlan_ = true;

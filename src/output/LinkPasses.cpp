@@ -117,7 +117,10 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
   int linked = 0;
   bool inLink = false;
   std::size_t pos = 0;
+  // Kept from word to word: most lines that reach here hold several numbers.
   TextString word;
+  TextString anchor;
+  TextString page;
   while (pos < text.View().size()) {
     const std::string_view view = text.View();
     const std::size_t tag = TagLengthAt(view, pos);
@@ -146,11 +149,13 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
     CleanNumberWord(word);
     SectionComponents number;
     const int level = word.IsEmpty() ? -1 : SectionLevel(policy, word, number, numbers);
-    TextString anchor("Section_");
+    if (level < 0 || level + 1 < policy.crossRefLevel) {
+      pos = end;
+      continue;
+    }
+    anchor.SetText("Section_");
     anchor.AppendText(word.View());
-    TextString page;
-    if (level < 0 || level + 1 < policy.crossRefLevel ||
-        !SectionPageName(policy, number, level, anchor, line, pages, page)) {
+    if (!SectionPageName(policy, number, level, anchor, line, pages, page)) {
       pos = end;
       continue;
     }
