@@ -85,24 +85,28 @@ std::size_t FindOutsideMarkup(std::string_view text, std::string_view pattern) {
   return kNone;
 }
 
-// Whether `text` holds a digit. Most lines are passed on this test alone,
-// so it looks at eight bytes at a time: with the high bits masked off, a
-// byte from '0' to '9' is the only one that sets its high bit in all three
-// terms (each byte is computed apart, without a borrow between bytes).
-bool HasDigit(std::string_view text) {
+// Where the first digit of `text` at or after `from` is, or npos. Most lines
+// hold none, so it looks at eight bytes at a time: with the high bits masked
+// off, a byte from '0' to '9' is the only one that sets its high bit in all
+// three terms (each byte is computed apart, without a borrow between bytes).
+std::size_t FindDigit(std::string_view text, std::size_t from) {
   constexpr std::uint64_t kLowBits = kByteOnes * 0x7F;
   constexpr std::uint64_t kAboveNine = kByteOnes * (0x7F + '9' + 1);
   constexpr std::uint64_t kBelowZero = kByteOnes * (0x7F - ('0' - 1));
-  std::size_t at = 0;
+  std::size_t at = from;
   for (; at + 8 <= text.size(); at += 8) {
     const std::uint64_t v = LoadEightBytes(text.data() + at);
     const std::uint64_t low = v & kLowBits;
-    if (((kAboveNine - low) & ~v & (low + kBelowZero) & kByteHighBits) != 0) return true;
+    if (((kAboveNine - low) & ~v & (low + kBelowZero) & kByteHighBits) != 0) break;
   }
   for (; at < text.size(); ++at) {
-    if (IsDigit(text[at])) return true;
+    if (IsDigit(text[at])) return at;
   }
-  return false;
+  return kNone;
+}
+
+bool IsOpeningBracket(char c) {
+  return c == '(' || c == '{' || c == '[';
 }
 
 }  // namespace
@@ -111,16 +115,60 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
                         const DocumentPages* pages, std::unique_ptr<DocumentStatistics>* scratch) {
   if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return 0;
   // Every section number starts with a digit: a line without one is left.
-  if (!HasDigit(text.View())) return 0;
+  if (FindDigit(text.View(), 0) == kNone) return 0;
   std::unique_ptr<DocumentStatistics> ownScratch;
   std::unique_ptr<DocumentStatistics>& numbers = scratch != nullptr ? *scratch : ownScratch;
   int linked = 0;
-  bool inLink = false;
-  std::size_t pos = 0;
   // Kept from word to word: most lines that reach here hold several numbers.
   TextString word;
   TextString anchor;
   TextString page;
+  // Links the word [pos, end) when it names a known section; returns where
+  // the walk goes on: after the link made, or at `end`.
+  const auto linkWord = [&](std::size_t pos, std::size_t end) {
+    const std::string_view view = text.View();
+    word.SetText(view.substr(pos, end - pos));
+    CleanNumberWord(word);
+    SectionComponents number;
+    const int level = word.IsEmpty() ? -1 : SectionLevel(policy, word, number, numbers);
+    if (level < 0 || level + 1 < policy.crossRefLevel) return end;
+    anchor.SetText("Section_");
+    anchor.AppendText(word.View());
+    if (!SectionPageName(policy, number, level, anchor, line, pages, page)) return end;
+    TextString link("<A HREF=\"");
+    AppendLinkName(link, page.GetText());
+    link.AppendChar('#');
+    AppendLinkName(link, anchor.GetText());
+    link.AppendText("\">");
+    link.AppendText(word.View());
+    link.AppendText("</A>");
+    const std::size_t at = pos + view.substr(pos, end - pos).find(word.View());
+    text.ReplaceSubString(static_cast<int>(at), word.Length(), link.GetText());
+    ++linked;
+    return at + static_cast<std::size_t>(link.Length());
+  };
+
+  std::size_t pos = 0;
+  if (text.View().find('<') == kNone) {
+    // No tag, so no link: words are only split by blanks (and a link made
+    // starts a new word after it, as below), and the walk can jump from
+    // digit to digit. The text after `pos` never gains a '<'.
+    while (pos < text.View().size()) {
+      const std::string_view view = text.View();
+      const std::size_t digit = FindDigit(view, pos);
+      if (digit == kNone) break;
+      std::size_t start = digit;
+      while (start > pos && !IsBlank(view[start - 1])) --start;
+      std::size_t end = digit;
+      while (end < view.size() && !IsBlank(view[end])) ++end;
+      std::size_t first = start;
+      while (first < digit && IsOpeningBracket(view[first])) ++first;
+      pos = first == digit ? linkWord(start, end) : end;
+    }
+    return linked;
+  }
+
+  bool inLink = false;
   while (pos < text.View().size()) {
     const std::string_view view = text.View();
     const std::size_t tag = TagLengthAt(view, pos);
@@ -140,36 +188,12 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
     // Only a word that starts with a digit once its opening brackets are
     // dropped can be a section number; most words are passed at once.
     std::size_t first = pos;
-    while (first < end && (view[first] == '(' || view[first] == '{' || view[first] == '[')) ++first;
+    while (first < end && IsOpeningBracket(view[first])) ++first;
     if (inLink || first == end || !IsDigit(view[first])) {
       pos = end;
       continue;
     }
-    word.SetText(view.substr(pos, end - pos));
-    CleanNumberWord(word);
-    SectionComponents number;
-    const int level = word.IsEmpty() ? -1 : SectionLevel(policy, word, number, numbers);
-    if (level < 0 || level + 1 < policy.crossRefLevel) {
-      pos = end;
-      continue;
-    }
-    anchor.SetText("Section_");
-    anchor.AppendText(word.View());
-    if (!SectionPageName(policy, number, level, anchor, line, pages, page)) {
-      pos = end;
-      continue;
-    }
-    TextString link("<A HREF=\"");
-    AppendLinkName(link, page.GetText());
-    link.AppendChar('#');
-    AppendLinkName(link, anchor.GetText());
-    link.AppendText("\">");
-    link.AppendText(word.View());
-    link.AppendText("</A>");
-    const std::size_t at = pos + view.substr(pos, end - pos).find(word.View());
-    text.ReplaceSubString(static_cast<int>(at), word.Length(), link.GetText());
-    ++linked;
-    pos = at + static_cast<std::size_t>(link.Length());
+    pos = linkWord(pos, end);
   }
   return linked;
 }

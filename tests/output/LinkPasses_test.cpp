@@ -59,6 +59,12 @@ TEST(LinkPassesTest, CrossReferencesLinkSectionsThatHaveHeadings) {
       {"v3.2 3-2 3.2a", "v3.2 3-2 3.2a"},
       {"<A HREF=\"#x\">see 3.2</A> <B>2.1</B>",
        "<A HREF=\"#x\">see 3.2</A> <B><A HREF=\"#Section_2.1\">2.1</A></B>"},
+      // Words are split by blanks and tabs only; brackets may open a word.
+      {"the words before it run past a few blocks:\t[(2.1)]  and x3.2,y 3.2,2.1 (3.2),",
+       "the words before it run past a few blocks:\t[(<A HREF=\"#Section_2.1\">2.1</A>)]  and "
+       "x3.2,y 3.2,2.1 (<A HREF=\"#Section_3.2\">3.2</A>),"},
+      {"<B>x</B> [(2.1)] 3.2,2.1 (3.2),",
+       "<B>x</B> [(<A HREF=\"#Section_2.1\">2.1</A>)] 3.2,2.1 (<A HREF=\"#Section_3.2\">3.2</A>),"},
   };
   for (const TextCase& c : atLevel2) CheckCrossReferences(policy, c);
 
