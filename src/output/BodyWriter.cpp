@@ -582,7 +582,10 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
   if (!LineType::IsHeading(type) && !LineType::IsContentsLine(type)) {
     LinkCrossReferences(policy, out, &line, pages_, &numberScratch_);
   }
-  if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
+  // Most documents have no dictionary: the call is not even made.
+  if (!policy.linkDefinitions.empty() && ApplyLinkDictionary(policy, out) != 0) {
+    line.flags |= LineFlag::kHyperlink;
+  }
   const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out.View()) ||
                      LineFlag::IsPreformatted(line.flags);
   out.width = line.CutWidth();
