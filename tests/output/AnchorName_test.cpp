@@ -38,4 +38,15 @@ TEST(AnchorNameTest, WordBeforeTheNumberUsesTheLevelStyle) {
   }
 }
 
+// The one-pass collapse must leave what CollapseBlanks and Trim leave.
+TEST(AnchorNameTest, CollapsedHeadingTextMatchesCollapseAndTrim) {
+  for (const char* raw : {"", " ", "  \t ", "a", "  3.2   Tools  ", "\t1\t \tA  b\t", "x  ",
+                          "  y", "a \t  b", "a  \t b  c   d", " \t a   b \t "}) {
+    TextString expected(raw);
+    expected.CollapseBlanks();
+    expected.Trim();
+    EXPECT_EQ(CollapsedHeadingText(raw).View(), expected.View()) << '"' << raw << '"';
+  }
+}
+
 }  // namespace
