@@ -127,6 +127,11 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
   // the walk goes on: after the link made, or at `end`.
   const auto linkWord = [&](std::size_t pos, std::size_t end) {
     const std::string_view view = text.View();
+    // A number's level is at most its count of separators ('.' or '-'):
+    // without one it is a chapter, below any level above 1 ("1999", "[4]").
+    if (policy.crossRefLevel > 1 && view.substr(pos, end - pos).find_first_of(".-") == kNone) {
+      return end;
+    }
     word.SetText(view.substr(pos, end - pos));
     CleanNumberWord(word);
     SectionComponents number;
