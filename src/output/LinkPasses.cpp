@@ -115,7 +115,8 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
                         const DocumentPages* pages, std::unique_ptr<DocumentStatistics>* scratch) {
   if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return 0;
   // Every section number starts with a digit: a line without one is left.
-  if (FindDigit(text.View(), 0) == kNone) return 0;
+  const std::size_t firstDigit = FindDigit(text.View(), 0);
+  if (firstDigit == kNone) return 0;
   std::unique_ptr<DocumentStatistics> ownScratch;
   std::unique_ptr<DocumentStatistics>& numbers = scratch != nullptr ? *scratch : ownScratch;
   int linked = 0;
@@ -158,10 +159,8 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
     // No tag, so no link: words are only split by blanks (and a link made
     // starts a new word after it, as below), and the walk can jump from
     // digit to digit. The text after `pos` never gains a '<'.
-    while (pos < text.View().size()) {
+    for (std::size_t digit = firstDigit; digit != kNone;) {
       const std::string_view view = text.View();
-      const std::size_t digit = FindDigit(view, pos);
-      if (digit == kNone) break;
       std::size_t start = digit;
       while (start > pos && !IsBlank(view[start - 1])) --start;
       std::size_t end = digit;
@@ -169,6 +168,7 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
       std::size_t first = start;
       while (first < digit && IsOpeningBracket(view[first])) ++first;
       pos = first == digit ? linkWord(start, end) : end;
+      digit = FindDigit(text.View(), pos);
     }
     return linked;
   }
