@@ -188,7 +188,9 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
       ++pos;
       continue;
     }
-    std::size_t end = pos;
+    // A '<' that opens no tag is a character of the word: stepping over it
+    // keeps the walk moving.
+    std::size_t end = view[pos] == '<' ? pos + 1 : pos;
     while (end < view.size() && !IsBlank(view[end]) && view[end] != '<') ++end;
     // Only a word that starts with a digit once its opening brackets are
     // dropped can be a section number; most words are passed at once.

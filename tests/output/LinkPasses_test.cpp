@@ -63,6 +63,8 @@ TEST(LinkPassesTest, CrossReferencesLinkSectionsThatHaveHeadings) {
       {"the words before it run past a few blocks:\t[(2.1)]  and x3.2,y 3.2,2.1 (3.2),",
        "the words before it run past a few blocks:\t[(<A HREF=\"#Section_2.1\">2.1</A>)]  and "
        "x3.2,y 3.2,2.1 (<A HREF=\"#Section_3.2\">3.2</A>),"},
+      // A '<' opening no tag (text passed through unescaped) is no tag.
+      {"<B>x</B> a<b 3.2 <", "<B>x</B> a<b <A HREF=\"#Section_3.2\">3.2</A> <"},
       {"<B>x</B> [(2.1)] 3.2,2.1 (3.2),",
        "<B>x</B> [(<A HREF=\"#Section_2.1\">2.1</A>)] 3.2,2.1 (<A HREF=\"#Section_3.2\">3.2</A>),"},
   };
