@@ -222,17 +222,22 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim) {
   // most lines hold no word either could change, and skip the pass.
   const std::string_view text = View();
   const bool overstrike = text.find('\b') != std::string_view::npos;
-  const bool linkable = links && HasLinkCharacter(text);
   int overstruck = 0;
-  if (overstrike || linkable) {
+  if (links && !overstrike) {
+    // Only words holding a link character are looked at, found from those
+    // characters: most of a line is never cut into words.
+    RunMarkedWordPass(*this, kLinkBytes, [&](const TextString& word, TextString& replacement) {
+      return RecogniseHyperlink(policy, word, replacement);
+    });
+  } else if (overstrike) {
+    const bool linkable = links && HasLinkCharacter(text);
     // The same test for each word, before it is copied.
     const auto wanted = [&](std::string_view word) {
-      return (overstrike && word.find('\b') != std::string_view::npos) ||
-             (linkable && HasLinkCharacter(word));
+      return word.find('\b') != std::string_view::npos || (linkable && HasLinkCharacter(word));
     };
     RunFilteredWordPass(*this, TagHandling::kDelimit, wanted,
                         [&](const TextString& word, TextString& replacement) {
-                          if (overstrike && MarkOverstrike(word, replacement)) {
+                          if (MarkOverstrike(word, replacement)) {
                             ++overstruck;
                             return 1;
                           }
