@@ -75,11 +75,15 @@ bool IsBareHost(std::string_view w) {
   if (firstDot == kNone || firstDot == 0 || w.find('@') != kNone) return false;
   const std::size_t secondDot = w.find('.', firstDot + 1);
   if (secondDot == kNone || secondDot + 1 >= w.size()) return false;
+  // The first occurrence must stand at the end (or two before it), so only a
+  // word that holds one there is searched.
   for (std::string_view top : {".edu", ".com", ".net", ".org", ".mil"}) {
+    if (!EndsNoCase(w, top)) continue;
     const std::size_t at = FindNoCase(w, top);
     if (at != kNone && at > 0 && at + top.size() == w.size()) return true;
   }
   for (std::string_view second : {".ac.", ".co.", ".or."}) {
+    if (w.size() < second.size() + 2 || !EndsNoCase(w.substr(0, w.size() - 2), second)) continue;
     const std::size_t at = FindNoCase(w, second);
     if (at != kNone && at + second.size() + 2 == w.size()) return true;
   }
@@ -166,15 +170,19 @@ int RecogniseURL(const FC& policy, const TextString& word, bool& found, TextStri
   };
   // A host word whose "http" stands in its first three characters is most
   // likely a broken scheme, not a host.
-  const std::size_t http = FindNoCase(w, "http");
-  const bool httpEarly = http != kNone && http <= 2;
+  const auto httpEarly = [w] {
+    const std::size_t http = FindNoCase(w, "http");
+    return http != kNone && http <= 2;
+  };
 
   int type = LinkType::kNone;
   const Test* linked = nullptr;
   for (const Test& test : kTests) {
+    // Most words are too short to be searched at all.
+    if (w.size() < test.minLength) continue;
     const std::size_t at = FindNoCase(w, test.text);
-    if (at == kNone || w.size() < test.minLength) continue;
-    if (test.ignored != 0 && (at >= 8 || httpEarly)) {
+    if (at == kNone) continue;
+    if (test.ignored != 0 && (at >= 8 || httpEarly())) {
       type = test.ignored;
       continue;
     }
