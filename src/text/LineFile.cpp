@@ -5,7 +5,14 @@
 int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
   bool complete = false;
   while (!complete && ReadLine()) {
-    line.AppendText(GetBufferLine(LineCount()));
+    const TextString& read = NewestLine();
+    // A buffered line holds no NUL: the usual first piece is copied whole,
+    // with no search for one.
+    if (line.IsEmpty()) {
+      line.SetPart(read, 0, read.View().size());
+    } else {
+      line.AppendText(read.View());
+    }
     complete = line.IsComplete();
   }
   if (!complete) return 0;

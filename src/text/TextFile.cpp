@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 #include <string>
 #include <utility>
 
@@ -216,18 +215,15 @@ bool TextFile::ReadLine() {
     if (files_.size() < 2) return false;
     CloseTopFile();
   }
-  if (spareLines_.empty()) {
-    lines_.emplace_back();
-  } else {
-    lines_.push_back(std::move(spareLines_.back()));
-    spareLines_.pop_back();
-  }
-  // The line's old store becomes the next read's.
-  lines_.back().TakeText(text);
-  if (LineCount() > kBufferLimit) {
-    spareLines_.insert(spareLines_.end(), std::make_move_iterator(lines_.begin()),
-                       std::make_move_iterator(lines_.begin() + kDiscardCount));
-    lines_.erase(lines_.begin(), lines_.begin() + kDiscardCount);
+  constexpr std::size_t kSlots = kBufferLimit + 1;
+  const std::size_t slot = (firstLine_ + static_cast<std::size_t>(lineCount_)) % kSlots;
+  if (slot == lines_.size()) lines_.emplace_back();
+  // The slot's old store becomes the next read's.
+  lines_[slot].TakeText(text);
+  ++lineCount_;
+  if (lineCount_ > kBufferLimit) {
+    firstLine_ = (firstLine_ + kDiscardCount) % kSlots;
+    lineCount_ -= kDiscardCount;
   }
   return true;
 }
@@ -273,7 +269,8 @@ bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
   if (!FillBlock(file)) return false;
   const std::size_t piece = static_cast<std::size_t>(kPieceLength);
   while (text.size() < piece) {
-    if (!FillBlock(file)) return true;
+    // Most lines lie whole in the block already filled.
+    if (file.at >= file.block.size() && !FillBlock(file)) return true;
     const char* from = file.block.data() + file.at;
     const std::size_t span = std::min(piece - text.size(), file.block.size() - file.at);
     const void* end = std::memchr(from, file.lineEnd, span);
@@ -330,11 +327,15 @@ const char* TextFile::GetBufferLine(int n) const {
                 std::to_string(LineCount()) + " in TextFile::GetBufferLine");
     return nullptr;
   }
-  return lines_[static_cast<std::size_t>(n - 1)].GetText();
+  return lines_[(firstLine_ + static_cast<std::size_t>(n - 1)) % (kBufferLimit + 1)].GetText();
 }
 
 int TextFile::LineCount() const {
-  return static_cast<int>(lines_.size());
+  return lineCount_;
+}
+
+const TextString& TextFile::NewestLine() const {
+  return lines_[(firstLine_ + static_cast<std::size_t>(lineCount_ - 1)) % (kBufferLimit + 1)];
 }
 
 int TextFile::Depth() const {

@@ -109,6 +109,8 @@ class TextFile {
 
   // Number of lines in the buffer.
   int LineCount() const;
+  // The newest buffered line. Requires: LineCount() > 0.
+  const TextString& NewestLine() const;
   // Number of files on the stack, and the most there ever were.
   int Depth() const;
   int MaxDepth() const;
@@ -148,10 +150,13 @@ class TextFile {
   int isOpen_ = 0;
   bool isReading_ = false;
   int switchCount_ = 0;
+  // The buffered lines, a ring of kBufferLimit + 1 slots filled as lines
+  // come: dropping lines only moves `firstLine_`, and every slot keeps its
+  // storage for later reads, as does the piece being read: reading a line
+  // neither allocates nor moves lines.
   std::vector<TextString> lines_;
-  // Lines dropped from the buffer, kept with their storage for the next
-  // reads, and the piece being read: reading a line allocates nothing.
-  std::vector<TextString> spareLines_;
+  std::size_t firstLine_ = 0;
+  int lineCount_ = 0;
   std::string reading_;
   WriteFailureSink writeFailureSink_;
 };
