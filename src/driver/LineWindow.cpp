@@ -27,11 +27,9 @@ void LineWindow::Advance(PassWork& work, FC& policy) {
   policy.document.processedLines += Processed(*slots_[old]);
   work.LineLeaving(*slots_[old], policy);
   slots_[(old + 1) % kSize]->prev = nullptr;
-  // The leaving line is emptied and linked as the newest, as a new line
-  // would be: its buffers are kept, so a line costs no allocation.
+  // The leaving line is linked as the newest: its buffers are kept, so a
+  // line costs no allocation. The read empties it (once, not here as well).
   SourceLine& reused = *slots_[old];
-  reused.Reset(false);
-  reused.sourceText.Clear();
   reused.prev = slots_[cur_].get();
   reused.next = nullptr;
   slots_[cur_]->next = &reused;
