@@ -90,8 +90,9 @@ bool IsPlainText(std::string_view text) {
   std::size_t at = 0;
   while (at + 8 <= text.size()) {
     const std::uint64_t v = LoadEightBytes(text.data() + at);
+    // Setting bit 0x02 makes "<" and ">" (only they) ">": one test for both.
     if ((HasByteBelowOrHigh(v, 0x20) | HasByteEqual(v, 0x7F) | HasByteEqual(v, '&') |
-         HasByteEqual(v, '<') | HasByteEqual(v, '>')) != 0) {
+         HasByteEqual(v | (kByteOnes * 0x02), '>')) != 0) {
       break;
     }
     at += 8;
@@ -186,7 +187,7 @@ void SourceLine::PrepareText(FC& policy) {
     // MarkInline(policy, true, true), without the character map a plain
     // line does not need.
     if (!plain) MapCharacters(policy);
-    if (words) MarkInlineWords(policy, policy.IsOutputPass(), true);
+    if (words) MarkInlineWords(policy, policy.IsOutputPass(), true, !plain);
   }
   // Backspaces that overstrike did not use would reach the page as control
   // characters.
@@ -217,11 +218,11 @@ void SourceLine::MarkInlineInBlock(FC& policy, bool trim) {
   MarkInlineWords(policy, policy.IsOutputPass(), trim);
 }
 
-void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim) {
+void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspaces) {
   // Overstrike needs a backspace and every link a dot, a slash or an "@":
   // most lines hold no word either could change, and skip the pass.
   const std::string_view text = View();
-  const bool overstrike = text.find('\b') != std::string_view::npos;
+  const bool overstrike = backspaces && text.find('\b') != std::string_view::npos;
   int overstruck = 0;
   if (links && !overstrike) {
     // Only words holding a link character are looked at, found from those

@@ -163,8 +163,9 @@ class SourceLine final : public ParsedString {
   void ReportLinkType(FC& policy, int type, const TextString& name);
   // True when emphasis may read and change this line.
   bool TakesEmphasis() const;
-  // MarkInline from the word pass on.
-  void MarkInlineWords(FC& policy, bool links, bool trim);
+  // MarkInline from the word pass on; `backspaces` false when the text is
+  // known to hold none.
+  void MarkInlineWords(FC& policy, bool links, bool trim, bool backspaces = true);
 
   std::unique_ptr<SourceLine> annotation_;
 };
