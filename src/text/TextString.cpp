@@ -247,7 +247,15 @@ int TextString::SetText(std::string_view s) {
 }
 
 int TextString::SetPart(const TextString& source, std::size_t start, std::size_t length) {
-  text_.assign(source.text_, std::min(start, source.text_.size()), length);
+  if (&source == this) {
+    text_.assign(source.text_, std::min(start, source.text_.size()), length);
+    return 1;
+  }
+  // Another text is appended to the emptied store: assign's general replace,
+  // which must allow for overlap, costs more than the copy.
+  const std::size_t from = std::min(start, source.text_.size());
+  text_.clear();
+  text_.append(source.text_.data() + from, std::min(length, source.text_.size() - from));
   return 1;
 }
 
@@ -291,7 +299,7 @@ int TextString::Trim() {
   while (last > first && IsBlank(text_[last - 1])) --last;
   // In place: a copy would allocate for every line.
   text_.erase(last);
-  text_.erase(0, first);
+  if (first > 0) text_.erase(0, first);
   return 1;
 }
 
