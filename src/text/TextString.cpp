@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -15,6 +16,13 @@ namespace {
 std::string_view UpToNul(std::string_view s) {
   const std::size_t nul = s.find('\0');
   return nul == std::string_view::npos ? s : s.substr(0, nul);
+}
+
+// Whether `s` lies (partly) in the store of `text`, which emptying it would
+// overwrite.
+bool Overlaps(const std::string& text, std::string_view s) {
+  const std::less<const char*> before;
+  return !before(s.data(), text.data()) && before(s.data(), text.data() + text.capacity() + 1);
 }
 
 std::string_view OrEmpty(const char* s) {
@@ -242,7 +250,14 @@ int TextString::SetText(const char* s) {
 }
 
 int TextString::SetText(std::string_view s) {
-  text_.assign(UpToNul(s));
+  const std::string_view taken = UpToNul(s);
+  if (Overlaps(text_, taken)) {
+    text_.assign(taken);
+    return 1;
+  }
+  // As in SetPart: a copy from elsewhere needs no replace.
+  text_.clear();
+  text_.append(taken);
   return 1;
 }
 
@@ -252,7 +267,7 @@ int TextString::SetPart(const TextString& source, std::size_t start, std::size_t
     return 1;
   }
   // Another text is appended to the emptied store: assign's general replace,
-  // which must allow for overlap, costs more than the copy.
+  // which allows for overlap, costs more than the copy itself.
   const std::size_t from = std::min(start, source.text_.size());
   text_.clear();
   text_.append(source.text_.data() + from, std::min(length, source.text_.size() - from));
