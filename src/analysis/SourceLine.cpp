@@ -33,19 +33,24 @@ constexpr std::array<bool, 256> kLinkBytes = [] {
   return table;
 }();
 
-// A word holding none of ".", "/" and "@" is no URL, e-mail address or
-// newsgroup. Not find_first_of: that searches the set for every byte.
-bool HasLinkCharacter(std::string_view text) {
-  std::size_t at = 0;
+// The first of ".", "/" and "@" in `text` at or after `from`, or npos: a
+// word holding none of them is no URL, e-mail address or newsgroup. Not
+// find_first_of: that searches the set for every byte.
+std::size_t FindLinkCharacter(std::string_view text, std::size_t from) {
+  std::size_t at = from;
   while (at + 8 <= text.size()) {
     const std::uint64_t v = LoadEightBytes(text.data() + at);
     if ((HasByteEqual(v, '.') | HasByteEqual(v, '/') | HasByteEqual(v, '@')) != 0) break;
     at += 8;
   }
   for (; at < text.size(); ++at) {
-    if (kLinkBytes[static_cast<unsigned char>(text[at])]) return true;
+    if (kLinkBytes[static_cast<unsigned char>(text[at])]) return at;
   }
-  return false;
+  return std::string_view::npos;
+}
+
+bool HasLinkCharacter(std::string_view text) {
+  return FindLinkCharacter(text, 0) != std::string_view::npos;
 }
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -227,9 +232,10 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspa
   if (links && !overstrike) {
     // Only words holding a link character are looked at, found from those
     // characters: most of a line is never cut into words.
-    RunMarkedWordPass(*this, kLinkBytes, [&](const TextString& word, TextString& replacement) {
-      return RecogniseHyperlink(policy, word, replacement);
-    });
+    RunMarkedWordPass(*this, FindLinkCharacter,
+                      [&](const TextString& word, TextString& replacement) {
+                        return RecogniseHyperlink(policy, word, replacement);
+                      });
   } else if (overstrike) {
     const bool linkable = links && HasLinkCharacter(text);
     // The same test for each word, before it is copied.

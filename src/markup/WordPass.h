@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <functional>
 #include <string_view>
@@ -114,22 +113,21 @@ int RunFilteredWordPass(TextString& text, TagHandling tags, const Filter& wants,
   return replaced;
 }
 
-// The kDelimit pass offering only the words that hold a byte marked in
-// `marked`, exactly those RunFilteredWordPass would offer with that filter.
-// Each word is found from its marked byte, so a line holding few of them is
-// scanned once instead of being cut into words.
+// The kDelimit pass offering only the words that hold a marked byte,
+// exactly those RunFilteredWordPass would offer with that filter.
+// `findMark(view, from)` gives the offset of the first marked byte of `view`
+// at or after `from`, or any offset past the end (npos) when there is none. Each word is found from its marked byte, so a line holding
+// few of them is scanned once instead of being cut into words.
 // Requires: no marked byte is a delimiter or a character of "&lt;", "&gt;".
-template <typename Handler>
-int RunMarkedWordPass(TextString& text, const std::array<bool, 256>& marked,
-                      const Handler& handler) {
+template <typename FindMark, typename Handler>
+int RunMarkedWordPass(TextString& text, const FindMark& findMark, const Handler& handler) {
   int replaced = 0;
   std::size_t pos = 0;
   TextString word;
   TextString replacement;
   for (;;) {
     const std::string_view view = text.View();
-    std::size_t mark = pos;
-    while (mark < view.size() && !marked[static_cast<unsigned char>(view[mark])]) ++mark;
+    const std::size_t mark = findMark(view, pos);
     if (mark >= view.size()) break;
     // The pass resumes at `pos` as at the start of a word.
     std::size_t start = mark;

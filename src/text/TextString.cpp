@@ -312,9 +312,10 @@ int TextString::Trim() {
   while (first < text_.size() && IsBlank(text_[first])) ++first;
   std::size_t last = text_.size();
   while (last > first && IsBlank(text_[last - 1])) --last;
-  // In place: a copy would allocate for every line.
-  text_.erase(last);
-  if (first > 0) text_.erase(0, first);
+  // In place: a copy would allocate for every line, and erase costs more
+  // than the move.
+  if (first > 0) std::memmove(text_.data(), text_.data() + first, last - first);
+  text_.resize(last - first);
   return 1;
 }
 
