@@ -215,14 +215,13 @@ bool TextFile::ReadLine() {
     if (files_.size() < 2) return false;
     CloseTopFile();
   }
-  constexpr std::size_t kSlots = kBufferLimit + 1;
-  const std::size_t slot = (firstLine_ + static_cast<std::size_t>(lineCount_)) % kSlots;
+  const std::size_t slot = Slot(static_cast<std::size_t>(lineCount_));
   if (slot == lines_.size()) lines_.emplace_back();
   // The slot's old store becomes the next read's.
   lines_[slot].TakeText(text);
   ++lineCount_;
   if (lineCount_ > kBufferLimit) {
-    firstLine_ = (firstLine_ + kDiscardCount) % kSlots;
+    firstLine_ = Slot(kDiscardCount);
     lineCount_ -= kDiscardCount;
   }
   return true;
@@ -327,7 +326,7 @@ const char* TextFile::GetBufferLine(int n) const {
                 std::to_string(LineCount()) + " in TextFile::GetBufferLine");
     return nullptr;
   }
-  return lines_[(firstLine_ + static_cast<std::size_t>(n - 1)) % (kBufferLimit + 1)].GetText();
+  return lines_[Slot(static_cast<std::size_t>(n - 1))].GetText();
 }
 
 int TextFile::LineCount() const {
@@ -335,7 +334,14 @@ int TextFile::LineCount() const {
 }
 
 const TextString& TextFile::NewestLine() const {
-  return lines_[(firstLine_ + static_cast<std::size_t>(lineCount_ - 1)) % (kBufferLimit + 1)];
+  return lines_[Slot(static_cast<std::size_t>(lineCount_ - 1))];
+}
+
+// A subtraction, not a division: this runs for every line read.
+std::size_t TextFile::Slot(std::size_t index) const {
+  constexpr std::size_t kSlots = kBufferLimit + 1;
+  const std::size_t slot = firstLine_ + index;
+  return slot < kSlots ? slot : slot - kSlots;
 }
 
 int TextFile::Depth() const {

@@ -144,6 +144,9 @@ class TextFile {
   static int NextByte(OpenFile& file);
   static void GiveBack(OpenFile& file, std::string_view bytes);
   static bool ReadPiece(OpenFile& file, std::string& text);
+  // The ring slot of the `index`-th buffered line (0 the oldest).
+  // Requires: index <= kBufferLimit.
+  std::size_t Slot(std::size_t index) const;
 
   std::vector<OpenFile> files_;
   int maxDepth_ = 0;
