@@ -262,7 +262,12 @@ int RecogniseNewsgroup(const FC& policy, const TextString& word, bool& found,
                        TextString& replacement, TextString& name) {
   const std::string_view w = word.View();
   if (found || w.size() < 5 || policy.createNewsLinks == 0) return 0;
-  if (w.find('.') == kNone || std::none_of(w.begin(), w.end(), IsLower)) return 0;
+  const std::size_t firstDot = w.find('.');
+  if (firstDot == kNone || std::none_of(w.begin(), w.end(), IsLower)) return 0;
+  // A word whose only dot ends it (most often a sentence's last word) has one
+  // part, and no hierarchy fits before that dot; only "news:" could make it
+  // a group.
+  if (firstDot + 1 == w.size() && w.find(':') == kNone) return 0;
 
   const bool news = Contains(w, "news:");
   bool candidate = !IsDigit(w.front()) && !OccursBeforeEnd(w, ',') && !OccursBeforeEnd(w, '?') &&
