@@ -150,7 +150,11 @@ bool ExtractAddress(TextString& address) {
 
 int RecogniseURL(const FC& policy, const TextString& word, bool& found, TextString& replacement) {
   const std::string_view w = word.View();
-  if (found || policy.createHyperlinks == 0 || w.find_first_of("/.") == kNone) return 0;
+  // Not find_first_of, which searches the set once for every byte.
+  if (found || policy.createHyperlinks == 0 ||
+      std::none_of(w.begin(), w.end(), [](char c) { return c == '/' || c == '.'; })) {
+    return 0;
+  }
 
   struct Test {
     std::string_view text;
