@@ -6,7 +6,6 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <typeinfo>
 
 #include "markup/CharacterMap.h"
 #include "markup/Emphasis.h"
@@ -127,21 +126,6 @@ SourceLine::SourceLine() : ParsedString() { Reset(true); }
 SourceLine::SourceLine(SourceLine* previous) : ParsedString(previous) { Reset(true); }
 
 SourceLine::~SourceLine() = default;
-
-namespace {
-
-// The class is final, so comparing the exact type answers what a dynamic_cast
-// would, without its cost on every step from line to line.
-SourceLine* AsSourceLine(ParsedString* line) {
-  if (line == nullptr || typeid(*line) != typeid(SourceLine)) return nullptr;
-  return static_cast<SourceLine*>(line);
-}
-
-}  // namespace
-
-SourceLine* SourceLine::PreviousLine() const { return AsSourceLine(prev); }
-
-SourceLine* SourceLine::NextLine() const { return AsSourceLine(next); }
 
 bool SourceLine::HasNoLowerCase() const {
   const std::string_view text = View();

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <typeinfo>
 #include <vector>
 
 #include "analysis/LineType.h"
@@ -167,5 +168,20 @@ class SourceLine final : public ParsedString {
   // known to hold none.
   void MarkInlineWords(FC& policy, bool links, bool trim, bool backspaces = true);
 
+  // `line` as a source line, or null.
+  static SourceLine* AsSourceLine(ParsedString* line);
+
   std::unique_ptr<SourceLine> annotation_;
 };
+
+// Inline, as the classification steps from line to line all the time. The
+// class is final, so comparing the exact type answers what a dynamic_cast
+// would, without its cost.
+inline SourceLine* SourceLine::AsSourceLine(ParsedString* line) {
+  if (line == nullptr || typeid(*line) != typeid(SourceLine)) return nullptr;
+  return static_cast<SourceLine*>(line);
+}
+
+inline SourceLine* SourceLine::PreviousLine() const { return AsSourceLine(prev); }
+
+inline SourceLine* SourceLine::NextLine() const { return AsSourceLine(next); }
