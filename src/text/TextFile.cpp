@@ -265,7 +265,7 @@ bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
     if (lineFeedEnds && !text.empty() && text.back() == '\r') text.pop_back();
     return true;
   };
-  if (!FillBlock(file)) return false;
+  if (file.at >= file.block.size() && !FillBlock(file)) return false;
   const std::size_t piece = static_cast<std::size_t>(kPieceLength);
   while (text.size() < piece) {
     // Most lines lie whole in the block already filled.

@@ -308,10 +308,11 @@ int TextString::Clear() {
 }
 
 int TextString::Trim() {
+  const std::string_view text = text_;
   std::size_t first = 0;
-  while (first < text_.size() && IsBlank(text_[first])) ++first;
-  std::size_t last = text_.size();
-  while (last > first && IsBlank(text_[last - 1])) --last;
+  while (first < text.size() && IsBlank(text[first])) ++first;
+  std::size_t last = text.size();
+  while (last > first && IsBlank(text[last - 1])) --last;
   // In place: a copy would allocate for every line, and erase costs more
   // than the move.
   if (first > 0) std::memmove(text_.data(), text_.data() + first, last - first);
