@@ -71,8 +71,6 @@ TextString::TextString(const char* s) : text_(OrEmpty(s)) {}
 
 TextString::TextString(std::string_view s) : text_(UpToNul(s)) {}
 
-TextString::~TextString() = default;
-
 bool TextString::HasNoLetters() const {
   for (char c : text_) {
     if (IsLetter(c)) return false;

@@ -34,7 +34,8 @@ class TextString {
   TextString& operator=(const TextString&) = default;
   TextString(TextString&&) noexcept = default;
   TextString& operator=(TextString&&) noexcept = default;
-  virtual ~TextString();
+  // Inline, so that the many short-lived texts are destroyed without a call.
+  virtual ~TextString() = default;
 
   // --- Queries -------------------------------------------------------------
 
