@@ -231,10 +231,14 @@ bool TextFile::ReadLine() {
 // largest cost of reading. False at the end of the text.
 bool TextFile::FillBlock(OpenFile& file) {
   if (file.at < file.block.size()) return true;
-  file.block.clear();
   file.at = 0;
-  if (file.remaining <= 0 || file.stream == nullptr || file.stream->Get() == nullptr) return false;
+  if (file.remaining <= 0 || file.stream == nullptr || file.stream->Get() == nullptr) {
+    file.block.clear();
+    return false;
+  }
   constexpr long long kBlockSize = 64 * 1024;
+  // The block keeps its size from one full read to the next, so it is not
+  // cleared and zero-filled before every read.
   file.block.resize(static_cast<std::size_t>(std::min(file.remaining, kBlockSize)));
   const std::size_t got = std::fread(file.block.data(), 1, file.block.size(), file.stream->Get());
   file.block.resize(got);
