@@ -45,7 +45,9 @@ class LineWindow {
   void Flush(PassWork& work, FC& policy);
 
  private:
-  int SlotBefore(int slot) const { return (slot + kSize - 1) % kSize; }
+  // Steps round the ring without a division: they run for every line.
+  int SlotBefore(int slot) const { return slot == 0 ? kSize - 1 : slot - 1; }
+  int SlotAfter(int slot) const { return slot == kSize - 1 ? 0 : slot + 1; }
 
   std::array<std::unique_ptr<SourceLine>, kSize> slots_;
   int cur_ = 0;
