@@ -5,14 +5,7 @@
 int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
   bool complete = false;
   while (!complete && ReadLine()) {
-    const TextString& read = NewestLine();
-    // A buffered line holds no NUL: the usual first piece is copied whole,
-    // with no search for one.
-    if (line.IsEmpty()) {
-      line.SetPart(read, 0, read.View().size());
-    } else {
-      line.AppendText(read.View());
-    }
+    line.AppendText(NewestLine());
     complete = line.IsComplete();
   }
   if (!complete) return 0;

@@ -206,7 +206,11 @@ bool TextFile::IsOnStack(const char* name, std::size_t levels) const {
 
 bool TextFile::ReadLine() {
   if (!isReading_) return false;
-  std::string& text = reading_;
+  // The piece is read straight into the free slot after the newest line
+  // (the ring has one more slot than it keeps lines).
+  const std::size_t slot = Slot(static_cast<std::size_t>(lineCount_));
+  if (slot == lines_.size()) lines_.emplace_back();
+  std::string& text = lines_[slot];
   text.clear();
   while (true) {
     if (files_.empty()) return false;
@@ -215,10 +219,10 @@ bool TextFile::ReadLine() {
     if (files_.size() < 2) return false;
     CloseTopFile();
   }
-  const std::size_t slot = Slot(static_cast<std::size_t>(lineCount_));
-  if (slot == lines_.size()) lines_.emplace_back();
-  // The slot's old store becomes the next read's.
-  lines_[slot].TakeText(text);
+  // A text holds no NUL.
+  if (std::memchr(text.data(), '\0', text.size()) != nullptr) {
+    std::replace(text.begin(), text.end(), '\0', ' ');
+  }
   ++lineCount_;
   if (lineCount_ > kBufferLimit) {
     firstLine_ = Slot(kDiscardCount);
@@ -330,14 +334,14 @@ const char* TextFile::GetBufferLine(int n) const {
                 std::to_string(LineCount()) + " in TextFile::GetBufferLine");
     return nullptr;
   }
-  return lines_[Slot(static_cast<std::size_t>(n - 1))].GetText();
+  return lines_[Slot(static_cast<std::size_t>(n - 1))].c_str();
 }
 
 int TextFile::LineCount() const {
   return lineCount_;
 }
 
-const TextString& TextFile::NewestLine() const {
+std::string_view TextFile::NewestLine() const {
   return lines_[Slot(static_cast<std::size_t>(lineCount_ - 1))];
 }
 

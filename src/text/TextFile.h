@@ -110,7 +110,7 @@ class TextFile {
   // Number of lines in the buffer.
   int LineCount() const;
   // The newest buffered line. Requires: LineCount() > 0.
-  const TextString& NewestLine() const;
+  std::string_view NewestLine() const;
   // Number of files on the stack, and the most there ever were.
   int Depth() const;
   int MaxDepth() const;
@@ -154,12 +154,11 @@ class TextFile {
   bool isReading_ = false;
   int switchCount_ = 0;
   // The buffered lines, a ring of kBufferLimit + 1 slots filled as lines
-  // come: dropping lines only moves `firstLine_`, and every slot keeps its
-  // storage for later reads, as does the piece being read: reading a line
-  // neither allocates nor moves lines.
-  std::vector<TextString> lines_;
+  // come: dropping lines only moves `firstLine_`, every slot keeps its
+  // storage for later reads, and a line is read into its slot: reading a
+  // line neither allocates nor moves nor copies lines.
+  std::vector<std::string> lines_;
   std::size_t firstLine_ = 0;
   int lineCount_ = 0;
-  std::string reading_;
   WriteFailureSink writeFailureSink_;
 };
