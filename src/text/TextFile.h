@@ -109,7 +109,7 @@ class TextFile {
 
   // Number of lines in the buffer.
   int LineCount() const;
-  // The newest buffered line. Requires: LineCount() > 0.
+  // The newest buffered line (it holds no NUL). Requires: LineCount() > 0.
   std::string_view NewestLine() const;
   // Number of files on the stack, and the most there ever were.
   int Depth() const;

@@ -288,6 +288,11 @@ int TextString::AppendText(std::string_view s) {
   return 1;
 }
 
+int TextString::AppendClean(std::string_view s) {
+  text_.append(s);
+  return 1;
+}
+
 int TextString::AppendChar(char c) {
   if (c == '\0') return 0;
   text_.push_back(c);
