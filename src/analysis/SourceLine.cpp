@@ -6,7 +6,6 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <typeinfo>
 
 #include "markup/CharacterMap.h"
 #include "markup/Emphasis.h"
@@ -33,19 +32,25 @@ constexpr std::array<bool, 256> kLinkBytes = [] {
   return table;
 }();
 
-// A word holding none of ".", "/" and "@" is no URL, e-mail address or
-// newsgroup. Not find_first_of: that searches the set for every byte.
-bool HasLinkCharacter(std::string_view text) {
-  std::size_t at = 0;
+// The first of ".", "/" and "@" in `text` at or after `from`, or npos: a
+// word holding none of them is no URL, e-mail address or newsgroup. Not
+// find_first_of: that searches the set for every byte.
+std::size_t FindLinkCharacter(std::string_view text, std::size_t from) {
+  std::size_t at = from;
   while (at + 8 <= text.size()) {
     const std::uint64_t v = LoadEightBytes(text.data() + at);
-    if ((HasByteEqual(v, '.') | HasByteEqual(v, '/') | HasByteEqual(v, '@')) != 0) break;
+    // Setting bit 0x01 makes "." and "/" (only they) "/": one test for both.
+    if ((HasByteEqual(v | kByteOnes, '/') | HasByteEqual(v, '@')) != 0) break;
     at += 8;
   }
   for (; at < text.size(); ++at) {
-    if (kLinkBytes[static_cast<unsigned char>(text[at])]) return true;
+    if (kLinkBytes[static_cast<unsigned char>(text[at])]) return at;
   }
-  return false;
+  return std::string_view::npos;
+}
+
+bool HasLinkCharacter(std::string_view text) {
+  return FindLinkCharacter(text, 0) != std::string_view::npos;
 }
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -90,8 +95,9 @@ bool IsPlainText(std::string_view text) {
   std::size_t at = 0;
   while (at + 8 <= text.size()) {
     const std::uint64_t v = LoadEightBytes(text.data() + at);
+    // Setting bit 0x02 makes "<" and ">" (only they) ">": one test for both.
     if ((HasByteBelowOrHigh(v, 0x20) | HasByteEqual(v, 0x7F) | HasByteEqual(v, '&') |
-         HasByteEqual(v, '<') | HasByteEqual(v, '>')) != 0) {
+         HasByteEqual(v | (kByteOnes * 0x02), '>')) != 0) {
       break;
     }
     at += 8;
@@ -120,21 +126,6 @@ SourceLine::SourceLine() : ParsedString() { Reset(true); }
 SourceLine::SourceLine(SourceLine* previous) : ParsedString(previous) { Reset(true); }
 
 SourceLine::~SourceLine() = default;
-
-namespace {
-
-// The class is final, so comparing the exact type answers what a dynamic_cast
-// would, without its cost on every step from line to line.
-SourceLine* AsSourceLine(ParsedString* line) {
-  if (line == nullptr || typeid(*line) != typeid(SourceLine)) return nullptr;
-  return static_cast<SourceLine*>(line);
-}
-
-}  // namespace
-
-SourceLine* SourceLine::PreviousLine() const { return AsSourceLine(prev); }
-
-SourceLine* SourceLine::NextLine() const { return AsSourceLine(next); }
 
 bool SourceLine::HasNoLowerCase() const {
   const std::string_view text = View();
@@ -186,7 +177,7 @@ void SourceLine::PrepareText(FC& policy) {
     // MarkInline(policy, true, true), without the character map a plain
     // line does not need.
     if (!plain) MapCharacters(policy);
-    if (words) MarkInlineWords(policy, policy.IsOutputPass(), true);
+    if (words) MarkInlineWords(policy, policy.IsOutputPass(), true, !plain);
   }
   // Backspaces that overstrike did not use would reach the page as control
   // characters.
@@ -217,22 +208,28 @@ void SourceLine::MarkInlineInBlock(FC& policy, bool trim) {
   MarkInlineWords(policy, policy.IsOutputPass(), trim);
 }
 
-void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim) {
+void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspaces) {
   // Overstrike needs a backspace and every link a dot, a slash or an "@":
   // most lines hold no word either could change, and skip the pass.
   const std::string_view text = View();
-  const bool overstrike = text.find('\b') != std::string_view::npos;
-  const bool linkable = links && HasLinkCharacter(text);
+  const bool overstrike = backspaces && text.find('\b') != std::string_view::npos;
   int overstruck = 0;
-  if (overstrike || linkable) {
+  if (links && !overstrike) {
+    // Only words holding a link character are looked at, found from those
+    // characters: most of a line is never cut into words.
+    RunMarkedWordPass(*this, FindLinkCharacter,
+                      [&](const TextString& word, TextString& replacement) {
+                        return RecogniseHyperlink(policy, word, replacement);
+                      });
+  } else if (overstrike) {
+    const bool linkable = links && HasLinkCharacter(text);
     // The same test for each word, before it is copied.
     const auto wanted = [&](std::string_view word) {
-      return (overstrike && word.find('\b') != std::string_view::npos) ||
-             (linkable && HasLinkCharacter(word));
+      return word.find('\b') != std::string_view::npos || (linkable && HasLinkCharacter(word));
     };
     RunFilteredWordPass(*this, TagHandling::kDelimit, wanted,
                         [&](const TextString& word, TextString& replacement) {
-                          if (overstrike && MarkOverstrike(word, replacement)) {
+                          if (MarkOverstrike(word, replacement)) {
                             ++overstruck;
                             return 1;
                           }

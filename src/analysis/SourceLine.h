@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <typeinfo>
 #include <vector>
 
 #include "analysis/LineType.h"
@@ -163,8 +164,24 @@ class SourceLine final : public ParsedString {
   void ReportLinkType(FC& policy, int type, const TextString& name);
   // True when emphasis may read and change this line.
   bool TakesEmphasis() const;
-  // MarkInline from the word pass on.
-  void MarkInlineWords(FC& policy, bool links, bool trim);
+  // MarkInline from the word pass on; `backspaces` false when the text is
+  // known to hold none.
+  void MarkInlineWords(FC& policy, bool links, bool trim, bool backspaces = true);
+
+  // `line` as a source line, or null.
+  static SourceLine* AsSourceLine(ParsedString* line);
 
   std::unique_ptr<SourceLine> annotation_;
 };
+
+// Inline, as the classification steps from line to line all the time. The
+// class is final, so comparing the exact type answers what a dynamic_cast
+// would, without its cost.
+inline SourceLine* SourceLine::AsSourceLine(ParsedString* line) {
+  if (line == nullptr || typeid(*line) != typeid(SourceLine)) return nullptr;
+  return static_cast<SourceLine*>(line);
+}
+
+inline SourceLine* SourceLine::PreviousLine() const { return AsSourceLine(prev); }
+
+inline SourceLine* SourceLine::NextLine() const { return AsSourceLine(next); }

@@ -9,8 +9,9 @@ class LineSource {
  public:
   virtual ~LineSource() = default;
 
-  // Reads the next line into `line` (freshly constructed and linked after
-  // the line before) and prepares it. Returns false at the end of the input,
-  // leaving `line` empty.
+  // Reads the next line into `line` (linked after the line before, and
+  // possibly holding a line that left the window: the source empties it with
+  // Reset(false) and clears its sourceText) and prepares it. Returns false at
+  // the end of the input, leaving `line` empty.
   virtual bool ReadLine(SourceLine& line, FC& policy) = 0;
 };

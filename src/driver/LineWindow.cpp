@@ -23,15 +23,13 @@ void LineWindow::Advance(PassWork& work, FC& policy) {
     full_ = cur_ == kSize - 1;
     return;
   }
-  const int old = (cur_ + 1) % kSize;
+  const int old = SlotAfter(cur_);
   policy.document.processedLines += Processed(*slots_[old]);
   work.LineLeaving(*slots_[old], policy);
-  slots_[(old + 1) % kSize]->prev = nullptr;
-  // The leaving line is emptied and linked as the newest, as a new line
-  // would be: its buffers are kept, so a line costs no allocation.
+  slots_[SlotAfter(old)]->prev = nullptr;
+  // The leaving line is linked as the newest: its buffers are kept, so a
+  // line costs no allocation. The read empties it (once, not here as well).
   SourceLine& reused = *slots_[old];
-  reused.Reset(false);
-  reused.sourceText.Clear();
   reused.prev = slots_[cur_].get();
   reused.next = nullptr;
   slots_[cur_]->next = &reused;
@@ -39,8 +37,8 @@ void LineWindow::Advance(PassWork& work, FC& policy) {
 }
 
 void LineWindow::Flush(PassWork& work, FC& policy) {
-  const int first = full_ ? (cur_ + 1) % kSize : 0;
-  for (int slot = first; slot != cur_; slot = (slot + 1) % kSize) {
+  const int first = full_ ? SlotAfter(cur_) : 0;
+  for (int slot = first; slot != cur_; slot = SlotAfter(slot)) {
     policy.document.processedLines += Processed(*slots_[slot]);
     work.LineFlushed(*slots_[slot], policy);
   }

@@ -16,8 +16,8 @@ class PassWork;
 //
 // The window owns its lines. Each line is constructed after the one before it
 // (so `prev` and `next` link them); once the window is full, the line that
-// leaves is emptied and becomes the newest, and the line after it then has
-// no predecessor.
+// leaves becomes the newest, still holding its old content until whoever
+// fills it empties it, and the line after it then has no predecessor.
 class LineWindow {
  public:
   // Slots in the ring of lines.
@@ -36,8 +36,8 @@ class LineWindow {
   // Moves on by one line. While the window fills, a new line is added after
   // the newest one. Once it is full, the oldest line leaves first: the
   // processed-lines count of `policy` goes up by one (and by the furniture
-  // dropped before the line), work.LineLeaving is called and the line is
-  // emptied to be the new one.
+  // dropped before the line), work.LineLeaving is called and the line
+  // becomes the new one, not emptied (SourceLine::Reset does that).
   void Advance(PassWork& work, FC& policy);
   // Hands every line but the newest (which the failed last read left empty)
   // to work.LineFlushed, oldest first, each after advancing the
@@ -45,7 +45,9 @@ class LineWindow {
   void Flush(PassWork& work, FC& policy);
 
  private:
-  int SlotBefore(int slot) const { return (slot + kSize - 1) % kSize; }
+  // Steps round the ring without a division: they run for every line.
+  int SlotBefore(int slot) const { return slot == 0 ? kSize - 1 : slot - 1; }
+  int SlotAfter(int slot) const { return slot == kSize - 1 ? 0 : slot + 1; }
 
   std::array<std::unique_ptr<SourceLine>, kSize> slots_;
   int cur_ = 0;

@@ -29,12 +29,21 @@ void RunPass(LineSource& source, FC& policy, DocumentStatistics& statistics, Pas
     if (++linesKept > 1) window.BeforeNewest()->Classify(policy, statistics);
     window.Advance(work, policy);
   }
+  // The newest line is emptied as a read would empty it: the failed read need
+  // not have, and the window does not.
+  const auto emptyNewest = [&window] {
+    window.Newest().Reset(false);
+    window.Newest().sourceText.Clear();
+  };
+  emptyNewest();
   if (linesKept > 0) window.BeforeNewest()->Classify(policy, statistics);
-  // Whatever the failed read left in the newest line, it becomes the blank line.
-  window.Newest().Reset(false);
+  // Whatever the classification left in the newest line, it becomes the blank
+  // line; the line after it the end-of-file line.
+  emptyNewest();
   window.Newest().droppedFurniture = std::move(dropped);
   window.Advance(work, policy);
   window.BeforeNewest()->SetType(LineType::kBlank);
+  emptyNewest();
   window.Advance(work, policy);
   window.BeforeNewest()->SetType(LineType::kEndOfFile);
   window.Flush(work, policy);

@@ -75,11 +75,15 @@ bool IsBareHost(std::string_view w) {
   if (firstDot == kNone || firstDot == 0 || w.find('@') != kNone) return false;
   const std::size_t secondDot = w.find('.', firstDot + 1);
   if (secondDot == kNone || secondDot + 1 >= w.size()) return false;
+  // The first occurrence must stand at the end (or two before it), so only a
+  // word that holds one there is searched.
   for (std::string_view top : {".edu", ".com", ".net", ".org", ".mil"}) {
+    if (!EndsNoCase(w, top)) continue;
     const std::size_t at = FindNoCase(w, top);
     if (at != kNone && at > 0 && at + top.size() == w.size()) return true;
   }
   for (std::string_view second : {".ac.", ".co.", ".or."}) {
+    if (w.size() < second.size() + 2 || !EndsNoCase(w.substr(0, w.size() - 2), second)) continue;
     const std::size_t at = FindNoCase(w, second);
     if (at != kNone && at + second.size() + 2 == w.size()) return true;
   }
@@ -146,7 +150,11 @@ bool ExtractAddress(TextString& address) {
 
 int RecogniseURL(const FC& policy, const TextString& word, bool& found, TextString& replacement) {
   const std::string_view w = word.View();
-  if (found || policy.createHyperlinks == 0 || w.find_first_of("/.") == kNone) return 0;
+  // Not find_first_of, which searches the set once for every byte.
+  if (found || policy.createHyperlinks == 0 ||
+      std::none_of(w.begin(), w.end(), [](char c) { return c == '/' || c == '.'; })) {
+    return 0;
+  }
 
   struct Test {
     std::string_view text;
@@ -166,15 +174,19 @@ int RecogniseURL(const FC& policy, const TextString& word, bool& found, TextStri
   };
   // A host word whose "http" stands in its first three characters is most
   // likely a broken scheme, not a host.
-  const std::size_t http = FindNoCase(w, "http");
-  const bool httpEarly = http != kNone && http <= 2;
+  const auto httpEarly = [w] {
+    const std::size_t http = FindNoCase(w, "http");
+    return http != kNone && http <= 2;
+  };
 
   int type = LinkType::kNone;
   const Test* linked = nullptr;
   for (const Test& test : kTests) {
+    // Most words are too short to be searched at all.
+    if (w.size() < test.minLength) continue;
     const std::size_t at = FindNoCase(w, test.text);
-    if (at == kNone || w.size() < test.minLength) continue;
-    if (test.ignored != 0 && (at >= 8 || httpEarly)) {
+    if (at == kNone) continue;
+    if (test.ignored != 0 && (at >= 8 || httpEarly())) {
       type = test.ignored;
       continue;
     }
@@ -254,7 +266,12 @@ int RecogniseNewsgroup(const FC& policy, const TextString& word, bool& found,
                        TextString& replacement, TextString& name) {
   const std::string_view w = word.View();
   if (found || w.size() < 5 || policy.createNewsLinks == 0) return 0;
-  if (w.find('.') == kNone || std::none_of(w.begin(), w.end(), IsLower)) return 0;
+  const std::size_t firstDot = w.find('.');
+  if (firstDot == kNone || std::none_of(w.begin(), w.end(), IsLower)) return 0;
+  // A word whose only dot ends it (most often a sentence's last word) has one
+  // part, and no hierarchy fits before that dot; only "news:" could make it
+  // a group.
+  if (firstDot + 1 == w.size() && w.find(':') == kNone) return 0;
 
   const bool news = Contains(w, "news:");
   bool candidate = !IsDigit(w.front()) && !OccursBeforeEnd(w, ',') && !OccursBeforeEnd(w, '?') &&

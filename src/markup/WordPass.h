@@ -51,6 +51,23 @@ inline bool IsDelimiterAt(std::string_view text, std::size_t pos) {
   }
 }
 
+// True when a delimiter that begins at or after `from` ends just before
+// `pos` (pos > from).
+inline bool DelimiterEndsAt(std::string_view text, std::size_t from, std::size_t pos) {
+  switch (text[pos - 1]) {
+    case ' ':
+    case '\t':
+    case ',':
+    case '<':
+    case '>':
+      return true;
+    case ';':
+      return pos - from >= 4 && IsAngleEntityAt(text, pos - 4);
+    default:
+      return false;
+  }
+}
+
 }  // namespace word_pass
 
 // The same pass, where `wants(word)` says from the word's text alone whether
@@ -89,6 +106,41 @@ int RunFilteredWordPass(TextString& text, TagHandling tags, const Filter& wants,
                               replacement.GetText())) {
       ++replaced;
       pos += replacement.View().size();
+    } else {
+      pos = end;
+    }
+  }
+  return replaced;
+}
+
+// The kDelimit pass offering only the words that hold a marked byte,
+// exactly those RunFilteredWordPass would offer with that filter.
+// `findMark(view, from)` gives the offset of the first marked byte of `view`
+// at or after `from`, or any offset past the end (npos) when there is none. Each word is found from its marked byte, so a line holding
+// few of them is scanned once instead of being cut into words.
+// Requires: no marked byte is a delimiter or a character of "&lt;", "&gt;".
+template <typename FindMark, typename Handler>
+int RunMarkedWordPass(TextString& text, const FindMark& findMark, const Handler& handler) {
+  int replaced = 0;
+  std::size_t pos = 0;
+  TextString word;
+  TextString replacement;
+  for (;;) {
+    const std::string_view view = text.View();
+    const std::size_t mark = findMark(view, pos);
+    if (mark >= view.size()) break;
+    // The pass resumes at `pos` as at the start of a word.
+    std::size_t start = mark;
+    while (start > pos && !word_pass::DelimiterEndsAt(view, pos, start)) --start;
+    std::size_t end = mark + 1;
+    while (end < view.size() && !word_pass::IsDelimiterAt(view, end)) ++end;
+    word.SetText(view.substr(start, end - start));
+    replacement.Clear();
+    if (handler(word, replacement) &&
+        text.ReplaceSubString(static_cast<int>(start), static_cast<int>(end - start),
+                              replacement.GetText())) {
+      ++replaced;
+      pos = start + replacement.View().size();
     } else {
       pos = end;
     }

@@ -5,7 +5,8 @@
 int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
   bool complete = false;
   while (!complete && ReadLine()) {
-    line.AppendText(GetBufferLine(LineCount()));
+    // A buffered line holds no NUL: no need to search it for one.
+    line.AppendClean(NewestLine());
     complete = line.IsComplete();
   }
   if (!complete) return 0;

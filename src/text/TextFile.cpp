@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 #include <string>
 #include <utility>
 
@@ -207,7 +206,11 @@ bool TextFile::IsOnStack(const char* name, std::size_t levels) const {
 
 bool TextFile::ReadLine() {
   if (!isReading_) return false;
-  std::string& text = reading_;
+  // The piece is read straight into the free slot after the newest line
+  // (the ring has one more slot than it keeps lines).
+  const std::size_t slot = Slot(static_cast<std::size_t>(lineCount_));
+  if (slot == lines_.size()) lines_.emplace_back();
+  std::string& text = lines_[slot];
   text.clear();
   while (true) {
     if (files_.empty()) return false;
@@ -216,18 +219,14 @@ bool TextFile::ReadLine() {
     if (files_.size() < 2) return false;
     CloseTopFile();
   }
-  if (spareLines_.empty()) {
-    lines_.emplace_back();
-  } else {
-    lines_.push_back(std::move(spareLines_.back()));
-    spareLines_.pop_back();
+  // A text holds no NUL.
+  if (std::memchr(text.data(), '\0', text.size()) != nullptr) {
+    std::replace(text.begin(), text.end(), '\0', ' ');
   }
-  // The line's old store becomes the next read's.
-  lines_.back().TakeText(text);
-  if (LineCount() > kBufferLimit) {
-    spareLines_.insert(spareLines_.end(), std::make_move_iterator(lines_.begin()),
-                       std::make_move_iterator(lines_.begin() + kDiscardCount));
-    lines_.erase(lines_.begin(), lines_.begin() + kDiscardCount);
+  ++lineCount_;
+  if (lineCount_ > kBufferLimit) {
+    firstLine_ = Slot(kDiscardCount);
+    lineCount_ -= kDiscardCount;
   }
   return true;
 }
@@ -236,10 +235,14 @@ bool TextFile::ReadLine() {
 // largest cost of reading. False at the end of the text.
 bool TextFile::FillBlock(OpenFile& file) {
   if (file.at < file.block.size()) return true;
-  file.block.clear();
   file.at = 0;
-  if (file.remaining <= 0 || file.stream == nullptr || file.stream->Get() == nullptr) return false;
+  if (file.remaining <= 0 || file.stream == nullptr || file.stream->Get() == nullptr) {
+    file.block.clear();
+    return false;
+  }
   constexpr long long kBlockSize = 64 * 1024;
+  // The block keeps its size from one full read to the next, so it is not
+  // cleared and zero-filled before every read.
   file.block.resize(static_cast<std::size_t>(std::min(file.remaining, kBlockSize)));
   const std::size_t got = std::fread(file.block.data(), 1, file.block.size(), file.stream->Get());
   file.block.resize(got);
@@ -270,10 +273,11 @@ bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
     if (lineFeedEnds && !text.empty() && text.back() == '\r') text.pop_back();
     return true;
   };
-  if (!FillBlock(file)) return false;
+  if (file.at >= file.block.size() && !FillBlock(file)) return false;
   const std::size_t piece = static_cast<std::size_t>(kPieceLength);
   while (text.size() < piece) {
-    if (!FillBlock(file)) return true;
+    // Most lines lie whole in the block already filled.
+    if (file.at >= file.block.size() && !FillBlock(file)) return true;
     const char* from = file.block.data() + file.at;
     const std::size_t span = std::min(piece - text.size(), file.block.size() - file.at);
     const void* end = std::memchr(from, file.lineEnd, span);
@@ -330,11 +334,22 @@ const char* TextFile::GetBufferLine(int n) const {
                 std::to_string(LineCount()) + " in TextFile::GetBufferLine");
     return nullptr;
   }
-  return lines_[static_cast<std::size_t>(n - 1)].GetText();
+  return lines_[Slot(static_cast<std::size_t>(n - 1))].c_str();
 }
 
 int TextFile::LineCount() const {
-  return static_cast<int>(lines_.size());
+  return lineCount_;
+}
+
+std::string_view TextFile::NewestLine() const {
+  return lines_[Slot(static_cast<std::size_t>(lineCount_ - 1))];
+}
+
+// A subtraction, not a division: this runs for every line read.
+std::size_t TextFile::Slot(std::size_t index) const {
+  constexpr std::size_t kSlots = kBufferLimit + 1;
+  const std::size_t slot = firstLine_ + index;
+  return slot < kSlots ? slot : slot - kSlots;
 }
 
 int TextFile::Depth() const {

@@ -109,6 +109,8 @@ class TextFile {
 
   // Number of lines in the buffer.
   int LineCount() const;
+  // The newest buffered line (it holds no NUL). Requires: LineCount() > 0.
+  std::string_view NewestLine() const;
   // Number of files on the stack, and the most there ever were.
   int Depth() const;
   int MaxDepth() const;
@@ -142,16 +144,21 @@ class TextFile {
   static int NextByte(OpenFile& file);
   static void GiveBack(OpenFile& file, std::string_view bytes);
   static bool ReadPiece(OpenFile& file, std::string& text);
+  // The ring slot of the `index`-th buffered line (0 the oldest).
+  // Requires: index <= kBufferLimit.
+  std::size_t Slot(std::size_t index) const;
 
   std::vector<OpenFile> files_;
   int maxDepth_ = 0;
   int isOpen_ = 0;
   bool isReading_ = false;
   int switchCount_ = 0;
-  std::vector<TextString> lines_;
-  // Lines dropped from the buffer, kept with their storage for the next
-  // reads, and the piece being read: reading a line allocates nothing.
-  std::vector<TextString> spareLines_;
-  std::string reading_;
+  // The buffered lines, a ring of kBufferLimit + 1 slots filled as lines
+  // come: dropping lines only moves `firstLine_`, every slot keeps its
+  // storage for later reads, and a line is read into its slot: reading a
+  // line neither allocates nor moves nor copies lines.
+  std::vector<std::string> lines_;
+  std::size_t firstLine_ = 0;
+  int lineCount_ = 0;
   WriteFailureSink writeFailureSink_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -15,6 +16,13 @@ namespace {
 std::string_view UpToNul(std::string_view s) {
   const std::size_t nul = s.find('\0');
   return nul == std::string_view::npos ? s : s.substr(0, nul);
+}
+
+// Whether `s` lies (partly) in the store of `text`, which emptying it would
+// overwrite.
+bool Overlaps(const std::string& text, std::string_view s) {
+  const std::less<const char*> before;
+  return !before(s.data(), text.data()) && before(s.data(), text.data() + text.capacity() + 1);
 }
 
 std::string_view OrEmpty(const char* s) {
@@ -62,8 +70,6 @@ std::size_t FindIgnoringCase(std::string_view text, std::string_view pattern, st
 TextString::TextString(const char* s) : text_(OrEmpty(s)) {}
 
 TextString::TextString(std::string_view s) : text_(UpToNul(s)) {}
-
-TextString::~TextString() = default;
 
 bool TextString::HasNoLetters() const {
   for (char c : text_) {
@@ -242,12 +248,27 @@ int TextString::SetText(const char* s) {
 }
 
 int TextString::SetText(std::string_view s) {
-  text_.assign(UpToNul(s));
+  const std::string_view taken = UpToNul(s);
+  if (Overlaps(text_, taken)) {
+    text_.assign(taken);
+    return 1;
+  }
+  // As in SetPart: a copy from elsewhere needs no replace.
+  text_.clear();
+  text_.append(taken);
   return 1;
 }
 
 int TextString::SetPart(const TextString& source, std::size_t start, std::size_t length) {
-  text_.assign(source.text_, std::min(start, source.text_.size()), length);
+  if (&source == this) {
+    text_.assign(source.text_, std::min(start, source.text_.size()), length);
+    return 1;
+  }
+  // Another text is appended to the emptied store: assign's general replace,
+  // which allows for overlap, costs more than the copy itself.
+  const std::size_t from = std::min(start, source.text_.size());
+  text_.clear();
+  text_.append(source.text_.data() + from, std::min(length, source.text_.size() - from));
   return 1;
 }
 
@@ -264,6 +285,11 @@ int TextString::AppendText(const char* s) {
 
 int TextString::AppendText(std::string_view s) {
   text_.append(UpToNul(s));
+  return 1;
+}
+
+int TextString::AppendClean(std::string_view s) {
+  text_.append(s);
   return 1;
 }
 
@@ -285,13 +311,15 @@ int TextString::Clear() {
 }
 
 int TextString::Trim() {
+  const std::string_view text = text_;
   std::size_t first = 0;
-  while (first < text_.size() && IsBlank(text_[first])) ++first;
-  std::size_t last = text_.size();
-  while (last > first && IsBlank(text_[last - 1])) --last;
-  // In place: a copy would allocate for every line.
-  text_.erase(last);
-  text_.erase(0, first);
+  while (first < text.size() && IsBlank(text[first])) ++first;
+  std::size_t last = text.size();
+  while (last > first && IsBlank(text[last - 1])) --last;
+  // In place: a copy would allocate for every line, and erase costs more
+  // than the move.
+  if (first > 0) std::memmove(text_.data(), text_.data() + first, last - first);
+  text_.resize(last - first);
   return 1;
 }
 

@@ -34,7 +34,8 @@ class TextString {
   TextString& operator=(const TextString&) = default;
   TextString(TextString&&) noexcept = default;
   TextString& operator=(TextString&&) noexcept = default;
-  virtual ~TextString();
+  // Inline, so that the many short-lived texts are destroyed without a call.
+  virtual ~TextString() = default;
 
   // --- Queries -------------------------------------------------------------
 
@@ -116,6 +117,9 @@ class TextString {
   int AppendText(const char* s);
   // Appends `s` up to its first NUL.
   int AppendText(std::string_view s);
+  // Appends `s` whole, without the search for a NUL, for a text known to
+  // hold none (a line a TextFile read). Requires: `s` holds no NUL.
+  int AppendClean(std::string_view s);
   // Appends one character; a NUL is refused (returns 0).
   int AppendChar(char c);
   // Appends the decimal form of `value`, then one blank if `addBlank`.

@@ -22,6 +22,7 @@ class CountingSource : public LineSource {
   bool ReadLine(SourceLine& line, FC&) override {
     if (read_ == count_) return false;
     ++read_;
+    line.Reset(false);
     line.SetText(read_ % 7 == 0 ? "" : "line " + std::to_string(read_));
     return true;
   }

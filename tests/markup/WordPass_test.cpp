@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/TextString.h"
@@ -42,6 +44,49 @@ TEST(WordPassTest, ReplacesInPlaceAndNeverRevisitsTheReplacement) {
   EXPECT_EQ(replaced, 2);
   EXPECT_EQ(calls, 3);
   EXPECT_EQ(text.View(), "aa aa b aa aa");
+}
+
+// The marked pass must offer, and replace, exactly what the filtered pass
+// does with the filter "holds a marked byte".
+TEST(WordPassTest, MarkedPassOffersTheWordsTheFilteredPassWould) {
+  std::array<bool, 256> marked{};
+  marked['.'] = true;
+  marked['@'] = true;
+  const auto holdsMark = [&](std::string_view word) {
+    for (const char c : word) {
+      if (marked[static_cast<unsigned char>(c)]) return true;
+    }
+    return false;
+  };
+  for (const char* input :
+       {"", "plain words only", "a.b", " x.y, z@w\tq.", "&lt;a.b&gt;c.d", "x&lt;.y", ";a.b",
+        "t;.u", "&lt;&lt;.", "ab&gt.c", "<A HREF=\"x.y\">a.b</A>.", "..  .. .", "a.b.c d.e"}) {
+    // Each offered word is doubled around a blank, so replacements move the
+    // rest of the line and hold marked bytes themselves.
+    const auto run = [&](auto&& pass) {
+      TextString text(input);
+      std::vector<std::string> words;
+      const int replaced = pass(text, [&](const TextString& word, TextString& out) {
+        words.emplace_back(word.View());
+        if (words.size() % 2 == 0) return 0;
+        out.SetText(std::string(word.View()) + " " + std::string(word.View()));
+        return 1;
+      });
+      words.push_back(std::to_string(replaced) + ":" + std::string(text.View()));
+      return words;
+    };
+    const auto filtered = run([&](TextString& text, const auto& handler) {
+      return RunFilteredWordPass(text, TagHandling::kDelimit, holdsMark, handler);
+    });
+    const auto marks = run([&](TextString& text, const auto& handler) {
+      const auto findMark = [&](std::string_view view, std::size_t from) {
+        while (from < view.size() && !marked[static_cast<unsigned char>(view[from])]) ++from;
+        return from;
+      };
+      return RunMarkedWordPass(text, findMark, handler);
+    });
+    EXPECT_EQ(marks, filtered) << input;
+  }
 }
 
 }  // namespace

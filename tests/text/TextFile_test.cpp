@@ -51,7 +51,7 @@ TEST(TextFileTest, LineEndsAndPieces) {
 TEST(TextFileTest, BufferKeepsTheNewestLines) {
   TempDir dir;
   std::string bytes;
-  for (int i = 1; i <= 101; ++i) bytes += "line " + std::to_string(i) + "\n";
+  for (int i = 1; i <= 300; ++i) bytes += "line " + std::to_string(i) + "\n";
   TextFile file;
   ASSERT_EQ(file.OpenForReading(dir.Write("in.txt", bytes).c_str()), 1);
   for (int i = 0; i < 100; ++i) ASSERT_TRUE(file.ReadLine());
@@ -66,6 +66,13 @@ TEST(TextFileTest, BufferKeepsTheNewestLines) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "ERROR: Invalid LineNumber 12/11 in TextFile::GetBufferLine\n"
             "ERROR: Invalid LineNumber 0/11 in TextFile::GetBufferLine\n");
+  // Two more drops, at lines 191 and 281: every line still counts from the oldest kept.
+  while (file.ReadLine()) {
+  }
+  ASSERT_EQ(file.LineCount(), 30);
+  for (int n = 1; n <= 30; ++n) {
+    EXPECT_EQ(std::string(file.GetBufferLine(n)), "line " + std::to_string(270 + n)) << n;
+  }
 }
 
 TEST(TextFileTest, NestedFileReturnsToTheIncludingOne) {

@@ -43,6 +43,12 @@ TEST(TextStringTest, SetPartCutsToTheSourceAndMayTakeItsOwnText) {
   TextString self("&lt;12&gt;");
   self.SetPart(self, 4, 2);
   EXPECT_STREQ(self.GetText(), "12");
+  // A view of the text's own store, short (in the object) and long.
+  for (const std::string& text : {std::string("ab cd"), std::string(40, 'x') + " tail"}) {
+    TextString t(text);
+    t.SetText(t.View().substr(3));
+    EXPECT_EQ(t.View(), text.substr(3));
+  }
 }
 
 TEST(TextStringTest, TakeTextBlanksNulsAndHandsBackTheOldText) {
