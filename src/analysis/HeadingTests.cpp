@@ -46,8 +46,8 @@ bool RunsOnAsProse(const SourceLine& line) {
 
 // A number followed by two or more letters ("1yz", a class of reply codes
 // in RFC 959; "1st") has no letter suffix: it is no section number.
-bool HasLetterRun(const TextString& word) {
-  std::string_view w = word.View();
+bool HasLetterRun(std::string_view word) {
+  std::string_view w = word;
   w = w.substr(0, w.find(' '));
   std::size_t letters = 0;
   while (letters < w.size() && IsLetter(w[w.size() - 1 - letters])) ++letters;
@@ -112,8 +112,8 @@ bool InPreformattedRegion(const SourceLine& line) {
 // a section: "[1]  Postel, J. (ed.), "Internet Protocol - ...", its
 // authors' names followed by a comma, a quoted title or a year, running on
 // into a deeper second line (RFC 768, RFC 792).
-bool IsReferenceEntry(const SourceLine& line, const TextString& word) {
-  const std::string_view w = word.View();
+bool IsReferenceEntry(const SourceLine& line, std::string_view word) {
+  const std::string_view w = word;
   if (w.size() < 3 || w.front() != '[' || w.back() != ']') return false;
   const SourceLine* next = line.NextLine();
   // The next line is not classified yet: its text tells.
@@ -159,16 +159,22 @@ void EndContentsList(FC& policy, SourceLine& line) {
 HeadingTest::HeadingTest(SourceLine& line, FC& policy, DocumentStatistics& statistics)
     : line_(line), policy_(policy), statistics_(statistics) {}
 
-int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underlineLevel,
+int HeadingTest::TestHeading(std::string_view word, int wordNumber, int underlineLevel,
                              bool numberedAllowed) {
   DocumentState& document = policy_.document;
   const bool contentsExpected = document.inContentsList || statistics_.lastHeadingType == 0 ||
                                 LineType::IsContentsLine(statistics_.lastHeadingType);
-  TextString number(word);
-  const char separator = StripNumberDecoration(policy_, nullptr, number);
   if (underlineLevel >= 0) return LineType::kUnderlinedHeading1 + underlineLevel;
 
   SectionComponents& sn = line_.sectionNumber;
+  // Stripping only removes characters, so a word without a digit cannot
+  // become a number: most words stop here, before any copy.
+  if (std::none_of(word.begin(), word.end(), IsDigit)) {
+    sn.fill(-1);
+    return 0;
+  }
+  TextString number(word);
+  const char separator = StripNumberDecoration(policy_, nullptr, number);
   int level = 0;
   // A sixth level has no line type.
   if (!ParseSectionNumber(policy_, statistics_, number, separator, sn, level) || sn[level] < 0 ||

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "analysis/BlockDetection.h"
@@ -260,7 +261,7 @@ void LineClassifier::ReadContext() {
   const std::string_view text = line_.View();
   std::size_t end1 = 0;
   while (end1 < text.size() && !IsBlank(text[end1])) ++end1;
-  if (!text.empty()) word1_.SetPart(line_, 0, end1);
+  word1_ = text.substr(0, end1);
   hasWord1_ = end1 > 0;
   std::size_t start2 = end1;
   while (start2 < text.size() && IsBlank(text[start2])) ++start2;
@@ -269,13 +270,15 @@ void LineClassifier::ReadContext() {
   if (hasWord2_) {
     std::size_t end2 = start2;
     while (end2 < text.size() && !IsBlank(text[end2])) ++end2;
-    word2_.SetPart(line_, start2, end2 - start2);
+    word2_ = text.substr(start2, end2 - start2);
     pos2_ = static_cast<int>(start2);
   }
   utf8_ = policy_.owner != nullptr && policy_.owner->utf8Text != 0;
   if (utf8_ && pos2_ > 0) {
     pos2_ = Utf8Columns(line_.View().substr(0, static_cast<std::size_t>(pos2_)));
   }
+  word1Length_ = static_cast<int>(end1);
+  word1Columns_ = utf8_ ? Utf8Columns(word1_) : word1Length_;
 }
 
 void LineClassifier::TakeFirstLineTitle() {
@@ -358,7 +361,7 @@ bool LineClassifier::ApplyHeading(int heading) {
   if (pType_ == LineType::kRule) prev_->lineType = LineType::kHeadingPart;
   if (policy_.analysisPass) {
     TextString title(line_);
-    title.ReplaceText(word1_.GetText(), "", 1);
+    title.ReplaceText(std::string(word1_).c_str(), "", 1);
     title.Trim();
     SetFirstHeadingTitle(title);
   }
@@ -447,7 +450,7 @@ void LineClassifier::TestQuoted() {
   const int d = pos("->");
   const int e = pos(":>");
   if ((a > 0 && a - d == 1) || (c >= 0 && c < a) || (e >= 0 && a - e == 1)) return;
-  if (!((a >= 0 && a < word1_.Length() && a < kMaxQuotePosition) || b == 0)) return;
+  if (!((a >= 0 && a < word1Length_ && a < kMaxQuotePosition) || b == 0)) return;
 
   line_.lineType = LineType::kQuoted;
   if (policy_.IsOutputPass() && policy_.searchForEmphasis) {
@@ -508,7 +511,7 @@ void LineClassifier::TestHangingFromPrevious() {
 // "term     text" with the text at one of the policy's hanging columns.
 void LineClassifier::TestHangingPosition() {
   if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0 ||
-      (utf8_ ? Utf8Columns(word1_.View()) : word1_.Length()) + 3 >= pos2_) {
+      word1Columns_ + 3 >= pos2_) {
     return;
   }
   const std::int64_t column = static_cast<std::int64_t>(pos2_) + line_.indent;
@@ -543,7 +546,7 @@ bool LineClassifier::TestRule() {
     if (i > 0 && c != text[i - 1]) same = false;
     if (c == '.') dots = true;
   }
-  if (dots && (!same || word1_.Length() < 5)) return false;
+  if (dots && (!same || word1Length_ < 5)) return false;
   if (i < text.size()) return false;
 
   if (same) {
@@ -584,7 +587,7 @@ bool LineClassifier::TestRule() {
     TextString prevWord;
     static_cast<void>(prev_->GetWord(1, ' ', prevWord));
     prev_->lineType =
-        HeadingTest(*prev_, policy_, statistics_).TestHeading(prevWord, 1, level, allowNumbered_);
+        HeadingTest(*prev_, policy_, statistics_).TestHeading(prevWord.View(), 1, level, allowNumbered_);
     ++statistics_.underlinedHeadings;
     if (pp_ != nullptr && pp_->lineType == LineType::kRule) pp_->lineType = LineType::kHeadingPart;
     line_.lineType = LineType::kHeadingPart;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "text/TextString.h"
 
@@ -76,8 +77,13 @@ class LineClassifier {
   int end_ = 0;
   bool pBullet_ = false;
   bool pBulletBlank_ = false;
-  TextString word1_;
-  TextString word2_;
+  // Words 1 and 2 seen in the line's text, valid until the text changes
+  // (a quotation inverts its emphasis); the lengths of word 1 are kept for
+  // the steps after that.
+  std::string_view word1_;
+  std::string_view word2_;
+  int word1Length_ = 0;
+  int word1Columns_ = 0;
   bool hasWord1_ = false;
   bool hasWord2_ = false;
   // Position of the second word in the text; -1 without one.
