@@ -196,7 +196,8 @@ void LineClassifier::Classify() {
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
       hasWord2_ && NamesAPart(line_.View())) {
-    heading = HeadingTest(line_, policy_, statistics_).TestHeading(word2_, 2, -1, allowNumbered_);
+    heading =
+        HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, allowNumbered_);
   }
   const int bullet = pPre_ ? 0 : TestBullet(line_, policy_, statistics_);
 
@@ -267,18 +268,21 @@ void LineClassifier::ReadContext() {
   while (start2 < text.size() && IsBlank(text[start2])) ++start2;
   hasWord2_ = start2 < text.size();
   pos2_ = -1;
-  if (hasWord2_) {
-    std::size_t end2 = start2;
-    while (end2 < text.size() && !IsBlank(text[end2])) ++end2;
-    word2_ = text.substr(start2, end2 - start2);
-    pos2_ = static_cast<int>(start2);
-  }
+  if (hasWord2_) pos2_ = static_cast<int>(start2);
+  start2_ = start2;
   utf8_ = policy_.owner != nullptr && policy_.owner->utf8Text != 0;
   if (utf8_ && pos2_ > 0) {
     pos2_ = Utf8Columns(line_.View().substr(0, static_cast<std::size_t>(pos2_)));
   }
   word1Length_ = static_cast<int>(end1);
   word1Columns_ = utf8_ ? Utf8Columns(word1_) : word1Length_;
+}
+
+std::string_view LineClassifier::SecondWord() const {
+  const std::string_view text = line_.View().substr(start2_);
+  std::size_t end = 0;
+  while (end < text.size() && !IsBlank(text[end])) ++end;
+  return text.substr(0, end);
 }
 
 void LineClassifier::TakeFirstLineTitle() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -33,6 +34,9 @@ class LineClassifier {
 
  private:
   void ReadContext();
+  // Word 2 of the text as ReadContext found it; requires hasWord2_ and the
+  // text unchanged since.
+  std::string_view SecondWord() const;
   void TakeFirstLineTitle();
   bool TestBlank();
   void TrackContentsList();
@@ -77,11 +81,12 @@ class LineClassifier {
   int end_ = 0;
   bool pBullet_ = false;
   bool pBulletBlank_ = false;
-  // Words 1 and 2 seen in the line's text, valid until the text changes
-  // (a quotation inverts its emphasis); the lengths of word 1 are kept for
-  // the steps after that.
+  // Word 1 seen in the line's text, valid until the text changes (a
+  // quotation inverts its emphasis); its lengths are kept for the steps
+  // after that. Word 2 is cut out only when a test reads it (SecondWord):
+  // the start is enough for most lines.
   std::string_view word1_;
-  std::string_view word2_;
+  std::size_t start2_ = 0;
   int word1Length_ = 0;
   int word1Columns_ = 0;
   bool hasWord1_ = false;
