@@ -84,8 +84,11 @@ bool LooksLikeCode(std::string_view text, bool strict) {
       return true;
     }
   }
-  if (Contains(t, "(!") || Contains(t, "if (") || HasLineComment(t) || Contains(t, "/*") ||
-      Contains(t, "*/")) {
+  // "if (" is searched only where a '(' stands: its first letter is in
+  // almost every line, a '(' in few.
+  const bool parenthesis = Contains(t, "(");
+  if ((parenthesis && (Contains(t, "(!") || Contains(t, "if ("))) || HasLineComment(t) ||
+      Contains(t, "/*") || Contains(t, "*/")) {
     return true;
   }
   if (strict) {

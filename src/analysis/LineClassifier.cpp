@@ -112,6 +112,18 @@ bool NamesAPart(std::string_view text) {
   return false;
 }
 
+// text.find(what) for a separator " - ", ": " or "= ": found from its
+// mark (what[1] for " - ", else what[0]), since blanks are everywhere and
+// the marks are rare.
+std::size_t FindByMark(std::string_view text, std::string_view what) {
+  const std::size_t key = what[0] == ' ' ? 1 : 0;
+  for (std::size_t at = text.find(what[key], key); at != std::string_view::npos;
+       at = text.find(what[key], at + 1)) {
+    if (text.substr(at - key, what.size()) == what) return at - key;
+  }
+  return std::string_view::npos;
+}
+
 // HREF=" in any case, found from its "=": most lines have none.
 bool HasHref(std::string_view text) {
   for (std::size_t at = text.find('='); at != std::string_view::npos; at = text.find('=', at + 1)) {
@@ -411,7 +423,7 @@ void LineClassifier::TestDefinition() {
   constexpr std::size_t kNone = 999;
   const std::string_view text = line_.View();
   auto find = [&](std::string_view what, bool on) {
-    const std::size_t at = on ? text.find(what) : std::string_view::npos;
+    const std::size_t at = on ? FindByMark(text, what) : std::string_view::npos;
     return at == std::string_view::npos ? kNone : at;
   };
   const std::size_t p = std::min({find(" - ", policy_.dashDefinitions),
