@@ -103,9 +103,10 @@ bool InPreformattedRegion(const SourceLine& line) {
       LineFlag::IsPreformatted(before->flags)) {
     return true;
   }
+  // Letters come early in most lines: that test goes first.
   std::string_view text = line.rawText.View();
-  if (!HasWideGap(text)) return false;
-  return std::none_of(text.begin(), text.end(), [](char c) { return IsLetter(c); });
+  return std::none_of(text.begin(), text.end(), [](char c) { return IsLetter(c); }) &&
+         HasWideGap(text);
 }
 
 // A bracketed number that opens a bibliographic entry is a reference, not
@@ -137,9 +138,16 @@ bool IsReferenceEntry(const SourceLine& line, std::string_view word) {
 // under "Code", the "14.41)." that ends a sentence) or given a meaning with
 // "=" (RFC 792's "1 = host unreachable;") has none.
 bool HasNoTitle(const SourceLine& line, int wordNumber) {
-  TextString second;
-  if (!line.GetWord(2, ' ', second) || second.IsEmpty()) return wordNumber == 1;
-  return second.View() == "=";
+  // Word 2 as GetWord(2, ' ') finds it, seen in place.
+  const std::string_view text = line.View();
+  std::size_t start = 0;
+  while (start < text.size() && !IsBlank(text[start])) ++start;
+  while (start < text.size() && IsBlank(text[start])) ++start;
+  std::size_t end = start;
+  while (end < text.size() && !IsBlank(text[end])) ++end;
+  const std::string_view second = text.substr(start, end - start);
+  if (second.empty()) return wordNumber == 1;
+  return second == "=";
 }
 
 }  // namespace
@@ -161,18 +169,22 @@ HeadingTest::HeadingTest(SourceLine& line, FC& policy, DocumentStatistics& stati
 
 int HeadingTest::TestHeading(std::string_view word, int wordNumber, int underlineLevel,
                              bool numberedAllowed) {
+  if (underlineLevel >= 0) return LineType::kUnderlinedHeading1 + underlineLevel;
+  // Stripping only removes characters, so a word without a digit cannot
+  // become a number: most words stop here, before any copy and without the
+  // set-up the number test needs.
+  if (std::none_of(word.begin(), word.end(), IsDigit)) {
+    line_.sectionNumber.fill(-1);
+    return 0;
+  }
+  return TestNumber(word, wordNumber, numberedAllowed);
+}
+
+int HeadingTest::TestNumber(std::string_view word, int wordNumber, bool numberedAllowed) {
   DocumentState& document = policy_.document;
   const bool contentsExpected = document.inContentsList || statistics_.lastHeadingType == 0 ||
                                 LineType::IsContentsLine(statistics_.lastHeadingType);
-  if (underlineLevel >= 0) return LineType::kUnderlinedHeading1 + underlineLevel;
-
   SectionComponents& sn = line_.sectionNumber;
-  // Stripping only removes characters, so a word without a digit cannot
-  // become a number: most words stop here, before any copy.
-  if (std::none_of(word.begin(), word.end(), IsDigit)) {
-    sn.fill(-1);
-    return 0;
-  }
   TextString number(word);
   const char separator = StripNumberDecoration(policy_, nullptr, number);
   int level = 0;

@@ -94,6 +94,8 @@ class HeadingTest {
   bool changeTooSmall = false;
 
  private:
+  // TestHeading for a word that holds a digit and stands above no underline.
+  int TestNumber(std::string_view word, int wordNumber, bool numberedAllowed);
   void Report(const char* message, const TextString& detail, int importance);
   void AcceptNumber(int type, int level);
 

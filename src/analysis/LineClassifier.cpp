@@ -104,7 +104,8 @@ bool NamesAPart(std::string_view text) {
     if (c == 'c' || c == 's') {
       const std::string_view word = text.substr(at, kPartNameLength);
       for (std::string_view name : kPartNames) {
-        if (StartsWithIgnoringCase(word, name)) return true;
+        // Names that start with another letter are not compared at all.
+        if ((name[0] | 0x20) == c && StartsWithIgnoringCase(word, name)) return true;
       }
     }
     at += kPartNameShifts[static_cast<unsigned char>(text[at + kPartNameLength - 1])];
