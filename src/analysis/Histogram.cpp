@@ -1,6 +1,7 @@
 #include "analysis/Histogram.h"
 
 #include <algorithm>
+#include <cstdint>
 
 void Histogram::Add(int value, const char* label) {
   if (total_ == 0) {
@@ -23,8 +24,21 @@ void Histogram::Add(int value, const char* label) {
     entries_.push_back(Entry{value, TextString(label), 1});
     return;
   }
-  // In value order each value is found by halving: some histograms count
-  // every first word's closing character.
+  // Lengths and indents run densely from the smallest value: where every
+  // value up to this one is present, its entry stands at its distance from
+  // the first.
+  if (!entries_.empty() && value >= entries_.front().value) {
+    const std::int64_t guess = static_cast<std::int64_t>(value) - entries_.front().value;
+    if (guess < static_cast<std::int64_t>(entries_.size())) {
+      Entry& e = entries_[static_cast<std::size_t>(guess)];
+      if (e.value == value) {
+        ++e.frequency;
+        return;
+      }
+    }
+  }
+  // Otherwise each value is found by halving: some histograms count every
+  // first word's closing character.
   auto at = std::lower_bound(entries_.begin(), entries_.end(), value,
                              [](const Entry& e, int v) { return e.value < v; });
   if (at != entries_.end() && at->value == value) {
