@@ -141,7 +141,8 @@ void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool prefo
     blankBefore_ = true;
     return;
   }
-  if (text.find_first_not_of(" \t") == std::string_view::npos) {
+  // Trailing blanks are gone: only a blank line is left empty.
+  if (text.empty()) {
     blankBefore_ = true;
     return;
   }
