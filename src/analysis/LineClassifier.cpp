@@ -190,8 +190,12 @@ void LineClassifier::Classify() {
   if (TestBlank()) return;
   TrackContentsList();
 
+  // The line's text stays as it is until SetFinalFlags scores the line
+  // again: a quotation that inverts its emphasis and a line appended to a
+  // heading are not scored there.
+  ownScore_ = OwnPreformatScore(line_, policy_, false);
   if (!LineFlag::IsUserHtml(line_.flags)) {
-    const int score = ScorePreformatted(line_, policy_, prev_, false);
+    const int score = ScoreWithOwnScore(ownScore_, line_, policy_, prev_);
     if (score > 0) {
       line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
       line_.preformatScore = score;
@@ -451,8 +455,11 @@ void LineClassifier::TestDefinition() {
 // "> quoted text" or "!text", but not an arrow ("->", ":>") or a tag.
 void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
-  // The raw line without its outer blanks and tabs, seen in place.
+  // Without a ">" only a leading "!" quotes: most lines hold neither, and
+  // two searches tell that sooner than trimming the line.
   std::string_view r = line_.rawText.View();
+  if (r.find('>') == std::string_view::npos && r.find('!') == std::string_view::npos) return;
+  // The raw line without its outer blanks and tabs, seen in place.
   while (!r.empty() && IsBlank(r.front())) r.remove_prefix(1);
   while (!r.empty() && IsBlank(r.back())) r.remove_suffix(1);
   auto pos = [&](std::string_view what) {
@@ -460,7 +467,7 @@ void LineClassifier::TestQuoted() {
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
   };
   const int a = pos(">");
-  // Without a ">" only a leading "!" quotes: most lines stop here.
+  // Without a ">" only a leading "!" quotes.
   if (a < 0 && (r.empty() || r.front() != '!')) return;
   const int b = pos("!");
   const int c = pos("<");
@@ -791,7 +798,7 @@ void LineClassifier::SetFinalFlags() {
     case LineType::kNewParagraph:
     case LineType::kSeparator:
     case LineType::kDefinition: {
-      const int score = ScorePreformatted(line_, policy_, prev_, false);
+      const int score = ScoreWithOwnScore(ownScore_, line_, policy_, prev_);
       if ((line_.flags & LineFlag::kPreformatCandidate) || score > 0) {
         line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
         line_.preformatScore = score;

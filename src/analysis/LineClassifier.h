@@ -94,6 +94,8 @@ class LineClassifier {
   // Position of the second word in the text; -1 without one.
   int pos2_ = -1;
   bool allowNumbered_ = true;
+  // OwnPreformatScore of the line, taken once its emphasis is marked.
+  int ownScore_ = 0;
   // The document is UTF-8: positions are counted in characters.
   bool utf8_ = false;
   // Policy numbers widened once, so arithmetic on them cannot overflow.

@@ -221,8 +221,18 @@ bool IsBlankLine(const SourceLine& line) {
 
 int ScorePreformatted(const SourceLine& line, const FC& policy, const SourceLine* previous,
                       bool inBlock) {
-  if (line.length > kMaxScoredLength || LineFlag::IsUserHtml(line.flags)) return 0;
+  return ScoreWithOwnScore(OwnPreformatScore(line, policy, inBlock), line, policy, previous);
+}
+
+int OwnPreformatScore(const SourceLine& line, const FC& policy, bool inBlock) {
+  if (line.length > kMaxScoredLength || LineFlag::IsUserHtml(line.flags)) return kNeverScored;
+  return TextScore(line, policy, inBlock);
+}
+
+int ScoreWithOwnScore(int ownScore, const SourceLine& line, const FC& policy,
+                      const SourceLine* previous) {
+  if (ownScore == kNeverScored) return 0;
   const int c = previous != nullptr ? ContextScore(line, policy, *previous) : 0;
   if (c == kNeverPreformatted) return 0;
-  return std::max({TextScore(line, policy, inBlock), c, 0});
+  return std::max({ownScore, c, 0});
 }
