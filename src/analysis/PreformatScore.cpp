@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <string>
 #include <string_view>
 
 #include "analysis/LineType.h"
@@ -99,12 +98,6 @@ constexpr std::array<unsigned char, 256> kMeasuredBytes = [] {
 using ByteBlock = unsigned char __attribute__((vector_size(16)));
 constexpr std::size_t kBlockSize = sizeof(ByteBlock);
 
-// Bytes added after the text measured, so that a block test may start at
-// any byte of the text and read its follower without a bounds check. The
-// padding byte is one MeasureText never counts.
-constexpr std::size_t kPadding = kBlockSize;
-constexpr char kPaddingByte = 'x';
-
 // True when the sixteen bytes from `p` hold nothing MeasureText counts: no
 // '|' or '+', and no blank, '-' or '=' followed by the same byte (a lone one
 // counts nothing). Reads seventeen bytes: the last is the follower.
@@ -120,11 +113,12 @@ bool IsPlainBlock(const char* p) {
   return (halves[0] | halves[1]) == 0;
 }
 
-// One pass over the first `size` bytes of `text` (followed by kPadding
-// padding bytes), stepping over ordinary characters a block at a time
-// where it can: a line is scored several times in every pass.
-TextShape MeasureText(std::string_view text, std::size_t size) {
+// One pass over the line, stepping over ordinary characters a block at a
+// time where a whole block and its follower lie in the text: every line is
+// scored in every pass.
+TextShape MeasureText(std::string_view text) {
   TextShape shape;
+  const std::size_t size = text.size();
   std::size_t i = 0;
   // Blanks before the first character are indentation, not a run.
   while (i < size && text[i] == ' ') ++i;
@@ -133,7 +127,7 @@ TextShape MeasureText(std::string_view text, std::size_t size) {
   std::size_t singly = i;
   while (i < size) {
     if (i >= singly) {
-      while (i < size && IsPlainBlock(text.data() + i)) i += kBlockSize;
+      while (i + kBlockSize < size && IsPlainBlock(text.data() + i)) i += kBlockSize;
       singly = i + kBlockSize;
     }
     while (i < size && kMeasuredBytes[static_cast<unsigned char>(text[i])] == 0) ++i;
@@ -160,34 +154,10 @@ TextShape MeasureText(std::string_view text, std::size_t size) {
   return shape;
 }
 
-// A line is scored when it is classified and again when its flags are
-// set, with its text unchanged in between: the last shape measured is kept
-// with the text it belongs to (padded for MeasureText). Compared whole, the
-// text makes the answer exact; per thread, so that conversions on several
-// threads do not share it.
-const TextShape& MeasuredShape(std::string_view text) {
-  struct Memo {
-    std::string padded;
-    std::size_t size = 0;
-    TextShape shape;
-    bool valid = false;
-  };
-  thread_local Memo memo;
-  if (!memo.valid || memo.size != text.size() ||
-      std::string_view(memo.padded).substr(0, memo.size) != text) {
-    memo.padded.assign(text);
-    memo.padded.append(kPadding, kPaddingByte);
-    memo.size = text.size();
-    memo.shape = MeasureText(memo.padded, memo.size);
-    memo.valid = true;
-  }
-  return memo.shape;
-}
-
 // Justified text has wide gaps of its own, so with right justification only
 // wider runs count.
 int TextScore(const SourceLine& line, const FC& policy, bool inBlock) {
-  const TextShape& s = MeasuredShape(line.View());
+  const TextShape s = MeasureText(line.View());
   const bool justified = policy.rightJustified != 0;
   const bool wideIndent = line.indent > policy.pageWidth / 2;
   const int wideRuns = justified ? s.r5 : s.r3;
