@@ -128,6 +128,14 @@ TextShape MeasureText(std::string_view text) {
   while (i < size) {
     if (i >= singly) {
       while (i + kBlockSize < size && IsPlainBlock(text.data() + i)) i += kBlockSize;
+      // The rest is shorter than a block and its follower: the last block
+      // of the line covers it (and some bytes done already), all but the
+      // last byte, which counts only as a '|' or '+'.
+      if (i < size && i + kBlockSize >= size && size > kBlockSize &&
+          IsPlainBlock(text.data() + size - kBlockSize - 1) && text.back() != '|' &&
+          text.back() != '+') {
+        break;
+      }
       singly = i + kBlockSize;
     }
     while (i < size && kMeasuredBytes[static_cast<unsigned char>(text[i])] == 0) ++i;
