@@ -46,8 +46,8 @@ bool RunsOnAsProse(const SourceLine& line) {
 
 // A number followed by two or more letters ("1yz", a class of reply codes
 // in RFC 959; "1st") has no letter suffix: it is no section number.
-bool HasLetterRun(const TextString& word) {
-  std::string_view w = word.View();
+bool HasLetterRun(std::string_view word) {
+  std::string_view w = word;
   w = w.substr(0, w.find(' '));
   std::size_t letters = 0;
   while (letters < w.size() && IsLetter(w[w.size() - 1 - letters])) ++letters;
@@ -103,17 +103,18 @@ bool InPreformattedRegion(const SourceLine& line) {
       LineFlag::IsPreformatted(before->flags)) {
     return true;
   }
+  // Letters come early in most lines: that test goes first.
   std::string_view text = line.rawText.View();
-  if (!HasWideGap(text)) return false;
-  return std::none_of(text.begin(), text.end(), [](char c) { return IsLetter(c); });
+  return std::none_of(text.begin(), text.end(), [](char c) { return IsLetter(c); }) &&
+         HasWideGap(text);
 }
 
 // A bracketed number that opens a bibliographic entry is a reference, not
 // a section: "[1]  Postel, J. (ed.), "Internet Protocol - ...", its
 // authors' names followed by a comma, a quoted title or a year, running on
 // into a deeper second line (RFC 768, RFC 792).
-bool IsReferenceEntry(const SourceLine& line, const TextString& word) {
-  const std::string_view w = word.View();
+bool IsReferenceEntry(const SourceLine& line, std::string_view word) {
+  const std::string_view w = word;
   if (w.size() < 3 || w.front() != '[' || w.back() != ']') return false;
   const SourceLine* next = line.NextLine();
   // The next line is not classified yet: its text tells.
@@ -137,9 +138,16 @@ bool IsReferenceEntry(const SourceLine& line, const TextString& word) {
 // under "Code", the "14.41)." that ends a sentence) or given a meaning with
 // "=" (RFC 792's "1 = host unreachable;") has none.
 bool HasNoTitle(const SourceLine& line, int wordNumber) {
-  TextString second;
-  if (!line.GetWord(2, ' ', second) || second.IsEmpty()) return wordNumber == 1;
-  return second.View() == "=";
+  // Word 2 as GetWord(2, ' ') finds it, seen in place.
+  const std::string_view text = line.View();
+  std::size_t start = 0;
+  while (start < text.size() && !IsBlank(text[start])) ++start;
+  while (start < text.size() && IsBlank(text[start])) ++start;
+  std::size_t end = start;
+  while (end < text.size() && !IsBlank(text[end])) ++end;
+  const std::string_view second = text.substr(start, end - start);
+  if (second.empty()) return wordNumber == 1;
+  return second == "=";
 }
 
 }  // namespace
@@ -159,16 +167,26 @@ void EndContentsList(FC& policy, SourceLine& line) {
 HeadingTest::HeadingTest(SourceLine& line, FC& policy, DocumentStatistics& statistics)
     : line_(line), policy_(policy), statistics_(statistics) {}
 
-int HeadingTest::TestHeading(const TextString& word, int wordNumber, int underlineLevel,
+int HeadingTest::TestHeading(std::string_view word, int wordNumber, int underlineLevel,
                              bool numberedAllowed) {
+  if (underlineLevel >= 0) return LineType::kUnderlinedHeading1 + underlineLevel;
+  // Stripping only removes characters, so a word without a digit cannot
+  // become a number: most words stop here, before any copy and without the
+  // set-up the number test needs.
+  if (std::none_of(word.begin(), word.end(), IsDigit)) {
+    line_.sectionNumber.fill(-1);
+    return 0;
+  }
+  return TestNumber(word, wordNumber, numberedAllowed);
+}
+
+int HeadingTest::TestNumber(std::string_view word, int wordNumber, bool numberedAllowed) {
   DocumentState& document = policy_.document;
   const bool contentsExpected = document.inContentsList || statistics_.lastHeadingType == 0 ||
                                 LineType::IsContentsLine(statistics_.lastHeadingType);
+  SectionComponents& sn = line_.sectionNumber;
   TextString number(word);
   const char separator = StripNumberDecoration(policy_, nullptr, number);
-  if (underlineLevel >= 0) return LineType::kUnderlinedHeading1 + underlineLevel;
-
-  SectionComponents& sn = line_.sectionNumber;
   int level = 0;
   // A sixth level has no line type.
   if (!ParseSectionNumber(policy_, statistics_, number, separator, sn, level) || sn[level] < 0 ||

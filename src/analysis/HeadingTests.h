@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "analysis/SectionNumber.h"
 #include "text/TextString.h"
 
@@ -62,7 +64,7 @@ class HeadingTest {
   //
   // Returns the line type (101 to 105, 111 to 115, 151 to 155) or 0. A
   // number that was rejected by its sequence sets LineFlag::kRejectedNumber.
-  int TestHeading(const TextString& word, int wordNumber, int underlineLevel, bool numberedAllowed);
+  int TestHeading(std::string_view word, int wordNumber, int underlineLevel, bool numberedAllowed);
 
   // The steps of TestHeading, open for tests. Each requires the line's
   // section number of `level` + 1 components.
@@ -92,6 +94,8 @@ class HeadingTest {
   bool changeTooSmall = false;
 
  private:
+  // TestHeading for a word that holds a digit and stands above no underline.
+  int TestNumber(std::string_view word, int wordNumber, bool numberedAllowed);
   void Report(const char* message, const TextString& detail, int importance);
   void AcceptNumber(int type, int level);
 

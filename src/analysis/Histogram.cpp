@@ -1,6 +1,7 @@
 #include "analysis/Histogram.h"
 
 #include <algorithm>
+#include <cstdint>
 
 void Histogram::Add(int value, const char* label) {
   if (total_ == 0) {
@@ -13,37 +14,57 @@ void Histogram::Add(int value, const char* label) {
   ++total_;
   sum_ += value;
 
-  if (frequencyOrder_) {
-    for (Entry& e : entries_) {
-      if (e.value == value) {
-        ++e.frequency;
-        return;
-      }
+  const bool indexed = value >= 0 && value < kIndexedValues;
+  if (indexed && !place_.empty()) {
+    const int at = place_[static_cast<std::size_t>(value)];
+    if (at >= 0) {
+      ++entries_[static_cast<std::size_t>(at)].frequency;
+      return;
     }
+  } else if (!indexed) {
+    const auto found = frequencyOrder_
+                           ? std::find_if(entries_.begin(), entries_.end(),
+                                          [value](const Entry& e) { return e.value == value; })
+                           : std::lower_bound(entries_.begin(), entries_.end(), value,
+                                              [](const Entry& e, int v) { return e.value < v; });
+    if (found != entries_.end() && found->value == value) {
+      ++found->frequency;
+      return;
+    }
+  }
+  // A new value.
+  if (frequencyOrder_) {
     entries_.push_back(Entry{value, TextString(label), 1});
-    return;
+  } else {
+    // Some histograms count every first word's closing character: the place
+    // is found by halving.
+    const auto at = std::lower_bound(entries_.begin(), entries_.end(), value,
+                                     [](const Entry& e, int v) { return e.value < v; });
+    entries_.insert(at, Entry{value, TextString(label), 1});
   }
-  // In value order each value is found by halving: some histograms count
-  // every first word's closing character.
-  auto at = std::lower_bound(entries_.begin(), entries_.end(), value,
-                             [](const Entry& e, int v) { return e.value < v; });
-  if (at != entries_.end() && at->value == value) {
-    ++at->frequency;
-    return;
+  Reindex();
+}
+
+void Histogram::Reindex() {
+  place_.assign(kIndexedValues, -1);
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    const int v = entries_[i].value;
+    if (v >= 0 && v < kIndexedValues) place_[static_cast<std::size_t>(v)] = static_cast<int>(i);
   }
-  entries_.insert(at, Entry{value, TextString(label), 1});
 }
 
 void Histogram::SortByFrequency() {
   std::stable_sort(entries_.begin(), entries_.end(),
                    [](const Entry& a, const Entry& b) { return a.frequency > b.frequency; });
   frequencyOrder_ = true;
+  Reindex();
 }
 
 void Histogram::SortByValue() {
   std::sort(entries_.begin(), entries_.end(),
             [](const Entry& a, const Entry& b) { return a.value < b.value; });
   frequencyOrder_ = false;
+  Reindex();
 }
 
 const Histogram::Entry* Histogram::EntryAtRank(int rank) {

@@ -63,7 +63,17 @@ class Histogram {
   const std::vector<Entry>& Entries() const { return entries_; }
 
  private:
+  // Values from 0 below this find their entry through place_: lengths,
+  // indents and characters are counted for every line.
+  static constexpr int kIndexedValues = 256;
+
+  // Rebuilds place_ after entries_ moved.
+  void Reindex();
+
   std::vector<Entry> entries_;
+  // Where the entry of each indexed value stands in entries_ (-1: none);
+  // empty until the first new value.
+  std::vector<int> place_;
   bool frequencyOrder_ = false;
   int total_ = 0;
   std::int64_t sum_ = 0;

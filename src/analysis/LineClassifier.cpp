@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "analysis/BlockDetection.h"
@@ -103,12 +104,25 @@ bool NamesAPart(std::string_view text) {
     if (c == 'c' || c == 's') {
       const std::string_view word = text.substr(at, kPartNameLength);
       for (std::string_view name : kPartNames) {
-        if (StartsWithIgnoringCase(word, name)) return true;
+        // Names that start with another letter are not compared at all.
+        if ((name[0] | 0x20) == c && StartsWithIgnoringCase(word, name)) return true;
       }
     }
     at += kPartNameShifts[static_cast<unsigned char>(text[at + kPartNameLength - 1])];
   }
   return false;
+}
+
+// text.find(what) for a separator " - ", ": " or "= ": found from its
+// mark (what[1] for " - ", else what[0]), since blanks are everywhere and
+// the marks are rare.
+std::size_t FindByMark(std::string_view text, std::string_view what) {
+  const std::size_t key = what[0] == ' ' ? 1 : 0;
+  for (std::size_t at = text.find(what[key], key); at != std::string_view::npos;
+       at = text.find(what[key], at + 1)) {
+    if (text.substr(at - key, what.size()) == what) return at - key;
+  }
+  return std::string_view::npos;
 }
 
 // HREF=" in any case, found from its "=": most lines have none.
@@ -176,8 +190,12 @@ void LineClassifier::Classify() {
   if (TestBlank()) return;
   TrackContentsList();
 
+  // The line's text stays as it is until SetFinalFlags scores the line
+  // again: a quotation that inverts its emphasis and a line appended to a
+  // heading are not scored there.
+  ownScore_ = OwnPreformatScore(line_, policy_, false);
   if (!LineFlag::IsUserHtml(line_.flags)) {
-    const int score = ScorePreformatted(line_, policy_, prev_, false);
+    const int score = ScoreWithOwnScore(ownScore_, line_, policy_, prev_);
     if (score > 0) {
       line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
       line_.preformatScore = score;
@@ -195,7 +213,8 @@ void LineClassifier::Classify() {
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
       hasWord2_ && NamesAPart(line_.View())) {
-    heading = HeadingTest(line_, policy_, statistics_).TestHeading(word2_, 2, -1, allowNumbered_);
+    heading =
+        HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, allowNumbered_);
   }
   const int bullet = pPre_ ? 0 : TestBullet(line_, policy_, statistics_);
 
@@ -260,22 +279,27 @@ void LineClassifier::ReadContext() {
   const std::string_view text = line_.View();
   std::size_t end1 = 0;
   while (end1 < text.size() && !IsBlank(text[end1])) ++end1;
-  if (!text.empty()) word1_.SetPart(line_, 0, end1);
+  word1_ = text.substr(0, end1);
   hasWord1_ = end1 > 0;
   std::size_t start2 = end1;
   while (start2 < text.size() && IsBlank(text[start2])) ++start2;
   hasWord2_ = start2 < text.size();
   pos2_ = -1;
-  if (hasWord2_) {
-    std::size_t end2 = start2;
-    while (end2 < text.size() && !IsBlank(text[end2])) ++end2;
-    word2_.SetPart(line_, start2, end2 - start2);
-    pos2_ = static_cast<int>(start2);
-  }
+  if (hasWord2_) pos2_ = static_cast<int>(start2);
+  start2_ = start2;
   utf8_ = policy_.owner != nullptr && policy_.owner->utf8Text != 0;
   if (utf8_ && pos2_ > 0) {
     pos2_ = Utf8Columns(line_.View().substr(0, static_cast<std::size_t>(pos2_)));
   }
+  word1Length_ = static_cast<int>(end1);
+  word1Columns_ = utf8_ ? Utf8Columns(word1_) : word1Length_;
+}
+
+std::string_view LineClassifier::SecondWord() const {
+  const std::string_view text = line_.View().substr(start2_);
+  std::size_t end = 0;
+  while (end < text.size() && !IsBlank(text[end])) ++end;
+  return text.substr(0, end);
 }
 
 void LineClassifier::TakeFirstLineTitle() {
@@ -358,7 +382,7 @@ bool LineClassifier::ApplyHeading(int heading) {
   if (pType_ == LineType::kRule) prev_->lineType = LineType::kHeadingPart;
   if (policy_.analysisPass) {
     TextString title(line_);
-    title.ReplaceText(word1_.GetText(), "", 1);
+    title.ReplaceText(std::string(word1_).c_str(), "", 1);
     title.Trim();
     SetFirstHeadingTitle(title);
   }
@@ -404,7 +428,7 @@ void LineClassifier::TestDefinition() {
   constexpr std::size_t kNone = 999;
   const std::string_view text = line_.View();
   auto find = [&](std::string_view what, bool on) {
-    const std::size_t at = on ? text.find(what) : std::string_view::npos;
+    const std::size_t at = on ? FindByMark(text, what) : std::string_view::npos;
     return at == std::string_view::npos ? kNone : at;
   };
   const std::size_t p = std::min({find(" - ", policy_.dashDefinitions),
@@ -431,8 +455,11 @@ void LineClassifier::TestDefinition() {
 // "> quoted text" or "!text", but not an arrow ("->", ":>") or a tag.
 void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
-  // The raw line without its outer blanks and tabs, seen in place.
+  // Without a ">" only a leading "!" quotes: most lines hold neither, and
+  // two searches tell that sooner than trimming the line.
   std::string_view r = line_.rawText.View();
+  if (r.find('>') == std::string_view::npos && r.find('!') == std::string_view::npos) return;
+  // The raw line without its outer blanks and tabs, seen in place.
   while (!r.empty() && IsBlank(r.front())) r.remove_prefix(1);
   while (!r.empty() && IsBlank(r.back())) r.remove_suffix(1);
   auto pos = [&](std::string_view what) {
@@ -440,14 +467,14 @@ void LineClassifier::TestQuoted() {
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
   };
   const int a = pos(">");
-  // Without a ">" only a leading "!" quotes: most lines stop here.
+  // Without a ">" only a leading "!" quotes.
   if (a < 0 && (r.empty() || r.front() != '!')) return;
   const int b = pos("!");
   const int c = pos("<");
   const int d = pos("->");
   const int e = pos(":>");
   if ((a > 0 && a - d == 1) || (c >= 0 && c < a) || (e >= 0 && a - e == 1)) return;
-  if (!((a >= 0 && a < word1_.Length() && a < kMaxQuotePosition) || b == 0)) return;
+  if (!((a >= 0 && a < word1Length_ && a < kMaxQuotePosition) || b == 0)) return;
 
   line_.lineType = LineType::kQuoted;
   if (policy_.IsOutputPass() && policy_.searchForEmphasis) {
@@ -508,7 +535,7 @@ void LineClassifier::TestHangingFromPrevious() {
 // "term     text" with the text at one of the policy's hanging columns.
 void LineClassifier::TestHangingPosition() {
   if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0 ||
-      (utf8_ ? Utf8Columns(word1_.View()) : word1_.Length()) + 3 >= pos2_) {
+      word1Columns_ + 3 >= pos2_) {
     return;
   }
   const std::int64_t column = static_cast<std::int64_t>(pos2_) + line_.indent;
@@ -543,7 +570,7 @@ bool LineClassifier::TestRule() {
     if (i > 0 && c != text[i - 1]) same = false;
     if (c == '.') dots = true;
   }
-  if (dots && (!same || word1_.Length() < 5)) return false;
+  if (dots && (!same || word1Length_ < 5)) return false;
   if (i < text.size()) return false;
 
   if (same) {
@@ -584,7 +611,7 @@ bool LineClassifier::TestRule() {
     TextString prevWord;
     static_cast<void>(prev_->GetWord(1, ' ', prevWord));
     prev_->lineType =
-        HeadingTest(*prev_, policy_, statistics_).TestHeading(prevWord, 1, level, allowNumbered_);
+        HeadingTest(*prev_, policy_, statistics_).TestHeading(prevWord.View(), 1, level, allowNumbered_);
     ++statistics_.underlinedHeadings;
     if (pp_ != nullptr && pp_->lineType == LineType::kRule) pp_->lineType = LineType::kHeadingPart;
     line_.lineType = LineType::kHeadingPart;
@@ -771,7 +798,7 @@ void LineClassifier::SetFinalFlags() {
     case LineType::kNewParagraph:
     case LineType::kSeparator:
     case LineType::kDefinition: {
-      const int score = ScorePreformatted(line_, policy_, prev_, false);
+      const int score = ScoreWithOwnScore(ownScore_, line_, policy_, prev_);
       if ((line_.flags & LineFlag::kPreformatCandidate) || score > 0) {
         line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
         line_.preformatScore = score;

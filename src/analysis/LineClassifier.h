@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "text/TextString.h"
 
@@ -32,6 +34,9 @@ class LineClassifier {
 
  private:
   void ReadContext();
+  // Word 2 of the text as ReadContext found it; requires hasWord2_ and the
+  // text unchanged since.
+  std::string_view SecondWord() const;
   void TakeFirstLineTitle();
   bool TestBlank();
   void TrackContentsList();
@@ -76,13 +81,21 @@ class LineClassifier {
   int end_ = 0;
   bool pBullet_ = false;
   bool pBulletBlank_ = false;
-  TextString word1_;
-  TextString word2_;
+  // Word 1 seen in the line's text, valid until the text changes (a
+  // quotation inverts its emphasis); its lengths are kept for the steps
+  // after that. Word 2 is cut out only when a test reads it (SecondWord):
+  // the start is enough for most lines.
+  std::string_view word1_;
+  std::size_t start2_ = 0;
+  int word1Length_ = 0;
+  int word1Columns_ = 0;
   bool hasWord1_ = false;
   bool hasWord2_ = false;
   // Position of the second word in the text; -1 without one.
   int pos2_ = -1;
   bool allowNumbered_ = true;
+  // OwnPreformatScore of the line, taken once its emphasis is marked.
+  int ownScore_ = 0;
   // The document is UTF-8: positions are counted in characters.
   bool utf8_ = false;
   // Policy numbers widened once, so arithmetic on them cannot overflow.

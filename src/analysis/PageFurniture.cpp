@@ -141,7 +141,8 @@ void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool prefo
     blankBefore_ = true;
     return;
   }
-  if (text.find_first_not_of(" \t") == std::string_view::npos) {
+  // Trailing blanks are gone: only a blank line is left empty.
+  if (text.empty()) {
     blankBefore_ = true;
     return;
   }
@@ -341,15 +342,22 @@ void PageFurniture::Finish() {
     }
   }
   std::sort(dropped_.begin(), dropped_.end());
+  dropsCursor_ = 0;
+  lastAsked_ = 0;
   lines_ = {};
   breaks_ = {};
 }
 
 bool PageFurniture::Drops(int lineNumber) const {
-  auto it = std::upper_bound(
-      dropped_.begin(), dropped_.end(), lineNumber,
-      [](int line, const std::pair<int, int>& range) { return line < range.first; });
-  if (it == dropped_.begin()) return false;
-  --it;
-  return lineNumber >= it->first && lineNumber <= it->second;
+  // A pass asks line after line: the first range starting after the line
+  // only moves on, so it is found by stepping from where the last question
+  // left it. A question about an earlier line starts again from the front.
+  if (lineNumber < lastAsked_) dropsCursor_ = 0;
+  lastAsked_ = lineNumber;
+  while (dropsCursor_ < dropped_.size() && dropped_[dropsCursor_].first <= lineNumber) {
+    ++dropsCursor_;
+  }
+  if (dropsCursor_ == 0) return false;
+  const std::pair<int, int>& range = dropped_[dropsCursor_ - 1];
+  return lineNumber >= range.first && lineNumber <= range.second;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -147,5 +148,9 @@ class PageFurniture {
   // that no stretch crosses, and nothing after it is gathered.
   bool full_ = false;
   std::vector<std::pair<int, int>> dropped_;
+  // Where Drops stopped: the first range of dropped_ starting after
+  // `lastAsked_` (a cache; Drops answers alike without it).
+  mutable std::size_t dropsCursor_ = 0;
+  mutable int lastAsked_ = 0;
   int repeatedBreaks_ = 0;
 };

@@ -16,3 +16,12 @@ bool IsBlankLine(const SourceLine& line);
 // the page width and the right-justification switch of `policy`.
 int ScorePreformatted(const SourceLine& line, const FC& policy, const SourceLine* previous,
                       bool inBlock);
+
+// ScorePreformatted in two steps, for a caller that scores a line again
+// after only the lines around it (or its type) changed: the part the line's
+// own text and indent give, or kNeverScored for a line too long to score or
+// an HTML line; then the whole score from that part.
+inline constexpr int kNeverScored = -1;
+int OwnPreformatScore(const SourceLine& line, const FC& policy, bool inBlock);
+int ScoreWithOwnScore(int ownScore, const SourceLine& line, const FC& policy,
+                      const SourceLine* previous);

@@ -106,11 +106,10 @@ int MarkEmphasisWord(const TextString& word, TextString& replacement) {
 }
 
 int MarkEmphasisWords(TextString& text) {
-  // Only a word framed by "*" or "_" changes.
+  // Only a word framed by "*" or "_" changes. Two library searches beat one
+  // loop testing both: most lines hold neither.
   const std::string_view view = text.View();
-  if (std::none_of(view.begin(), view.end(), [](char c) { return c == '*' || c == '_'; })) {
-    return 0;
-  }
+  if (view.find('*') == kNone && view.find('_') == kNone) return 0;
   // Only a word framed by "*" or "_" (two characters at least) changes.
   const auto framed = [](std::string_view word) {
     return word.size() >= 2 && (word.front() == '*' || word.front() == '_');

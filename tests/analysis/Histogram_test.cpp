@@ -90,4 +90,24 @@ TEST(HistogramTest, LabelOfTheFirstAddition) {
   EXPECT_TRUE(h.Entries()[0].label.IsEmpty());
 }
 
+// Small values and others (negative, 256 and above) are counted alike, in
+// value order and in frequency order, also after a copy.
+TEST(HistogramTest, CountsEveryRangeOfValuesInEitherOrder) {
+  Histogram h = Make({{300, 2}, {-3, 1}, {5, 3}, {255, 1}, {256, 2}, {0, 1}});
+  EXPECT_EQ(Values(h), (std::vector<int>{-3, 0, 5, 255, 256, 300}));
+  ASSERT_NE(h.EntryAtRank(1), nullptr);
+  EXPECT_EQ(h.EntryAtRank(1)->value, 5);
+  Histogram copy = h;
+  for (Histogram* g : {&h, &copy}) {
+    for (int value : {300, 300, 7, -3, 5, 1000, 0}) g->Add(value);
+    EXPECT_EQ(Values(*g), (std::vector<int>{5, 256, 300, -3, 0, 255, 7, 1000}));
+    const std::vector<std::pair<int, int>> expected = {
+        {5, 4}, {300, 4}, {-3, 2}, {256, 2}, {0, 2}, {255, 1}, {7, 1}, {1000, 1}, {4, 0}};
+    for (const auto& [value, frequency] : expected) {
+      EXPECT_EQ(g->Frequency(value), frequency) << value;
+    }
+    EXPECT_EQ(g->Total(), 17);
+  }
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -144,6 +145,26 @@ TEST(PageFurnitureTest, PagesBeyondTheLimitKeepTheirFurniture) {
     if (line == kRunOn[0] || line == kRunOn[1]) ++texts;
   }
   EXPECT_EQ(texts, pages);
+}
+
+// Every pass asks about the lines in order, and a copy may be asked again
+// from the start: the answers do not depend on what was asked before.
+TEST(PageFurnitureTest, DropsAnswersAlikeInAnyOrder) {
+  const std::vector<std::string> lines = Pages(5, kRunOn, RunningHeader, PageFooter);
+  PageFurniture furniture;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    furniture.Observe(static_cast<int>(i) + 1, lines[i], false, false);
+  }
+  furniture.Finish();
+  const int last = static_cast<int>(lines.size()) + 1;
+  std::vector<bool> forward;
+  for (int line = 0; line <= last; ++line) forward.push_back(furniture.Drops(line));
+  ASSERT_NE(std::count(forward.begin(), forward.end(), true), 0);
+  const PageFurniture copy = furniture;
+  for (int line = last; line >= 0; --line) {
+    EXPECT_EQ(furniture.Drops(line), forward[static_cast<std::size_t>(line)]) << line;
+    EXPECT_EQ(copy.Drops(line), forward[static_cast<std::size_t>(line)]) << line;
+  }
 }
 
 }  // namespace
