@@ -47,13 +47,13 @@ int ContextScore(const SourceLine& line, const FC& policy, const SourceLine& pre
         p2->indent >= minIndent) {
       return 3;
     }
-    const SourceLine* p3 = p2->PreviousLine();
-    if (p3 != nullptr && IsPre(*p3) && p2->lineType == LineType::kText &&
-        previous.lineType == LineType::kText && p3->indent >= minIndent &&
-        p2->indent >= minIndent && previous.indent >= minIndent) {
-      return 3;
+    // The line before those two is fetched only when they qualify.
+    if (p2->lineType != LineType::kText || previous.lineType != LineType::kText ||
+        p2->indent < minIndent || previous.indent < minIndent) {
+      return 0;
     }
-    return 0;
+    const SourceLine* p3 = p2->PreviousLine();
+    return p3 != nullptr && IsPre(*p3) && p3->indent >= minIndent ? 3 : 0;
   }
 
   int c = previous.preformatScore - 2;
