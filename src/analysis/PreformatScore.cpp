@@ -40,6 +40,12 @@ int ContextScore(const SourceLine& line, const FC& policy, const SourceLine& pre
   if (IsBlankLine(previous) && IsBlankLine(line)) return kNeverPreformatted;
 
   if (!IsPre(previous)) {
+    // Below, a line that is not blank scores only after indented text:
+    // most lines stop here, before the lines further back are fetched.
+    if (!IsBlankLine(line) &&
+        (previous.lineType != LineType::kText || previous.indent < minIndent)) {
+      return 0;
+    }
     const SourceLine* p2 = previous.PreviousLine();
     if (p2 == nullptr) return 0;
     if (IsBlankLine(*p2) && IsBlankLine(line)) return kNeverPreformatted;
