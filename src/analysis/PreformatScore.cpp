@@ -40,6 +40,12 @@ int ContextScore(const SourceLine& line, const FC& policy, const SourceLine& pre
   if (IsBlankLine(previous) && IsBlankLine(line)) return kNeverPreformatted;
 
   if (!IsPre(previous)) {
+    // Below, a line that is not blank scores only after indented text:
+    // most lines stop here, before the lines further back are fetched.
+    if (!IsBlankLine(line) &&
+        (previous.lineType != LineType::kText || previous.indent < minIndent)) {
+      return 0;
+    }
     const SourceLine* p2 = previous.PreviousLine();
     if (p2 == nullptr) return 0;
     if (IsBlankLine(*p2) && IsBlankLine(line)) return kNeverPreformatted;
@@ -47,13 +53,13 @@ int ContextScore(const SourceLine& line, const FC& policy, const SourceLine& pre
         p2->indent >= minIndent) {
       return 3;
     }
-    const SourceLine* p3 = p2->PreviousLine();
-    if (p3 != nullptr && IsPre(*p3) && p2->lineType == LineType::kText &&
-        previous.lineType == LineType::kText && p3->indent >= minIndent &&
-        p2->indent >= minIndent && previous.indent >= minIndent) {
-      return 3;
+    // The line before those two is fetched only when they qualify.
+    if (p2->lineType != LineType::kText || previous.lineType != LineType::kText ||
+        p2->indent < minIndent || previous.indent < minIndent) {
+      return 0;
     }
-    return 0;
+    const SourceLine* p3 = p2->PreviousLine();
+    return p3 != nullptr && IsPre(*p3) && p3->indent >= minIndent ? 3 : 0;
   }
 
   int c = previous.preformatScore - 2;
