@@ -147,7 +147,8 @@ int SourceLine::MaxLength() const { return kMaxSourceLineLength; }
 void SourceLine::PrepareText(FC& policy) {
   // Tab stops were found counting bytes; in UTF-8 text a character before
   // a tab is one column.
-  if (IsUtf8Document(policy) && NeedsCharacterTabs(sourceText.View())) {
+  const bool utf8 = IsUtf8Document(policy);
+  if (utf8 && NeedsCharacterTabs(sourceText.View())) {
     SetText(Utf8ExpandTabs(sourceText.View(), policy.tabSize));
   }
   // A plain line has no byte-order mark, carriage return, control byte,
@@ -169,7 +170,7 @@ void SourceLine::PrepareText(FC& policy) {
   if (!html && !plain) EscapeHTML();
   length = Length();
   // A UTF-8 character is one column on the screen however many bytes it takes.
-  if (IsUtf8Document(policy)) length = Utf8Columns(View());
+  if (utf8) length = Utf8Columns(View());
   // The word pass takes the escaped text itself, after the character map.
   const bool words = !html && !InUserRegion(*this, policy);
   if (!words) escapedText = static_cast<const TextString&>(*this);
