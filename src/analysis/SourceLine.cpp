@@ -267,6 +267,8 @@ void SourceLine::MarkEmphasis(FC& policy) {
 
 void SourceLine::MarkEmphasisPairs(FC& policy, char openMark, char closeMark,
                                    const char* openTag, const char* closeTag) {
+  // Most lines hold no mark: leave before looking at the lines above.
+  if (View().find(openMark) == std::string_view::npos) return;
   // Only lines that emphasis handles itself may be searched or changed; a
   // line it must not touch ends the search as a missing line does.
   const auto eligible = [](SourceLine* line) {
