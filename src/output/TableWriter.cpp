@@ -128,10 +128,10 @@ void TableWriter::EndTable(bool userSpecified) {
                                    : "<!-- end of automatically detected TABLE structure -->");
 }
 
-void TableWriter::PrepareCell(TextString& text, int lineNumber) const {
+void TableWriter::PrepareCell(TextString& text, int lineNumber) {
   text.Trim();
   EscapeHtml(text);
-  if (config_.xrefsToLinks != 0) LinkCrossReferences(policy_, text, nullptr, pages_);
+  if (config_.xrefsToLinks != 0) LinkCrossReferences(policy_, text, nullptr, pages_, &numberScratch_);
   MarkBlockInline(text, policy_, lineNumber, true);
   MarkBlockEmphasis(text, policy_, lineNumber);
   ApplyLinkDictionary(policy_, text);
@@ -147,7 +147,7 @@ void TableWriter::ClearRow(Row& row) const {
   row.ruleAbove = false;
 }
 
-void TableWriter::LineRow(int index, Row& row, int& textCells, bool& spans) const {
+void TableWriter::LineRow(int index, Row& row, int& textCells, bool& spans) {
   ClearRow(row);
   row.firstLine = index;
   textCells = 0;
