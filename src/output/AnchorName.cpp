@@ -60,9 +60,10 @@ TextString CollapsedHeadingText(std::string_view rawText) {
   std::string collapsed;
   collapsed.reserve(last - first);
   std::size_t run = first;
-  for (std::size_t i = first; i < last; ++i) {
+  // From blank to blank (memchr) rather than byte by byte.
+  for (std::size_t i = rawText.find(' ', first); i < last; i = rawText.find(' ', i + 1)) {
     // A blank never ends the trimmed text, so rawText[i + 1] lies within it.
-    if (rawText[i] != ' ' || rawText[i + 1] != ' ') continue;
+    if (rawText[i + 1] != ' ') continue;
     collapsed.append(rawText.substr(run, i - run));
     run = i + 1;
   }

@@ -1,5 +1,6 @@
 #include "output/AttributeText.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -31,10 +32,24 @@ void AppendEscapedValue(std::string& out, std::string_view value) {
   out.append(value.substr(plain));
 }
 
+bool IsMarkupCharacter(char c) {
+  return c == '"' || c == '<' || c == '>' || c == '&';
+}
+
+bool NeedsEncoding(char c) {
+  return c == ' ' || c == '#' || c == '%' || c == '?' || static_cast<unsigned char>(c) > 0x7F;
+}
+
 }  // namespace
 
 void AppendAttributeText(TextString& out, const char* text) {
   if (text == nullptr) return;
+  // Without a markup character nothing changes: no copy to build.
+  const std::string_view value(text);
+  if (std::none_of(value.begin(), value.end(), IsMarkupCharacter)) {
+    out.AppendText(value);
+    return;
+  }
   std::string escaped;
   AppendEscapedValue(escaped, text);
   out.AppendText(std::string_view(escaped));
@@ -44,6 +59,13 @@ void AppendLinkName(TextString& out, const char* name) {
   if (name == nullptr) return;
   static constexpr char kHex[] = "0123456789ABCDEF";
   const std::string_view given(name);
+  // A plain name (the usual anchor or page name) is neither encoded nor
+  // escaped: no copies to build.
+  if (std::none_of(given.begin(), given.end(),
+                   [](char c) { return NeedsEncoding(c) || IsMarkupCharacter(c); })) {
+    out.AppendText(given);
+    return;
+  }
   std::string encoded;
   std::size_t plain = 0;
   for (std::size_t i = 0; i < given.size(); ++i) {

@@ -555,17 +555,16 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
 }
 
 void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy) {
-  // The marked-up text is already in the buffer: the indentation goes in
-  // front of it, so the line is never copied again.
+  // The marked-up text is already in the buffer; its indentation is written
+  // in front of it (WriteWrappedIndented), so the line is never moved.
   ParsedString& out = bodyLine_;
-  const std::string indent = NestingStack::Indent(policy.document.nestingLevel, policy);
-  if (!indent.empty()) out.InsertText(0, indent.c_str());
+  const int indent = NestingStack::IndentWidth(policy.document.nestingLevel, policy);
 
   if ((line.flags & LineFlag::kShortLine) != 0 && !LineType::IsParagraphBreak(line.lineType)) {
     const SourceLine* next = line.NextLine();
     const bool nextAllows = next == nullptr || (!LineFlag::IsUserRegion(next->flags) &&
                                                 !LineType::IsParagraphBreak(next->lineType));
-    const std::string_view view = out.View().substr(indent.size());
+    const std::string_view view = out.View();
     if (nextAllows && view.find("<BR>") == std::string_view::npos &&
         view.find("<H") == std::string_view::npos) {
       // Inside the definition: <DL> holds only <DT> and <DD>.
@@ -582,12 +581,17 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
   if (!LineType::IsHeading(type) && !LineType::IsContentsLine(type)) {
     LinkCrossReferences(policy, out, &line, pages_, &numberScratch_);
   }
-  // Most documents have no dictionary: the call is not even made.
-  if (!policy.linkDefinitions.empty() && ApplyLinkDictionary(policy, out) != 0) {
-    line.flags |= LineFlag::kHyperlink;
+  // Most documents have no dictionary: the call is not even made. A
+  // dictionary entry may look at where the line starts, so its line is
+  // indented first, as it is written.
+  bool indented = false;
+  if (!policy.linkDefinitions.empty()) {
+    if (indent > 0) out.InsertText(0, std::string(static_cast<std::size_t>(indent), ' ').c_str());
+    indented = true;
+    if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
   }
   const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out.View()) ||
                      LineFlag::IsPreformatted(line.flags);
   out.width = line.CutWidth();
-  WriteWrapped(stream, out, whole);
+  WriteWrappedIndented(stream, out, indented ? 0 : indent, whole);
 }

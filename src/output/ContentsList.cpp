@@ -1,6 +1,7 @@
 #include "output/ContentsList.h"
 
 #include <string>
+#include <string_view>
 
 #include "analysis/LineType.h"
 #include "analysis/SourceLine.h"
@@ -53,14 +54,19 @@ void ContentsList::WriteEntry(std::FILE* stream, const TextString& entry) {
   line.breakAfter.assign(1, ' ');
   line.breakBefore.clear();
   line.breakAfterClose.clear();
-  // A run without blanks wider than a line would be cut anywhere.
-  std::size_t run = 0;
-  std::size_t longest = 0;
-  for (const char c : entry.View()) {
-    run = c == ' ' ? 0 : run + 1;
-    if (run > longest) longest = run;
+  // A run without blanks wider than a line would be cut anywhere. The runs
+  // are measured from blank to blank, and only until one is long enough.
+  const std::string_view view = entry.View();
+  const std::size_t limit = static_cast<std::size_t>(line.width) / 2;
+  bool whole = false;
+  for (std::size_t start = 0; !whole && view.size() >= limit;) {
+    const std::size_t blank = view.find(' ', start);
+    const std::size_t end = blank == std::string_view::npos ? view.size() : blank;
+    whole = end - start >= limit;
+    if (blank == std::string_view::npos) break;
+    start = blank + 1;
   }
-  WriteWrapped(stream, line, longest >= static_cast<std::size_t>(line.width) / 2);
+  WriteWrapped(stream, line, whole);
 }
 
 void ContentsList::BuildContentsLine(const FC& policy, int lineType, const TextString& headingText,

@@ -37,8 +37,12 @@ bool SameFirstTwo(const TextString& recorded, const char* tagName) {
 NestingStack::NestingStack(FC& policy) : policy_(policy) {}
 
 std::string NestingStack::Indent(int levels, const FC& policy) {
-  if (policy.minimiseHtml != 0 || levels <= 0) return std::string();
-  return std::string(static_cast<std::size_t>(levels) * 2, ' ');
+  return std::string(static_cast<std::size_t>(IndentWidth(levels, policy)), ' ');
+}
+
+int NestingStack::IndentWidth(int levels, const FC& policy) {
+  if (policy.minimiseHtml != 0 || levels <= 0) return 0;
+  return levels * 2;
 }
 
 const char* NestingStack::ParagraphMark(const FC& policy) {

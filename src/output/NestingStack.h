@@ -27,6 +27,8 @@ class NestingStack {
   // The blanks that indent a line inside `levels` open levels: two per
   // level, none when "Minimise HTML file size" is set.
   static std::string Indent(int levels, const FC& policy);
+  // The number of those blanks.
+  static int IndentWidth(int levels, const FC& policy);
   // What separates paragraphs: "<P>" with "Use <P> markup for paragraphs",
   // else "<BR>".
   static const char* ParagraphMark(const FC& policy);

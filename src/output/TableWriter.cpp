@@ -28,6 +28,19 @@ constexpr const char* kCellIndent = "        ";
 
 using Field = TableConfig::Field;
 
+// Writes one line of a cell, after the continuation indent when `indented`.
+// The line ends at a NUL byte, as a C string would.
+void WritePiece(std::FILE* stream, std::string_view piece, bool indented) {
+  piece = piece.substr(0, piece.find('\0'));
+  if (!indented) {
+    WriteText(stream, piece);
+    return;
+  }
+  std::string line(kCellIndent);
+  line.append(piece);
+  WriteText(stream, std::string_view(line));
+}
+
 void AppendJoined(TextString& cell, const TextString& text) {
   if (!cell.IsEmpty() && !cell.View().ends_with("<HR>")) cell.AppendText("<BR>");
   cell.AppendText(text.View());
@@ -128,10 +141,10 @@ void TableWriter::EndTable(bool userSpecified) {
                                    : "<!-- end of automatically detected TABLE structure -->");
 }
 
-void TableWriter::PrepareCell(TextString& text, int lineNumber) const {
+void TableWriter::PrepareCell(TextString& text, int lineNumber) {
   text.Trim();
   EscapeHtml(text);
-  if (config_.xrefsToLinks != 0) LinkCrossReferences(policy_, text, nullptr, pages_);
+  if (config_.xrefsToLinks != 0) LinkCrossReferences(policy_, text, nullptr, pages_, &numberScratch_);
   MarkBlockInline(text, policy_, lineNumber, true);
   MarkBlockEmphasis(text, policy_, lineNumber);
   ApplyLinkDictionary(policy_, text);
@@ -147,7 +160,7 @@ void TableWriter::ClearRow(Row& row) const {
   row.ruleAbove = false;
 }
 
-void TableWriter::LineRow(int index, Row& row, int& textCells, bool& spans) const {
+void TableWriter::LineRow(int index, Row& row, int& textCells, bool& spans) {
   ClearRow(row);
   row.firstLine = index;
   textCells = 0;
@@ -206,13 +219,13 @@ void TableWriter::WriteTableRow(Row& row) {
   for (const RowCell& cell : row.cells) fullest = std::max(fullest, cell.lines);
 
   WriteText(stream_, minimise ? "<TR>" : "  <TR>");
+  // One buffer for every cell of the row, and the pieces written straight
+  // from it: no copy of a cell's text is built and thrown away.
+  std::string out;
   for (int c = 0; c < columnCount_;) {
     const RowCell& cell = row.cells[static_cast<std::size_t>(c)];
     const int span = std::max(cell.span, 1);
-    TextString text = cell.text;
-    if (row.ruleAbove) text.InsertText(0, "<HR>");
-    if (text.IsEmpty()) text.SetText("&nbsp;");
-    std::string out = minimise ? "" : "    ";
+    out.assign(minimise ? "" : "    ");
     out += header ? "<TH" : "<TD";
     if (span > 1) out += " COLSPAN=" + std::to_string(span);
     if (cell.alignment == PreformattedBlock::kCentre) {
@@ -224,14 +237,16 @@ void TableWriter::WriteTableRow(Row& row) {
     }
     if (cell.lines < fullest) out += " VALIGN=TOP";
     out += ">";
-    if (c < headerCols_ && !header) {
-      out += "<STRONG>";
-      out += text.View();
-      out += "</STRONG>";
-    } else {
-      out += text.View();
-    }
-    if (text.View().find("<HR>") == std::string_view::npos) out += "<BR>";
+    const bool strong = c < headerCols_ && !header;
+    if (strong) out += "<STRONG>";
+    const std::size_t textStart = out.size();
+    if (row.ruleAbove) out += "<HR>";
+    out += cell.text.View();
+    if (out.size() == textStart) out += "&nbsp;";
+    const bool rule =
+        std::string_view(out).substr(textStart).find("<HR>") != std::string_view::npos;
+    if (strong) out += "</STRONG>";
+    if (!rule) out += "<BR>";
     out += header ? "</TH>" : "</TD>";
 
     // One output line per source line of the cell: cut after each "<BR>"
@@ -242,14 +257,11 @@ void TableWriter::WriteTableRow(Row& row) {
          at = out.find("<BR>", at + 4)) {
       const std::string_view rest = std::string_view(out).substr(at + 4);
       if (rest.starts_with("</TD") || rest.starts_with("</TH")) continue;
-      std::string piece =
-          (first || minimise ? "" : kCellIndent) + out.substr(start, at + 4 - start);
-      WriteText(stream_, piece.c_str());
+      WritePiece(stream_, std::string_view(out).substr(start, at + 4 - start), !first && !minimise);
       start = at + 4;
       first = false;
     }
-    const std::string piece = (first || minimise ? "" : kCellIndent) + out.substr(start);
-    WriteText(stream_, piece.c_str());
+    WritePiece(stream_, std::string_view(out).substr(start), !first && !minimise);
     c += span;
   }
   WriteText(stream_, minimise ? "</TR>" : "  </TR>");

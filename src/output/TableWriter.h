@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <vector>
 
+#include "analysis/DocumentStatistics.h"
 #include "analysis/PreformattedBlock.h"
 #include "text/TextString.h"
 
@@ -55,11 +57,11 @@ class TableWriter {
   void WriteTableRow(Row& row);
   void ClearRow(Row& row) const;
   // The prepared cells of line `index` as a row.
-  void LineRow(int index, Row& row, int& textCells, bool& spans) const;
+  void LineRow(int index, Row& row, int& textCells, bool& spans);
   void AppendToCell(Row& row, int column, const TextString& text) const;
   bool IsHeaderRow(const Row& row) const;
   bool RuleInHeader(int index) const;
-  void PrepareCell(TextString& text, int lineNumber) const;
+  void PrepareCell(TextString& text, int lineNumber);
 
   const PreformattedBlock& block_;
   std::FILE* stream_;
@@ -73,4 +75,7 @@ class TableWriter {
   bool headerRowsCounted_ = false;
   int headerCols_ = 0;
   int rowsWritten_ = 0;
+  // The record cross-references read section numbers with, one for the
+  // whole table rather than one per cell (LinkPasses.h).
+  std::unique_ptr<DocumentStatistics> numberScratch_;
 };

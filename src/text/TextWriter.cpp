@@ -51,3 +51,21 @@ int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole) {
   }
   return result;
 }
+
+int WriteWrappedIndented(std::FILE* stream, ParsedString& line, int indent, bool whole) {
+  if (stream == nullptr) return 0;
+  if (indent <= 0) return WriteWrapped(stream, line, whole);
+  if (!whole && indent + line.Length() > std::max(line.PieceWidth(), 0)) {
+    line.InsertText(0, std::string(static_cast<std::size_t>(indent), ' ').c_str());
+    return WriteWrapped(stream, line, whole);
+  }
+  // Most lines: the blanks go straight to the stream, so the text is not
+  // moved to make room for them.
+  static constexpr std::string_view kBlanks = "                                ";
+  for (int left = indent; left > 0;) {
+    const std::size_t n = std::min(static_cast<std::size_t>(left), kBlanks.size());
+    if (std::fwrite(kBlanks.data(), 1, n, stream) != n) return 0;
+    left -= static_cast<int>(n);
+  }
+  return WriteText(stream, line.View());
+}

@@ -19,3 +19,9 @@ int WriteText(std::FILE* stream, std::string_view text);
 // the line has leading blanks. Returns 1, or 0 for a null stream or when a
 // write failed.
 int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole);
+
+// Writes `line` as WriteWrapped writes it with `indent` blanks put in front
+// of it. A line that stays on one output line is written after its blanks
+// as it stands; a line to be cut gets the blanks inserted (so `line` may
+// change) and is cut as WriteWrapped cuts it.
+int WriteWrappedIndented(std::FILE* stream, ParsedString& line, int indent, bool whole);

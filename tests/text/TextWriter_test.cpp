@@ -33,11 +33,38 @@ TEST(TextWriterTest, WrappedPiecesKeepTheIndent) {
   EXPECT_EQ(Written(line, false), "\n");
 }
 
+// The blanks written apart must give what inserting them into the line gives,
+// on both sides of the cut (width 10) and past the writer's stock of blanks.
+TEST(TextWriterTest, IndentedWritesAsInsertedBlanks) {
+  const struct {
+    int indent;
+    const char* text;
+    bool whole;
+  } cases[] = {{0, "one two", false},      {4, "one two", false},  {3, "one", false},
+               {4, "one two three", false}, {4, "one two three", true}, {40, "x", true}};
+  for (const auto& c : cases) {
+    ParsedString inserted;
+    inserted.SetText((std::string(static_cast<std::size_t>(c.indent), ' ') + c.text).c_str());
+    inserted.width = 10;
+    ParsedString apart;
+    apart.SetText(c.text);
+    apart.width = 10;
+    TempDir dir;
+    const std::string path = dir.Path("out.txt");
+    std::FILE* stream = std::fopen(path.c_str(), "w");
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(WriteWrappedIndented(stream, apart, c.indent, c.whole), 1);
+    std::fclose(stream);
+    EXPECT_EQ(ReadAll(path), Written(inserted, c.whole)) << c.indent << " " << c.text;
+  }
+}
+
 TEST(TextWriterTest, NullStream) {
   ParsedString line;
   EXPECT_EQ(WriteText(nullptr, "x"), 0);
   EXPECT_EQ(WriteWrapped(nullptr, line, false), 0);
   EXPECT_EQ(WriteWrapped(nullptr, line, true), 0);
+  EXPECT_EQ(WriteWrappedIndented(nullptr, line, 2, false), 0);
 }
 
 }  // namespace
