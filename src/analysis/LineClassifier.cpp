@@ -455,12 +455,16 @@ void LineClassifier::TestDefinition() {
 // "> quoted text" or "!text", but not an arrow ("->", ":>") or a tag.
 void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
-  // Without a ">" only a leading "!" quotes: most lines hold neither, and
-  // two searches tell that sooner than trimming the line.
-  std::string_view r = line_.rawText.View();
-  if (r.find('>') == std::string_view::npos && r.find('!') == std::string_view::npos) return;
   // The raw line without its outer blanks and tabs, seen in place.
+  std::string_view r = line_.rawText.View();
   while (!r.empty() && IsBlank(r.front())) r.remove_prefix(1);
+  // Only a '>' near the start or a leading '!' quotes: most lines fail
+  // here, before any search of the whole line.
+  const std::string_view head = r.substr(0, kMaxQuotePosition);
+  if (std::none_of(head.begin(), head.end(), [](char c) { return c == '>'; }) &&
+      (r.empty() || r.front() != '!')) {
+    return;
+  }
   while (!r.empty() && IsBlank(r.back())) r.remove_suffix(1);
   auto pos = [&](std::string_view what) {
     const std::size_t at = r.find(what);
@@ -551,13 +555,28 @@ void LineClassifier::TestHangingPosition() {
 // A line drawn with '-', '=', '_', '~', '*', '/' or dots: the underline of
 // the line above (which becomes a heading), or a rule of its own.
 bool LineClassifier::TestRule() {
+  static constexpr std::string_view kDrawn = "-_~*=/.";
+  static constexpr std::string_view kAfterBlank = "-_~*/=";
   const std::string_view text = line_.View();
+  // A line that does not start drawn is no rule: most lines stop here,
+  // before the search for "- ".
+  auto drawnStart = [&] {
+    switch (text[0]) {
+      case '-': case '_': case '~': case '*': case '=': case '/': case '.':
+        return true;
+      case ' ':
+        return text.size() > 1 && kAfterBlank.find(text[1]) != std::string_view::npos;
+      default:
+        return false;
+    }
+  };
+  if (text.empty() || !drawnStart()) {
+    return false;
+  }
   if (line_.lineType != LineType::kText ||
       !(text.find("- ") != std::string_view::npos || (!hasWord2_ && text.size() > 2))) {
     return false;
   }
-  static constexpr std::string_view kDrawn = "-_~*=/.";
-  static constexpr std::string_view kAfterBlank = "-_~*/=";
   bool same = true;
   bool dots = false;
   std::size_t i = 0;
