@@ -105,7 +105,11 @@ bool NamesAPart(std::string_view text) {
       const std::string_view word = text.substr(at, kPartNameLength);
       for (std::string_view name : kPartNames) {
         // Names that start with another letter are not compared at all.
-        if ((name[0] | 0x20) == c && StartsWithIgnoringCase(word, name)) return true;
+        // Nor those whose second letter differs: most windows fail there.
+        if ((name[0] | 0x20) == c && ToLower(word[1]) == name[1] &&
+            StartsWithIgnoringCase(word, name)) {
+          return true;
+        }
       }
     }
     at += kPartNameShifts[static_cast<unsigned char>(text[at + kPartNameLength - 1])];
