@@ -461,6 +461,9 @@ void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
   // The raw line without its outer blanks and tabs, seen in place.
   std::string_view r = line_.rawText.View();
+  // Deep indents are stepped over eight blanks at a time.
+  constexpr std::string_view kEightBlanks = "        ";
+  while (r.starts_with(kEightBlanks)) r.remove_prefix(kEightBlanks.size());
   while (!r.empty() && IsBlank(r.front())) r.remove_prefix(1);
   // Only a '>' near the start or a leading '!' quotes: most lines fail
   // here, before any search of the whole line.
