@@ -180,8 +180,20 @@ void InvertEmphasis(SourceLine& line, bool rtf) {
 
 }  // namespace
 
-LineClassifier::LineClassifier(SourceLine& line, FC& policy, DocumentStatistics& statistics)
-    : line_(line), policy_(policy), statistics_(statistics) {}
+// Inline, with the copy kept apart: every line asks, almost none takes.
+inline void LineClassifier::TakeFirstLineTitle() {
+  RunContext* run = policy_.owner;
+  if (!policy_.firstLineAsTitle || run == nullptr || !run->firstLineTitle.IsEmpty() ||
+      line_.length <= 2) {
+    return;
+  }
+  SetFirstLineTitle(*run);
+}
+
+void LineClassifier::SetFirstLineTitle(RunContext& run) {
+  run.firstLineTitle = line_.escapedText;
+  run.firstLineTitle.Trim();
+}
 
 void LineClassifier::Classify() {
   if (line_.sourceLineNumber < 1) ReportError("Invalid Source line Number!!");
@@ -306,15 +318,6 @@ std::string_view LineClassifier::SecondWord() const {
   return text.substr(0, end);
 }
 
-void LineClassifier::TakeFirstLineTitle() {
-  RunContext* run = policy_.owner;
-  if (!policy_.firstLineAsTitle || run == nullptr || !run->firstLineTitle.IsEmpty() ||
-      line_.length <= 2) {
-    return;
-  }
-  run->firstLineTitle = line_.escapedText;
-  run->firstLineTitle.Trim();
-}
 
 bool LineClassifier::TestBlank() {
   if (line_.IsEmpty()) {
