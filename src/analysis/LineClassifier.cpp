@@ -265,7 +265,9 @@ void LineClassifier::Classify() {
   }
 }
 
-void LineClassifier::ReadContext() {
+// The steps are inline: each is called from Classify alone, for every line,
+// and most return at once, sooner than a call is made.
+inline void LineClassifier::ReadContext() {
   prev_ = line_.PreviousLine();
   pp_ = prev_ != nullptr ? prev_->PreviousLine() : nullptr;
   next_ = line_.NextLine();
@@ -319,7 +321,7 @@ std::string_view LineClassifier::SecondWord() const {
 }
 
 
-bool LineClassifier::TestBlank() {
+inline bool LineClassifier::TestBlank() {
   if (line_.IsEmpty()) {
     line_.lineType = LineType::kBlank;
     ++statistics_.blankLines;
@@ -332,7 +334,7 @@ bool LineClassifier::TestBlank() {
   return false;
 }
 
-void LineClassifier::TrackContentsList() {
+inline void LineClassifier::TrackContentsList() {
   DocumentState& document = policy_.document;
   if (document.userContentsSeen) {
     statistics_.contentsMarkedByUser = 1;
@@ -359,7 +361,7 @@ void LineClassifier::TrackContentsList() {
 
 // A centred block starts after a blank line, every line of it balanced
 // within the tolerance; a lone line needs a blank or balanced line after it.
-void LineClassifier::MarkCentring() {
+inline void LineClassifier::MarkCentring() {
   const std::int64_t tolerance = policy_.centringTolerance;
   auto balanced = [&](std::int64_t indent, std::int64_t length) {
     return Abs(indent - (width_ - length)) < tolerance;
@@ -403,7 +405,7 @@ void LineClassifier::SetFirstHeadingTitle(const TextString& title) {
   }
 }
 
-bool LineClassifier::TestCapitalised() {
+inline bool LineClassifier::TestCapitalised() {
   if (!policy_.capitalisedHeadings || pType_ != LineType::kBlank || !line_.HasNoLowerCase() ||
       IsPre(line_)) {
     return false;
@@ -423,7 +425,7 @@ bool LineClassifier::TestCapitalised() {
 // "term - text" and "term: text": a separator early in the line makes a
 // definition; the counts let the calculation decide which separators the
 // document uses.
-void LineClassifier::TestDefinition() {
+inline void LineClassifier::TestDefinition() {
   const int pt = pType_;
   const bool strong = policy_.dashStrong || policy_.colonStrong;
   if (line_.lineType != LineType::kText || !policy_.searchForDefinitions ||
@@ -460,7 +462,7 @@ void LineClassifier::TestDefinition() {
 }
 
 // "> quoted text" or "!text", but not an arrow ("->", ":>") or a tag.
-void LineClassifier::TestQuoted() {
+inline void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
   // The raw line without its outer blanks and tabs, seen in place.
   std::string_view r = line_.rawText.View();
@@ -497,7 +499,7 @@ void LineClassifier::TestQuoted() {
   }
 }
 
-void LineClassifier::TestCode() {
+inline void LineClassifier::TestCode() {
   const int type = line_.lineType;
   if ((type != LineType::kText && type != LineType::kQuoted) ||
       !(policy_.expectCodeSamples || policy_.analysisPass) ||
@@ -515,7 +517,7 @@ void LineClassifier::TestCode() {
 // A line that starts under the second word of the line before: that line
 // was a lone bullet character ("*  item") or the first line of a hanging
 // paragraph.
-void LineClassifier::TestHangingFromPrevious() {
+inline void LineClassifier::TestHangingFromPrevious() {
   const int indent = line_.indent;
   if (line_.lineType != LineType::kText || paragraphOffset_ >= 0 || pIndent_ >= indent ||
       pBullet_ || pIndent_ < 0 ||
@@ -547,7 +549,7 @@ void LineClassifier::TestHangingFromPrevious() {
 }
 
 // "term     text" with the text at one of the policy's hanging columns.
-void LineClassifier::TestHangingPosition() {
+inline void LineClassifier::TestHangingPosition() {
   if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0 ||
       word1Columns_ + 3 >= pos2_) {
     return;
@@ -564,7 +566,7 @@ void LineClassifier::TestHangingPosition() {
 
 // A line drawn with '-', '=', '_', '~', '*', '/' or dots: the underline of
 // the line above (which becomes a heading), or a rule of its own.
-bool LineClassifier::TestRule() {
+inline bool LineClassifier::TestRule() {
   static constexpr std::string_view kDrawn = "-_~*=/.";
   static constexpr std::string_view kAfterBlank = "-_~*/=";
   const std::string_view text = line_.View();
@@ -651,7 +653,7 @@ bool LineClassifier::TestRule() {
   return false;
 }
 
-void LineClassifier::TestBulletContinuation() {
+inline void LineClassifier::TestBulletContinuation() {
   if (line_.lineType != LineType::kText || !pBullet_) return;
   const int indent = line_.indent;
   const bool under = pIndent_ >= 0 && pIndent_ <= indent;
@@ -664,7 +666,7 @@ void LineClassifier::TestBulletContinuation() {
 
 // After a blank line inside a list, a line aligned with the item's text
 // continues the item.
-void LineClassifier::TestAfterBulletBlank() {
+inline void LineClassifier::TestAfterBulletBlank() {
   if (!pBulletBlank_) return;
   const SourceLine* item = prev_;
   while (item != nullptr && item->lineType == LineType::kBulletBlank) item = item->PreviousLine();
@@ -683,7 +685,7 @@ void LineClassifier::TestAfterBulletBlank() {
   }
 }
 
-bool LineClassifier::TestContinuation() {
+inline bool LineClassifier::TestContinuation() {
   if (line_.lineType != LineType::kText || (pType_ == LineType::kHeadingPart && pp_ != nullptr)) {
     return false;
   }
@@ -763,7 +765,7 @@ bool LineClassifier::ContinueHeading() {
   return true;
 }
 
-void LineClassifier::TestNewParagraph() {
+inline void LineClassifier::TestNewParagraph() {
   const int type = line_.lineType;
   const int pt = pType_;
   const std::int64_t indent = line_.indent;
@@ -785,7 +787,7 @@ void LineClassifier::TestNewParagraph() {
 
 // Without blank lines between paragraphs, a short line after a long one
 // ends a paragraph: the next line starts a new one.
-void LineClassifier::TestShortLineEnd() {
+inline void LineClassifier::TestShortLineEnd() {
   const std::int64_t twoThirds = 2 * width_ / 3;
   if (line_.lineType == LineType::kText && !policy_.expectBlankLines && line_.length < twoThirds &&
       pLength_ > twoThirds && next_ != nullptr) {
@@ -793,7 +795,7 @@ void LineClassifier::TestShortLineEnd() {
   }
 }
 
-void LineClassifier::SetFinalFlags() {
+inline void LineClassifier::SetFinalFlags() {
   static constexpr std::array<const char*, 5> kLinks = {
       "HREF=\"http:", "HREF=\"https:", "HREF=\"ftp:", "HREF=\"news:", "HREF=\"mailto:"};
   // Every link starts HREF=": a line without one needs no other search.
