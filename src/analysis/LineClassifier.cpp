@@ -223,8 +223,13 @@ void LineClassifier::Classify() {
   allowNumbered_ = !(pType_ == LineType::kText && ppType_ == LineType::kText &&
                      policy_.IsOutputPass() && policy_.expectBlankLines);
   int heading = 0;
-  if (hasWord1_)
+  // A first word without a digit is no number, as TestHeading would find:
+  // most lines are decided here, without making a heading test.
+  if (hasWord1_ && std::none_of(word1_.begin(), word1_.end(), IsDigit)) {
+    line_.sectionNumber.fill(-1);
+  } else if (hasWord1_) {
     heading = HeadingTest(line_, policy_, statistics_).TestHeading(word1_, 1, -1, allowNumbered_);
+  }
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
