@@ -301,7 +301,11 @@ inline void LineClassifier::ReadContext() {
   // run of blanks and tabs separates), in one scan.
   const std::string_view text = line_.View();
   std::size_t end1 = 0;
-  while (end1 < text.size() && !IsBlank(text[end1])) ++end1;
+  // A byte above ' ' is no blank: one comparison for most bytes.
+  while (end1 < text.size() &&
+         (static_cast<unsigned char>(text[end1]) > ' ' || !IsBlank(text[end1]))) {
+    ++end1;
+  }
   word1_ = text.substr(0, end1);
   hasWord1_ = end1 > 0;
   std::size_t start2 = end1;
