@@ -21,7 +21,13 @@ void Histogram::Add(int value, const char* label) {
       ++entries_[static_cast<std::size_t>(at)].frequency;
       return;
     }
-  } else if (!indexed) {
+  }
+  AddUnplaced(value, label);
+}
+
+void Histogram::AddUnplaced(int value, const char* label) {
+  const bool indexed = value >= 0 && value < kIndexedValues;
+  if (!indexed) {
     const auto found = frequencyOrder_
                            ? std::find_if(entries_.begin(), entries_.end(),
                                           [value](const Entry& e) { return e.value == value; })

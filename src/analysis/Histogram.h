@@ -67,6 +67,9 @@ class Histogram {
   // indents and characters are counted for every line.
   static constexpr int kIndexedValues = 256;
 
+  // Add for a value met before outside the place table, or a new value:
+  // kept out of line, so the common path stores nothing on entry.
+  [[gnu::noinline]] void AddUnplaced(int value, const char* label);
   // Rebuilds place_ after entries_ moved.
   void Reindex();
 

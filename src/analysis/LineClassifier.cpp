@@ -105,7 +105,11 @@ bool NamesAPart(std::string_view text) {
       const std::string_view word = text.substr(at, kPartNameLength);
       for (std::string_view name : kPartNames) {
         // Names that start with another letter are not compared at all.
-        if ((name[0] | 0x20) == c && StartsWithIgnoringCase(word, name)) return true;
+        // Nor those whose second letter differs: most windows fail there.
+        if ((name[0] | 0x20) == c && ToLower(word[1]) == name[1] &&
+            StartsWithIgnoringCase(word, name)) {
+          return true;
+        }
       }
     }
     at += kPartNameShifts[static_cast<unsigned char>(text[at + kPartNameLength - 1])];
@@ -176,8 +180,20 @@ void InvertEmphasis(SourceLine& line, bool rtf) {
 
 }  // namespace
 
-LineClassifier::LineClassifier(SourceLine& line, FC& policy, DocumentStatistics& statistics)
-    : line_(line), policy_(policy), statistics_(statistics) {}
+// Inline, with the copy kept apart: every line asks, almost none takes.
+inline void LineClassifier::TakeFirstLineTitle() {
+  RunContext* run = policy_.owner;
+  if (!policy_.firstLineAsTitle || run == nullptr || !run->firstLineTitle.IsEmpty() ||
+      line_.length <= 2) {
+    return;
+  }
+  SetFirstLineTitle(*run);
+}
+
+void LineClassifier::SetFirstLineTitle(RunContext& run) {
+  run.firstLineTitle = line_.escapedText;
+  run.firstLineTitle.Trim();
+}
 
 void LineClassifier::Classify() {
   if (line_.sourceLineNumber < 1) ReportError("Invalid Source line Number!!");
@@ -207,8 +223,13 @@ void LineClassifier::Classify() {
   allowNumbered_ = !(pType_ == LineType::kText && ppType_ == LineType::kText &&
                      policy_.IsOutputPass() && policy_.expectBlankLines);
   int heading = 0;
-  if (hasWord1_)
+  // A first word without a digit is no number, as TestHeading would find:
+  // most lines are decided here, without making a heading test.
+  if (hasWord1_ && std::none_of(word1_.begin(), word1_.end(), IsDigit)) {
+    line_.sectionNumber.fill(-1);
+  } else if (hasWord1_) {
     heading = HeadingTest(line_, policy_, statistics_).TestHeading(word1_, 1, -1, allowNumbered_);
+  }
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
@@ -249,7 +270,9 @@ void LineClassifier::Classify() {
   }
 }
 
-void LineClassifier::ReadContext() {
+// The steps are inline: each is called from Classify alone, for every line,
+// and most return at once, sooner than a call is made.
+inline void LineClassifier::ReadContext() {
   prev_ = line_.PreviousLine();
   pp_ = prev_ != nullptr ? prev_->PreviousLine() : nullptr;
   next_ = line_.NextLine();
@@ -278,7 +301,11 @@ void LineClassifier::ReadContext() {
   // run of blanks and tabs separates), in one scan.
   const std::string_view text = line_.View();
   std::size_t end1 = 0;
-  while (end1 < text.size() && !IsBlank(text[end1])) ++end1;
+  // A byte above ' ' is no blank: one comparison for most bytes.
+  while (end1 < text.size() &&
+         (static_cast<unsigned char>(text[end1]) > ' ' || !IsBlank(text[end1]))) {
+    ++end1;
+  }
   word1_ = text.substr(0, end1);
   hasWord1_ = end1 > 0;
   std::size_t start2 = end1;
@@ -302,17 +329,8 @@ std::string_view LineClassifier::SecondWord() const {
   return text.substr(0, end);
 }
 
-void LineClassifier::TakeFirstLineTitle() {
-  RunContext* run = policy_.owner;
-  if (!policy_.firstLineAsTitle || run == nullptr || !run->firstLineTitle.IsEmpty() ||
-      line_.length <= 2) {
-    return;
-  }
-  run->firstLineTitle = line_.escapedText;
-  run->firstLineTitle.Trim();
-}
 
-bool LineClassifier::TestBlank() {
+inline bool LineClassifier::TestBlank() {
   if (line_.IsEmpty()) {
     line_.lineType = LineType::kBlank;
     ++statistics_.blankLines;
@@ -325,7 +343,7 @@ bool LineClassifier::TestBlank() {
   return false;
 }
 
-void LineClassifier::TrackContentsList() {
+inline void LineClassifier::TrackContentsList() {
   DocumentState& document = policy_.document;
   if (document.userContentsSeen) {
     statistics_.contentsMarkedByUser = 1;
@@ -352,7 +370,7 @@ void LineClassifier::TrackContentsList() {
 
 // A centred block starts after a blank line, every line of it balanced
 // within the tolerance; a lone line needs a blank or balanced line after it.
-void LineClassifier::MarkCentring() {
+inline void LineClassifier::MarkCentring() {
   const std::int64_t tolerance = policy_.centringTolerance;
   auto balanced = [&](std::int64_t indent, std::int64_t length) {
     return Abs(indent - (width_ - length)) < tolerance;
@@ -396,7 +414,7 @@ void LineClassifier::SetFirstHeadingTitle(const TextString& title) {
   }
 }
 
-bool LineClassifier::TestCapitalised() {
+inline bool LineClassifier::TestCapitalised() {
   if (!policy_.capitalisedHeadings || pType_ != LineType::kBlank || !line_.HasNoLowerCase() ||
       IsPre(line_)) {
     return false;
@@ -416,7 +434,7 @@ bool LineClassifier::TestCapitalised() {
 // "term - text" and "term: text": a separator early in the line makes a
 // definition; the counts let the calculation decide which separators the
 // document uses.
-void LineClassifier::TestDefinition() {
+inline void LineClassifier::TestDefinition() {
   const int pt = pType_;
   const bool strong = policy_.dashStrong || policy_.colonStrong;
   if (line_.lineType != LineType::kText || !policy_.searchForDefinitions ||
@@ -453,14 +471,21 @@ void LineClassifier::TestDefinition() {
 }
 
 // "> quoted text" or "!text", but not an arrow ("->", ":>") or a tag.
-void LineClassifier::TestQuoted() {
+inline void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
-  // Without a ">" only a leading "!" quotes: most lines hold neither, and
-  // two searches tell that sooner than trimming the line.
-  std::string_view r = line_.rawText.View();
-  if (r.find('>') == std::string_view::npos && r.find('!') == std::string_view::npos) return;
   // The raw line without its outer blanks and tabs, seen in place.
+  std::string_view r = line_.rawText.View();
+  // Deep indents are stepped over eight blanks at a time.
+  constexpr std::string_view kEightBlanks = "        ";
+  while (r.starts_with(kEightBlanks)) r.remove_prefix(kEightBlanks.size());
   while (!r.empty() && IsBlank(r.front())) r.remove_prefix(1);
+  // Only a '>' near the start or a leading '!' quotes: most lines fail
+  // here, before any search of the whole line.
+  const std::string_view head = r.substr(0, kMaxQuotePosition);
+  if (std::none_of(head.begin(), head.end(), [](char c) { return c == '>'; }) &&
+      (r.empty() || r.front() != '!')) {
+    return;
+  }
   while (!r.empty() && IsBlank(r.back())) r.remove_suffix(1);
   auto pos = [&](std::string_view what) {
     const std::size_t at = r.find(what);
@@ -483,7 +508,7 @@ void LineClassifier::TestQuoted() {
   }
 }
 
-void LineClassifier::TestCode() {
+inline void LineClassifier::TestCode() {
   const int type = line_.lineType;
   if ((type != LineType::kText && type != LineType::kQuoted) ||
       !(policy_.expectCodeSamples || policy_.analysisPass) ||
@@ -501,7 +526,7 @@ void LineClassifier::TestCode() {
 // A line that starts under the second word of the line before: that line
 // was a lone bullet character ("*  item") or the first line of a hanging
 // paragraph.
-void LineClassifier::TestHangingFromPrevious() {
+inline void LineClassifier::TestHangingFromPrevious() {
   const int indent = line_.indent;
   if (line_.lineType != LineType::kText || paragraphOffset_ >= 0 || pIndent_ >= indent ||
       pBullet_ || pIndent_ < 0 ||
@@ -533,7 +558,7 @@ void LineClassifier::TestHangingFromPrevious() {
 }
 
 // "term     text" with the text at one of the policy's hanging columns.
-void LineClassifier::TestHangingPosition() {
+inline void LineClassifier::TestHangingPosition() {
   if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0 ||
       word1Columns_ + 3 >= pos2_) {
     return;
@@ -550,14 +575,29 @@ void LineClassifier::TestHangingPosition() {
 
 // A line drawn with '-', '=', '_', '~', '*', '/' or dots: the underline of
 // the line above (which becomes a heading), or a rule of its own.
-bool LineClassifier::TestRule() {
+inline bool LineClassifier::TestRule() {
+  static constexpr std::string_view kDrawn = "-_~*=/.";
+  static constexpr std::string_view kAfterBlank = "-_~*/=";
   const std::string_view text = line_.View();
+  // A line that does not start drawn is no rule: most lines stop here,
+  // before the search for "- ".
+  auto drawnStart = [&] {
+    switch (text[0]) {
+      case '-': case '_': case '~': case '*': case '=': case '/': case '.':
+        return true;
+      case ' ':
+        return text.size() > 1 && kAfterBlank.find(text[1]) != std::string_view::npos;
+      default:
+        return false;
+    }
+  };
+  if (text.empty() || !drawnStart()) {
+    return false;
+  }
   if (line_.lineType != LineType::kText ||
       !(text.find("- ") != std::string_view::npos || (!hasWord2_ && text.size() > 2))) {
     return false;
   }
-  static constexpr std::string_view kDrawn = "-_~*=/.";
-  static constexpr std::string_view kAfterBlank = "-_~*/=";
   bool same = true;
   bool dots = false;
   std::size_t i = 0;
@@ -622,7 +662,7 @@ bool LineClassifier::TestRule() {
   return false;
 }
 
-void LineClassifier::TestBulletContinuation() {
+inline void LineClassifier::TestBulletContinuation() {
   if (line_.lineType != LineType::kText || !pBullet_) return;
   const int indent = line_.indent;
   const bool under = pIndent_ >= 0 && pIndent_ <= indent;
@@ -635,7 +675,7 @@ void LineClassifier::TestBulletContinuation() {
 
 // After a blank line inside a list, a line aligned with the item's text
 // continues the item.
-void LineClassifier::TestAfterBulletBlank() {
+inline void LineClassifier::TestAfterBulletBlank() {
   if (!pBulletBlank_) return;
   const SourceLine* item = prev_;
   while (item != nullptr && item->lineType == LineType::kBulletBlank) item = item->PreviousLine();
@@ -654,7 +694,7 @@ void LineClassifier::TestAfterBulletBlank() {
   }
 }
 
-bool LineClassifier::TestContinuation() {
+inline bool LineClassifier::TestContinuation() {
   if (line_.lineType != LineType::kText || (pType_ == LineType::kHeadingPart && pp_ != nullptr)) {
     return false;
   }
@@ -734,7 +774,7 @@ bool LineClassifier::ContinueHeading() {
   return true;
 }
 
-void LineClassifier::TestNewParagraph() {
+inline void LineClassifier::TestNewParagraph() {
   const int type = line_.lineType;
   const int pt = pType_;
   const std::int64_t indent = line_.indent;
@@ -756,7 +796,7 @@ void LineClassifier::TestNewParagraph() {
 
 // Without blank lines between paragraphs, a short line after a long one
 // ends a paragraph: the next line starts a new one.
-void LineClassifier::TestShortLineEnd() {
+inline void LineClassifier::TestShortLineEnd() {
   const std::int64_t twoThirds = 2 * width_ / 3;
   if (line_.lineType == LineType::kText && !policy_.expectBlankLines && line_.length < twoThirds &&
       pLength_ > twoThirds && next_ != nullptr) {
@@ -764,7 +804,7 @@ void LineClassifier::TestShortLineEnd() {
   }
 }
 
-void LineClassifier::SetFinalFlags() {
+inline void LineClassifier::SetFinalFlags() {
   static constexpr std::array<const char*, 5> kLinks = {
       "HREF=\"http:", "HREF=\"https:", "HREF=\"ftp:", "HREF=\"news:", "HREF=\"mailto:"};
   // Every link starts HREF=": a line without one needs no other search.

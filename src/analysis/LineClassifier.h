@@ -8,6 +8,7 @@
 
 class DocumentStatistics;
 class FC;
+class RunContext;
 class SourceLine;
 
 // Gives one source line its type and flags from its own text, the lines
@@ -26,7 +27,9 @@ class SourceLine;
 // its successor (if any) has been read and prepared. Nothing is owned.
 class LineClassifier {
  public:
-  LineClassifier(SourceLine& line, FC& policy, DocumentStatistics& statistics);
+  // Inline: a classifier is made for every line of every pass.
+  LineClassifier(SourceLine& line, FC& policy, DocumentStatistics& statistics)
+      : line_(line), policy_(policy), statistics_(statistics) {}
   LineClassifier(const LineClassifier&) = delete;
   LineClassifier& operator=(const LineClassifier&) = delete;
 
@@ -38,6 +41,7 @@ class LineClassifier {
   // text unchanged since.
   std::string_view SecondWord() const;
   void TakeFirstLineTitle();
+  [[gnu::noinline]] void SetFirstLineTitle(RunContext& run);
   bool TestBlank();
   void TrackContentsList();
   void MarkCentring();

@@ -33,35 +33,30 @@ int FirstIndentPosition(const FC& policy) {
 // The context score says the line is plain text whatever it looks like.
 constexpr int kNeverPreformatted = -1;
 
-// The score the lines before give; kNeverPreformatted for a blank line after
-// a blank line (directly or across one line).
-int ContextScore(const SourceLine& line, const FC& policy, const SourceLine& previous) {
-  const int minIndent = MinimumIndent(policy);
-  if (IsBlankLine(previous) && IsBlankLine(line)) return kNeverPreformatted;
-
-  if (!IsPre(previous)) {
-    // Below, a line that is not blank scores only after indented text:
-    // most lines stop here, before the lines further back are fetched.
-    if (!IsBlankLine(line) &&
-        (previous.lineType != LineType::kText || previous.indent < minIndent)) {
-      return 0;
-    }
-    const SourceLine* p2 = previous.PreviousLine();
-    if (p2 == nullptr) return 0;
-    if (IsBlankLine(*p2) && IsBlankLine(line)) return kNeverPreformatted;
-    if (IsPre(*p2) && previous.lineType == LineType::kText && previous.indent >= minIndent &&
-        p2->indent >= minIndent) {
-      return 3;
-    }
-    // The line before those two is fetched only when they qualify.
-    if (p2->lineType != LineType::kText || previous.lineType != LineType::kText ||
-        p2->indent < minIndent || previous.indent < minIndent) {
-      return 0;
-    }
-    const SourceLine* p3 = p2->PreviousLine();
-    return p3 != nullptr && IsPre(*p3) && p3->indent >= minIndent ? 3 : 0;
+// ContextScore after a line that is not pre-formatted, for a blank line or
+// one after indented text. Kept out of line, as is the one after a
+// pre-formatted line: most lines need neither, and so the common path
+// stores nothing on entry.
+[[gnu::noinline]] int ScoreAfterText(const SourceLine& line, const SourceLine& previous,
+                                     int minIndent) {
+  const SourceLine* p2 = previous.PreviousLine();
+  if (p2 == nullptr) return 0;
+  if (IsBlankLine(*p2) && IsBlankLine(line)) return kNeverPreformatted;
+  if (IsPre(*p2) && previous.lineType == LineType::kText && previous.indent >= minIndent &&
+      p2->indent >= minIndent) {
+    return 3;
   }
+  // The line before those two is fetched only when they qualify.
+  if (p2->lineType != LineType::kText || previous.lineType != LineType::kText ||
+      p2->indent < minIndent || previous.indent < minIndent) {
+    return 0;
+  }
+  const SourceLine* p3 = p2->PreviousLine();
+  return p3 != nullptr && IsPre(*p3) && p3->indent >= minIndent ? 3 : 0;
+}
 
+[[gnu::noinline]] int ScoreAfterPreformatted(const SourceLine& line, const FC& policy,
+                                             const SourceLine& previous, int minIndent) {
   int c = previous.preformatScore - 2;
   const SourceLine* beforePrevious = previous.PreviousLine();
   if (previous.lineType == LineType::kHeadingPart && beforePrevious != nullptr &&
@@ -79,6 +74,24 @@ int ContextScore(const SourceLine& line, const FC& policy, const SourceLine& pre
     c = 3;
   }
   return c;
+}
+
+// The score the lines before give; kNeverPreformatted for a blank line after
+// a blank line (directly or across one line).
+int ContextScore(const SourceLine& line, const FC& policy, const SourceLine& previous) {
+  const int minIndent = MinimumIndent(policy);
+  if (IsBlankLine(previous) && IsBlankLine(line)) return kNeverPreformatted;
+
+  if (!IsPre(previous)) {
+    // Below, a line that is not blank scores only after indented text:
+    // most lines stop here, before the lines further back are fetched.
+    if (!IsBlankLine(line) &&
+        (previous.lineType != LineType::kText || previous.indent < minIndent)) {
+      return 0;
+    }
+    return ScoreAfterText(line, previous, minIndent);
+  }
+  return ScoreAfterPreformatted(line, policy, previous, minIndent);
 }
 
 struct TextShape {

@@ -105,11 +105,12 @@ int MarkEmphasisWord(const TextString& word, TextString& replacement) {
   return 1;
 }
 
-int MarkEmphasisWords(TextString& text) {
-  // Only a word framed by "*" or "_" changes. Two library searches beat one
-  // loop testing both: most lines hold neither.
-  const std::string_view view = text.View();
-  if (view.find('*') == kNone && view.find('_') == kNone) return 0;
+namespace {
+
+// The work of MarkEmphasisWords and MarkEmphasisPairs past their first
+// search, kept out of line: most lines stop at that search, which then
+// stores nothing on entry.
+[[gnu::noinline]] int MarkFramedWords(TextString& text) {
   // Only a word framed by "*" or "_" (two characters at least) changes.
   const auto framed = [](std::string_view word) {
     return word.size() >= 2 && (word.front() == '*' || word.front() == '_');
@@ -117,10 +118,30 @@ int MarkEmphasisWords(TextString& text) {
   return RunFilteredWordPass(text, TagHandling::kSkip, framed, MarkEmphasisWord);
 }
 
+[[gnu::noinline]] int PairMarks(TextString& text, const EmphasisMarks& marks,
+                                TextString* previous, TextString* beforePrevious);
+
+}  // namespace
+
+int MarkEmphasisWords(TextString& text) {
+  // Only a word framed by "*" or "_" changes. Two library searches beat one
+  // loop testing both: most lines hold neither.
+  const std::string_view view = text.View();
+  if (view.find('*') == kNone && view.find('_') == kNone) return 0;
+  return MarkFramedWords(text);
+}
+
 int MarkEmphasisPairs(TextString& text, const EmphasisMarks& marks, TextString* previous,
                       TextString* beforePrevious) {
   // A line without the opening mark has nothing to pair.
   if (text.View().find(marks.openMark) == kNone) return 0;
+  return PairMarks(text, marks, previous, beforePrevious);
+}
+
+namespace {
+
+int PairMarks(TextString& text, const EmphasisMarks& marks, TextString* previous,
+              TextString* beforePrevious) {
   const std::size_t openLength = Length(marks.openTag);
   const std::size_t closeLength = Length(marks.closeTag);
   int unpaired = 0;
@@ -155,3 +176,5 @@ int MarkEmphasisPairs(TextString& text, const EmphasisMarks& marks, TextString* 
   }
   return unpaired;
 }
+
+}  // namespace

@@ -405,8 +405,6 @@ void FC::StatusMessage(const char* text) const {
 
 void FC::StatusMessage(const TextString& text) const { StatusMessage(text.GetText()); }
 
-bool FC::IsOutputPass() const { return outputPass != 0 || sparePass != 0; }
-
 bool FC::IsSectionIncluded() const {
   const TextString& section = document.currentSection;
   if (!usePreprocessor || section.IsEmpty() || section.IsEqual(TextString("all"), false)) {

@@ -93,7 +93,8 @@ class FC : public PolicyValues {
 
   // --- Passes and sections ---
   // True while an output pass runs (the output flag or the spare fourth).
-  bool IsOutputPass() const;
+  // Inline: classification asks several times for every line.
+  bool IsOutputPass() const { return outputPass != 0 || sparePass != 0; }
   // Whether lines of the current preprocessor section are converted.
   bool IsSectionIncluded() const;
   // Makes `name` the current section and recomputes sectionIncluded.
