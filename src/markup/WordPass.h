@@ -38,8 +38,9 @@ inline bool IsAngleEntityAt(std::string_view text, std::size_t pos) {
          text[pos + 3] == ';';
 }
 
-inline bool IsDelimiterAt(std::string_view text, std::size_t pos) {
-  switch (text[pos]) {
+// The bytes that end a word on their own.
+inline bool IsDelimiterByte(char c) {
+  switch (c) {
     case ' ':
     case '\t':
     case ',':
@@ -47,25 +48,19 @@ inline bool IsDelimiterAt(std::string_view text, std::size_t pos) {
     case '>':
       return true;
     default:
-      return IsAngleEntityAt(text, pos);
+      return false;
   }
+}
+
+inline bool IsDelimiterAt(std::string_view text, std::size_t pos) {
+  return IsDelimiterByte(text[pos]) || IsAngleEntityAt(text, pos);
 }
 
 // True when a delimiter that begins at or after `from` ends just before
 // `pos` (pos > from).
 inline bool DelimiterEndsAt(std::string_view text, std::size_t from, std::size_t pos) {
-  switch (text[pos - 1]) {
-    case ' ':
-    case '\t':
-    case ',':
-    case '<':
-    case '>':
-      return true;
-    case ';':
-      return pos - from >= 4 && IsAngleEntityAt(text, pos - 4);
-    default:
-      return false;
-  }
+  if (IsDelimiterByte(text[pos - 1])) return true;
+  return text[pos - 1] == ';' && pos - from >= 4 && IsAngleEntityAt(text, pos - 4);
 }
 
 }  // namespace word_pass
