@@ -75,8 +75,6 @@ bool IsUtf8Document(const FC& policy) {
 
 // A tab after a character of several bytes: its stop depends on counting.
 bool NeedsCharacterTabs(std::string_view text) {
-  // Most lines hold no tab: one fast forward search before the backward one.
-  if (text.find('\t') == std::string_view::npos) return false;
   const std::size_t tab = text.rfind('\t');
   if (tab == std::string_view::npos) return false;
   return std::any_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(tab),
@@ -150,7 +148,8 @@ void SourceLine::PrepareText(FC& policy) {
   // Tab stops were found counting bytes; in UTF-8 text a character before
   // a tab is one column.
   const bool utf8 = IsUtf8Document(policy);
-  if (utf8 && NeedsCharacterTabs(sourceText.View())) {
+  // The tab expansion has just searched the same text for a tab.
+  if (utf8 && expandedTabs && NeedsCharacterTabs(sourceText.View())) {
     SetText(Utf8ExpandTabs(sourceText.View(), policy.tabSize));
   }
   // A plain line has no byte-order mark, carriage return, control byte,

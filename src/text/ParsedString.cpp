@@ -65,7 +65,8 @@ void ParsedString::Classify(FC& /*policy*/, DocumentStatistics& /*statistics*/) 
 
 void ParsedString::ExpandTabs(int tabSize) {
   const std::string_view text = View();
-  if (text.find('\t') == std::string_view::npos) return;
+  expandedTabs = text.find('\t') != std::string_view::npos;
+  if (!expandedTabs) return;
   const int t = std::clamp(tabSize, 1, kMaxTabSize);
   std::string expanded;
   for (char c : text) {

@@ -82,6 +82,8 @@ class ParsedString : public TextString {
   std::string breakAfterClose = kBreakAfterClose;
   // The line exactly as it came from the file, before tab expansion.
   TextString sourceText;
+  // Whether the last ExpandTabs found a tab to expand.
+  bool expandedTabs = false;
   ParsedString* prev = nullptr;
   ParsedString* next = nullptr;
   int lineType = 0;

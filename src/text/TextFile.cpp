@@ -219,8 +219,8 @@ bool TextFile::ReadLine() {
     if (files_.size() < 2) return false;
     CloseTopFile();
   }
-  // A text holds no NUL.
-  if (std::memchr(text.data(), '\0', text.size()) != nullptr) {
+  // A text holds no NUL. The piece came whole from the file on top.
+  if (files_.back().mayHoldNul && std::memchr(text.data(), '\0', text.size()) != nullptr) {
     std::replace(text.begin(), text.end(), '\0', ' ');
   }
   ++lineCount_;
@@ -251,6 +251,7 @@ bool TextFile::FillBlock(OpenFile& file) {
     return false;
   }
   file.remaining -= static_cast<long long>(got);
+  if (std::memchr(file.block.data(), '\0', got) != nullptr) file.mayHoldNul = true;
   return true;
 }
 

@@ -136,6 +136,9 @@ class TextFile {
     long long remaining = 0;
     std::string block;
     std::size_t at = 0;
+    // Set once a block read from the file held a NUL: until then no line
+    // needs searching for one.
+    bool mayHoldNul = false;
   };
 
   int OpenForReadingAbove(const char* name, std::size_t levelsChecked);
