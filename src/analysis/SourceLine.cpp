@@ -36,6 +36,13 @@ constexpr std::array<bool, 256> kLinkBytes = [] {
 // word holding none of them is no URL, e-mail address or newsgroup. Not
 // find_first_of: that searches the set for every byte.
 std::size_t FindLinkCharacter(std::string_view text, std::size_t from) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    return FindMarkedByte(text, from, [](__m128i v) {
+      return MaskOfEqual(_mm_or_si128(v, _mm_set1_epi8(0x01)), '/') | MaskOfEqual(v, '@');
+    });
+  }
+#endif
   std::size_t at = from;
   while (at + 8 <= text.size()) {
     const std::uint64_t v = LoadEightBytes(text.data() + at);
@@ -92,6 +99,17 @@ constexpr std::array<bool, 256> kChangedBytes = [] {
 }();
 
 bool IsPlainText(std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    return FindMarkedByte(text, 0, [](__m128i v) {
+             // Signed, bytes above 0x7F are below " " with the controls.
+             const unsigned low = static_cast<unsigned>(
+                 _mm_movemask_epi8(_mm_cmplt_epi8(v, _mm_set1_epi8(0x20))));
+             return low | MaskOfEqual(v, 0x7F) | MaskOfEqual(v, '&') |
+                    MaskOfEqual(_mm_or_si128(v, _mm_set1_epi8(0x02)), '>');
+           }) == std::string_view::npos;
+  }
+#endif
   std::size_t at = 0;
   while (at + 8 <= text.size()) {
     const std::uint64_t v = LoadEightBytes(text.data() + at);

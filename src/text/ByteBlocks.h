@@ -28,3 +28,38 @@ constexpr std::uint64_t HasByteEqual(std::uint64_t v, unsigned char c) {
   const std::uint64_t x = v ^ (kByteOnes * c);
   return (x - kByteOnes) & ~x & kByteHighBits;
 }
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+
+#include <algorithm>
+#include <bit>
+#include <string_view>
+
+// Sixteen bytes at once, where the processor has the instructions (every
+// x86-64 does). These tests are exact: bit i of a mask is set when byte i
+// matches.
+
+inline __m128i LoadSixteenBytes(const char* p) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+
+inline unsigned MaskOfEqual(__m128i v, char c) {
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c))));
+}
+
+// The first byte of `text` at or after `from` that `mask` marks, or npos.
+// `text` must hold at least 16 bytes: the last block overlaps the one before
+// it rather than leaving a tail to test byte by byte.
+template <typename Mask>
+std::size_t FindMarkedByte(std::string_view text, std::size_t from, Mask mask) {
+  std::size_t at = from;
+  while (at < text.size()) {
+    const std::size_t block = std::min(at, text.size() - 16);
+    const unsigned marked = mask(LoadSixteenBytes(text.data() + block)) >> (at - block);
+    if (marked != 0) return at + static_cast<std::size_t>(std::countr_zero(marked));
+    at = block + 16;
+  }
+  return std::string_view::npos;
+}
+#endif
