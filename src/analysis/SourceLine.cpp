@@ -127,11 +127,25 @@ bool IsPlainText(std::string_view text) {
 }
 
 int LeadingBlanks(std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    const std::size_t first =
+        FindMarkedByte(text, 0, [](__m128i v) { return ~MaskOfEqual(v, ' ') & 0xFFFFu; });
+    return static_cast<int>(first == std::string_view::npos ? text.size() : first);
+  }
+#endif
   const std::size_t first = text.find_first_not_of(' ');
   return static_cast<int>(first == std::string_view::npos ? text.size() : first);
 }
 
 int FirstWordLength(std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    const std::size_t blank = FindMarkedByte(
+        text, 0, [](__m128i v) { return MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t'); });
+    return static_cast<int>(blank == std::string_view::npos ? text.size() : blank);
+  }
+#endif
   std::size_t end = 0;
   while (end < text.size() && !IsBlank(text[end])) ++end;
   return static_cast<int>(end);

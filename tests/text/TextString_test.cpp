@@ -158,9 +158,17 @@ TEST(TextStringTest, Editing) {
   TextString t("\t  a b  \t");
   t.Trim();
   EXPECT_STREQ(t.GetText(), "a b");
-  t.SetText("   ");
-  t.Trim();
-  EXPECT_STREQ(t.GetText(), "");
+  // Short, and long enough to be scanned in blocks: blanks and tabs running
+  // into a second block, a text of blanks only.
+  for (const auto& [in, out] : std::vector<std::pair<std::string, std::string>>{
+           {"   ", ""},
+           {std::string(20, ' '), ""},
+           {" \t                 word of text  ", "word of text"},
+           {"x" + std::string(30, ' ') + "y ", "x" + std::string(30, ' ') + "y"}}) {
+    t.SetText(in);
+    t.Trim();
+    EXPECT_EQ(t.View(), out) << '"' << in << '"';
+  }
 
   t.SetText("abcdef");
   EXPECT_EQ(t.Truncate(10), 1);
