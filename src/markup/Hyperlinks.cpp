@@ -181,9 +181,11 @@ int RecogniseURL(const FC& policy, const TextString& word, bool& found, TextStri
 
   int type = LinkType::kNone;
   const Test* linked = nullptr;
+  // A scheme holds a colon, which most words lack.
+  const bool colon = w.find(':') != kNone;
   for (const Test& test : kTests) {
     // Most words are too short to be searched at all.
-    if (w.size() < test.minLength) continue;
+    if (w.size() < test.minLength || (!colon && test.ignored == 0)) continue;
     const std::size_t at = FindNoCase(w, test.text);
     if (at == kNone) continue;
     if (test.ignored != 0 && (at >= 8 || httpEarly())) {
