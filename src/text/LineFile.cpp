@@ -4,14 +4,21 @@
 
 int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
   bool complete = false;
+  bool tabs = false;
   while (!complete && ReadLine()) {
     // A buffered line holds no NUL: no need to search it for one.
     line.AppendClean(NewestLine());
+    tabs = tabs || NewestMayHoldTab();
     complete = line.IsComplete();
   }
   if (!complete) return 0;
   line.sourceText = static_cast<const TextString&>(line);
-  line.ExpandTabs(tabSize);
+  // Most blocks of most files hold no tab: their lines need no search.
+  if (tabs) {
+    line.ExpandTabs(tabSize);
+  } else {
+    line.expandedTabs = false;
+  }
   line.PrepareText(policy);
   return 1;
 }

@@ -82,7 +82,8 @@ class ParsedString : public TextString {
   std::string breakAfterClose = kBreakAfterClose;
   // The line exactly as it came from the file, before tab expansion.
   TextString sourceText;
-  // Whether the last ExpandTabs found a tab to expand.
+  // Whether the text as read held a tab (set by ExpandTabs, or by a reader
+  // that knows there is none).
   bool expandedTabs = false;
   ParsedString* prev = nullptr;
   ParsedString* next = nullptr;

@@ -212,9 +212,10 @@ bool TextFile::ReadLine() {
   if (slot == lines_.size()) lines_.emplace_back();
   std::string& text = lines_[slot];
   text.clear();
+  newestMayHoldTab_ = false;
   while (true) {
     if (files_.empty()) return false;
-    if (ReadPiece(files_.back(), text)) break;
+    if (ReadPiece(files_.back(), text, newestMayHoldTab_)) break;
     // The outermost file stays open at its end.
     if (files_.size() < 2) return false;
     CloseTopFile();
@@ -252,6 +253,7 @@ bool TextFile::FillBlock(OpenFile& file) {
   }
   file.remaining -= static_cast<long long>(got);
   if (std::memchr(file.block.data(), '\0', got) != nullptr) file.mayHoldNul = true;
+  file.blockHoldsTab = std::memchr(file.block.data(), '\t', got) != nullptr;
   return true;
 }
 
@@ -264,11 +266,12 @@ void TextFile::GiveBack(OpenFile& file, std::string_view bytes) {
   file.block.erase(0, file.at);
   file.block.insert(0, bytes);
   file.at = 0;
+  if (bytes.find('\t') != std::string_view::npos) file.blockHoldsTab = true;
 }
 
 // Reads the next piece of a line of `file` into `text` (without its line
 // end). Returns false when the file has no more text.
-bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
+bool TextFile::ReadPiece(OpenFile& file, std::string& text, bool& tabs) {
   const bool lineFeedEnds = file.lineEnd == '\n';
   auto endLine = [&]() {
     if (lineFeedEnds && !text.empty() && text.back() == '\r') text.pop_back();
@@ -279,6 +282,7 @@ bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
   while (text.size() < piece) {
     // Most lines lie whole in the block already filled.
     if (file.at >= file.block.size() && !FillBlock(file)) return true;
+    tabs = tabs || file.blockHoldsTab;
     const char* from = file.block.data() + file.at;
     const std::size_t span = std::min(piece - text.size(), file.block.size() - file.at);
     const void* end = std::memchr(from, file.lineEnd, span);
@@ -307,6 +311,7 @@ bool TextFile::ReadPiece(OpenFile& file, std::string& text) {
   // Cut after the last blank, so that a word is not broken in two (a page
   // shows the pieces as separate lines); a piece without one is cut before a
   // multi-byte character that does not fit.
+  tabs = tabs || file.blockHoldsTab;
   text.push_back(static_cast<char>(after));
   const std::size_t blank = text.find_last_of(" \t", piece - 1);
   const std::size_t cut = blank != std::string::npos && blank + 1 < text.size()

@@ -111,6 +111,9 @@ class TextFile {
   int LineCount() const;
   // The newest buffered line (it holds no NUL). Requires: LineCount() > 0.
   std::string_view NewestLine() const;
+  // False when the newest line is known to hold no tab: every block it was
+  // read from held none.
+  bool NewestMayHoldTab() const { return newestMayHoldTab_; }
   // Number of files on the stack, and the most there ever were.
   int Depth() const;
   int MaxDepth() const;
@@ -139,6 +142,8 @@ class TextFile {
     // Set once a block read from the file held a NUL: until then no line
     // needs searching for one.
     bool mayHoldNul = false;
+    // Whether the block, as it stands, holds a tab.
+    bool blockHoldsTab = false;
   };
 
   int OpenForReadingAbove(const char* name, std::size_t levelsChecked);
@@ -146,7 +151,8 @@ class TextFile {
   static bool FillBlock(OpenFile& file);
   static int NextByte(OpenFile& file);
   static void GiveBack(OpenFile& file, std::string_view bytes);
-  static bool ReadPiece(OpenFile& file, std::string& text);
+  // Sets `tabs` when a block the piece came from holds a tab.
+  static bool ReadPiece(OpenFile& file, std::string& text, bool& tabs);
   // The ring slot of the `index`-th buffered line (0 the oldest).
   // Requires: index <= kBufferLimit.
   std::size_t Slot(std::size_t index) const;
@@ -163,5 +169,6 @@ class TextFile {
   std::vector<std::string> lines_;
   std::size_t firstLine_ = 0;
   int lineCount_ = 0;
+  bool newestMayHoldTab_ = true;
   WriteFailureSink writeFailureSink_;
 };

@@ -42,6 +42,26 @@ TEST(LineFileTest, ReadLineExpandsThenPrepares) {
   EXPECT_EQ(line.prepared, 2);
 }
 
+// Lines from blocks of the file without a tab are not searched for one; a
+// line whose tab lies in the next block is.
+TEST(LineFileTest, TabsFoundAcrossBlocks) {
+  TempDir dir;
+  std::string bytes;
+  while (bytes.size() < 65500) bytes += std::string(99, 'y') + "\n";
+  const std::string head = std::string(65536 - bytes.size() + 3, 'h');
+  bytes += head + "\tx\n";
+  LineFile file;
+  ASSERT_EQ(file.OpenForReading(dir.Write("in.txt", bytes).c_str()), 1);
+  FC policy;
+  CountingLine line(0);
+  std::string last;
+  while (file.ReadLine(line, 8, policy) == 1) {
+    last = line.GetText();
+    line.Clear();
+  }
+  EXPECT_EQ(last, head + std::string(8 - head.size() % 8, ' ') + "x");
+}
+
 TEST(LineFileTest, ReadLineAppendsUntilComplete) {
   TempDir dir;
   LineFile file;
