@@ -1,10 +1,20 @@
 #include "text/TextWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "text/ParsedString.h"
+
+namespace {
+
+// The longest indented line (blanks and line feed included) joined on the
+// stack before it is written; a longer one is written in parts.
+constexpr std::size_t kJoinedLine = 512;
+
+}  // namespace
 
 int WriteText(std::FILE* stream, const char* text) {
   if (stream == nullptr) return 0;
@@ -59,8 +69,19 @@ int WriteWrappedIndented(std::FILE* stream, ParsedString& line, int indent, bool
     line.InsertText(0, std::string(static_cast<std::size_t>(indent), ' ').c_str());
     return WriteWrapped(stream, line, whole);
   }
-  // Most lines: the blanks go straight to the stream, so the text is not
-  // moved to make room for them.
+  // Most lines: the blanks, the text and the line feed are put together on
+  // the stack and written with one call, as each call to the stream costs
+  // more than the copy; the text in `line` is not moved.
+  const std::string_view text = line.View();
+  const auto blanks = static_cast<std::size_t>(indent);
+  std::array<char, kJoinedLine> joined;
+  if (blanks + text.size() < joined.size()) {
+    std::memset(joined.data(), ' ', blanks);
+    std::memcpy(joined.data() + blanks, text.data(), text.size());
+    joined[blanks + text.size()] = '\n';
+    const std::size_t size = blanks + text.size() + 1;
+    return std::fwrite(joined.data(), 1, size, stream) == size ? 1 : 0;
+  }
   static constexpr std::string_view kBlanks = "                                ";
   for (int left = indent; left > 0;) {
     const std::size_t n = std::min(static_cast<std::size_t>(left), kBlanks.size());
