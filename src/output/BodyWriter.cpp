@@ -115,7 +115,8 @@ bool HasLink(std::string_view text) {
 
 bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages) {
   pages_ = &pages;
-  pending_ = Pending();
+  // FinishLine reads the rest of the record only when this is set.
+  pending_.write = false;
   if ((line.flags & LineFlag::kOutput) == 0) return false;
   DocumentState& doc = policy.document;
   const int type = line.lineType;
@@ -124,12 +125,7 @@ bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, Docu
   const bool preformatted = LineFlag::IsPreformatted(line.flags) || userSpecified;
 
   const Previous previous = previous_;
-  previous_.type = type;
-  previous_.shortLine = (line.flags & LineFlag::kShortLine) != 0;
-  previous_.userPre = (line.flags & LineFlag::kUserPre) != 0;
-  previous_.userTable = (line.flags & LineFlag::kUserTable) != 0;
-  previous_.userCode = (line.flags & LineFlag::kUserCode) != 0;
-  previous_.userDiagram = (line.flags & LineFlag::kUserDiagram) != 0;
+  previous_ = {type, line.flags};
 
   const bool blockOpenAtStart = doc.preOpen != 0;
   bool justAfterBlock = false;
@@ -231,8 +227,9 @@ bool BodyWriter::EndBlock(std::FILE* stream, FC& policy, const Previous& previou
   // written, analysed or taken from the table configuration queue.
   if (policy.contentsPass != 0 || !block) return false;
 
-  block->SetUserKinds(previous.userPre, previous.userTable, previous.userCode,
-                      previous.userDiagram);
+  const std::uint32_t f = previous.flags;
+  block->SetUserKinds((f & LineFlag::kUserPre) != 0, (f & LineFlag::kUserTable) != 0,
+                      (f & LineFlag::kUserCode) != 0, (f & LineFlag::kUserDiagram) != 0);
   const bool user = block->IsUserSpecified();
   const bool parse = policy.attemptTables != 0 || user;
   // A user-specified block takes the settings queued when its start was
@@ -281,7 +278,7 @@ void BodyWriter::QuotedRun(std::FILE* stream, const SourceLine& line, const FC& 
   const bool previousQuoted = previous.type == LineType::kQuoted;
   const bool outside = policy.document.insidePreBlock == 0;
   if (emphasisOpen_ || !quoted || !((outside && !previousQuoted) || justAfterBlock)) return;
-  const bool breakBefore = previous.type != LineType::kBlank && !previous.shortLine;
+  const bool breakBefore = previous.type != LineType::kBlank && !previous.ShortLine();
   emphasisOpen_ = true;
   // Outside a block the line nests first (MarkupByType), so that the
   // emphasis opens inside its levels.
