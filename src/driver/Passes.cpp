@@ -12,8 +12,10 @@
 #include "driver/PassLoop.h"
 #include "driver/PassWork.h"
 #include "driver/ProcessedLineSource.h"
+#include "output/BodyWriter.h"
 #include "output/ContentsList.h"
 #include "output/DirectoryPage.h"
+#include "output/DocumentPages.h"
 #include "output/FileNavigation.h"
 #include "output/HTMLFile.h"
 #include "policy/FC.h"
@@ -58,27 +60,25 @@ class AnalysisWork : public PassWork {
 
 class ContentsWork : public PassWork {
  public:
-  void LineLeaving(SourceLine& line, FC& policy) override {
-    // The writer's bookkeeping is what knows that a pre-formatted block is
-    // open; a heading inside one is not a heading of the contents list.
-    unopenedPage_.WriteLine(line, policy);
-    if (!policy.document.preOpen) {
-      ContentsList::OfferContentsEntry(line, policy);
-      RecordSection(line, policy);
-    }
-  }
-  void LineFlushed(SourceLine& line, FC& policy) override {
-    // The page writer does the same: a heading among the last lines is not
-    // written while a pre-formatted block is open.
-    unopenedPage_.WriteLine(line, policy);
+  void LineLeaving(SourceLine& line, FC& policy) override { Offer(line, policy); }
+  // The page writer does the same: a heading among the last lines is not
+  // written while a pre-formatted block is open.
+  void LineFlushed(SourceLine& line, FC& policy) override { Offer(line, policy); }
+
+ private:
+  void Offer(SourceLine& line, FC& policy) {
+    // The body writer's bookkeeping is what knows that a pre-formatted block
+    // is open; a heading inside one is not a heading of the contents list.
+    // With no page to write to, the writer runs that bookkeeping alone.
+    body_.BeginLine(nullptr, line, policy, pages_);
     if (!policy.document.preOpen) {
       ContentsList::OfferContentsEntry(line, policy);
       RecordSection(line, policy);
     }
   }
 
- private:
-  HTMLFile unopenedPage_;
+  BodyWriter body_;
+  DocumentPages pages_;
 };
 
 // Creates the external contents file and makes it the page's contents
