@@ -16,18 +16,22 @@ constexpr std::size_t kJoinedLine = 512;
 
 }  // namespace
 
+// The writes below use the stream calls that take no lock: a page, listing
+// or contents file belongs to the one conversion writing it, and the lock
+// cost more than most lines' copy.
+
 int WriteText(std::FILE* stream, const char* text) {
   if (stream == nullptr) return 0;
   // Every line of every page passes here: no format string to interpret.
-  if (std::fputs(text == nullptr ? "" : text, stream) == EOF) return 0;
-  return std::fputc('\n', stream) == EOF ? 0 : 1;
+  if (fputs_unlocked(text == nullptr ? "" : text, stream) == EOF) return 0;
+  return fputc_unlocked('\n', stream) == EOF ? 0 : 1;
 }
 
 int WriteText(std::FILE* stream, std::string_view text) {
   if (stream == nullptr) return 0;
   // The length is known: no search for the end of the text.
-  if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) return 0;
-  return std::putc('\n', stream) == EOF ? 0 : 1;
+  if (fwrite_unlocked(text.data(), 1, text.size(), stream) != text.size()) return 0;
+  return putc_unlocked('\n', stream) == EOF ? 0 : 1;
 }
 
 int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole) {
@@ -80,12 +84,12 @@ int WriteWrappedIndented(std::FILE* stream, ParsedString& line, int indent, bool
     std::memcpy(joined.data() + blanks, text.data(), text.size());
     joined[blanks + text.size()] = '\n';
     const std::size_t size = blanks + text.size() + 1;
-    return std::fwrite(joined.data(), 1, size, stream) == size ? 1 : 0;
+    return fwrite_unlocked(joined.data(), 1, size, stream) == size ? 1 : 0;
   }
   static constexpr std::string_view kBlanks = "                                ";
   for (int left = indent; left > 0;) {
     const std::size_t n = std::min(static_cast<std::size_t>(left), kBlanks.size());
-    if (std::fwrite(kBlanks.data(), 1, n, stream) != n) return 0;
+    if (fwrite_unlocked(kBlanks.data(), 1, n, stream) != n) return 0;
     left -= static_cast<int>(n);
   }
   return WriteText(stream, line.View());

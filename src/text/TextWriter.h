@@ -6,6 +6,8 @@
 class ParsedString;
 
 // The two primitive writes of every output file. Lines end with a line feed.
+// A stream must not be written by two threads at once: the writes take no
+// stream lock.
 
 // Writes `text` (null = "") and a line feed to `stream`. Returns 1 if the
 // write succeeded, 0 for a null stream or a failed write.
