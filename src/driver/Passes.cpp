@@ -30,14 +30,18 @@ void SetPassFlags(FC& policy, int analysis, int contents, int output) {
   policy.sparePass = 0;
 }
 
-// Remembers a numbered heading for the cross-references of the output pass.
-// The type is final once the line leaves the window.
-void RecordSection(const SourceLine& line, const FC& policy) {
-  if (policy.owner == nullptr || !LineType::IsNumberedHeading(line.lineType)) return;
+void RecordNumberedSection(const SourceLine& line, RunContext& run) {
   const TextString number =
       FormatSectionNumber(line.sectionNumber, LineType::HeadingLevel(line.lineType) - 1);
-  policy.owner->analysedSections[std::string(number.View())].push_back(
-      {line.indent, line.sourceLineNumber});
+  run.analysedSections[std::string(number.View())].push_back({line.indent, line.sourceLineNumber});
+}
+
+// Remembers a numbered heading for the cross-references of the output pass.
+// The type is final once the line leaves the window. Every line is asked:
+// the test stays apart from the recording, so that it is made in place.
+void RecordSection(const SourceLine& line, const FC& policy) {
+  if (policy.owner == nullptr || !LineType::IsNumberedHeading(line.lineType)) return;
+  RecordNumberedSection(line, *policy.owner);
 }
 
 class AnalysisWork : public PassWork {
