@@ -69,6 +69,7 @@ TEST(TextWriterTest, NullStream) {
   EXPECT_EQ(WriteWrapped(nullptr, line, false), 0);
   EXPECT_EQ(WriteWrapped(nullptr, line, true), 0);
   EXPECT_EQ(WriteWrappedIndented(nullptr, line, 2, false), 0);
+  EXPECT_EQ(WriteIndentedText(nullptr, 2, "x"), 0);
 }
 
 }  // namespace
