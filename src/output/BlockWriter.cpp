@@ -81,8 +81,8 @@ int BlockWriter::WritePreformatted() {
     TextString text = line.escaped;
     if (user) {
       LinkCrossReferences(policy_, text, nullptr, pages_);
-      MarkBlockEmphasis(text, policy_, line.sourceLineNumber);
-      MarkBlockInline(text, policy_, line.sourceLineNumber, false);
+      MarkBlockEmphasis(text, policy_, line.sourceLineNumber, work_);
+      MarkBlockInline(text, policy_, line.sourceLineNumber, false, work_);
       ApplyLinkDictionary(policy_, text);
     }
     if (code) MarkCodeComment(text);
@@ -140,7 +140,7 @@ int BlockWriter::WriteNormal() {
     }
     TextString text = line.escaped;
     LinkCrossReferences(policy_, text, nullptr, pages_);
-    MarkBlockEmphasis(text, policy_, line.sourceLineNumber);
+    MarkBlockEmphasis(text, policy_, line.sourceLineNumber, work_);
     ApplyLinkDictionary(policy_, text);
     text.AppendText("<BR>");
     WriteText(stream_, text.GetText());

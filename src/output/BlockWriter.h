@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "analysis/SourceLine.h"
+
 class DocumentPages;
 class FC;
 class PreformattedBlock;
@@ -47,4 +49,6 @@ class BlockWriter {
   FC& policy_;
   const TableConfig& config_;
   const DocumentPages* pages_;
+  // The line the block's lines are marked up in (BlockText.h).
+  SourceLine work_;
 };

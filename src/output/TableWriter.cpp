@@ -145,8 +145,8 @@ void TableWriter::PrepareCell(TextString& text, int lineNumber) {
   text.Trim();
   EscapeHtml(text);
   if (config_.xrefsToLinks != 0) LinkCrossReferences(policy_, text, nullptr, pages_, &numberScratch_);
-  MarkBlockInline(text, policy_, lineNumber, true);
-  MarkBlockEmphasis(text, policy_, lineNumber);
+  MarkBlockInline(text, policy_, lineNumber, true, work_);
+  MarkBlockEmphasis(text, policy_, lineNumber, work_);
   ApplyLinkDictionary(policy_, text);
 }
 

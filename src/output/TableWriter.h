@@ -6,6 +6,7 @@
 
 #include "analysis/DocumentStatistics.h"
 #include "analysis/PreformattedBlock.h"
+#include "analysis/SourceLine.h"
 #include "text/TextString.h"
 
 class DocumentPages;
@@ -78,4 +79,6 @@ class TableWriter {
   // The record cross-references read section numbers with, one for the
   // whole table rather than one per cell (LinkPasses.h).
   std::unique_ptr<DocumentStatistics> numberScratch_;
+  // The line the cells are marked up in (BlockText.h).
+  SourceLine work_;
 };
