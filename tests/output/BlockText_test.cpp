@@ -12,11 +12,14 @@ namespace {
 // nothing of a text (its flags, links, overstrike, trimming) may reach the
 // next one.
 TEST(BlockTextTest, ReusedWorkLineMarksAsNewLine) {
-  const char* const texts[] = {
-      "see http://example.com/a.html for more", "*bold* and _under_ words",
-      "  x\bx overstruck  ",                    "plain text",
-      "mail someone@example.com now",           "",
-      "_half open",                             "end *of* list"};
+  const char* const texts[] = {"see http://example.com/a.html for more",
+                               "*bold* and _under_ words",
+                               "  x\bx overstruck  ",
+                               "plain text",
+                               "mail someone@example.com now",
+                               "",
+                               "_half open",
+                               "end *of* list"};
   OutputRecord reused;
   OutputRecord fresh;
   SourceLine work;

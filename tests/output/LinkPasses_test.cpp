@@ -107,6 +107,23 @@ TEST(LinkPassesTest, ClassifiedLinesAheadDecideAboutTheirHeadings) {
   EXPECT_EQ(text.View(), "see <A HREF=\"#Section_3.2\">3.2</A> and 4.2");
 }
 
+// The number is found wherever it stands in the blocks the digit search
+// steps through, after bytes next to the digits in the code table and bytes
+// above 0x7F whose low bits are a digit's.
+TEST(LinkPassesTest, CrossReferencesFoundAtEveryOffset) {
+  OutputRecord record;
+  NumberHeadings(record);
+  const std::string fill = "/:\xB3x\xB9:/";
+  for (std::size_t length = 0; length <= 40; ++length) {
+    std::string before;
+    while (before.size() < length) before += fill[before.size() % fill.size()];
+    const std::string text = before + " 3.2 " + before;
+    CheckCrossReferences(
+        record.policy,
+        {text.c_str(), (before + " <A HREF=\"#Section_3.2\">3.2</A> " + before).c_str()});
+  }
+}
+
 TEST(LinkPassesTest, SplitDocumentsLinkOnlyToPagesKnownToHoldTheSection) {
   OutputRecord record;
   FC& policy = record.policy;
