@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 
+#include "analysis/DocumentStatistics.h"
 #include "analysis/SourceLine.h"
 
 class DocumentPages;
@@ -51,4 +53,7 @@ class BlockWriter {
   const DocumentPages* pages_;
   // The line the block's lines are marked up in (BlockText.h).
   SourceLine work_;
+  // The record cross-references read section numbers with, one for the
+  // whole block rather than one per line (LinkPasses.h).
+  std::unique_ptr<DocumentStatistics> numberScratch_;
 };
