@@ -1,5 +1,6 @@
 #include "output/BodyWriter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -587,8 +588,12 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
     indented = true;
     if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
   }
-  const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out.View()) ||
-                     LineFlag::IsPreformatted(line.flags);
   out.width = line.CutWidth();
-  WriteWrappedIndented(stream, out, indented ? 0 : indent, whole);
+  const int blanks = indented ? 0 : indent;
+  // Whether the line must stay whole matters only to a line longer than its
+  // width, the only kind that is cut: most lines are spared the link test.
+  const bool cut = blanks + out.Length() > std::max(out.width, 0);
+  const bool whole = cut && ((line.flags & LineFlag::kHyperlink) != 0 || HasLink(out.View()) ||
+                             LineFlag::IsPreformatted(line.flags));
+  WriteWrappedIndented(stream, out, blanks, whole);
 }
