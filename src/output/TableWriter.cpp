@@ -219,9 +219,9 @@ void TableWriter::WriteTableRow(Row& row) {
   for (const RowCell& cell : row.cells) fullest = std::max(fullest, cell.lines);
 
   WriteText(stream_, minimise ? "<TR>" : "  <TR>");
-  // One buffer for every cell of the row, and the pieces written straight
+  // One buffer for every cell of the table, and the pieces written straight
   // from it: no copy of a cell's text is built and thrown away.
-  std::string out;
+  std::string& out = cellBuffer_;
   for (int c = 0; c < columnCount_;) {
     const RowCell& cell = row.cells[static_cast<std::size_t>(c)];
     const int span = std::max(cell.span, 1);
