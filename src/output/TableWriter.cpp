@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "markup/HtmlEscaper.h"
 #include "output/AttributeText.h"
@@ -165,7 +166,9 @@ void TableWriter::LineRow(int index, Row& row, int& textCells, bool& spans) {
   row.firstLine = index;
   textCells = 0;
   spans = false;
-  std::vector<PreformattedBlock::Cell> cells;
+  // The cells' vector is kept for the table, and a cell's text moves into
+  // its row: neither is built again for each line.
+  std::vector<PreformattedBlock::Cell>& cells = lineCells_;
   block_.SplitCells(index, cells);
   const int lineNumber = block_.LineAt(index).sourceLineNumber;
   for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -174,7 +177,7 @@ void TableWriter::LineRow(int index, Row& row, int& textCells, bool& spans) {
     const int span = std::min(cell.span, columnCount_ - cell.column);
     RowCell& target = row.cells[static_cast<std::size_t>(cell.column)];
     PrepareCell(cell.text, lineNumber);
-    target.text = cell.text;
+    target.text = std::move(cell.text);
     target.span = span;
     target.lines = 1;
     if (span > 1) {
@@ -184,7 +187,7 @@ void TableWriter::LineRow(int index, Row& row, int& textCells, bool& spans) {
       }
       if (k + 1 < cells.size()) spans = true;
     }
-    if (!cell.text.IsEmpty()) ++textCells;
+    if (!target.text.IsEmpty()) ++textCells;
   }
 }
 

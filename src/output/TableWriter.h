@@ -80,6 +80,8 @@ class TableWriter {
   // The record cross-references read section numbers with, one for the
   // whole table rather than one per cell (LinkPasses.h).
   std::unique_ptr<DocumentStatistics> numberScratch_;
+  // The cells of the line LineRow reads.
+  std::vector<PreformattedBlock::Cell> lineCells_;
   // The cell being written, kept so that its store is reused.
   std::string cellBuffer_;
   // The line the cells are marked up in (BlockText.h).
