@@ -75,7 +75,8 @@ class ContentsWork : public PassWork {
     // is open; a heading inside one is not a heading of the contents list.
     // With no page to write to, the writer runs that bookkeeping alone.
     body_.BeginLine(nullptr, line, policy, pages_);
-    if (!policy.document.preOpen) {
+    // Both take headings only, and most lines are none: asked here first.
+    if (!policy.document.preOpen && LineType::IsHeading(line.lineType)) {
       ContentsList::OfferContentsEntry(line, policy);
       RecordSection(line, policy);
     }
