@@ -190,8 +190,7 @@ const BodyWriter::HeadingEntry& BodyWriter::FinishLine(std::FILE* stream, Source
 
   Output output = Output::kBody;
   if (!insideBlock && type != LineType::kEndOfFile && !html) {
-    output = MarkupByType(stream, line, policy, text, pending_.previous,
-                          IndentLevel(line.indent, policy), pending_.blockOpenAtStart);
+    output = MarkupByType(stream, line, policy, text, pending_.previous, pending_.blockOpenAtStart);
   }
   if (output == Output::kNone) return heading_;
   if (type != LineType::kEndOfFile) bodyWritten_ = true;
@@ -295,8 +294,11 @@ void BodyWriter::WriteOpeningEmphasis(std::FILE* stream) {
 
 BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line, FC& policy,
                                             TextString& text, const Previous& previous,
-                                            int indentLevel, bool blockOpenAtStart) {
+                                            bool blockOpenAtStart) {
   const int type = line.lineType;
+  // The level of the line's indent, found only for the kinds of line that
+  // nest by it: blank lines and headings never ask.
+  const auto indentLevel = [&line, &policy] { return IndentLevel(line.indent, policy); };
   switch (type) {
     case LineType::kBlank:
     case LineType::kBulletBlank:
@@ -322,7 +324,7 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
       WriteText(stream, NestingStack::ParagraphMark(policy));
       return Output::kBody;
     case LineType::kHangingParagraph:
-      HangingParagraph(stream, policy, text, indentLevel);
+      HangingParagraph(stream, policy, text, indentLevel());
       return Output::kBody;
     case LineType::kHangingContinuation:
     case LineType::kDefinitionContinuation: {
@@ -333,7 +335,7 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
       return Output::kBody;
     }
     case LineType::kBulletChar: {
-      NestingStack(policy).SetLevel(stream, indentLevel + 1, "UL");
+      NestingStack(policy).SetLevel(stream, indentLevel() + 1, "UL");
       TextString bullet;
       if (text.GetWord(1, ' ', bullet) && !bullet.IsEmpty()) {
         text.ReplaceText(bullet.GetText(), "<LI>", 1);
@@ -343,10 +345,10 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
     case LineType::kBulletContinuation:
       return Output::kBody;
     case LineType::kDefinition:
-      Definition(stream, line, policy, text, previous, indentLevel);
+      Definition(stream, line, policy, text, previous, indentLevel());
       return Output::kBody;
     case LineType::kQuoted:
-      NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
+      NestingStack(policy).SetLevel(stream, indentLevel(), NestingStack::kBlockquote);
       WriteOpeningEmphasis(stream);
       text.AppendText("<BR>");
       return Output::kBody;
@@ -359,10 +361,10 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
   if (LineType::IsHeading(type)) return Heading(stream, line, policy, text);
   if (LineType::IsContentsLine(type)) return ContentsLine(stream, line, policy, text, previous);
   if (LineType::IsEnumeratedBullet(type)) {
-    ListItem(stream, line, policy, text, indentLevel);
+    ListItem(stream, line, policy, text, indentLevel());
     return Output::kBody;
   }
-  NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
+  NestingStack(policy).SetLevel(stream, indentLevel(), NestingStack::kBlockquote);
   if ((line.flags & LineFlag::kUrlBreak) != 0) text.AppendText("<BR>");
   return Output::kBody;
 }

@@ -98,7 +98,7 @@ class BodyWriter {
                  const Previous& previous, bool justAfterBlock);
   void WriteOpeningEmphasis(std::FILE* stream);
   Output MarkupByType(std::FILE* stream, SourceLine& line, FC& policy, TextString& text,
-                      const Previous& previous, int indentLevel, bool blockOpenAtStart);
+                      const Previous& previous, bool blockOpenAtStart);
   Output Heading(std::FILE* stream, SourceLine& line, FC& policy, TextString& text);
   Output ContentsLine(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,
                       const Previous& previous);
