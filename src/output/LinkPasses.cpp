@@ -102,16 +102,26 @@ std::size_t FindDigit(std::string_view text, std::size_t from) {
   constexpr std::uint64_t kBelowZero = kByteOnes * (0x7F - ('0' - 1));
   std::size_t at = from;
 #if defined(__SSE2__)
-  // A byte minus '0' is a digit when at most 9, unsigned.
-  const __m128i zero = _mm_set1_epi8('0');
-  const __m128i nine = _mm_set1_epi8(9);
-  for (; at + 16 <= text.size(); at += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+  // A byte minus '0' is a digit when at most 9, unsigned; bit i of the mask
+  // stands for byte i.
+  const auto digits = [&text](std::size_t start) {
+    const __m128i zero = _mm_set1_epi8('0');
+    const __m128i nine = _mm_set1_epi8(9);
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + start));
     const __m128i offset = _mm_sub_epi8(v, zero);
-    const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(offset, nine), offset));
-    if (found != 0) {
-      return at + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(found)));
-    }
+    return static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(offset, nine), offset)));
+  };
+  for (; at + 16 <= text.size(); at += 16) {
+    const unsigned found = digits(at);
+    if (found != 0) return at + static_cast<std::size_t>(std::countr_zero(found));
+  }
+  // The bytes after the last whole block: the sixteen that end the text,
+  // those before `at` left out.
+  if (at < text.size() && text.size() >= 16) {
+    const std::size_t last = text.size() - 16;
+    const unsigned found = digits(last) & (~0u << (at - last));
+    return found != 0 ? last + static_cast<std::size_t>(std::countr_zero(found)) : kNone;
   }
 #endif
   for (; at + 8 <= text.size(); at += 8) {

@@ -107,9 +107,10 @@ TEST(LinkPassesTest, ClassifiedLinesAheadDecideAboutTheirHeadings) {
   EXPECT_EQ(text.View(), "see <A HREF=\"#Section_3.2\">3.2</A> and 4.2");
 }
 
-// The number is found wherever it stands in the blocks the digit search
+// The numbers are found wherever they stand in the blocks the digit search
 // steps through, after bytes next to the digits in the code table and bytes
-// above 0x7F whose low bits are a digit's.
+// above 0x7F whose low bits are a digit's; the digits of a link just made
+// are not taken again.
 TEST(LinkPassesTest, CrossReferencesFoundAtEveryOffset) {
   OutputRecord record;
   NumberHeadings(record);
@@ -117,10 +118,10 @@ TEST(LinkPassesTest, CrossReferencesFoundAtEveryOffset) {
   for (std::size_t length = 0; length <= 40; ++length) {
     std::string before;
     while (before.size() < length) before += fill[before.size() % fill.size()];
-    const std::string text = before + " 3.2 " + before;
-    CheckCrossReferences(
-        record.policy,
-        {text.c_str(), (before + " <A HREF=\"#Section_3.2\">3.2</A> " + before).c_str()});
+    const std::string text = before + " 3.2 " + before + " 2.1";
+    const std::string expected = before + " <A HREF=\"#Section_3.2\">3.2</A> " + before +
+                                 " <A HREF=\"#Section_2.1\">2.1</A>";
+    CheckCrossReferences(record.policy, {text.c_str(), expected.c_str()});
   }
 }
 
