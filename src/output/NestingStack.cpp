@@ -101,7 +101,9 @@ void NestingStack::Open(std::FILE* stream, const char* tagName) {
   }
   const auto slot = static_cast<std::size_t>(d.nestingLevel);
   if (d.nestingTags.size() <= slot) d.nestingTags.resize(slot + 1);
-  d.nestingTags[slot].SetText(tagName);
+  // Levels open and close again and again with the same tag: it is kept
+  // when it is already there.
+  if (d.nestingTags[slot].View() != tagName) d.nestingTags[slot].SetText(tagName);
   ++d.nestingLevel;
 }
 
