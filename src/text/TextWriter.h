@@ -5,7 +5,7 @@
 
 class ParsedString;
 
-// The two primitive writes of every output file. Lines end with a line feed.
+// The primitive writes of every output file. Lines end with a line feed.
 // A stream must not be written by two threads at once: the writes take no
 // stream lock.
 
