@@ -12,8 +12,10 @@
 #include "driver/PassLoop.h"
 #include "driver/PassWork.h"
 #include "driver/ProcessedLineSource.h"
+#include "output/BodyWriter.h"
 #include "output/ContentsList.h"
 #include "output/DirectoryPage.h"
+#include "output/DocumentPages.h"
 #include "output/FileNavigation.h"
 #include "output/HTMLFile.h"
 #include "policy/FC.h"
@@ -28,14 +30,18 @@ void SetPassFlags(FC& policy, int analysis, int contents, int output) {
   policy.sparePass = 0;
 }
 
-// Remembers a numbered heading for the cross-references of the output pass.
-// The type is final once the line leaves the window.
-void RecordSection(const SourceLine& line, const FC& policy) {
-  if (policy.owner == nullptr || !LineType::IsNumberedHeading(line.lineType)) return;
+void RecordNumberedSection(const SourceLine& line, RunContext& run) {
   const TextString number =
       FormatSectionNumber(line.sectionNumber, LineType::HeadingLevel(line.lineType) - 1);
-  policy.owner->analysedSections[std::string(number.View())].push_back(
-      {line.indent, line.sourceLineNumber});
+  run.analysedSections[std::string(number.View())].push_back({line.indent, line.sourceLineNumber});
+}
+
+// Remembers a numbered heading for the cross-references of the output pass.
+// The type is final once the line leaves the window. Every line is asked:
+// the test stays apart from the recording, so that it is made in place.
+void RecordSection(const SourceLine& line, const FC& policy) {
+  if (policy.owner == nullptr || !LineType::IsNumberedHeading(line.lineType)) return;
+  RecordNumberedSection(line, *policy.owner);
 }
 
 class AnalysisWork : public PassWork {
@@ -58,27 +64,26 @@ class AnalysisWork : public PassWork {
 
 class ContentsWork : public PassWork {
  public:
-  void LineLeaving(SourceLine& line, FC& policy) override {
-    // The writer's bookkeeping is what knows that a pre-formatted block is
-    // open; a heading inside one is not a heading of the contents list.
-    unopenedPage_.WriteLine(line, policy);
-    if (!policy.document.preOpen) {
-      ContentsList::OfferContentsEntry(line, policy);
-      RecordSection(line, policy);
-    }
-  }
-  void LineFlushed(SourceLine& line, FC& policy) override {
-    // The page writer does the same: a heading among the last lines is not
-    // written while a pre-formatted block is open.
-    unopenedPage_.WriteLine(line, policy);
-    if (!policy.document.preOpen) {
+  void LineLeaving(SourceLine& line, FC& policy) override { Offer(line, policy); }
+  // The page writer does the same: a heading among the last lines is not
+  // written while a pre-formatted block is open.
+  void LineFlushed(SourceLine& line, FC& policy) override { Offer(line, policy); }
+
+ private:
+  void Offer(SourceLine& line, FC& policy) {
+    // The body writer's bookkeeping is what knows that a pre-formatted block
+    // is open; a heading inside one is not a heading of the contents list.
+    // With no page to write to, the writer runs that bookkeeping alone.
+    body_.BeginLine(nullptr, line, policy, pages_);
+    // Both take headings only, and most lines are none: asked here first.
+    if (!policy.document.preOpen && LineType::IsHeading(line.lineType)) {
       ContentsList::OfferContentsEntry(line, policy);
       RecordSection(line, policy);
     }
   }
 
- private:
-  HTMLFile unopenedPage_;
+  BodyWriter body_;
+  DocumentPages pages_;
 };
 
 // Creates the external contents file and makes it the page's contents

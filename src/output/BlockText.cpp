@@ -6,8 +6,11 @@
 
 namespace {
 
-// A line outside every region, so that the passes take it.
+// A line outside every region, so that the passes take it, with nothing
+// kept from its last use: everything Reset leaves is never set here.
 void LoadLine(SourceLine& line, const TextString& text, int lineNumber) {
+  line.Reset(false);
+  line.sourceText.Clear();
   line.SetText(text.View());
   line.escapedText = text;
   line.sourceLineNumber = lineNumber;
@@ -15,15 +18,13 @@ void LoadLine(SourceLine& line, const TextString& text, int lineNumber) {
 
 }  // namespace
 
-void MarkBlockEmphasis(TextString& text, FC& policy, int lineNumber) {
-  SourceLine line;
+void MarkBlockEmphasis(TextString& text, FC& policy, int lineNumber, SourceLine& line) {
   LoadLine(line, text, lineNumber);
   line.MarkEmphasis(policy);
   text.SetText(line.View());
 }
 
-void MarkBlockInline(TextString& text, FC& policy, int lineNumber, bool trim) {
-  SourceLine line;
+void MarkBlockInline(TextString& text, FC& policy, int lineNumber, bool trim, SourceLine& line) {
   LoadLine(line, text, lineNumber);
   line.MarkInlineInBlock(policy, trim);
   text.SetText(line.View());

@@ -76,13 +76,15 @@ int BlockWriter::WritePreformatted() {
 
   WriteText(stream_, comments.opening);
   WriteText(stream_, "<PRE>");
+  // One text for every line, so that its store is reused.
+  TextString text;
   for (int i = 0; i < b.LineCount(); ++i) {
     const PreformattedBlock::Line& line = b.LineAt(i);
-    TextString text = line.escaped;
+    text = line.escaped;
     if (user) {
-      LinkCrossReferences(policy_, text, nullptr, pages_);
-      MarkBlockEmphasis(text, policy_, line.sourceLineNumber);
-      MarkBlockInline(text, policy_, line.sourceLineNumber, false);
+      LinkCrossReferences(policy_, text, nullptr, pages_, &numberScratch_);
+      MarkBlockEmphasis(text, policy_, line.sourceLineNumber, work_);
+      MarkBlockInline(text, policy_, line.sourceLineNumber, false, work_);
       ApplyLinkDictionary(policy_, text);
     }
     if (code) MarkCodeComment(text);
@@ -132,15 +134,17 @@ int BlockWriter::WriteNormal() {
                 "<!-- end of user-specified DIAGRAM being output as \"NORMAL\" -->"};
   }
   WriteText(stream_, comments.opening);
+  // One text for every line, so that its store is reused.
+  TextString text;
   for (int i = 0; i < b.LineCount(); ++i) {
     const PreformattedBlock::Line& line = b.LineAt(i);
     if (line.lineType == LineType::kRule || line.rule) {
       WriteText(stream_, "<HR>");
       continue;
     }
-    TextString text = line.escaped;
-    LinkCrossReferences(policy_, text, nullptr, pages_);
-    MarkBlockEmphasis(text, policy_, line.sourceLineNumber);
+    text = line.escaped;
+    LinkCrossReferences(policy_, text, nullptr, pages_, &numberScratch_);
+    MarkBlockEmphasis(text, policy_, line.sourceLineNumber, work_);
     ApplyLinkDictionary(policy_, text);
     text.AppendText("<BR>");
     WriteText(stream_, text.GetText());

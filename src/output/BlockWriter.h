@@ -1,6 +1,10 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
+
+#include "analysis/DocumentStatistics.h"
+#include "analysis/SourceLine.h"
 
 class DocumentPages;
 class FC;
@@ -47,4 +51,9 @@ class BlockWriter {
   FC& policy_;
   const TableConfig& config_;
   const DocumentPages* pages_;
+  // The line the block's lines are marked up in (BlockText.h).
+  SourceLine work_;
+  // The record cross-references read section numbers with, one for the
+  // whole block rather than one per line (LinkPasses.h).
+  std::unique_ptr<DocumentStatistics> numberScratch_;
 };

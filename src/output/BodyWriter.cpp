@@ -1,5 +1,6 @@
 #include "output/BodyWriter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -115,7 +116,8 @@ bool HasLink(std::string_view text) {
 
 bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages) {
   pages_ = &pages;
-  pending_ = Pending();
+  // FinishLine reads the rest of the record only when this is set.
+  pending_.write = false;
   if ((line.flags & LineFlag::kOutput) == 0) return false;
   DocumentState& doc = policy.document;
   const int type = line.lineType;
@@ -124,12 +126,7 @@ bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, Docu
   const bool preformatted = LineFlag::IsPreformatted(line.flags) || userSpecified;
 
   const Previous previous = previous_;
-  previous_.type = type;
-  previous_.shortLine = (line.flags & LineFlag::kShortLine) != 0;
-  previous_.userPre = (line.flags & LineFlag::kUserPre) != 0;
-  previous_.userTable = (line.flags & LineFlag::kUserTable) != 0;
-  previous_.userCode = (line.flags & LineFlag::kUserCode) != 0;
-  previous_.userDiagram = (line.flags & LineFlag::kUserDiagram) != 0;
+  previous_ = {type, line.flags};
 
   const bool blockOpenAtStart = doc.preOpen != 0;
   bool justAfterBlock = false;
@@ -193,8 +190,7 @@ const BodyWriter::HeadingEntry& BodyWriter::FinishLine(std::FILE* stream, Source
 
   Output output = Output::kBody;
   if (!insideBlock && type != LineType::kEndOfFile && !html) {
-    output = MarkupByType(stream, line, policy, text, pending_.previous,
-                          IndentLevel(line.indent, policy), pending_.blockOpenAtStart);
+    output = MarkupByType(stream, line, policy, text, pending_.previous, pending_.blockOpenAtStart);
   }
   if (output == Output::kNone) return heading_;
   if (type != LineType::kEndOfFile) bodyWritten_ = true;
@@ -231,8 +227,9 @@ bool BodyWriter::EndBlock(std::FILE* stream, FC& policy, const Previous& previou
   // written, analysed or taken from the table configuration queue.
   if (policy.contentsPass != 0 || !block) return false;
 
-  block->SetUserKinds(previous.userPre, previous.userTable, previous.userCode,
-                      previous.userDiagram);
+  const std::uint32_t f = previous.flags;
+  block->SetUserKinds((f & LineFlag::kUserPre) != 0, (f & LineFlag::kUserTable) != 0,
+                      (f & LineFlag::kUserCode) != 0, (f & LineFlag::kUserDiagram) != 0);
   const bool user = block->IsUserSpecified();
   const bool parse = policy.attemptTables != 0 || user;
   // A user-specified block takes the settings queued when its start was
@@ -281,7 +278,7 @@ void BodyWriter::QuotedRun(std::FILE* stream, const SourceLine& line, const FC& 
   const bool previousQuoted = previous.type == LineType::kQuoted;
   const bool outside = policy.document.insidePreBlock == 0;
   if (emphasisOpen_ || !quoted || !((outside && !previousQuoted) || justAfterBlock)) return;
-  const bool breakBefore = previous.type != LineType::kBlank && !previous.shortLine;
+  const bool breakBefore = previous.type != LineType::kBlank && !previous.ShortLine();
   emphasisOpen_ = true;
   // Outside a block the line nests first (MarkupByType), so that the
   // emphasis opens inside its levels.
@@ -297,8 +294,11 @@ void BodyWriter::WriteOpeningEmphasis(std::FILE* stream) {
 
 BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line, FC& policy,
                                             TextString& text, const Previous& previous,
-                                            int indentLevel, bool blockOpenAtStart) {
+                                            bool blockOpenAtStart) {
   const int type = line.lineType;
+  // The level of the line's indent, found only for the kinds of line that
+  // nest by it: blank lines and headings never ask.
+  const auto indentLevel = [&line, &policy] { return IndentLevel(line.indent, policy); };
   switch (type) {
     case LineType::kBlank:
     case LineType::kBulletBlank:
@@ -324,7 +324,7 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
       WriteText(stream, NestingStack::ParagraphMark(policy));
       return Output::kBody;
     case LineType::kHangingParagraph:
-      HangingParagraph(stream, policy, text, indentLevel);
+      HangingParagraph(stream, policy, text, indentLevel());
       return Output::kBody;
     case LineType::kHangingContinuation:
     case LineType::kDefinitionContinuation: {
@@ -335,7 +335,7 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
       return Output::kBody;
     }
     case LineType::kBulletChar: {
-      NestingStack(policy).SetLevel(stream, indentLevel + 1, "UL");
+      NestingStack(policy).SetLevel(stream, indentLevel() + 1, "UL");
       TextString bullet;
       if (text.GetWord(1, ' ', bullet) && !bullet.IsEmpty()) {
         text.ReplaceText(bullet.GetText(), "<LI>", 1);
@@ -345,10 +345,10 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
     case LineType::kBulletContinuation:
       return Output::kBody;
     case LineType::kDefinition:
-      Definition(stream, line, policy, text, previous, indentLevel);
+      Definition(stream, line, policy, text, previous, indentLevel());
       return Output::kBody;
     case LineType::kQuoted:
-      NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
+      NestingStack(policy).SetLevel(stream, indentLevel(), NestingStack::kBlockquote);
       WriteOpeningEmphasis(stream);
       text.AppendText("<BR>");
       return Output::kBody;
@@ -361,10 +361,10 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
   if (LineType::IsHeading(type)) return Heading(stream, line, policy, text);
   if (LineType::IsContentsLine(type)) return ContentsLine(stream, line, policy, text, previous);
   if (LineType::IsEnumeratedBullet(type)) {
-    ListItem(stream, line, policy, text, indentLevel);
+    ListItem(stream, line, policy, text, indentLevel());
     return Output::kBody;
   }
-  NestingStack(policy).SetLevel(stream, indentLevel, NestingStack::kBlockquote);
+  NestingStack(policy).SetLevel(stream, indentLevel(), NestingStack::kBlockquote);
   if ((line.flags & LineFlag::kUrlBreak) != 0) text.AppendText("<BR>");
   return Output::kBody;
 }
@@ -590,8 +590,12 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
     indented = true;
     if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
   }
-  const bool whole = (line.flags & LineFlag::kHyperlink) != 0 || HasLink(out.View()) ||
-                     LineFlag::IsPreformatted(line.flags);
   out.width = line.CutWidth();
-  WriteWrappedIndented(stream, out, indented ? 0 : indent, whole);
+  const int blanks = indented ? 0 : indent;
+  // Whether the line must stay whole matters only to a line longer than its
+  // width, the only kind that is cut: most lines are spared the link test.
+  const bool cut = blanks + out.Length() > std::max(out.width, 0);
+  const bool whole = cut && ((line.flags & LineFlag::kHyperlink) != 0 || HasLink(out.View()) ||
+                             LineFlag::IsPreformatted(line.flags));
+  WriteWrappedIndented(stream, out, blanks, whole);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -71,15 +72,13 @@ class BodyWriter {
   // The contents list given to FinishLine.
   HeadingEntries* entries_ = nullptr;
 
-  // What is remembered of the line written before.
+  // What is remembered of the line written before: its type and its flags,
+  // kept whole so that every line stores two words.
   struct Previous {
     int type = LineType::kBlank;  // a page starts as if after a blank line
-    bool shortLine = false;
-    bool userPre = false;
-    bool userTable = false;
-    bool userCode = false;
-    bool userDiagram = false;
-    bool IsUserSpecified() const { return userPre || userTable || userCode || userDiagram; }
+    std::uint32_t flags = 0;
+    bool ShortLine() const { return (flags & LineFlag::kShortLine) != 0; }
+    bool IsUserSpecified() const { return LineFlag::IsUserRegion(flags); }
   };
 
   // What the markup of a line decided about writing it.
@@ -99,7 +98,7 @@ class BodyWriter {
                  const Previous& previous, bool justAfterBlock);
   void WriteOpeningEmphasis(std::FILE* stream);
   Output MarkupByType(std::FILE* stream, SourceLine& line, FC& policy, TextString& text,
-                      const Previous& previous, int indentLevel, bool blockOpenAtStart);
+                      const Previous& previous, bool blockOpenAtStart);
   Output Heading(std::FILE* stream, SourceLine& line, FC& policy, TextString& text);
   Output ContentsLine(std::FILE* stream, const SourceLine& line, FC& policy, TextString& text,
                       const Previous& previous);

@@ -10,18 +10,16 @@
 namespace {
 
 // Writes `tag` wrapped, indented for its enclosing levels.
-void WriteTagLine(std::FILE* stream, int enclosingLevels, const FC& policy,
-                  const std::string& tag) {
-  const std::string indent = NestingStack::Indent(enclosingLevels, policy);
+void WriteTagLine(std::FILE* stream, int enclosingLevels, const FC& policy, std::string_view tag) {
+  const int indent = NestingStack::IndentWidth(enclosingLevels, policy);
   // A line that needs no cut is written as it stands, without a line object.
-  if (indent.size() + tag.size() <= static_cast<std::size_t>(ParsedString::kDefaultWidth)) {
-    std::string line = indent;
-    line.append(tag);
-    WriteText(stream, std::string_view(line));
+  if (static_cast<std::size_t>(indent) + tag.size() <=
+      static_cast<std::size_t>(ParsedString::kDefaultWidth)) {
+    WriteIndentedText(stream, indent, tag);
     return;
   }
   ParsedString line;
-  line.SetText(indent);
+  line.SetText(NestingStack::Indent(enclosingLevels, policy));
   line.AppendText(tag);
   WriteWrapped(stream, line, false);
 }
@@ -95,19 +93,28 @@ int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
 
 void NestingStack::Open(std::FILE* stream, const char* tagName) {
   DocumentState& d = policy_.document;
-  WriteTagLine(stream, d.nestingLevel, policy_, std::string("<") + tagName + ">");
+  // Most levels are block quotes: their tag is not put together each time.
+  if (std::string_view(tagName) == kBlockquote) {
+    WriteTagLine(stream, d.nestingLevel, policy_, "<BLOCKQUOTE>");
+  } else {
+    WriteTagLine(stream, d.nestingLevel, policy_, std::string("<") + tagName + ">");
+  }
   const auto slot = static_cast<std::size_t>(d.nestingLevel);
   if (d.nestingTags.size() <= slot) d.nestingTags.resize(slot + 1);
-  d.nestingTags[slot].SetText(tagName);
+  // Levels open and close again and again with the same tag: it is kept
+  // when it is already there.
+  if (d.nestingTags[slot].View() != tagName) d.nestingTags[slot].SetText(tagName);
   ++d.nestingLevel;
 }
 
 void NestingStack::Close(std::FILE* stream) {
   DocumentState& d = policy_.document;
   const TextString* tag = TagAt(d.nestingLevel);
-  std::string line = "</BLOCKQUOTE>";
+  std::string_view line = "</BLOCKQUOTE>";
+  std::string listEnd;
   if (tag != nullptr && tag->Length() >= 2 && tag->View().substr(0, 2) != "BL") {
-    line = "</" + std::string(tag->View().substr(0, 2)) + ">";
+    listEnd = "</" + std::string(tag->View().substr(0, 2)) + ">";
+    line = listEnd;
   }
   --d.nestingLevel;
   WriteTagLine(stream, d.nestingLevel, policy_, line);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "markup/HtmlEscaper.h"
 #include "output/AttributeText.h"
@@ -145,8 +146,8 @@ void TableWriter::PrepareCell(TextString& text, int lineNumber) {
   text.Trim();
   EscapeHtml(text);
   if (config_.xrefsToLinks != 0) LinkCrossReferences(policy_, text, nullptr, pages_, &numberScratch_);
-  MarkBlockInline(text, policy_, lineNumber, true);
-  MarkBlockEmphasis(text, policy_, lineNumber);
+  MarkBlockInline(text, policy_, lineNumber, true, work_);
+  MarkBlockEmphasis(text, policy_, lineNumber, work_);
   ApplyLinkDictionary(policy_, text);
 }
 
@@ -165,7 +166,9 @@ void TableWriter::LineRow(int index, Row& row, int& textCells, bool& spans) {
   row.firstLine = index;
   textCells = 0;
   spans = false;
-  std::vector<PreformattedBlock::Cell> cells;
+  // The cells' vector is kept for the table, and a cell's text moves into
+  // its row: neither is built again for each line.
+  std::vector<PreformattedBlock::Cell>& cells = lineCells_;
   block_.SplitCells(index, cells);
   const int lineNumber = block_.LineAt(index).sourceLineNumber;
   for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -174,7 +177,7 @@ void TableWriter::LineRow(int index, Row& row, int& textCells, bool& spans) {
     const int span = std::min(cell.span, columnCount_ - cell.column);
     RowCell& target = row.cells[static_cast<std::size_t>(cell.column)];
     PrepareCell(cell.text, lineNumber);
-    target.text = cell.text;
+    target.text = std::move(cell.text);
     target.span = span;
     target.lines = 1;
     if (span > 1) {
@@ -184,7 +187,7 @@ void TableWriter::LineRow(int index, Row& row, int& textCells, bool& spans) {
       }
       if (k + 1 < cells.size()) spans = true;
     }
-    if (!cell.text.IsEmpty()) ++textCells;
+    if (!target.text.IsEmpty()) ++textCells;
   }
 }
 
@@ -219,9 +222,9 @@ void TableWriter::WriteTableRow(Row& row) {
   for (const RowCell& cell : row.cells) fullest = std::max(fullest, cell.lines);
 
   WriteText(stream_, minimise ? "<TR>" : "  <TR>");
-  // One buffer for every cell of the row, and the pieces written straight
+  // One buffer for every cell of the table, and the pieces written straight
   // from it: no copy of a cell's text is built and thrown away.
-  std::string out;
+  std::string& out = cellBuffer_;
   for (int c = 0; c < columnCount_;) {
     const RowCell& cell = row.cells[static_cast<std::size_t>(c)];
     const int span = std::max(cell.span, 1);

@@ -2,10 +2,12 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "analysis/DocumentStatistics.h"
 #include "analysis/PreformattedBlock.h"
+#include "analysis/SourceLine.h"
 #include "text/TextString.h"
 
 class DocumentPages;
@@ -78,4 +80,10 @@ class TableWriter {
   // The record cross-references read section numbers with, one for the
   // whole table rather than one per cell (LinkPasses.h).
   std::unique_ptr<DocumentStatistics> numberScratch_;
+  // The cells of the line LineRow reads.
+  std::vector<PreformattedBlock::Cell> lineCells_;
+  // The cell being written, kept so that its store is reused.
+  std::string cellBuffer_;
+  // The line the cells are marked up in (BlockText.h).
+  SourceLine work_;
 };

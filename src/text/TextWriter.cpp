@@ -1,23 +1,60 @@
 #include "text/TextWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "text/ParsedString.h"
 
+namespace {
+
+// The longest indented line (blanks and line feed included) joined on the
+// stack before it is written; a longer one is written in parts.
+constexpr std::size_t kJoinedLine = 512;
+
+}  // namespace
+
+// The writes below use the stream calls that take no lock: a page, listing
+// or contents file belongs to the one conversion writing it, and the lock
+// cost more than most lines' copy.
+
 int WriteText(std::FILE* stream, const char* text) {
   if (stream == nullptr) return 0;
   // Every line of every page passes here: no format string to interpret.
-  if (std::fputs(text == nullptr ? "" : text, stream) == EOF) return 0;
-  return std::fputc('\n', stream) == EOF ? 0 : 1;
+  if (fputs_unlocked(text == nullptr ? "" : text, stream) == EOF) return 0;
+  return fputc_unlocked('\n', stream) == EOF ? 0 : 1;
 }
 
 int WriteText(std::FILE* stream, std::string_view text) {
   if (stream == nullptr) return 0;
   // The length is known: no search for the end of the text.
-  if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) return 0;
-  return std::putc('\n', stream) == EOF ? 0 : 1;
+  if (fwrite_unlocked(text.data(), 1, text.size(), stream) != text.size()) return 0;
+  return putc_unlocked('\n', stream) == EOF ? 0 : 1;
+}
+
+int WriteIndentedText(std::FILE* stream, int indent, std::string_view text) {
+  if (stream == nullptr) return 0;
+  const auto blanks = static_cast<std::size_t>(std::max(indent, 0));
+  // Most lines: the blanks, the text and the line feed are put together on
+  // the stack and written with one call, as each call to the stream costs
+  // more than the copy.
+  std::array<char, kJoinedLine> joined;
+  if (blanks + text.size() < joined.size()) {
+    std::memset(joined.data(), ' ', blanks);
+    std::memcpy(joined.data() + blanks, text.data(), text.size());
+    joined[blanks + text.size()] = '\n';
+    const std::size_t size = blanks + text.size() + 1;
+    return fwrite_unlocked(joined.data(), 1, size, stream) == size ? 1 : 0;
+  }
+  static constexpr std::string_view kBlanks = "                                ";
+  for (std::size_t left = blanks; left > 0;) {
+    const std::size_t n = std::min(left, kBlanks.size());
+    if (fwrite_unlocked(kBlanks.data(), 1, n, stream) != n) return 0;
+    left -= n;
+  }
+  return WriteText(stream, text);
 }
 
 int WriteWrapped(std::FILE* stream, const ParsedString& line, bool whole) {
@@ -59,13 +96,7 @@ int WriteWrappedIndented(std::FILE* stream, ParsedString& line, int indent, bool
     line.InsertText(0, std::string(static_cast<std::size_t>(indent), ' ').c_str());
     return WriteWrapped(stream, line, whole);
   }
-  // Most lines: the blanks go straight to the stream, so the text is not
-  // moved to make room for them.
-  static constexpr std::string_view kBlanks = "                                ";
-  for (int left = indent; left > 0;) {
-    const std::size_t n = std::min(static_cast<std::size_t>(left), kBlanks.size());
-    if (std::fwrite(kBlanks.data(), 1, n, stream) != n) return 0;
-    left -= static_cast<int>(n);
-  }
-  return WriteText(stream, line.View());
+  // Most lines: written after their blanks as they stand, so the text in
+  // `line` is not moved to make room for them.
+  return WriteIndentedText(stream, indent, line.View());
 }

@@ -5,13 +5,19 @@
 
 class ParsedString;
 
-// The two primitive writes of every output file. Lines end with a line feed.
+// The primitive writes of every output file. Lines end with a line feed.
+// A stream must not be written by two threads at once: the writes take no
+// stream lock.
 
 // Writes `text` (null = "") and a line feed to `stream`. Returns 1 if the
 // write succeeded, 0 for a null stream or a failed write.
 int WriteText(std::FILE* stream, const char* text);
 // The same for a text whose length is known (it holds no NUL).
 int WriteText(std::FILE* stream, std::string_view text);
+
+// Writes `indent` blanks (none when not positive), `text` and a line feed to
+// `stream`, uncut. Returns 1, or 0 for a null stream or a failed write.
+int WriteIndentedText(std::FILE* stream, int indent, std::string_view text);
 
 // Writes `line` to `stream`: whole on one output line if `whole`, otherwise
 // cut into pieces by the line's own GetSegment(start, piece, next), one piece

@@ -107,6 +107,24 @@ TEST(LinkPassesTest, ClassifiedLinesAheadDecideAboutTheirHeadings) {
   EXPECT_EQ(text.View(), "see <A HREF=\"#Section_3.2\">3.2</A> and 4.2");
 }
 
+// The numbers are found wherever they stand in the blocks the digit search
+// steps through, after bytes next to the digits in the code table and bytes
+// above 0x7F whose low bits are a digit's; the digits of a link just made
+// are not taken again.
+TEST(LinkPassesTest, CrossReferencesFoundAtEveryOffset) {
+  OutputRecord record;
+  NumberHeadings(record);
+  const std::string fill = "/:\xB3x\xB9:/";
+  for (std::size_t length = 0; length <= 40; ++length) {
+    std::string before;
+    while (before.size() < length) before += fill[before.size() % fill.size()];
+    const std::string text = before + " 3.2 " + before + " 2.1";
+    const std::string expected = before + " <A HREF=\"#Section_3.2\">3.2</A> " + before +
+                                 " <A HREF=\"#Section_2.1\">2.1</A>";
+    CheckCrossReferences(record.policy, {text.c_str(), expected.c_str()});
+  }
+}
+
 TEST(LinkPassesTest, SplitDocumentsLinkOnlyToPagesKnownToHoldTheSection) {
   OutputRecord record;
   FC& policy = record.policy;

@@ -34,14 +34,18 @@ TEST(TextWriterTest, WrappedPiecesKeepTheIndent) {
 }
 
 // The blanks written apart must give what inserting them into the line gives,
-// on both sides of the cut (width 10) and past the writer's stock of blanks.
+// on both sides of the cut (width 10), past the writer's stock of blanks and
+// around the longest line it joins before writing.
 TEST(TextWriterTest, IndentedWritesAsInsertedBlanks) {
+  const std::string edge(509, 'y');
+  const std::string longer(600, 'z');
   const struct {
     int indent;
     const char* text;
     bool whole;
   } cases[] = {{0, "one two", false},      {4, "one two", false},  {3, "one", false},
-               {4, "one two three", false}, {4, "one two three", true}, {40, "x", true}};
+               {4, "one two three", false}, {4, "one two three", true}, {40, "x", true},
+               {2, edge.c_str(), true},     {3, edge.c_str(), true},    {4, longer.c_str(), true}};
   for (const auto& c : cases) {
     ParsedString inserted;
     inserted.SetText((std::string(static_cast<std::size_t>(c.indent), ' ') + c.text).c_str());
@@ -65,6 +69,7 @@ TEST(TextWriterTest, NullStream) {
   EXPECT_EQ(WriteWrapped(nullptr, line, false), 0);
   EXPECT_EQ(WriteWrapped(nullptr, line, true), 0);
   EXPECT_EQ(WriteWrappedIndented(nullptr, line, 2, false), 0);
+  EXPECT_EQ(WriteIndentedText(nullptr, 2, "x"), 0);
 }
 
 }  // namespace
