@@ -154,7 +154,7 @@ void PreformattedBlock::Measure() {
   }
   smallestIndent_ = smallest == INT_MAX ? 0 : smallest;
 
-  blankLines_ = ruleLines_ = codeLines_ = width_ = 0;
+  blankLines_ = ruleLines_ = width_ = 0;
   firstRule_ = secondRule_ = lastRule_ = -1;
   for (int i = 0; i < LineCount(); ++i) {
     Line& line = lines_[static_cast<std::size_t>(i)];
@@ -172,9 +172,7 @@ void PreformattedBlock::Measure() {
     // A line of blanks and one letter is no rule, however long it is.
     line.rule =
         !line.blank && drawn > 0 && (drawn + blanks) * 100 > 95 * static_cast<long>(raw.size());
-    line.code = !line.blank && LooksLikeCode(line.escaped.View(), true);
     if (line.blank) ++blankLines_;
-    if (line.code) ++codeLines_;
     if (line.rule) {
       if (firstRule_ < 0) {
         firstRule_ = i;
@@ -186,6 +184,12 @@ void PreformattedBlock::Measure() {
     }
     width_ = std::max(width_, static_cast<int>(raw.size()));
   }
+}
+
+int PreformattedBlock::CodeLines() const {
+  return static_cast<int>(std::count_if(lines_.begin(), lines_.end(), [](const Line& line) {
+    return !line.blank && LooksLikeCode(line.escaped.View(), true);
+  }));
 }
 
 void PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
@@ -203,7 +207,7 @@ void PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
     tableLike_ = userTable_;
     return;
   }
-  if (!userTable_ && policy.expectCodeSamples != 0 && Ratio(codeLines_, TextLines()) > 0.7) {
+  if (!userTable_ && policy.expectCodeSamples != 0 && Ratio(CodeLines(), TextLines()) > 0.7) {
     policy.Message("Code sample detected", 4);
     autoCode_ = true;
     return;

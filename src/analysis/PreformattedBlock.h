@@ -41,7 +41,6 @@ class PreformattedBlock {
     int sourceLineNumber = -1;
     bool blank = false;
     bool rule = false;
-    bool code = false;
   };
 
   // One column: it ends at `end`, the split position inside its gap (the
@@ -149,6 +148,9 @@ class PreformattedBlock {
   void MergeAt(int boundary);
   bool IsMalformed() const;
   int TextLines() const { return LineCount() - blankLines_ - ruleLines_; }
+  // Lines that look like code; counted only where the verdict needs them,
+  // since the test is costly and most documents expect no code.
+  int CodeLines() const;
 
   std::vector<Line> lines_;
   bool measured_ = false;
@@ -165,7 +167,6 @@ class PreformattedBlock {
   bool sparse_ = false;
   int blankLines_ = 0;
   int ruleLines_ = 0;
-  int codeLines_ = 0;
   int firstRule_ = -1;
   int secondRule_ = -1;
   int lastRule_ = -1;
