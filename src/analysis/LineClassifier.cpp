@@ -315,11 +315,17 @@ inline void LineClassifier::ReadContext() {
   if (hasWord2_) pos2_ = static_cast<int>(start2);
   start2_ = start2;
   utf8_ = policy_.owner != nullptr && policy_.owner->utf8Text != 0;
-  if (utf8_ && pos2_ > 0) {
-    pos2_ = Utf8Columns(line_.View().substr(0, static_cast<std::size_t>(pos2_)));
-  }
   word1Length_ = static_cast<int>(end1);
-  word1Columns_ = utf8_ ? Utf8Columns(word1_) : word1Length_;
+  word1Columns_ = word1Length_;
+  // In UTF-8 the columns are counted when a test first reads them.
+  columnsCounted_ = !utf8_;
+}
+
+void LineClassifier::CountColumns() {
+  if (columnsCounted_) return;
+  columnsCounted_ = true;
+  if (pos2_ > 0) pos2_ = Utf8Columns(line_.View().substr(0, static_cast<std::size_t>(pos2_)));
+  word1Columns_ = Utf8Columns(word1_);
 }
 
 std::string_view LineClassifier::SecondWord() const {
@@ -503,6 +509,8 @@ inline void LineClassifier::TestQuoted() {
 
   line_.lineType = LineType::kQuoted;
   if (policy_.IsOutputPass() && policy_.searchForEmphasis) {
+    // The columns are of the text as read, which the swap replaces.
+    CountColumns();
     const RunContext* run = policy_.owner;
     InvertEmphasis(line_, run != nullptr && run->outputKind == RunContext::kRtfOutput);
   }
@@ -559,10 +567,11 @@ inline void LineClassifier::TestHangingFromPrevious() {
 
 // "term     text" with the text at one of the policy's hanging columns.
 inline void LineClassifier::TestHangingPosition() {
-  if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0 ||
-      word1Columns_ + 3 >= pos2_) {
+  if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0) {
     return;
   }
+  CountColumns();
+  if (word1Columns_ + 3 >= pos2_) return;
   const std::int64_t column = static_cast<std::int64_t>(pos2_) + line_.indent;
   const int count = std::min(policy_.hangingCount, FC::kMaxPositions);
   for (int i = 0; i < count; ++i) {
