@@ -233,10 +233,10 @@ void PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
     FindColumns(separation, sparseSearch, policy);
     tableLike_ = true;
     int merges = 0;
-    AnalyseColumns(false);
+    AnalyseColumns();
     for (int kind = MergeColumns(sparseSearch); kind != 0; kind = MergeColumns(sparseSearch)) {
       merges = kind == 1 ? merges + 1 : 0;
-      AnalyseColumns(false);
+      AnalyseColumns();
     }
     if (!userTable_) {
       if (columns_.size() == 1) tableLike_ = false;
@@ -260,7 +260,8 @@ void PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
     separation *= 2;
     if (separation > kWidestSeparation) break;
   }
-  AnalyseColumns(true);
+  // The loop leaves only after an analysis of the columns as they stand:
+  // their alignments and widths are known.
 }
 
 void PreformattedBlock::FindColumns(int separation, bool sparseSearch, FC& policy) {
@@ -378,10 +379,11 @@ int PreformattedBlock::CellAlignment(std::string_view text, int width) {
   return kRight;
 }
 
-void PreformattedBlock::AnalyseColumns(bool final) {
+void PreformattedBlock::AnalyseColumns() {
   const std::size_t count = columns_.size();
   std::vector<int> starts(count, 0), single(count, 0), empty(count, 0), text(count, 0);
-  std::vector<std::array<int, 3>> aligned(final ? count : 0, std::array<int, 3>{0, 0, 0});
+  std::vector<std::array<int, 3>> aligned(count, std::array<int, 3>{0, 0, 0});
+  for (Column& column : columns_) column.estimatedWidth = 0;
   spanningCells_ = spanningTotal_ = 0;
   firstSpannedPair_.assign(lines_.size(), -1);
   std::vector<CellRange> ranges;
@@ -410,7 +412,7 @@ void PreformattedBlock::AnalyseColumns(bool final) {
           firstSpannedPair_[i] = range.first;
         }
       }
-      if (final && textLine && span == 1 && !cellText.empty()) {
+      if (textLine && span == 1 && !cellText.empty()) {
         ++aligned[c][static_cast<std::size_t>(CellAlignment(cut, range.to - range.from))];
         columns_[c].estimatedWidth = std::max(columns_[c].estimatedWidth, EstimatedWidth(cellText));
       }
@@ -422,13 +424,11 @@ void PreformattedBlock::AnalyseColumns(bool final) {
     column.spansRight = c + 1 < count && n > 0 && single[c] * 5 < n * 4;
     column.mostlyEmpty = n > 0 && empty[c] * 4 > n * 3;
     column.text = !column.mostlyEmpty && n > 0 && text[c] * 5 >= n * 4;
-    if (final) {
-      const std::array<int, 3>& a = aligned[c];
-      // Ties go to the left, then to the right: centring needs a clear case.
-      column.alignment = kLeft;
-      if (a[kRight] > a[kLeft]) column.alignment = kRight;
-      if (a[kCentre] > a[kLeft] && a[kCentre] > a[kRight]) column.alignment = kCentre;
-    }
+    const std::array<int, 3>& a = aligned[c];
+    // Ties go to the left, then to the right: centring needs a clear case.
+    column.alignment = kLeft;
+    if (a[kRight] > a[kLeft]) column.alignment = kRight;
+    if (a[kCentre] > a[kLeft] && a[kCentre] > a[kRight]) column.alignment = kCentre;
   }
 }
 

@@ -139,9 +139,10 @@ class PreformattedBlock {
   static std::string_view CutColumns(const Line& line, int from, int to);
   void Measure();
   void FindColumns(int separation, bool sparseSearch, FC& policy);
-  // Per-column statistics of the current columns; with `final`, also the
-  // alignments and widths.
-  void AnalyseColumns(bool final);
+  // Per-column statistics of the current columns, their alignments and
+  // widths. Each analysis gives the final ones: most blocks need no merge,
+  // and so no second analysis.
+  void AnalyseColumns();
   // Applies the first merge rule that fits; returns 0 when none did, 1 for
   // the kinds that ask for a wider separation, 2 for the others.
   int MergeColumns(bool sparseSearch);
