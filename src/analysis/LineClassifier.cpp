@@ -324,8 +324,9 @@ inline void LineClassifier::ReadContext() {
 void LineClassifier::CountColumns() {
   if (columnsCounted_) return;
   columnsCounted_ = true;
-  if (pos2_ > 0) pos2_ = Utf8Columns(line_.View().substr(0, static_cast<std::size_t>(pos2_)));
   word1Columns_ = Utf8Columns(word1_);
+  // Only blanks stand between the words, a column each.
+  if (pos2_ > 0) pos2_ = word1Columns_ + (pos2_ - word1Length_);
 }
 
 std::string_view LineClassifier::SecondWord() const {
