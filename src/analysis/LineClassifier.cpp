@@ -212,6 +212,9 @@ void LineClassifier::Classify() {
   ownScore_ = OwnPreformatScore(line_, policy_, false);
   if (!LineFlag::IsUserHtml(line_.flags)) {
     const int score = ScoreWithOwnScore(ownScore_, line_, policy_, prev_);
+    scored_ = true;
+    firstScore_ = score;
+    firstScoreType_ = line_.lineType;
     if (score > 0) {
       line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
       line_.preformatScore = score;
@@ -228,12 +231,15 @@ void LineClassifier::Classify() {
   if (hasWord1_ && std::none_of(word1_.begin(), word1_.end(), IsDigit)) {
     line_.sectionNumber.fill(-1);
   } else if (hasWord1_) {
+    // A heading test may retype a line before, which the score reads.
+    scored_ = false;
     heading = HeadingTest(line_, policy_, statistics_).TestHeading(word1_, 1, -1, allowNumbered_);
   }
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
       hasWord2_ && NamesAPart(line_.View())) {
+    scored_ = false;
     heading =
         HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, allowNumbered_);
   }
@@ -848,7 +854,11 @@ inline void LineClassifier::SetFinalFlags() {
     case LineType::kNewParagraph:
     case LineType::kSeparator:
     case LineType::kDefinition: {
-      const int score = ScoreWithOwnScore(ownScore_, line_, policy_, prev_);
+      // Unless a heading test ran, the lines before are as they were at the
+      // first scoring: with the line's type unchanged, so is its score.
+      const int score = scored_ && line_.lineType == firstScoreType_
+                            ? firstScore_
+                            : ScoreWithOwnScore(ownScore_, line_, policy_, prev_);
       if ((line_.flags & LineFlag::kPreformatCandidate) || score > 0) {
         line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
         line_.preformatScore = score;

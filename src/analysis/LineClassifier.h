@@ -104,6 +104,10 @@ class LineClassifier {
   bool allowNumbered_ = true;
   // OwnPreformatScore of the line, taken once its emphasis is marked.
   int ownScore_ = 0;
+  // The line's first full score and its type then, when it was scored.
+  bool scored_ = false;
+  int firstScore_ = 0;
+  int firstScoreType_ = 0;
   // The document is UTF-8: positions are counted in characters.
   bool utf8_ = false;
   // Policy numbers widened once, so arithmetic on them cannot overflow.
