@@ -167,11 +167,20 @@ void PreformattedBlock::Measure() {
     if (utf8_) line.columns.SetText(ColumnLayout(line.raw.View()));
     const std::string_view raw = ColumnView(line);
     line.blank = raw.empty();
-    const auto drawn = std::count_if(raw.begin(), raw.end(), IsRuleChar);
-    const auto blanks = std::count(raw.begin(), raw.end(), ' ');
-    // A line of blanks and one letter is no rule, however long it is.
-    line.rule =
-        !line.blank && drawn > 0 && (drawn + blanks) * 100 > 95 * static_cast<long>(raw.size());
+    // A rule is drawn characters and blanks but for less than 5% of others:
+    // a line of blanks and one letter is no rule, however long it is. The
+    // count stops at the others that decide: a line of text, at once.
+    const long size = static_cast<long>(raw.size());
+    long drawn = 0;
+    long others = 0;
+    for (const char c : raw) {
+      if (IsRuleChar(c)) {
+        ++drawn;
+      } else if (c != ' ' && ++others * 100 >= 5 * size) {
+        break;
+      }
+    }
+    line.rule = !line.blank && drawn > 0 && others * 100 < 5 * size;
     if (line.blank) ++blankLines_;
     if (line.rule) {
       if (firstRule_ < 0) {
