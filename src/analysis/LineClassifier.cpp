@@ -824,7 +824,10 @@ inline void LineClassifier::SetFinalFlags() {
   static constexpr std::array<const char*, 5> kLinks = {
       "HREF=\"http:", "HREF=\"https:", "HREF=\"ftp:", "HREF=\"news:", "HREF=\"mailto:"};
   // Every link starts HREF=": a line without one needs no other search.
-  const bool mayLink = HasHref(line_.View());
+  // The link flags are read only by the writer and the line listing.
+  const bool flagsRead = policy_.IsOutputPass() ||
+                         (policy_.contentsPass == 0 && policy_.document.listing != nullptr);
+  const bool mayLink = flagsRead && HasHref(line_.View());
   for (std::size_t i = 0; mayLink && i < kLinks.size(); ++i) {
     if (line_.FindText(kLinks[i]) == nullptr) continue;
     line_.flags |= LineFlag::kHyperlink;
