@@ -134,8 +134,9 @@ bool IsPlainBlock(const char* p) {
 
 // One pass over the line, stepping over ordinary characters a block at a
 // time where a whole block and its follower lie in the text: every line is
-// scored in every pass.
-TextShape MeasureText(std::string_view text) {
+// scored in every pass. A run of blanks longer than `decisiveRun` decides
+// the score alone: the pass ends there.
+TextShape MeasureText(std::string_view text, int decisiveRun) {
   TextShape shape;
   const std::size_t size = text.size();
   std::size_t i = 0;
@@ -171,6 +172,7 @@ TextShape MeasureText(std::string_view text) {
       if (run >= 4) ++shape.r4;
       if (run >= 5) ++shape.r5;
       shape.longestRun = std::max(shape.longestRun, run);
+      if (run > decisiveRun) break;
       i = end;
       continue;
     }
@@ -184,7 +186,8 @@ TextShape MeasureText(std::string_view text) {
 // Justified text has wide gaps of its own, so with right justification only
 // wider runs count.
 int TextScore(const SourceLine& line, const FC& policy, bool inBlock) {
-  const TextShape s = MeasureText(line.View());
+  // The longest run is tested last: beyond these it sets the score.
+  const TextShape s = MeasureText(line.View(), inBlock ? 2 : 5);
   const bool justified = policy.rightJustified != 0;
   const bool wideIndent = line.indent > policy.pageWidth / 2;
   const int wideRuns = justified ? s.r5 : s.r3;
