@@ -55,30 +55,33 @@ std::string_view StripFrames(std::string_view s) {
   }
 }
 
+// At least a fifth of the characters are letters or digits; the count
+// stops once that many are found.
 bool IsTextCell(std::string_view text) {
-  if (text.empty()) return true;
-  const auto letters = std::count_if(text.begin(), text.end(), IsAlphanumeric);
-  return letters * 5 >= static_cast<long>(text.size());
+  const std::size_t needed = (text.size() + 4) / 5;
+  std::size_t letters = 0;
+  for (std::size_t i = 0; letters < needed && i < text.size(); ++i) {
+    if (IsAlphanumeric(text[i])) ++letters;
+  }
+  return letters >= needed;
 }
+
+// Widths of the characters, in 1/100 of an average character.
+constexpr std::array<unsigned char, 256> kCharacterWidths = [] {
+  std::array<unsigned char, 256> widths{};
+  widths.fill(100);
+  widths[' '] = 72;
+  widths['<'] = 170;
+  for (char c = 'A'; c <= 'Z'; ++c) widths[static_cast<unsigned char>(c)] = 170;
+  for (const char c : {'F', 'I', 'J', 'P', 'S'}) widths[static_cast<unsigned char>(c)] = 100;
+  for (const char c : {'M', 'W'}) widths[static_cast<unsigned char>(c)] = 200;
+  return widths;
+}();
 
 // The width a browser gives the text, in 1/100 of an average character.
 int EstimatedWidth(std::string_view text) {
   int width = 108;
-  for (const char c : text) {
-    if (c == ' ') {
-      width += 72;
-    } else if (c == '<') {
-      width += 170;
-    } else if (!IsUpper(c)) {
-      width += 100;
-    } else if (c == 'F' || c == 'I' || c == 'J' || c == 'P' || c == 'S') {
-      width += 100;
-    } else if (c == 'M' || c == 'W') {
-      width += 200;
-    } else {
-      width += 170;
-    }
-  }
+  for (const char c : text) width += kCharacterWidths[static_cast<unsigned char>(c)];
   return width;
 }
 
