@@ -458,6 +458,10 @@ inline void LineClassifier::TestDefinition() {
   }
   constexpr std::size_t kNone = 999;
   const std::string_view text = line_.View();
+  // Only a line that starts with its term counts a separator: for another
+  // the searches below change nothing, unless it was a candidate already.
+  const bool termFirst = !text.empty() && IsAlphanumeric(text.front());
+  if (!termFirst && (line_.flags & LineFlag::kDefinitionCandidate) == 0) return;
   auto find = [&](std::string_view what, bool on) {
     const std::size_t at = on ? FindByMark(text, what) : std::string_view::npos;
     return at == std::string_view::npos ? kNone : at;
@@ -466,7 +470,6 @@ inline void LineClassifier::TestDefinition() {
                                   find(": ", policy_.colonDefinitions), find("= ", true)});
   if (p >= kNone) return;
 
-  const bool termFirst = IsAlphanumeric(text.front());
   const std::int64_t at = static_cast<std::int64_t>(p);
   auto count = [&](std::string_view separator, int& uses, int& definitions, bool isStrong) {
     if (!termFirst || text.substr(p, separator.size()) != separator) return;
