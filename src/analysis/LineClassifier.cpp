@@ -212,6 +212,9 @@ void LineClassifier::Classify() {
   ownScore_ = OwnPreformatScore(line_, policy_, false);
   if (!LineFlag::IsUserHtml(line_.flags)) {
     const int score = ScoreWithOwnScore(ownScore_, line_, policy_, prev_);
+    scored_ = true;
+    firstScore_ = score;
+    firstScoreType_ = line_.lineType;
     if (score > 0) {
       line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
       line_.preformatScore = score;
@@ -228,12 +231,15 @@ void LineClassifier::Classify() {
   if (hasWord1_ && std::none_of(word1_.begin(), word1_.end(), IsDigit)) {
     line_.sectionNumber.fill(-1);
   } else if (hasWord1_) {
+    // A heading test may retype a line before, which the score reads.
+    scored_ = false;
     heading = HeadingTest(line_, policy_, statistics_).TestHeading(word1_, 1, -1, allowNumbered_);
   }
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
       hasWord2_ && NamesAPart(line_.View())) {
+    scored_ = false;
     heading =
         HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, allowNumbered_);
   }
@@ -315,11 +321,18 @@ inline void LineClassifier::ReadContext() {
   if (hasWord2_) pos2_ = static_cast<int>(start2);
   start2_ = start2;
   utf8_ = policy_.owner != nullptr && policy_.owner->utf8Text != 0;
-  if (utf8_ && pos2_ > 0) {
-    pos2_ = Utf8Columns(line_.View().substr(0, static_cast<std::size_t>(pos2_)));
-  }
   word1Length_ = static_cast<int>(end1);
-  word1Columns_ = utf8_ ? Utf8Columns(word1_) : word1Length_;
+  word1Columns_ = word1Length_;
+  // In UTF-8 the columns are counted when a test first reads them.
+  columnsCounted_ = !utf8_;
+}
+
+void LineClassifier::CountColumns() {
+  if (columnsCounted_) return;
+  columnsCounted_ = true;
+  word1Columns_ = Utf8Columns(word1_);
+  // Only blanks stand between the words, a column each.
+  if (pos2_ > 0) pos2_ = word1Columns_ + (pos2_ - word1Length_);
 }
 
 std::string_view LineClassifier::SecondWord() const {
@@ -445,6 +458,10 @@ inline void LineClassifier::TestDefinition() {
   }
   constexpr std::size_t kNone = 999;
   const std::string_view text = line_.View();
+  // Only a line that starts with its term counts a separator: for another
+  // the searches below change nothing, unless it was a candidate already.
+  const bool termFirst = !text.empty() && IsAlphanumeric(text.front());
+  if (!termFirst && (line_.flags & LineFlag::kDefinitionCandidate) == 0) return;
   auto find = [&](std::string_view what, bool on) {
     const std::size_t at = on ? FindByMark(text, what) : std::string_view::npos;
     return at == std::string_view::npos ? kNone : at;
@@ -453,7 +470,6 @@ inline void LineClassifier::TestDefinition() {
                                   find(": ", policy_.colonDefinitions), find("= ", true)});
   if (p >= kNone) return;
 
-  const bool termFirst = IsAlphanumeric(text.front());
   const std::int64_t at = static_cast<std::int64_t>(p);
   auto count = [&](std::string_view separator, int& uses, int& definitions, bool isStrong) {
     if (!termFirst || text.substr(p, separator.size()) != separator) return;
@@ -503,6 +519,8 @@ inline void LineClassifier::TestQuoted() {
 
   line_.lineType = LineType::kQuoted;
   if (policy_.IsOutputPass() && policy_.searchForEmphasis) {
+    // The columns are of the text as read, which the swap replaces.
+    CountColumns();
     const RunContext* run = policy_.owner;
     InvertEmphasis(line_, run != nullptr && run->outputKind == RunContext::kRtfOutput);
   }
@@ -559,10 +577,11 @@ inline void LineClassifier::TestHangingFromPrevious() {
 
 // "term     text" with the text at one of the policy's hanging columns.
 inline void LineClassifier::TestHangingPosition() {
-  if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0 ||
-      word1Columns_ + 3 >= pos2_) {
+  if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0) {
     return;
   }
+  CountColumns();
+  if (word1Columns_ + 3 >= pos2_) return;
   const std::int64_t column = static_cast<std::int64_t>(pos2_) + line_.indent;
   const int count = std::min(policy_.hangingCount, FC::kMaxPositions);
   for (int i = 0; i < count; ++i) {
@@ -808,7 +827,10 @@ inline void LineClassifier::SetFinalFlags() {
   static constexpr std::array<const char*, 5> kLinks = {
       "HREF=\"http:", "HREF=\"https:", "HREF=\"ftp:", "HREF=\"news:", "HREF=\"mailto:"};
   // Every link starts HREF=": a line without one needs no other search.
-  const bool mayLink = HasHref(line_.View());
+  // The link flags are read only by the writer and the line listing.
+  const bool flagsRead = policy_.IsOutputPass() ||
+                         (policy_.contentsPass == 0 && policy_.document.listing != nullptr);
+  const bool mayLink = flagsRead && HasHref(line_.View());
   for (std::size_t i = 0; mayLink && i < kLinks.size(); ++i) {
     if (line_.FindText(kLinks[i]) == nullptr) continue;
     line_.flags |= LineFlag::kHyperlink;
@@ -838,7 +860,11 @@ inline void LineClassifier::SetFinalFlags() {
     case LineType::kNewParagraph:
     case LineType::kSeparator:
     case LineType::kDefinition: {
-      const int score = ScoreWithOwnScore(ownScore_, line_, policy_, prev_);
+      // Unless a heading test ran, the lines before are as they were at the
+      // first scoring: with the line's type unchanged, so is its score.
+      const int score = scored_ && line_.lineType == firstScoreType_
+                            ? firstScore_
+                            : ScoreWithOwnScore(ownScore_, line_, policy_, prev_);
       if ((line_.flags & LineFlag::kPreformatCandidate) || score > 0) {
         line_.flags |= LineFlag::kPreformatCandidate | LineFlag::kPreformatted;
         line_.preformatScore = score;

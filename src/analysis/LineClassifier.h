@@ -40,6 +40,8 @@ class LineClassifier {
   // Word 2 of the text as ReadContext found it; requires hasWord2_ and the
   // text unchanged since.
   std::string_view SecondWord() const;
+  // Turns pos2_ and word1Columns_ from bytes into columns, once.
+  void CountColumns();
   void TakeFirstLineTitle();
   [[gnu::noinline]] void SetFirstLineTitle(RunContext& run);
   bool TestBlank();
@@ -95,11 +97,17 @@ class LineClassifier {
   int word1Columns_ = 0;
   bool hasWord1_ = false;
   bool hasWord2_ = false;
-  // Position of the second word in the text; -1 without one.
+  // Position of the second word in the text; -1 without one. In bytes
+  // until CountColumns has run, in columns after.
   int pos2_ = -1;
+  bool columnsCounted_ = true;
   bool allowNumbered_ = true;
   // OwnPreformatScore of the line, taken once its emphasis is marked.
   int ownScore_ = 0;
+  // The line's first full score and its type then, when it was scored.
+  bool scored_ = false;
+  int firstScore_ = 0;
+  int firstScoreType_ = 0;
   // The document is UTF-8: positions are counted in characters.
   bool utf8_ = false;
   // Policy numbers widened once, so arithmetic on them cannot overflow.

@@ -1,6 +1,7 @@
 #include "analysis/PageFurniture.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <map>
 #include <tuple>
@@ -26,6 +27,24 @@ bool EndsSentence(std::string_view text) {
   const char c = text.back();
   return c == '.' || c == '!' || c == '?' || c == ':';
 }
+
+// What Describe asks of a byte: a letter (hashed), a digit (left out), a
+// blank (a word gap) or another character (hashed).
+constexpr unsigned char kLetterByte = 1;
+constexpr unsigned char kDigitByte = 2;
+constexpr unsigned char kBlankByte = 4;
+constexpr unsigned char kOtherByte = 8;
+constexpr std::array<unsigned char, 256> kByteKinds = [] {
+  std::array<unsigned char, 256> kinds{};
+  for (int b = 0; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    kinds[static_cast<std::size_t>(b)] = IsDigit(c)   ? kDigitByte
+                                         : IsBlank(c) ? kBlankByte
+                                         : IsLetter(c) ? kLetterByte
+                                                       : kOtherByte;
+  }
+  return kinds;
+}();
 
 }  // namespace
 
@@ -54,11 +73,14 @@ PageFurniture::LineInfo PageFurniture::Describe(int number, std::string_view tex
   };
   bool anyWord = false;
   bool space = false;
+  // The classes of the bytes seen, or-ed: one table lookup a byte.
+  unsigned char seen = 0;
   for (std::size_t i = indent; i < text.size(); ++i) {
     const char c = text[i];
-    if (IsAlphanumeric(c)) info.candidate = true;
-    if (IsDigit(c)) continue;
-    if (IsBlank(c)) {
+    const unsigned char kind = kByteKinds[static_cast<unsigned char>(c)];
+    seen |= kind;
+    if (kind == kDigitByte) continue;
+    if (kind == kBlankByte) {
       space = anyWord;
       continue;
     }
@@ -67,6 +89,7 @@ PageFurniture::LineInfo PageFurniture::Describe(int number, std::string_view tex
     add(c);
     anyWord = true;
   }
+  info.candidate = (seen & (kLetterByte | kDigitByte)) != 0;
   info.key = hash & ((std::uint64_t{1} << 56) - 1);
   return info;
 }

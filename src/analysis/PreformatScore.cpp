@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -132,10 +133,29 @@ bool IsPlainBlock(const char* p) {
   return (halves[0] | halves[1]) == 0;
 }
 
+// Of the sixteen bytes from `p`, the index of the first MeasureText counts
+// (as IsPlainBlock tests them), or kBlockSize when there is none.
+std::size_t FirstCounted(const char* p) {
+  static_assert(std::endian::native == std::endian::little, "byte 0 is the low byte");
+  ByteBlock block;
+  ByteBlock next;
+  std::memcpy(&block, p, sizeof block);
+  std::memcpy(&next, p + 1, sizeof next);
+  const auto pairable = (block == ' ') | (block == '-') | (block == '=');
+  const auto counted = ((block == next) & pairable) | (block == '|') | (block == '+');
+  // Each byte of `counted` is 0 or 0xFF.
+  std::array<std::uint64_t, 2> halves{};
+  std::memcpy(halves.data(), &counted, sizeof halves);
+  if (halves[0] != 0) return static_cast<std::size_t>(std::countr_zero(halves[0])) / 8;
+  if (halves[1] != 0) return 8 + static_cast<std::size_t>(std::countr_zero(halves[1])) / 8;
+  return kBlockSize;
+}
+
 // One pass over the line, stepping over ordinary characters a block at a
 // time where a whole block and its follower lie in the text: every line is
-// scored in every pass.
-TextShape MeasureText(std::string_view text) {
+// scored in every pass. A run of blanks longer than `decisiveRun` decides
+// the score alone: the pass ends there.
+TextShape MeasureText(std::string_view text, int decisiveRun) {
   TextShape shape;
   const std::size_t size = text.size();
   std::size_t i = 0;
@@ -146,16 +166,23 @@ TextShape MeasureText(std::string_view text) {
   std::size_t singly = i;
   while (i < size) {
     if (i >= singly) {
-      while (i + kBlockSize < size && IsPlainBlock(text.data() + i)) i += kBlockSize;
+      std::size_t first = kBlockSize;
+      while (i + kBlockSize < size) {
+        first = FirstCounted(text.data() + i);
+        if (first < kBlockSize) break;
+        i += kBlockSize;
+      }
       // The rest is shorter than a block and its follower: the last block
       // of the line covers it (and some bytes done already), all but the
       // last byte, which counts only as a '|' or '+'.
-      if (i < size && i + kBlockSize >= size && size > kBlockSize &&
+      if (first == kBlockSize && i < size && i + kBlockSize >= size && size > kBlockSize &&
           IsPlainBlock(text.data() + size - kBlockSize - 1) && text.back() != '|' &&
           text.back() != '+') {
         break;
       }
       singly = i + kBlockSize;
+      // The bytes of a block before its first counted one count nothing.
+      if (first < kBlockSize) i += first;
     }
     while (i < size && kMeasuredBytes[static_cast<unsigned char>(text[i])] == 0) ++i;
     if (i >= size) break;
@@ -171,6 +198,7 @@ TextShape MeasureText(std::string_view text) {
       if (run >= 4) ++shape.r4;
       if (run >= 5) ++shape.r5;
       shape.longestRun = std::max(shape.longestRun, run);
+      if (run > decisiveRun) break;
       i = end;
       continue;
     }
@@ -184,7 +212,8 @@ TextShape MeasureText(std::string_view text) {
 // Justified text has wide gaps of its own, so with right justification only
 // wider runs count.
 int TextScore(const SourceLine& line, const FC& policy, bool inBlock) {
-  const TextShape s = MeasureText(line.View());
+  // The longest run is tested last: beyond these it sets the score.
+  const TextShape s = MeasureText(line.View(), inBlock ? 2 : 5);
   const bool justified = policy.rightJustified != 0;
   const bool wideIndent = line.indent > policy.pageWidth / 2;
   const int wideRuns = justified ? s.r5 : s.r3;

@@ -55,30 +55,33 @@ std::string_view StripFrames(std::string_view s) {
   }
 }
 
+// At least a fifth of the characters are letters or digits; the count
+// stops once that many are found.
 bool IsTextCell(std::string_view text) {
-  if (text.empty()) return true;
-  const auto letters = std::count_if(text.begin(), text.end(), IsAlphanumeric);
-  return letters * 5 >= static_cast<long>(text.size());
+  const std::size_t needed = (text.size() + 4) / 5;
+  std::size_t letters = 0;
+  for (std::size_t i = 0; letters < needed && i < text.size(); ++i) {
+    if (IsAlphanumeric(text[i])) ++letters;
+  }
+  return letters >= needed;
 }
+
+// Widths of the characters, in 1/100 of an average character.
+constexpr std::array<unsigned char, 256> kCharacterWidths = [] {
+  std::array<unsigned char, 256> widths{};
+  widths.fill(100);
+  widths[' '] = 72;
+  widths['<'] = 170;
+  for (char c = 'A'; c <= 'Z'; ++c) widths[static_cast<unsigned char>(c)] = 170;
+  for (const char c : {'F', 'I', 'J', 'P', 'S'}) widths[static_cast<unsigned char>(c)] = 100;
+  for (const char c : {'M', 'W'}) widths[static_cast<unsigned char>(c)] = 200;
+  return widths;
+}();
 
 // The width a browser gives the text, in 1/100 of an average character.
 int EstimatedWidth(std::string_view text) {
   int width = 108;
-  for (const char c : text) {
-    if (c == ' ') {
-      width += 72;
-    } else if (c == '<') {
-      width += 170;
-    } else if (!IsUpper(c)) {
-      width += 100;
-    } else if (c == 'F' || c == 'I' || c == 'J' || c == 'P' || c == 'S') {
-      width += 100;
-    } else if (c == 'M' || c == 'W') {
-      width += 200;
-    } else {
-      width += 170;
-    }
-  }
+  for (const char c : text) width += kCharacterWidths[static_cast<unsigned char>(c)];
   return width;
 }
 
@@ -154,7 +157,7 @@ void PreformattedBlock::Measure() {
   }
   smallestIndent_ = smallest == INT_MAX ? 0 : smallest;
 
-  blankLines_ = ruleLines_ = codeLines_ = width_ = 0;
+  blankLines_ = ruleLines_ = width_ = 0;
   firstRule_ = secondRule_ = lastRule_ = -1;
   for (int i = 0; i < LineCount(); ++i) {
     Line& line = lines_[static_cast<std::size_t>(i)];
@@ -167,14 +170,21 @@ void PreformattedBlock::Measure() {
     if (utf8_) line.columns.SetText(ColumnLayout(line.raw.View()));
     const std::string_view raw = ColumnView(line);
     line.blank = raw.empty();
-    const auto drawn = std::count_if(raw.begin(), raw.end(), IsRuleChar);
-    const auto blanks = std::count(raw.begin(), raw.end(), ' ');
-    // A line of blanks and one letter is no rule, however long it is.
-    line.rule =
-        !line.blank && drawn > 0 && (drawn + blanks) * 100 > 95 * static_cast<long>(raw.size());
-    line.code = !line.blank && LooksLikeCode(line.escaped.View(), true);
+    // A rule is drawn characters and blanks but for less than 5% of others:
+    // a line of blanks and one letter is no rule, however long it is. The
+    // count stops at the others that decide: a line of text, at once.
+    const long size = static_cast<long>(raw.size());
+    long drawn = 0;
+    long others = 0;
+    for (const char c : raw) {
+      if (IsRuleChar(c)) {
+        ++drawn;
+      } else if (c != ' ' && ++others * 100 >= 5 * size) {
+        break;
+      }
+    }
+    line.rule = !line.blank && drawn > 0 && others * 100 < 5 * size;
     if (line.blank) ++blankLines_;
-    if (line.code) ++codeLines_;
     if (line.rule) {
       if (firstRule_ < 0) {
         firstRule_ = i;
@@ -186,6 +196,12 @@ void PreformattedBlock::Measure() {
     }
     width_ = std::max(width_, static_cast<int>(raw.size()));
   }
+}
+
+int PreformattedBlock::CodeLines() const {
+  return static_cast<int>(std::count_if(lines_.begin(), lines_.end(), [](const Line& line) {
+    return !line.blank && LooksLikeCode(line.escaped.View(), true);
+  }));
 }
 
 void PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
@@ -203,7 +219,7 @@ void PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
     tableLike_ = userTable_;
     return;
   }
-  if (!userTable_ && policy.expectCodeSamples != 0 && Ratio(codeLines_, TextLines()) > 0.7) {
+  if (!userTable_ && policy.expectCodeSamples != 0 && Ratio(CodeLines(), TextLines()) > 0.7) {
     policy.Message("Code sample detected", 4);
     autoCode_ = true;
     return;
@@ -229,10 +245,10 @@ void PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
     FindColumns(separation, sparseSearch, policy);
     tableLike_ = true;
     int merges = 0;
-    AnalyseColumns(false);
+    AnalyseColumns();
     for (int kind = MergeColumns(sparseSearch); kind != 0; kind = MergeColumns(sparseSearch)) {
       merges = kind == 1 ? merges + 1 : 0;
-      AnalyseColumns(false);
+      AnalyseColumns();
     }
     if (!userTable_) {
       if (columns_.size() == 1) tableLike_ = false;
@@ -256,7 +272,8 @@ void PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
     separation *= 2;
     if (separation > kWidestSeparation) break;
   }
-  AnalyseColumns(true);
+  // The loop leaves only after an analysis of the columns as they stand:
+  // their alignments and widths are known.
 }
 
 void PreformattedBlock::FindColumns(int separation, bool sparseSearch, FC& policy) {
@@ -374,10 +391,11 @@ int PreformattedBlock::CellAlignment(std::string_view text, int width) {
   return kRight;
 }
 
-void PreformattedBlock::AnalyseColumns(bool final) {
+void PreformattedBlock::AnalyseColumns() {
   const std::size_t count = columns_.size();
   std::vector<int> starts(count, 0), single(count, 0), empty(count, 0), text(count, 0);
-  std::vector<std::array<int, 3>> aligned(final ? count : 0, std::array<int, 3>{0, 0, 0});
+  std::vector<std::array<int, 3>> aligned(count, std::array<int, 3>{0, 0, 0});
+  for (Column& column : columns_) column.estimatedWidth = 0;
   spanningCells_ = spanningTotal_ = 0;
   firstSpannedPair_.assign(lines_.size(), -1);
   std::vector<CellRange> ranges;
@@ -406,7 +424,7 @@ void PreformattedBlock::AnalyseColumns(bool final) {
           firstSpannedPair_[i] = range.first;
         }
       }
-      if (final && textLine && span == 1 && !cellText.empty()) {
+      if (textLine && span == 1 && !cellText.empty()) {
         ++aligned[c][static_cast<std::size_t>(CellAlignment(cut, range.to - range.from))];
         columns_[c].estimatedWidth = std::max(columns_[c].estimatedWidth, EstimatedWidth(cellText));
       }
@@ -418,13 +436,11 @@ void PreformattedBlock::AnalyseColumns(bool final) {
     column.spansRight = c + 1 < count && n > 0 && single[c] * 5 < n * 4;
     column.mostlyEmpty = n > 0 && empty[c] * 4 > n * 3;
     column.text = !column.mostlyEmpty && n > 0 && text[c] * 5 >= n * 4;
-    if (final) {
-      const std::array<int, 3>& a = aligned[c];
-      // Ties go to the left, then to the right: centring needs a clear case.
-      column.alignment = kLeft;
-      if (a[kRight] > a[kLeft]) column.alignment = kRight;
-      if (a[kCentre] > a[kLeft] && a[kCentre] > a[kRight]) column.alignment = kCentre;
-    }
+    const std::array<int, 3>& a = aligned[c];
+    // Ties go to the left, then to the right: centring needs a clear case.
+    column.alignment = kLeft;
+    if (a[kRight] > a[kLeft]) column.alignment = kRight;
+    if (a[kCentre] > a[kLeft] && a[kCentre] > a[kRight]) column.alignment = kCentre;
   }
 }
 

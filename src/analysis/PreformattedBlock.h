@@ -41,7 +41,6 @@ class PreformattedBlock {
     int sourceLineNumber = -1;
     bool blank = false;
     bool rule = false;
-    bool code = false;
   };
 
   // One column: it ends at `end`, the split position inside its gap (the
@@ -140,15 +139,19 @@ class PreformattedBlock {
   static std::string_view CutColumns(const Line& line, int from, int to);
   void Measure();
   void FindColumns(int separation, bool sparseSearch, FC& policy);
-  // Per-column statistics of the current columns; with `final`, also the
-  // alignments and widths.
-  void AnalyseColumns(bool final);
+  // Per-column statistics of the current columns, their alignments and
+  // widths. Each analysis gives the final ones: most blocks need no merge,
+  // and so no second analysis.
+  void AnalyseColumns();
   // Applies the first merge rule that fits; returns 0 when none did, 1 for
   // the kinds that ask for a wider separation, 2 for the others.
   int MergeColumns(bool sparseSearch);
   void MergeAt(int boundary);
   bool IsMalformed() const;
   int TextLines() const { return LineCount() - blankLines_ - ruleLines_; }
+  // Lines that look like code; counted only where the verdict needs them,
+  // since the test is costly and most documents expect no code.
+  int CodeLines() const;
 
   std::vector<Line> lines_;
   bool measured_ = false;
@@ -165,7 +168,6 @@ class PreformattedBlock {
   bool sparse_ = false;
   int blankLines_ = 0;
   int ruleLines_ = 0;
-  int codeLines_ = 0;
   int firstRule_ = -1;
   int secondRule_ = -1;
   int lastRule_ = -1;

@@ -128,7 +128,7 @@ TEST(LineClassifierTest, CentredBlocks) {
 }
 
 TEST(LineClassifierTest, ShortLinesAndLinks) {
-  ClassifyRun run(Pass::kAnalysis);
+  ClassifyRun run(Pass::kOutput);
   run.policy.addBreakToUrlLines = 1;
   run.Feed({"short", std::string(60, 'x'),
             "see <A HREF=\"http://a.b/\">http://a.b/</A> for more about this matter"});

@@ -69,6 +69,31 @@ TEST(PreformattedBlockTest, WiderSeparationSearchEnds) {
   }
 }
 
+// A rule is drawn characters and blanks with fewer than 5% other characters.
+TEST(PreformattedBlockTest, RuleLines) {
+  const struct {
+    std::string text;
+    bool rule;
+  } cases[] = {
+      {std::string(19, '-') + "x", false},
+      {std::string(39, '-') + "x", true},
+      {"x" + std::string(39, '='), true},
+      {"+--+--+" + std::string(30, ' ') + "|", true},
+      {"x" + std::string(18, ' ') + "-", false},
+      {"x" + std::string(19, ' ') + "-", true},
+      {"ab" + std::string(38, '~'), false},
+      {"-", true},
+  };
+  for (const auto& c : cases) {
+    PreformattedBlock block;
+    Fill(block, {"  " + c.text});
+    FC policy;
+    block.ParseTable(TableConfig(), policy);
+    EXPECT_EQ(block.LineAt(0).rule, c.rule) << c.text;
+    EXPECT_EQ(block.RuleLines(), c.rule ? 1 : 0) << c.text;
+  }
+}
+
 TEST(PreformattedBlockTest, VerdictsOfRegionsWithoutCells) {
   FC policy;
   TableConfig config;
