@@ -12,9 +12,10 @@ int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
     complete = line.IsComplete();
   }
   if (!complete) return 0;
-  line.sourceText = static_cast<const TextString&>(line);
-  // Most blocks of most files hold no tab: their lines need no search.
+  // Most blocks of most files hold no tab: their lines need no search, and
+  // their text is as read.
   if (tabs) {
+    line.sourceText = static_cast<const TextString&>(line);
     line.ExpandTabs(tabSize);
   } else {
     line.expandedTabs = false;

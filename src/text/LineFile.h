@@ -15,8 +15,9 @@ class LineFile : public TextFile {
   using TextFile::ReadLine;
 
   // Reads file lines into `line` (which the caller has emptied) until
-  // line.IsComplete(); then stores the text as read in line.sourceText,
-  // expands tabs to stops of `tabSize` and calls line.PrepareText(policy).
+  // line.IsComplete(); then, for a line that may hold a tab, stores the text
+  // as read in line.sourceText and expands tabs to stops of `tabSize`; then
+  // calls line.PrepareText(policy).
   // Returns 1, or 0 when no complete line could be read.
   [[nodiscard]] virtual int ReadLine(ParsedString& line, int tabSize, FC& policy);
   // Writes `line` wrapped at its width to the current file. Returns 0 if the

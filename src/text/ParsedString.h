@@ -80,7 +80,9 @@ class ParsedString : public TextString {
   std::string breakAfter = kBreakAfter;
   std::string breakBefore = kBreakBefore;
   std::string breakAfterClose = kBreakAfterClose;
-  // The line exactly as it came from the file, before tab expansion.
+  // The line exactly as it came from the file, before tab expansion; kept
+  // only for a line that may have held a tab (for any other, the text itself
+  // is the line as read, and this stays empty).
   TextString sourceText;
   // Whether the text as read held a tab (set by ExpandTabs, or by a reader
   // that knows there is none).
