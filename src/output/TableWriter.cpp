@@ -25,7 +25,7 @@ constexpr int kBorderedTextLines = 3;
 constexpr int kDefaultBorder = 2;
 constexpr int kBorderedPadding = 4;
 // Continuation pieces of a cell are indented by this many blanks.
-constexpr const char* kCellIndent = "        ";
+constexpr int kCellIndent = 8;
 
 using Field = TableConfig::Field;
 
@@ -37,9 +37,7 @@ void WritePiece(std::FILE* stream, std::string_view piece, bool indented) {
     WriteText(stream, piece);
     return;
   }
-  std::string line(kCellIndent);
-  line.append(piece);
-  WriteText(stream, std::string_view(line));
+  WriteIndentedText(stream, kCellIndent, piece);
 }
 
 void AppendJoined(TextString& cell, const TextString& text) {
@@ -228,7 +226,9 @@ void TableWriter::WriteTableRow(Row& row) {
   for (int c = 0; c < columnCount_;) {
     const RowCell& cell = row.cells[static_cast<std::size_t>(c)];
     const int span = std::max(cell.span, 1);
-    out.assign(minimise ? "" : "    ");
+    // Emptied and appended to: assign's general replace costs more here.
+    out.clear();
+    if (!minimise) out += "    ";
     out += header ? "<TH" : "<TD";
     if (span > 1) out += " COLSPAN=" + std::to_string(span);
     if (cell.alignment == PreformattedBlock::kCentre) {
