@@ -347,16 +347,6 @@ int TextFile::LineCount() const {
   return lineCount_;
 }
 
-std::string_view TextFile::NewestLine() const {
-  return lines_[Slot(static_cast<std::size_t>(lineCount_ - 1))];
-}
-
-// A subtraction, not a division: this runs for every line read.
-std::size_t TextFile::Slot(std::size_t index) const {
-  constexpr std::size_t kSlots = kBufferLimit + 1;
-  const std::size_t slot = firstLine_ + index;
-  return slot < kSlots ? slot : slot - kSlots;
-}
 
 int TextFile::Depth() const {
   return static_cast<int>(files_.size());

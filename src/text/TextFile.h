@@ -110,7 +110,9 @@ class TextFile {
   // Number of lines in the buffer.
   int LineCount() const;
   // The newest buffered line (it holds no NUL). Requires: LineCount() > 0.
-  std::string_view NewestLine() const;
+  std::string_view NewestLine() const {
+    return lines_[Slot(static_cast<std::size_t>(lineCount_ - 1))];
+  }
   // False when the newest line is known to hold no tab: every block it was
   // read from held none.
   bool NewestMayHoldTab() const { return newestMayHoldTab_; }
@@ -154,8 +156,13 @@ class TextFile {
   // Sets `tabs` when a block the piece came from holds a tab.
   static bool ReadPiece(OpenFile& file, std::string& text, bool& tabs);
   // The ring slot of the `index`-th buffered line (0 the oldest).
-  // Requires: index <= kBufferLimit.
-  std::size_t Slot(std::size_t index) const;
+  // Requires: index <= kBufferLimit. A subtraction, not a division: this runs
+  // for every line read.
+  std::size_t Slot(std::size_t index) const {
+    constexpr std::size_t kSlots = kBufferLimit + 1;
+    const std::size_t slot = firstLine_ + index;
+    return slot < kSlots ? slot : slot - kSlots;
+  }
 
   std::vector<OpenFile> files_;
   int maxDepth_ = 0;
