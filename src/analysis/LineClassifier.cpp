@@ -17,6 +17,7 @@
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
+#include "text/ByteBlocks.h"
 #include "text/ErrorReport.h"
 #include "text/Utf8.h"
 
@@ -117,14 +118,42 @@ bool NamesAPart(std::string_view text) {
   return false;
 }
 
-// text.find(what) for a separator " - ", ": " or "= ": found from its
-// mark (what[1] for " - ", else what[0]), since blanks are everywhere and
-// the marks are rare.
-std::size_t FindByMark(std::string_view text, std::string_view what) {
-  const std::size_t key = what[0] == ' ' ? 1 : 0;
-  for (std::size_t at = text.find(what[key], key); at != std::string_view::npos;
-       at = text.find(what[key], at + 1)) {
-    if (text.substr(at - key, what.size()) == what) return at - key;
+// Where the first separator " - " (when `dash`), ": " (when `colon`) or
+// "= " starts in `text`, or npos. One scan for their marks ('-', ':', '='),
+// since blanks are everywhere and the marks are rare; marks come in text
+// order, and a separator found from an earlier mark starts earlier.
+std::size_t FindSeparator(std::string_view text, bool dash, bool colon) {
+  auto startAt = [&](std::size_t mark) {
+    switch (text[mark]) {
+      case '-':
+        return mark >= 1 && text.substr(mark - 1, 3) == " - " ? mark - 1 : std::string_view::npos;
+      case ':':
+      case '=':
+        return text.substr(mark + 1, 1) == " " ? mark : std::string_view::npos;
+      default:
+        return std::string_view::npos;
+    }
+  };
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    const auto marks = [&](__m128i v) {
+      return MaskOfEqual(v, '=') | (dash ? MaskOfEqual(v, '-') : 0U) |
+             (colon ? MaskOfEqual(v, ':') : 0U);
+    };
+    for (std::size_t at = FindMarkedByte(text, 0, marks); at != std::string_view::npos;
+         at = FindMarkedByte(text, at + 1, marks)) {
+      const std::size_t start = startAt(at);
+      if (start != std::string_view::npos) return start;
+    }
+    return std::string_view::npos;
+  }
+#endif
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (c == '=' || (dash && c == '-') || (colon && c == ':')) {
+      const std::size_t start = startAt(at);
+      if (start != std::string_view::npos) return start;
+    }
   }
   return std::string_view::npos;
 }
@@ -462,12 +491,9 @@ inline void LineClassifier::TestDefinition() {
   // the searches below change nothing, unless it was a candidate already.
   const bool termFirst = !text.empty() && IsAlphanumeric(text.front());
   if (!termFirst && (line_.flags & LineFlag::kDefinitionCandidate) == 0) return;
-  auto find = [&](std::string_view what, bool on) {
-    const std::size_t at = on ? FindByMark(text, what) : std::string_view::npos;
-    return at == std::string_view::npos ? kNone : at;
-  };
-  const std::size_t p = std::min({find(" - ", policy_.dashDefinitions),
-                                  find(": ", policy_.colonDefinitions), find("= ", true)});
+  const std::size_t p =
+      std::min(FindSeparator(text, policy_.dashDefinitions != 0, policy_.colonDefinitions != 0),
+               kNone);
   if (p >= kNone) return;
 
   const std::int64_t at = static_cast<std::int64_t>(p);
