@@ -169,6 +169,25 @@ bool HasHref(std::string_view text) {
   return false;
 }
 
+// Where the word that starts `text` ends: at its first blank or tab, or at
+// the end of the text.
+std::size_t WordEnd(std::string_view text) {
+#if defined(__SSE2__)
+  // Sixteen bytes a step: every line of every pass has its first word cut.
+  if (text.size() >= 16) {
+    const std::size_t blank = FindMarkedByte(
+        text, 0, [](__m128i v) { return MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t'); });
+    return blank == std::string_view::npos ? text.size() : blank;
+  }
+#endif
+  std::size_t end = 0;
+  // A byte above ' ' is no blank: one comparison for most bytes.
+  while (end < text.size() && (static_cast<unsigned char>(text[end]) > ' ' || !IsBlank(text[end]))) {
+    ++end;
+  }
+  return end;
+}
+
 // Column of word `n` of `line`'s text, or -1 when it has none. In UTF-8
 // text a character is one column whatever its bytes.
 int WordPosition(const SourceLine& line, int n, bool utf8) {
@@ -335,12 +354,7 @@ inline void LineClassifier::ReadContext() {
   // Words 1 and 2 as GetWord(n, ' ') finds them (word 1 starts the line, a
   // run of blanks and tabs separates), in one scan.
   const std::string_view text = line_.View();
-  std::size_t end1 = 0;
-  // A byte above ' ' is no blank: one comparison for most bytes.
-  while (end1 < text.size() &&
-         (static_cast<unsigned char>(text[end1]) > ' ' || !IsBlank(text[end1]))) {
-    ++end1;
-  }
+  const std::size_t end1 = WordEnd(text);
   word1_ = text.substr(0, end1);
   hasWord1_ = end1 > 0;
   std::size_t start2 = end1;
@@ -387,11 +401,11 @@ inline bool LineClassifier::TestBlank() {
 
 inline void LineClassifier::TrackContentsList() {
   DocumentState& document = policy_.document;
+  // Past this, ContentsMarkedByUser is false: it needs userContentsSeen.
   if (document.userContentsSeen) {
     statistics_.contentsMarkedByUser = 1;
     return;
   }
-  if (ContentsMarkedByUser(policy_)) return;
 
   if (!document.inContentsList && !document.contentsListEnded && policy_.expectContentsList) {
     static constexpr std::array<std::string_view, 4> kTitles = {"Table of Contents", "Index of",
