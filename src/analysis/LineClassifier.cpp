@@ -188,6 +188,22 @@ std::size_t WordEnd(std::string_view text) {
   return end;
 }
 
+// How many blanks and tabs start `text`.
+std::size_t LeadingBlanks(std::string_view text) {
+#if defined(__SSE2__)
+  // Sixteen bytes a step: most lines are indented.
+  if (text.size() >= 16) {
+    const std::size_t first = FindMarkedByte(text, 0, [](__m128i v) {
+      return ~(MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t')) & 0xFFFFU;
+    });
+    return first == std::string_view::npos ? text.size() : first;
+  }
+#endif
+  std::size_t count = 0;
+  while (count < text.size() && IsBlank(text[count])) ++count;
+  return count;
+}
+
 // Column of word `n` of `line`'s text, or -1 when it has none. In UTF-8
 // text a character is one column whatever its bytes.
 int WordPosition(const SourceLine& line, int n, bool utf8) {
@@ -531,10 +547,7 @@ inline void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
   // The raw line without its outer blanks and tabs, seen in place.
   std::string_view r = line_.rawText.View();
-  // Deep indents are stepped over eight blanks at a time.
-  constexpr std::string_view kEightBlanks = "        ";
-  while (r.starts_with(kEightBlanks)) r.remove_prefix(kEightBlanks.size());
-  while (!r.empty() && IsBlank(r.front())) r.remove_prefix(1);
+  r.remove_prefix(LeadingBlanks(r));
   // Only a '>' near the start or a leading '!' quotes: most lines fail
   // here, before any search of the whole line.
   const std::string_view head = r.substr(0, kMaxQuotePosition);
