@@ -354,7 +354,6 @@ inline void LineClassifier::ReadContext() {
     pTypeLinked_ = pp_ != nullptr ? prev_->lineType : LineType::kBlank;
     pIndent_ = prev_->indent;
     pLength_ = prev_->length;
-    pEnd_ = pLength_ - TrailingBlanks(prev_->escapedText);
     pCentred_ = (prev_->flags & LineFlag::kCentred) != 0;
     pPre_ = IsPre(*prev_);
   }
@@ -364,7 +363,6 @@ inline void LineClassifier::ReadContext() {
     nIndent_ = next_->indent;
     nLength_ = next_->length;
   }
-  end_ = line_.length - TrailingBlanks(line_.escapedText);
   pBullet_ = LineType::IsBullet(pType_);
   pBulletBlank_ = pType_ == LineType::kBulletBlank;
   // Words 1 and 2 as GetWord(n, ' ') finds them (word 1 starts the line, a
@@ -700,8 +698,11 @@ inline bool LineClassifier::TestRule() {
 
   const int nextScore = next_ != nullptr ? ScorePreformatted(*next_, policy_, nullptr, false) : 0;
   auto near = [](std::int64_t a, std::int64_t b) { return Abs(a - b) < 5; };
-  const bool sameLength = near(line_.length, pLength_) || near(line_.length, pEnd_) ||
-                          near(end_, pEnd_) || near(end_, pLength_);
+  // The ends less trailing blanks are taken here, as only a rule reads them.
+  const int pEnd = prev_ != nullptr ? pLength_ - TrailingBlanks(prev_->escapedText) : -1;
+  const int end = line_.length - TrailingBlanks(line_.escapedText);
+  const bool sameLength = near(line_.length, pLength_) || near(line_.length, pEnd) ||
+                          near(end, pEnd) || near(end, pLength_);
   if ((pType_ == LineType::kText || pType_ == LineType::kDefinition) &&
       policy_.underlinedHeadings && nextScore < kTableAfterUnderline && sameLength) {
     int level = 1;
