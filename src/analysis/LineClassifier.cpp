@@ -17,6 +17,7 @@
 #include "policy/FC.h"
 #include "policy/RunContext.h"
 #include "text/CharClass.h"
+#include "text/ByteBlocks.h"
 #include "text/ErrorReport.h"
 #include "text/Utf8.h"
 
@@ -117,14 +118,42 @@ bool NamesAPart(std::string_view text) {
   return false;
 }
 
-// text.find(what) for a separator " - ", ": " or "= ": found from its
-// mark (what[1] for " - ", else what[0]), since blanks are everywhere and
-// the marks are rare.
-std::size_t FindByMark(std::string_view text, std::string_view what) {
-  const std::size_t key = what[0] == ' ' ? 1 : 0;
-  for (std::size_t at = text.find(what[key], key); at != std::string_view::npos;
-       at = text.find(what[key], at + 1)) {
-    if (text.substr(at - key, what.size()) == what) return at - key;
+// Where the first separator " - " (when `dash`), ": " (when `colon`) or
+// "= " starts in `text`, or npos. One scan for their marks ('-', ':', '='),
+// since blanks are everywhere and the marks are rare; marks come in text
+// order, and a separator found from an earlier mark starts earlier.
+std::size_t FindSeparator(std::string_view text, bool dash, bool colon) {
+  auto startAt = [&](std::size_t mark) {
+    switch (text[mark]) {
+      case '-':
+        return mark >= 1 && text.substr(mark - 1, 3) == " - " ? mark - 1 : std::string_view::npos;
+      case ':':
+      case '=':
+        return text.substr(mark + 1, 1) == " " ? mark : std::string_view::npos;
+      default:
+        return std::string_view::npos;
+    }
+  };
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    const auto marks = [&](__m128i v) {
+      return MaskOfEqual(v, '=') | (dash ? MaskOfEqual(v, '-') : 0U) |
+             (colon ? MaskOfEqual(v, ':') : 0U);
+    };
+    for (std::size_t at = FindMarkedByte(text, 0, marks); at != std::string_view::npos;
+         at = FindMarkedByte(text, at + 1, marks)) {
+      const std::size_t start = startAt(at);
+      if (start != std::string_view::npos) return start;
+    }
+    return std::string_view::npos;
+  }
+#endif
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (c == '=' || (dash && c == '-') || (colon && c == ':')) {
+      const std::size_t start = startAt(at);
+      if (start != std::string_view::npos) return start;
+    }
   }
   return std::string_view::npos;
 }
@@ -138,6 +167,41 @@ bool HasHref(std::string_view text) {
     }
   }
   return false;
+}
+
+// Where the word that starts `text` ends: at its first blank or tab, or at
+// the end of the text.
+std::size_t WordEnd(std::string_view text) {
+#if defined(__SSE2__)
+  // Sixteen bytes a step: every line of every pass has its first word cut.
+  if (text.size() >= 16) {
+    const std::size_t blank = FindMarkedByte(
+        text, 0, [](__m128i v) { return MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t'); });
+    return blank == std::string_view::npos ? text.size() : blank;
+  }
+#endif
+  std::size_t end = 0;
+  // A byte above ' ' is no blank: one comparison for most bytes.
+  while (end < text.size() && (static_cast<unsigned char>(text[end]) > ' ' || !IsBlank(text[end]))) {
+    ++end;
+  }
+  return end;
+}
+
+// How many blanks and tabs start `text`.
+std::size_t LeadingBlanks(std::string_view text) {
+#if defined(__SSE2__)
+  // Sixteen bytes a step: most lines are indented.
+  if (text.size() >= 16) {
+    const std::size_t first = FindMarkedByte(text, 0, [](__m128i v) {
+      return ~(MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t')) & 0xFFFFU;
+    });
+    return first == std::string_view::npos ? text.size() : first;
+  }
+#endif
+  std::size_t count = 0;
+  while (count < text.size() && IsBlank(text[count])) ++count;
+  return count;
 }
 
 // Column of word `n` of `line`'s text, or -1 when it has none. In UTF-8
@@ -290,7 +354,6 @@ inline void LineClassifier::ReadContext() {
     pTypeLinked_ = pp_ != nullptr ? prev_->lineType : LineType::kBlank;
     pIndent_ = prev_->indent;
     pLength_ = prev_->length;
-    pEnd_ = pLength_ - TrailingBlanks(prev_->escapedText);
     pCentred_ = (prev_->flags & LineFlag::kCentred) != 0;
     pPre_ = IsPre(*prev_);
   }
@@ -300,18 +363,12 @@ inline void LineClassifier::ReadContext() {
     nIndent_ = next_->indent;
     nLength_ = next_->length;
   }
-  end_ = line_.length - TrailingBlanks(line_.escapedText);
   pBullet_ = LineType::IsBullet(pType_);
   pBulletBlank_ = pType_ == LineType::kBulletBlank;
   // Words 1 and 2 as GetWord(n, ' ') finds them (word 1 starts the line, a
   // run of blanks and tabs separates), in one scan.
   const std::string_view text = line_.View();
-  std::size_t end1 = 0;
-  // A byte above ' ' is no blank: one comparison for most bytes.
-  while (end1 < text.size() &&
-         (static_cast<unsigned char>(text[end1]) > ' ' || !IsBlank(text[end1]))) {
-    ++end1;
-  }
+  const std::size_t end1 = WordEnd(text);
   word1_ = text.substr(0, end1);
   hasWord1_ = end1 > 0;
   std::size_t start2 = end1;
@@ -358,11 +415,11 @@ inline bool LineClassifier::TestBlank() {
 
 inline void LineClassifier::TrackContentsList() {
   DocumentState& document = policy_.document;
+  // Past this, ContentsMarkedByUser is false: it needs userContentsSeen.
   if (document.userContentsSeen) {
     statistics_.contentsMarkedByUser = 1;
     return;
   }
-  if (ContentsMarkedByUser(policy_)) return;
 
   if (!document.inContentsList && !document.contentsListEnded && policy_.expectContentsList) {
     static constexpr std::array<std::string_view, 4> kTitles = {"Table of Contents", "Index of",
@@ -462,12 +519,9 @@ inline void LineClassifier::TestDefinition() {
   // the searches below change nothing, unless it was a candidate already.
   const bool termFirst = !text.empty() && IsAlphanumeric(text.front());
   if (!termFirst && (line_.flags & LineFlag::kDefinitionCandidate) == 0) return;
-  auto find = [&](std::string_view what, bool on) {
-    const std::size_t at = on ? FindByMark(text, what) : std::string_view::npos;
-    return at == std::string_view::npos ? kNone : at;
-  };
-  const std::size_t p = std::min({find(" - ", policy_.dashDefinitions),
-                                  find(": ", policy_.colonDefinitions), find("= ", true)});
+  const std::size_t p =
+      std::min(FindSeparator(text, policy_.dashDefinitions != 0, policy_.colonDefinitions != 0),
+               kNone);
   if (p >= kNone) return;
 
   const std::int64_t at = static_cast<std::int64_t>(p);
@@ -491,10 +545,7 @@ inline void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
   // The raw line without its outer blanks and tabs, seen in place.
   std::string_view r = line_.rawText.View();
-  // Deep indents are stepped over eight blanks at a time.
-  constexpr std::string_view kEightBlanks = "        ";
-  while (r.starts_with(kEightBlanks)) r.remove_prefix(kEightBlanks.size());
-  while (!r.empty() && IsBlank(r.front())) r.remove_prefix(1);
+  r.remove_prefix(LeadingBlanks(r));
   // Only a '>' near the start or a leading '!' quotes: most lines fail
   // here, before any search of the whole line.
   const std::string_view head = r.substr(0, kMaxQuotePosition);
@@ -647,8 +698,11 @@ inline bool LineClassifier::TestRule() {
 
   const int nextScore = next_ != nullptr ? ScorePreformatted(*next_, policy_, nullptr, false) : 0;
   auto near = [](std::int64_t a, std::int64_t b) { return Abs(a - b) < 5; };
-  const bool sameLength = near(line_.length, pLength_) || near(line_.length, pEnd_) ||
-                          near(end_, pEnd_) || near(end_, pLength_);
+  // The ends less trailing blanks are taken here, as only a rule reads them.
+  const int pEnd = prev_ != nullptr ? pLength_ - TrailingBlanks(prev_->escapedText) : -1;
+  const int end = line_.length - TrailingBlanks(line_.escapedText);
+  const bool sameLength = near(line_.length, pLength_) || near(line_.length, pEnd) ||
+                          near(end, pEnd) || near(end, pLength_);
   if ((pType_ == LineType::kText || pType_ == LineType::kDefinition) &&
       policy_.underlinedHeadings && nextScore < kTableAfterUnderline && sameLength) {
     int level = 1;

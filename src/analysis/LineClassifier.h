@@ -77,14 +77,12 @@ class LineClassifier {
   int pTypeLinked_ = 1;
   int pIndent_ = -1;
   int pLength_ = -1;
-  int pEnd_ = -1;
   bool pCentred_ = false;
   bool pPre_ = false;
   int ppType_ = 1;
   int nType_ = 1;
   int nIndent_ = -1;
   int nLength_ = -1;
-  int end_ = 0;
   bool pBullet_ = false;
   bool pBulletBlank_ = false;
   // Word 1 seen in the line's text, valid until the text changes (a

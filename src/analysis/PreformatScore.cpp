@@ -7,6 +7,10 @@
 #include <cstring>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "analysis/LineType.h"
 #include "analysis/SourceLine.h"
 #include "policy/FC.h"
@@ -118,42 +122,45 @@ constexpr std::array<unsigned char, 256> kMeasuredBytes = [] {
 using ByteBlock = unsigned char __attribute__((vector_size(16)));
 constexpr std::size_t kBlockSize = sizeof(ByteBlock);
 
-// True when the sixteen bytes from `p` hold nothing MeasureText counts: no
-// '|' or '+', and no blank, '-' or '=' followed by the same byte (a lone one
-// counts nothing). Reads seventeen bytes: the last is the follower.
-bool IsPlainBlock(const char* p) {
+// The bytes MeasureText counts among the sixteen from `p`: a '|' or '+', or
+// a blank, '-' or '=' followed by the same byte (a lone one counts
+// nothing). Reads seventeen bytes: the last is the follower.
+ByteBlock CountedBytes(const char* p) {
   ByteBlock block;
   ByteBlock next;
   std::memcpy(&block, p, sizeof block);
   std::memcpy(&next, p + 1, sizeof next);
   const auto pairable = (block == ' ') | (block == '-') | (block == '=');
-  const auto counted = ((block == next) & pairable) | (block == '|') | (block == '+');
+  return ((block == next) & pairable) | (block == '|') | (block == '+');
+}
+
+// True when the sixteen bytes from `p` hold nothing MeasureText counts.
+bool IsPlainBlock(const char* p) {
+  const ByteBlock counted = CountedBytes(p);
   std::array<std::uint64_t, 2> halves{};
   std::memcpy(halves.data(), &counted, sizeof halves);
   return (halves[0] | halves[1]) == 0;
 }
 
-// Of the sixteen bytes from `p`, the index of the first MeasureText counts
-// (as IsPlainBlock tests them), or kBlockSize when there is none.
-std::size_t FirstCounted(const char* p) {
-  static_assert(std::endian::native == std::endian::little, "byte 0 is the low byte");
-  ByteBlock block;
-  ByteBlock next;
-  std::memcpy(&block, p, sizeof block);
-  std::memcpy(&next, p + 1, sizeof next);
-  const auto pairable = (block == ' ') | (block == '-') | (block == '=');
-  const auto counted = ((block == next) & pairable) | (block == '|') | (block == '+');
-  // Each byte of `counted` is 0 or 0xFF.
-  std::array<std::uint64_t, 2> halves{};
-  std::memcpy(halves.data(), &counted, sizeof halves);
-  if (halves[0] != 0) return static_cast<std::size_t>(std::countr_zero(halves[0])) / 8;
-  if (halves[1] != 0) return 8 + static_cast<std::size_t>(std::countr_zero(halves[1])) / 8;
-  return kBlockSize;
+// CountedBytes as a mask: bit i set when byte i counts.
+unsigned CountedMask(const char* p) {
+  const ByteBlock counted = CountedBytes(p);
+#if defined(__SSE2__)
+  __m128i v;
+  std::memcpy(&v, &counted, sizeof v);
+  return static_cast<unsigned>(_mm_movemask_epi8(v));
+#else
+  unsigned mask = 0;
+  for (std::size_t i = 0; i < kBlockSize; ++i) {
+    if (counted[i] != 0) mask |= 1U << i;
+  }
+  return mask;
+#endif
 }
 
-// One pass over the line, stepping over ordinary characters a block at a
-// time where a whole block and its follower lie in the text: every line is
-// scored in every pass. A run of blanks longer than `decisiveRun` decides
+// One pass over the line, a block at a time where a whole block and its
+// follower lie in the text, visiting only the bytes that count: every line
+// is scored in every pass. A run of blanks longer than `decisiveRun` decides
 // the score alone: the pass ends there.
 TextShape MeasureText(std::string_view text, int decisiveRun) {
   TextShape shape;
@@ -161,49 +168,58 @@ TextShape MeasureText(std::string_view text, int decisiveRun) {
   std::size_t i = 0;
   // Blanks before the first character are indentation, not a run.
   while (i < size && text[i] == ' ') ++i;
-  // Bytes before this are looked at one by one: a block that failed the
-  // block test is not tested again at every blank inside it.
-  std::size_t singly = i;
-  while (i < size) {
-    if (i >= singly) {
-      std::size_t first = kBlockSize;
-      while (i + kBlockSize < size) {
-        first = FirstCounted(text.data() + i);
-        if (first < kBlockSize) break;
-        i += kBlockSize;
-      }
-      // The rest is shorter than a block and its follower: the last block
-      // of the line covers it (and some bytes done already), all but the
-      // last byte, which counts only as a '|' or '+'.
-      if (first == kBlockSize && i < size && i + kBlockSize >= size && size > kBlockSize &&
-          IsPlainBlock(text.data() + size - kBlockSize - 1) && text.back() != '|' &&
-          text.back() != '+') {
+  // Counts the run of blanks that starts at `at` and moves `at` past it;
+  // false when the pass ends there.
+  auto countRun = [&](std::size_t& at) {
+    std::size_t end = at + 1;
+    while (end < size && text[end] == ' ') ++end;
+    // Only a run that another character ends counts: trailing blanks do not.
+    if (end == size) return false;
+    const int run = static_cast<int>(end - at);
+    if (run >= 2) ++shape.r2;
+    if (run >= 3) ++shape.r3;
+    if (run >= 4) ++shape.r4;
+    if (run >= 5) ++shape.r5;
+    shape.longestRun = std::max(shape.longestRun, run);
+    if (run > decisiveRun) return false;
+    at = end;
+    return true;
+  };
+  auto countFrame = [&](std::size_t at) {
+    const char c = text[at];
+    if (c == '|' || c == '+') ++shape.bars;
+    if (at + 1 < size && text[at + 1] == c && c != '+') ++shape.bars;
+  };
+  // A block is entered at a character or at the start of a run, never
+  // inside one: a run found is walked to its end, where the next block starts.
+  while (i + kBlockSize < size) {
+    std::size_t next = i + kBlockSize;
+    for (unsigned mask = CountedMask(text.data() + i); mask != 0; mask &= mask - 1) {
+      std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
+      if (text[at] == ' ') {
+        if (!countRun(at)) return shape;
+        next = at;
         break;
       }
-      singly = i + kBlockSize;
-      // The bytes of a block before its first counted one count nothing.
-      if (first < kBlockSize) i += first;
+      countFrame(at);
     }
+    i = next;
+  }
+  // The rest is shorter than a block and its follower: the last block of
+  // the line covers it (and some bytes done already), all but the last
+  // byte, which counts only as a '|' or '+'.
+  if (i < size && size > kBlockSize && IsPlainBlock(text.data() + size - kBlockSize - 1) &&
+      text.back() != '|' && text.back() != '+') {
+    return shape;
+  }
+  while (i < size) {
     while (i < size && kMeasuredBytes[static_cast<unsigned char>(text[i])] == 0) ++i;
     if (i >= size) break;
-    const char c = text[i];
-    if (c == ' ') {
-      std::size_t end = i + 1;
-      while (end < size && text[end] == ' ') ++end;
-      // Only a run that another character ends counts: trailing blanks do not.
-      if (end == size) break;
-      const int run = static_cast<int>(end - i);
-      if (run >= 2) ++shape.r2;
-      if (run >= 3) ++shape.r3;
-      if (run >= 4) ++shape.r4;
-      if (run >= 5) ++shape.r5;
-      shape.longestRun = std::max(shape.longestRun, run);
-      if (run > decisiveRun) break;
-      i = end;
+    if (text[i] == ' ') {
+      if (!countRun(i)) break;
       continue;
     }
-    if (c == '|' || c == '+') ++shape.bars;
-    if (i + 1 < size && text[i + 1] == c && c != '+') ++shape.bars;
+    countFrame(i);
     ++i;
   }
   return shape;

@@ -290,6 +290,9 @@ bool SourceLine::TakesEmphasis() const {
 
 void SourceLine::MarkEmphasis(FC& policy) {
   if (!policy.IsOutputPass() || policy.searchForEmphasis == 0 || !TakesEmphasis()) return;
+  // Every step below needs a mark, and none adds one: one scan for both
+  // marks ends most lines here.
+  if (!HasEmphasisMark(View())) return;
   const bool inContentsList =
       (flags & LineFlag::kContentsList) != 0 || policy.document.inContentsList != 0;
   if (!inContentsList) MarkEmphasisWords(*this);

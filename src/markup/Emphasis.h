@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 class TextString;
 
 // Emphasis typed in plain text: words framed by "*" or "_", and phrases
@@ -28,6 +30,9 @@ inline constexpr EmphasisMarks kAsteriskPhrase{'*', '*', "<b>", "</b>"};
 // A lone "*" or "_" is no framed word. Returns 1 and fills `replacement` when
 // a rule applies, else 0.
 int MarkEmphasisWord(const TextString& word, TextString& replacement);
+
+// True when `text` holds a "*" or "_": without one no rule below changes it.
+bool HasEmphasisMark(std::string_view text);
 
 // Applies MarkEmphasisWord to every word of `text` (the inline word pass,
 // stepping over tags). Returns the number of words changed.

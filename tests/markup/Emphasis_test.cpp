@@ -36,4 +36,19 @@ TEST(EmphasisTest, CasesOfTheDataFile) {
   }
 }
 
+// Every length around the block size, every place of each mark: the search
+// must agree with a plain one, the overlapping last block included.
+TEST(EmphasisTest, MarkFoundWhereverItStands) {
+  for (std::size_t size = 0; size <= 40; ++size) {
+    for (std::size_t at = 0; at <= size; ++at) {
+      for (const char mark : {'*', '_', '-'}) {
+        std::string text(size, 'a');
+        if (at < size) text[at] = mark;
+        SCOPED_TRACE(testing::Message() << text);
+        EXPECT_EQ(HasEmphasisMark(text), text.find_first_of("*_") != std::string::npos);
+      }
+    }
+  }
+}
+
 }  // namespace
