@@ -63,6 +63,23 @@ inline bool DelimiterEndsAt(std::string_view text, std::size_t from, std::size_t
   return text[pos - 1] == ';' && pos - from >= 4 && IsAngleEntityAt(text, pos - 4);
 }
 
+// Offers text[start, end) to `handler` and, when it gives a replacement,
+// puts that in the word's place. Returns where the pass goes on: behind the
+// replacement, or at `end`.
+template <typename Handler>
+std::size_t OfferWord(TextString& text, std::size_t start, std::size_t end, TextString& word,
+                      TextString& replacement, const Handler& handler, int& replaced) {
+  word.SetText(text.View().substr(start, end - start));
+  replacement.Clear();
+  if (handler(word, replacement) &&
+      text.ReplaceSubString(static_cast<int>(start), static_cast<int>(end - start),
+                            replacement.GetText())) {
+    ++replaced;
+    return start + replacement.View().size();
+  }
+  return end;
+}
+
 }  // namespace word_pass
 
 // The same pass, where `wants(word)` says from the word's text alone whether
@@ -94,16 +111,7 @@ int RunFilteredWordPass(TextString& text, TagHandling tags, const Filter& wants,
       pos = end;
       continue;
     }
-    word.SetText(view.substr(pos, end - pos));
-    replacement.Clear();
-    if (handler(word, replacement) &&
-        text.ReplaceSubString(static_cast<int>(pos), static_cast<int>(end - pos),
-                              replacement.GetText())) {
-      ++replaced;
-      pos += replacement.View().size();
-    } else {
-      pos = end;
-    }
+    pos = word_pass::OfferWord(text, pos, end, word, replacement, handler, replaced);
   }
   return replaced;
 }
@@ -129,16 +137,7 @@ int RunMarkedWordPass(TextString& text, const FindMark& findMark, const Handler&
     while (start > pos && !word_pass::DelimiterEndsAt(view, pos, start)) --start;
     std::size_t end = mark + 1;
     while (end < view.size() && !word_pass::IsDelimiterAt(view, end)) ++end;
-    word.SetText(view.substr(start, end - start));
-    replacement.Clear();
-    if (handler(word, replacement) &&
-        text.ReplaceSubString(static_cast<int>(start), static_cast<int>(end - start),
-                              replacement.GetText())) {
-      ++replaced;
-      pos = start + replacement.View().size();
-    } else {
-      pos = end;
-    }
+    pos = word_pass::OfferWord(text, start, end, word, replacement, handler, replaced);
   }
   return replaced;
 }
