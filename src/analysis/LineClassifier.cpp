@@ -169,41 +169,6 @@ bool HasHref(std::string_view text) {
   return false;
 }
 
-// Where the word that starts `text` ends: at its first blank or tab, or at
-// the end of the text.
-std::size_t WordEnd(std::string_view text) {
-#if defined(__SSE2__)
-  // Sixteen bytes a step: every line of every pass has its first word cut.
-  if (text.size() >= 16) {
-    const std::size_t blank = FindMarkedByte(
-        text, 0, [](__m128i v) { return MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t'); });
-    return blank == std::string_view::npos ? text.size() : blank;
-  }
-#endif
-  std::size_t end = 0;
-  // A byte above ' ' is no blank: one comparison for most bytes.
-  while (end < text.size() && (static_cast<unsigned char>(text[end]) > ' ' || !IsBlank(text[end]))) {
-    ++end;
-  }
-  return end;
-}
-
-// How many blanks and tabs start `text`.
-std::size_t LeadingBlanks(std::string_view text) {
-#if defined(__SSE2__)
-  // Sixteen bytes a step: most lines are indented.
-  if (text.size() >= 16) {
-    const std::size_t first = FindMarkedByte(text, 0, [](__m128i v) {
-      return ~(MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t')) & 0xFFFFU;
-    });
-    return first == std::string_view::npos ? text.size() : first;
-  }
-#endif
-  std::size_t count = 0;
-  while (count < text.size() && IsBlank(text[count])) ++count;
-  return count;
-}
-
 // Column of word `n` of `line`'s text, or -1 when it has none. In UTF-8
 // text a character is one column whatever its bytes.
 int WordPosition(const SourceLine& line, int n, bool utf8) {
@@ -545,7 +510,7 @@ inline void LineClassifier::TestQuoted() {
   if (line_.lineType != LineType::kText) return;
   // The raw line without its outer blanks and tabs, seen in place.
   std::string_view r = line_.rawText.View();
-  r.remove_prefix(LeadingBlanks(r));
+  r.remove_prefix(BlanksAtStart(r));
   // Only a '>' near the start or a leading '!' quotes: most lines fail
   // here, before any search of the whole line.
   const std::string_view head = r.substr(0, kMaxQuotePosition);

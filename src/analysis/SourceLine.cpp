@@ -138,19 +138,6 @@ int LeadingBlanks(std::string_view text) {
   return static_cast<int>(first == std::string_view::npos ? text.size() : first);
 }
 
-int FirstWordLength(std::string_view text) {
-#if defined(__SSE2__)
-  if (text.size() >= 16) {
-    const std::size_t blank = FindMarkedByte(
-        text, 0, [](__m128i v) { return MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t'); });
-    return static_cast<int>(blank == std::string_view::npos ? text.size() : blank);
-  }
-#endif
-  std::size_t end = 0;
-  while (end < text.size() && !IsBlank(text[end])) ++end;
-  return static_cast<int>(end);
-}
-
 }  // namespace
 
 SourceLine::SourceLine() : ParsedString() { Reset(true); }
@@ -275,7 +262,7 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspa
   if (overstruck > 1) JoinOverstruckWords(*this);
   escapedText = static_cast<const TextString&>(*this);
   if (trim) Trim();
-  firstWordLength = FirstWordLength(View());
+  firstWordLength = static_cast<int>(WordEnd(View()));
 }
 
 void SourceLine::EscapeHTML() { EscapeHtml(*this); }

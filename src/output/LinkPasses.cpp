@@ -1,16 +1,11 @@
 #include "output/LinkPasses.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
@@ -92,7 +87,7 @@ std::size_t FindOutsideMarkup(std::string_view text, std::string_view pattern) {
 
 // Where the first digit of `text` at or after `from` is, or npos. Every body
 // line is searched and most hold none, so it looks at sixteen bytes at a
-// time where the processor has the instructions (every x86-64 one does), then
+// time where the processor has the instructions (every x86-64 one does), else
 // eight at a time: with the high bits masked off, a byte from '0' to '9' is
 // the only one that sets its high bit in all three terms (each byte is
 // computed apart, without a borrow between bytes).
@@ -100,30 +95,17 @@ std::size_t FindDigit(std::string_view text, std::size_t from) {
   constexpr std::uint64_t kLowBits = kByteOnes * 0x7F;
   constexpr std::uint64_t kAboveNine = kByteOnes * (0x7F + '9' + 1);
   constexpr std::uint64_t kBelowZero = kByteOnes * (0x7F - ('0' - 1));
-  std::size_t at = from;
 #if defined(__SSE2__)
-  // A byte minus '0' is a digit when at most 9, unsigned; bit i of the mask
-  // stands for byte i.
-  const auto digits = [&text](std::size_t start) {
-    const __m128i zero = _mm_set1_epi8('0');
-    const __m128i nine = _mm_set1_epi8(9);
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + start));
-    const __m128i offset = _mm_sub_epi8(v, zero);
-    return static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(offset, nine), offset)));
-  };
-  for (; at + 16 <= text.size(); at += 16) {
-    const unsigned found = digits(at);
-    if (found != 0) return at + static_cast<std::size_t>(std::countr_zero(found));
-  }
-  // The bytes after the last whole block: the sixteen that end the text,
-  // those before `at` left out.
-  if (at < text.size() && text.size() >= 16) {
-    const std::size_t last = text.size() - 16;
-    const unsigned found = digits(last) & (~0u << (at - last));
-    return found != 0 ? last + static_cast<std::size_t>(std::countr_zero(found)) : kNone;
+  if (text.size() >= 16) {
+    // A byte minus '0' is a digit when at most 9, unsigned.
+    return FindMarkedByte(text, from, [](__m128i v) {
+      const __m128i offset = _mm_sub_epi8(v, _mm_set1_epi8('0'));
+      return static_cast<unsigned>(_mm_movemask_epi8(
+          _mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8(9)), offset)));
+    });
   }
 #endif
+  std::size_t at = from;
   for (; at + 8 <= text.size(); at += 8) {
     const std::uint64_t v = LoadEightBytes(text.data() + at);
     const std::uint64_t low = v & kLowBits;

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string_view>
+
+#include "text/CharClass.h"
 
 // Tests on eight bytes at once, for scans over long runs of ordinary text: a
 // block that may hold a byte of interest is then looked at byte by byte.
@@ -63,3 +66,33 @@ std::size_t FindMarkedByte(std::string_view text, std::size_t from, Mask mask) {
   return std::string_view::npos;
 }
 #endif
+
+// Where the word that starts `text` ends: at its first blank or tab, or at
+// its end. Every line of every pass has its first word cut.
+inline std::size_t WordEnd(std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    const std::size_t blank = FindMarkedByte(
+        text, 0, [](__m128i v) { return MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t'); });
+    return blank == std::string_view::npos ? text.size() : blank;
+  }
+#endif
+  std::size_t end = 0;
+  while (end < text.size() && !IsBlank(text[end])) ++end;
+  return end;
+}
+
+// How many blanks and tabs start `text`.
+inline std::size_t BlanksAtStart(std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    const std::size_t first = FindMarkedByte(text, 0, [](__m128i v) {
+      return ~(MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t')) & 0xFFFFU;
+    });
+    return first == std::string_view::npos ? text.size() : first;
+  }
+#endif
+  std::size_t count = 0;
+  while (count < text.size() && IsBlank(text[count])) ++count;
+  return count;
+}

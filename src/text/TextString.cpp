@@ -312,16 +312,7 @@ int TextString::Clear() {
 
 int TextString::Trim() {
   const std::string_view text = text_;
-  std::size_t first = 0;
-#if defined(__SSE2__)
-  if (text.size() >= 16) {
-    first = FindMarkedByte(text, 0, [](__m128i v) {
-      return ~(MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t')) & 0xFFFFu;
-    });
-    if (first == std::string_view::npos) first = text.size();
-  }
-#endif
-  while (first < text.size() && IsBlank(text[first])) ++first;
+  const std::size_t first = BlanksAtStart(text);
   std::size_t last = text.size();
   while (last > first && IsBlank(text[last - 1])) --last;
   // In place: a copy would allocate for every line, and erase costs more
