@@ -66,25 +66,6 @@ bool IsTextCell(std::string_view text) {
   return letters >= needed;
 }
 
-// Widths of the characters, in 1/100 of an average character.
-constexpr std::array<unsigned char, 256> kCharacterWidths = [] {
-  std::array<unsigned char, 256> widths{};
-  widths.fill(100);
-  widths[' '] = 72;
-  widths['<'] = 170;
-  for (char c = 'A'; c <= 'Z'; ++c) widths[static_cast<unsigned char>(c)] = 170;
-  for (const char c : {'F', 'I', 'J', 'P', 'S'}) widths[static_cast<unsigned char>(c)] = 100;
-  for (const char c : {'M', 'W'}) widths[static_cast<unsigned char>(c)] = 200;
-  return widths;
-}();
-
-// The width a browser gives the text, in 1/100 of an average character.
-int EstimatedWidth(std::string_view text) {
-  int width = 108;
-  for (const char c : text) width += kCharacterWidths[static_cast<unsigned char>(c)];
-  return width;
-}
-
 // `raw` with one byte per screen column: every character of several bytes
 // becomes one 'x', or two for a wide one. Empty for all-ASCII text.
 std::string ColumnLayout(std::string_view raw) {
@@ -161,12 +142,11 @@ void PreformattedBlock::Measure() {
   firstRule_ = secondRule_ = lastRule_ = -1;
   for (int i = 0; i < LineCount(); ++i) {
     Line& line = lines_[static_cast<std::size_t>(i)];
-    std::string_view view = line.raw.View();
-    const std::size_t last = view.find_last_not_of(' ');
-    view = last == std::string_view::npos ? std::string_view() : view.substr(0, last + 1);
-    view.remove_prefix(std::min(view.size(), static_cast<std::size_t>(smallestIndent_)));
-    // Copied out first: the view points into the text it replaces.
-    line.raw.SetText(std::string(view));
+    const std::size_t last = line.raw.View().find_last_not_of(' ');
+    const std::size_t end = last == std::string_view::npos ? 0 : last + 1;
+    const std::size_t start = std::min(end, static_cast<std::size_t>(smallestIndent_));
+    // Cut in place: no copy of the line is made.
+    line.raw.SetPart(line.raw, start, end - start);
     if (utf8_) line.columns.SetText(ColumnLayout(line.raw.View()));
     const std::string_view raw = ColumnView(line);
     line.blank = raw.empty();
@@ -395,7 +375,6 @@ void PreformattedBlock::AnalyseColumns() {
   const std::size_t count = columns_.size();
   std::vector<int> starts(count, 0), single(count, 0), empty(count, 0), text(count, 0);
   std::vector<std::array<int, 3>> aligned(count, std::array<int, 3>{0, 0, 0});
-  for (Column& column : columns_) column.estimatedWidth = 0;
   spanningCells_ = spanningTotal_ = 0;
   firstSpannedPair_.assign(lines_.size(), -1);
   std::vector<CellRange> ranges;
@@ -426,7 +405,6 @@ void PreformattedBlock::AnalyseColumns() {
       }
       if (textLine && span == 1 && !cellText.empty()) {
         ++aligned[c][static_cast<std::size_t>(CellAlignment(cut, range.to - range.from))];
-        columns_[c].estimatedWidth = std::max(columns_[c].estimatedWidth, EstimatedWidth(cellText));
       }
     }
   }

@@ -51,9 +51,6 @@ class PreformattedBlock {
     bool mostlyEmpty = false;
     bool text = false;
     int alignment = kLeft;
-    // Largest estimated width of its one-column cells (in 1/100 of an
-    // average character).
-    int estimatedWidth = 0;
   };
 
   // One cell of a line, as cut at the column boundaries.
@@ -139,9 +136,9 @@ class PreformattedBlock {
   static std::string_view CutColumns(const Line& line, int from, int to);
   void Measure();
   void FindColumns(int separation, bool sparseSearch, FC& policy);
-  // Per-column statistics of the current columns, their alignments and
-  // widths. Each analysis gives the final ones: most blocks need no merge,
-  // and so no second analysis.
+  // Per-column statistics of the current columns and their alignments.
+  // Each analysis gives the final ones: most blocks need no merge, and so
+  // no second analysis.
   void AnalyseColumns();
   // Applies the first merge rule that fits; returns 0 when none did, 1 for
   // the kinds that ask for a wider separation, 2 for the others.
