@@ -110,10 +110,48 @@ int PageFurniture::TakeRecent() {
   return count;
 }
 
+std::size_t PageFurniture::PlaceOf(int line) const {
+  const std::size_t size = lines_.size();
+  const auto before = [&](std::size_t i) { return lines_[i].number < line; };
+  // Every place below `low` is before the line, none from `high` on. The
+  // steps away from the last place double until they pass the line.
+  std::size_t low = 0;
+  std::size_t high = size;
+  const std::size_t start = std::min(lastPlace_, size);
+  if (start < size && before(start)) {
+    low = start + 1;
+    for (std::size_t step = 1; start + step < size; step *= 2) {
+      if (!before(start + step)) {
+        high = start + step;
+        break;
+      }
+      low = start + step + 1;
+    }
+  } else {
+    high = start;
+    for (std::size_t step = 1; step <= start; step *= 2) {
+      if (before(start - step)) {
+        low = start - step + 1;
+        break;
+      }
+      high = start - step;
+    }
+  }
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (before(middle)) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  lastPlace_ = low;
+  return low;
+}
+
 const PageFurniture::LineInfo* PageFurniture::Find(int line) const {
-  const auto it = std::lower_bound(lines_.begin(), lines_.end(), line,
-                                   [](const LineInfo& info, int n) { return info.number < n; });
-  return it != lines_.end() && it->number == line ? &*it : nullptr;
+  const std::size_t at = PlaceOf(line);
+  return at < lines_.size() && lines_[at].number == line ? &lines_[at] : nullptr;
 }
 
 PageFurniture::LineInfo* PageFurniture::Find(int line) {
@@ -122,10 +160,7 @@ PageFurniture::LineInfo* PageFurniture::Find(int line) {
 
 PageFurniture::Nearby PageFurniture::Side(const Break& pageBreak, bool after) const {
   Nearby side;
-  const auto place =
-      std::lower_bound(lines_.begin(), lines_.end(), pageBreak.line,
-                       [](const LineInfo& info, int n) { return info.number < n; });
-  const std::size_t at = static_cast<std::size_t>(place - lines_.begin());
+  const std::size_t at = PlaceOf(pageBreak.line);
   if (after) {
     for (std::size_t i = 1; i <= pageBreak.after && at + i < lines_.size(); ++i) {
       side.lines[side.count++] = lines_[at + i].number;
@@ -247,8 +282,7 @@ std::vector<std::uint64_t> PageFurniture::RepeatedKeys(bool after) const {
 }
 
 int PageFurniture::NearestKept(int line, int step) const {
-  const auto place = std::lower_bound(lines_.begin(), lines_.end(), line,
-                                      [](const LineInfo& info, int n) { return info.number < n; });
+  const auto place = lines_.begin() + static_cast<std::ptrdiff_t>(PlaceOf(line));
   if (step < 0) {
     for (auto it = place; it != lines_.begin();) {
       --it;

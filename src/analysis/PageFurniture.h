@@ -110,6 +110,10 @@ class PageFurniture {
   void Keep(const LineInfo& info);
   // Moves the recent lines into lines_; returns how many there were.
   int TakeRecent();
+  // Where `line` stands or would stand in lines_: the first place whose
+  // line is not before it. Searched from the place found last, since the
+  // lines asked for follow each other closely.
+  std::size_t PlaceOf(int line) const;
   // The line of lines_ numbered `line`, or null.
   LineInfo* Find(int line);
   const LineInfo* Find(int line) const;
@@ -152,5 +156,7 @@ class PageFurniture {
   // `lastAsked_` (a cache; Drops answers alike without it).
   mutable std::size_t dropsCursor_ = 0;
   mutable int lastAsked_ = 0;
+  // The place PlaceOf found last (a cache, clamped to the size of lines_).
+  mutable std::size_t lastPlace_ = 0;
   int repeatedBreaks_ = 0;
 };
