@@ -51,6 +51,8 @@ class LineClassifier {
   bool TestCapitalised();
   void TestDefinition();
   void TestQuoted();
+  // TestQuoted for the raw text of a line that may be quoted.
+  [[gnu::noinline]] void TestQuotedText(std::string_view raw);
   void TestCode();
   void TestHangingFromPrevious();
   void TestHangingPosition();
