@@ -2,12 +2,14 @@
 
 #include <array>
 
+#include "text/ByteBlocks.h"
 #include "text/CharClass.h"
 
 namespace {
 
 std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  // Indented lines are common: their blanks are stepped over in blocks.
+  s.remove_prefix(BlanksAtStart(s));
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
   return s;
 }
@@ -70,6 +72,16 @@ bool HasCommentMark(std::string_view t) {
   return false;
 }
 
+// "(!" or "if (". Both hold a '(', a rare character, while the letters of
+// "if" are in almost every line: each '(' is looked at where it stands.
+bool HasConditionMark(std::string_view t) {
+  for (std::size_t at = t.find('('); at != std::string_view::npos; at = t.find('(', at + 1)) {
+    if (at + 1 < t.size() && t[at + 1] == '!') return true;
+    if (at >= 3 && t.substr(at - 3, 3) == "if ") return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool LooksLikeCode(std::string_view text, bool strict) {
@@ -87,12 +99,7 @@ bool LooksLikeCode(std::string_view text, bool strict) {
       return true;
     }
   }
-  // "if (" is searched only where a '(' stands: its first letter is in
-  // almost every line, a '(' in few.
-  const bool parenthesis = Contains(t, "(");
-  if ((parenthesis && (Contains(t, "(!") || Contains(t, "if ("))) || HasCommentMark(t)) {
-    return true;
-  }
+  if (HasConditionMark(t) || HasCommentMark(t)) return true;
   if (strict) {
     if (last == ')') return true;
     if (last == ';' && !EndsWithEntity(t)) return true;
