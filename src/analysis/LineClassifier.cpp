@@ -159,6 +159,22 @@ std::size_t FindSeparator(std::string_view text, bool dash, bool colon) {
   return std::string_view::npos;
 }
 
+// Whether `word`, which starts `text`, holds a digit. Most first words lie
+// in the first sixteen bytes of their line: one block tests them.
+bool HasDigit(std::string_view word, std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16 && word.size() <= 16 && word.data() == text.data()) {
+    const __m128i block = LoadSixteenBytes(text.data());
+    // Bytes from 0x80 compare as negative: no digit.
+    const __m128i digits = _mm_and_si128(_mm_cmpgt_epi8(block, _mm_set1_epi8('0' - 1)),
+                                         _mm_cmplt_epi8(block, _mm_set1_epi8('9' + 1)));
+    const auto mask = static_cast<unsigned>(_mm_movemask_epi8(digits));
+    return (mask & ((1U << word.size()) - 1)) != 0;
+  }
+#endif
+  return std::any_of(word.begin(), word.end(), IsDigit);
+}
+
 // HREF=" in any case, found from its "=": most lines have none.
 bool HasHref(std::string_view text) {
   for (std::size_t at = text.find('='); at != std::string_view::npos; at = text.find('=', at + 1)) {
@@ -258,7 +274,7 @@ void LineClassifier::Classify() {
   int heading = 0;
   // A first word without a digit is no number, as TestHeading would find:
   // most lines are decided here, without making a heading test.
-  if (hasWord1_ && std::none_of(word1_.begin(), word1_.end(), IsDigit)) {
+  if (hasWord1_ && !HasDigit(word1_, line_.View())) {
     line_.sectionNumber.fill(-1);
   } else if (hasWord1_) {
     // A heading test may retype a line before, which the score reads.
