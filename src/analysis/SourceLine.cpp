@@ -60,6 +60,39 @@ bool HasLinkCharacter(std::string_view text) {
   return FindLinkCharacter(text, 0) != std::string_view::npos;
 }
 
+bool EndsNoCase(std::string_view text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  const std::string_view end = text.substr(text.size() - suffix.size());
+  return std::equal(end.begin(), end.end(), suffix.begin(),
+                    [](char a, char b) { return ToLower(a) == b; });
+}
+
+// True when the link character at `at`, the first at or after `from`, is a
+// full stop ending its word, in a word that no recogniser can link: one
+// whose only link character that stop is can be an address only through a
+// colon (a scheme, "news:") or as a host word ending "www.", "ftp." or
+// "gopher.". Most words offered for links are a sentence's last word.
+bool IsClosingStopOfPlainWord(std::string_view text, std::size_t from, std::size_t at) {
+  if (text[at] != '.' || (at + 1 < text.size() && !word_pass::IsDelimiterAt(text, at + 1))) {
+    return false;
+  }
+  // The word's start as the word pass finds it.
+  std::size_t start = at;
+  while (start > from && !word_pass::DelimiterEndsAt(text, from, start)) --start;
+  const std::string_view word = text.substr(start, at + 1 - start);
+  return word.find(':') == std::string_view::npos && !EndsNoCase(word, "www.") &&
+         !EndsNoCase(word, "ftp.") && !EndsNoCase(word, "gopher.");
+}
+
+// The first link character at or after `from` of a word that may be linked.
+std::size_t FindLinkableCharacter(std::string_view text, std::size_t from) {
+  std::size_t at = FindLinkCharacter(text, from);
+  while (at != std::string_view::npos && IsClosingStopOfPlainWord(text, from, at)) {
+    at = FindLinkCharacter(text, at + 1);
+  }
+  return at;
+}
+
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr const char* kIgnoredEmphasis = "Ignoring potential emphasis markup";
@@ -239,7 +272,7 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspa
   if (links && !overstrike) {
     // Only words holding a link character are looked at, found from those
     // characters: most of a line is never cut into words.
-    RunMarkedWordPass(*this, FindLinkCharacter,
+    RunMarkedWordPass(*this, FindLinkableCharacter,
                       [&](const TextString& word, TextString& replacement) {
                         return RecogniseHyperlink(policy, word, replacement);
                       });
