@@ -76,12 +76,17 @@ bool IsClosingStopOfPlainWord(std::string_view text, std::size_t from, std::size
   if (text[at] != '.' || (at + 1 < text.size() && !word_pass::IsDelimiterAt(text, at + 1))) {
     return false;
   }
-  // The word's start as the word pass finds it.
+  // Back to the word's start as the word pass finds it.
   std::size_t start = at;
-  while (start > from && !word_pass::DelimiterEndsAt(text, from, start)) --start;
+  while (start > from && !word_pass::DelimiterEndsAt(text, from, start)) {
+    if (text[--start] == ':') return false;
+  }
+  if (start == at) return true;
+  // Only those host endings have one of these letters before the stop.
+  const char last = ToLower(text[at - 1]);
+  if (last != 'w' && last != 'p' && last != 'r') return true;
   const std::string_view word = text.substr(start, at + 1 - start);
-  return word.find(':') == std::string_view::npos && !EndsNoCase(word, "www.") &&
-         !EndsNoCase(word, "ftp.") && !EndsNoCase(word, "gopher.");
+  return !EndsNoCase(word, "www.") && !EndsNoCase(word, "ftp.") && !EndsNoCase(word, "gopher.");
 }
 
 // The first link character at or after `from` of a word that may be linked.
