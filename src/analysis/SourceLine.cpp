@@ -67,33 +67,38 @@ bool EndsNoCase(std::string_view text, std::string_view suffix) {
                     [](char a, char b) { return ToLower(a) == b; });
 }
 
-// True when the link character at `at`, the first at or after `from`, is a
-// full stop ending its word, in a word that no recogniser can link: one
-// whose only link character that stop is can be an address only through a
-// colon (a scheme, "news:") or as a host word ending "www.", "ftp." or
-// "gopher.". Most words offered for links are a sentence's last word.
-bool IsClosingStopOfPlainWord(std::string_view text, std::size_t from, std::size_t at) {
-  if (text[at] != '.' || (at + 1 < text.size() && !word_pass::IsDelimiterAt(text, at + 1))) {
-    return false;
+// True when no recogniser can link or report `word`, whose first link
+// character stands at `mark`. Without a colon (a scheme, "news:") or an "@"
+// (an e-mail address), an address needs a letter, and a word whose one link
+// character is the full stop ending it can only be a host word ending
+// "www.", "ftp." or "gopher.". Most words offered for links are numbers
+// ("4.15") or a sentence's last word.
+bool NoRecogniserTakes(std::string_view word, std::size_t mark) {
+  bool letter = false;
+  for (const char c : word) {
+    if (c == ':' || c == '@') return false;
+    letter = letter || IsLetter(c);
   }
-  // Back to the word's start as the word pass finds it.
-  std::size_t start = at;
-  while (start > from && !word_pass::DelimiterEndsAt(text, from, start)) {
-    if (text[--start] == ':') return false;
-  }
-  if (start == at) return true;
+  if (!letter) return true;
+  if (mark + 1 != word.size() || word[mark] != '.' || mark == 0) return false;
   // Only those host endings have one of these letters before the stop.
-  const char last = ToLower(text[at - 1]);
+  const char last = ToLower(word[mark - 1]);
   if (last != 'w' && last != 'p' && last != 'r') return true;
-  const std::string_view word = text.substr(start, at + 1 - start);
   return !EndsNoCase(word, "www.") && !EndsNoCase(word, "ftp.") && !EndsNoCase(word, "gopher.");
 }
 
-// The first link character at or after `from` of a word that may be linked.
+// The first link character at or after `from` of a word that a recogniser
+// may take: the words around the others are passed over before they are
+// copied and offered. The words are cut as the word pass cuts them.
 std::size_t FindLinkableCharacter(std::string_view text, std::size_t from) {
   std::size_t at = FindLinkCharacter(text, from);
-  while (at != std::string_view::npos && IsClosingStopOfPlainWord(text, from, at)) {
-    at = FindLinkCharacter(text, at + 1);
+  while (at != std::string_view::npos) {
+    std::size_t start = at;
+    while (start > from && !word_pass::DelimiterEndsAt(text, from, start)) --start;
+    std::size_t end = at + 1;
+    while (end < text.size() && !word_pass::IsDelimiterAt(text, end)) ++end;
+    if (!NoRecogniserTakes(text.substr(start, end - start), at - start)) return at;
+    at = FindLinkCharacter(text, end);
   }
   return at;
 }
