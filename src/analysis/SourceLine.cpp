@@ -304,7 +304,9 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspa
   }
   if (overstruck > 1) JoinOverstruckWords(*this);
   escapedText = static_cast<const TextString&>(*this);
-  if (trim) Trim();
+  // Most lines have no blank at either end to trim: no call for them.
+  const std::string_view marked = View();
+  if (trim && !marked.empty() && (IsBlank(marked.front()) || IsBlank(marked.back()))) Trim();
   firstWordLength = static_cast<int>(WordEnd(View()));
 }
 
