@@ -67,6 +67,28 @@ bool EndsNoCase(std::string_view text, std::string_view suffix) {
                     [](char a, char b) { return ToLower(a) == b; });
 }
 
+// What the search for linkable words needs to know of a byte.
+enum WordByte : unsigned char {
+  kMayEndWord = 1,  // a delimiter, or "&" or ";" of an angle entity
+  kLetter = 2,
+  kColonOrAt = 4,
+};
+
+constexpr std::array<unsigned char, 256> kWordBytes = [] {
+  std::array<unsigned char, 256> table{};
+  for (const unsigned char c : {' ', '\t', ',', '<', '>', '&', ';'}) table[c] = kMayEndWord;
+  for (int c = 0; c < 256; ++c) {
+    if (IsLetter(static_cast<char>(c))) table[static_cast<std::size_t>(c)] = kLetter;
+  }
+  table[':'] = kColonOrAt;
+  table['@'] = kColonOrAt;
+  return table;
+}();
+
+unsigned char WordByteOf(char c) {
+  return kWordBytes[static_cast<unsigned char>(c)];
+}
+
 // True when no recogniser can link or report `word`, whose first link
 // character stands at `mark`. Without a colon (a scheme, "news:") or an "@"
 // (an e-mail address), an address needs a letter, and a word whose one link
@@ -74,12 +96,10 @@ bool EndsNoCase(std::string_view text, std::string_view suffix) {
 // "www.", "ftp." or "gopher.". Most words offered for links are numbers
 // ("4.15") or a sentence's last word.
 bool NoRecogniserTakes(std::string_view word, std::size_t mark) {
-  bool letter = false;
-  for (const char c : word) {
-    if (c == ':' || c == '@') return false;
-    letter = letter || IsLetter(c);
-  }
-  if (!letter) return true;
+  unsigned char seen = 0;
+  for (const char c : word) seen |= WordByteOf(c);
+  if ((seen & kColonOrAt) != 0) return false;
+  if ((seen & kLetter) == 0) return true;
   if (mark + 1 != word.size() || word[mark] != '.' || mark == 0) return false;
   // Only those host endings have one of these letters before the stop.
   const char last = ToLower(word[mark - 1]);
@@ -89,14 +109,21 @@ bool NoRecogniserTakes(std::string_view word, std::size_t mark) {
 
 // The first link character at or after `from` of a word that a recogniser
 // may take: the words around the others are passed over before they are
-// copied and offered. The words are cut as the word pass cuts them.
+// copied and offered. The words are cut as the word pass cuts them; only a
+// byte that may end a word is looked at closely.
 std::size_t FindLinkableCharacter(std::string_view text, std::size_t from) {
   std::size_t at = FindLinkCharacter(text, from);
   while (at != std::string_view::npos) {
     std::size_t start = at;
-    while (start > from && !word_pass::DelimiterEndsAt(text, from, start)) --start;
+    while (start > from && ((WordByteOf(text[start - 1]) & kMayEndWord) == 0 ||
+                            !word_pass::DelimiterEndsAt(text, from, start))) {
+      --start;
+    }
     std::size_t end = at + 1;
-    while (end < text.size() && !word_pass::IsDelimiterAt(text, end)) ++end;
+    while (end < text.size() && ((WordByteOf(text[end]) & kMayEndWord) == 0 ||
+                                 !word_pass::IsDelimiterAt(text, end))) {
+      ++end;
+    }
     if (!NoRecogniserTakes(text.substr(start, end - start), at - start)) return at;
     at = FindLinkCharacter(text, end);
   }
