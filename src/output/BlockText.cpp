@@ -11,12 +11,12 @@
 namespace {
 
 // The bytes the inline pass may act on: those the 8-bit map rewrites (above
-// 0x7F), the backspace of overstrike, the characters a link needs (".",
-// "/", "@"), and NUL, where the line would end the text.
+// 0x7F), the backspace of overstrike, "." and "/" (every address, e-mail
+// and newsgroup name holds one), and NUL, where the line would end the text.
 constexpr std::array<bool, 256> kInlineBytes = [] {
   std::array<bool, 256> table{};
   for (int c = 0x80; c < 0x100; ++c) table[static_cast<std::size_t>(c)] = true;
-  for (const unsigned char c : {'\0', '\b', '.', '/', '@'}) table[c] = true;
+  for (const unsigned char c : {'\0', '\b', '.', '/'}) table[c] = true;
   return table;
 }();
 
