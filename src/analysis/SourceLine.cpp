@@ -60,6 +60,76 @@ bool HasLinkCharacter(std::string_view text) {
   return FindLinkCharacter(text, 0) != std::string_view::npos;
 }
 
+bool EndsNoCase(std::string_view text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  const std::string_view end = text.substr(text.size() - suffix.size());
+  return std::equal(end.begin(), end.end(), suffix.begin(),
+                    [](char a, char b) { return ToLower(a) == b; });
+}
+
+// What the search for linkable words needs to know of a byte.
+enum WordByte : unsigned char {
+  kMayEndWord = 1,  // a delimiter, or "&" or ";" of an angle entity
+  kLetter = 2,
+  kColonOrAt = 4,
+};
+
+constexpr std::array<unsigned char, 256> kWordBytes = [] {
+  std::array<unsigned char, 256> table{};
+  for (const unsigned char c : {' ', '\t', ',', '<', '>', '&', ';'}) table[c] = kMayEndWord;
+  for (int c = 0; c < 256; ++c) {
+    if (IsLetter(static_cast<char>(c))) table[static_cast<std::size_t>(c)] = kLetter;
+  }
+  table[':'] = kColonOrAt;
+  table['@'] = kColonOrAt;
+  return table;
+}();
+
+unsigned char WordByteOf(char c) {
+  return kWordBytes[static_cast<unsigned char>(c)];
+}
+
+// True when no recogniser can link or report `word`, whose first link
+// character stands at `mark`. Without a colon (a scheme, "news:") or an "@"
+// (an e-mail address), an address needs a letter, and a word whose one link
+// character is the full stop ending it can only be a host word ending
+// "www.", "ftp." or "gopher.". Most words offered for links are numbers
+// ("4.15") or a sentence's last word.
+bool NoRecogniserTakes(std::string_view word, std::size_t mark) {
+  unsigned char seen = 0;
+  for (const char c : word) seen |= WordByteOf(c);
+  if ((seen & kColonOrAt) != 0) return false;
+  if ((seen & kLetter) == 0) return true;
+  if (mark + 1 != word.size() || word[mark] != '.' || mark == 0) return false;
+  // Only those host endings have one of these letters before the stop.
+  const char last = ToLower(word[mark - 1]);
+  if (last != 'w' && last != 'p' && last != 'r') return true;
+  return !EndsNoCase(word, "www.") && !EndsNoCase(word, "ftp.") && !EndsNoCase(word, "gopher.");
+}
+
+// The first link character at or after `from` of a word that a recogniser
+// may take: the words around the others are passed over before they are
+// copied and offered. The words are cut as the word pass cuts them; only a
+// byte that may end a word is looked at closely.
+std::size_t FindLinkableCharacter(std::string_view text, std::size_t from) {
+  std::size_t at = FindLinkCharacter(text, from);
+  while (at != std::string_view::npos) {
+    std::size_t start = at;
+    while (start > from && ((WordByteOf(text[start - 1]) & kMayEndWord) == 0 ||
+                            !word_pass::DelimiterEndsAt(text, from, start))) {
+      --start;
+    }
+    std::size_t end = at + 1;
+    while (end < text.size() && ((WordByteOf(text[end]) & kMayEndWord) == 0 ||
+                                 !word_pass::IsDelimiterAt(text, end))) {
+      ++end;
+    }
+    if (!NoRecogniserTakes(text.substr(start, end - start), at - start)) return at;
+    at = FindLinkCharacter(text, end);
+  }
+  return at;
+}
+
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr const char* kIgnoredEmphasis = "Ignoring potential emphasis markup";
@@ -239,7 +309,7 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspa
   if (links && !overstrike) {
     // Only words holding a link character are looked at, found from those
     // characters: most of a line is never cut into words.
-    RunMarkedWordPass(*this, FindLinkCharacter,
+    RunMarkedWordPass(*this, FindLinkableCharacter,
                       [&](const TextString& word, TextString& replacement) {
                         return RecogniseHyperlink(policy, word, replacement);
                       });
@@ -261,7 +331,9 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspa
   }
   if (overstruck > 1) JoinOverstruckWords(*this);
   escapedText = static_cast<const TextString&>(*this);
-  if (trim) Trim();
+  // Most lines have no blank at either end to trim: no call for them.
+  const std::string_view marked = View();
+  if (trim && !marked.empty() && (IsBlank(marked.front()) || IsBlank(marked.back()))) Trim();
   firstWordLength = static_cast<int>(WordEnd(View()));
 }
 
