@@ -10,6 +10,7 @@
 #include "markup/CharacterMap.h"
 #include "markup/Emphasis.h"
 #include "markup/HtmlEscaper.h"
+#include "markup/Hyperlinks.h"
 #include "markup/MarkupScan.h"
 #include "markup/Overstrike.h"
 #include "markup/WordPass.h"
@@ -239,7 +240,9 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspa
   if (links && !overstrike) {
     // Only words holding a link character are looked at, found from those
     // characters: most of a line is never cut into words.
-    RunMarkedWordPass(*this, FindLinkCharacter,
+    // Most such words end a sentence and could never be links: they are
+    // neither copied nor offered.
+    RunMarkedWordPass(*this, FindLinkCharacter, MayBeLinked,
                       [&](const TextString& word, TextString& replacement) {
                         return RecogniseHyperlink(policy, word, replacement);
                       });

@@ -148,6 +148,26 @@ bool ExtractAddress(TextString& address) {
          !Contains(a, "&gt;");
 }
 
+bool MayBeLinked(std::string_view word) {
+  std::size_t dots = 0;
+  bool letter = false;
+  for (const char c : word) {
+    // Only a scheme, a path or an e-mail address holds one of these.
+    if (c == ':' || c == '/' || c == '@') return true;
+    if (c == '.') {
+      ++dots;
+    } else if (IsLetter(c)) {
+      letter = true;
+    }
+  }
+  // Every host, top-level domain and newsgroup name holds a letter and a dot.
+  if (!letter || dots == 0) return false;
+  // A host word, a bare host and a newsgroup each need a dot before the end;
+  // only the "www." or "ftp." test can match a word's final dot.
+  if (dots > 1 || word.back() != '.') return true;
+  return EndsNoCase(word, "www.") || EndsNoCase(word, "ftp.") || EndsNoCase(word, "gopher.");
+}
+
 int RecogniseURL(const FC& policy, const TextString& word, bool& found, TextString& replacement) {
   const std::string_view w = word.View();
   // Not find_first_of, which searches the set once for every byte.

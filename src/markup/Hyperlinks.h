@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 class FC;
 class TextString;
 
@@ -41,6 +43,12 @@ inline constexpr int kNewsIgnored = 14;    // newsgroup-like word left alone
 // what is left is no address (too short for its scheme, empty, or holding a
 // bracket, "!", an angle entity or a quote).
 bool ExtractAddress(TextString& address);
+
+// False for a word that no recogniser below links or reports on, whatever
+// the policies: one without ":", "/" and "@" that holds no letter, or whose
+// only "." ends it (the last word of a sentence) and does not end "www.",
+// "ftp." or "gopher.". True for every other word.
+bool MayBeLinked(std::string_view word);
 
 // Web, FTP and gopher addresses, with a scheme or starting "www.", "ftp.",
 // "gopher.", and bare host names ("a.b.com", "a.b.co.uk"). Returns the link

@@ -121,9 +121,11 @@ int RunFilteredWordPass(TextString& text, TagHandling tags, const Filter& wants,
 // `findMark(view, from)` gives the offset of the first marked byte of `view`
 // at or after `from`, or any offset past the end (npos) when there is none. Each word is found from its marked byte, so a line holding
 // few of them is scanned once instead of being cut into words.
+// Of those words, only the ones `wants(word)` accepts are copied and offered.
 // Requires: no marked byte is a delimiter or a character of "&lt;", "&gt;".
-template <typename FindMark, typename Handler>
-int RunMarkedWordPass(TextString& text, const FindMark& findMark, const Handler& handler) {
+template <typename FindMark, typename Filter, typename Handler>
+int RunMarkedWordPass(TextString& text, const FindMark& findMark, const Filter& wants,
+                      const Handler& handler) {
   int replaced = 0;
   std::size_t pos = 0;
   TextString word;
@@ -137,6 +139,10 @@ int RunMarkedWordPass(TextString& text, const FindMark& findMark, const Handler&
     while (start > pos && !word_pass::DelimiterEndsAt(view, pos, start)) --start;
     std::size_t end = mark + 1;
     while (end < view.size() && !word_pass::IsDelimiterAt(view, end)) ++end;
+    if (!wants(view.substr(start, end - start))) {
+      pos = end;
+      continue;
+    }
     pos = word_pass::OfferWord(text, start, end, word, replacement, handler, replaced);
   }
   return replaced;

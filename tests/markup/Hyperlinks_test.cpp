@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "policy/FC.h"
 #include "text/TextString.h"
@@ -135,6 +136,33 @@ TEST(HyperlinksTest, OnlyTheFirstRecogniserOfAWordLinks) {
   EXPECT_EQ(RecogniseURL(policy, word, found, replacement), 1);
   EXPECT_EQ(RecogniseEmail(policy, word, found, again), 0);
   EXPECT_TRUE(again.IsEmpty());
+}
+
+// A word MayBeLinked turns away must be one that no recogniser links or
+// reports on, with every recogniser switched on.
+TEST(HyperlinksTest, WordsTurnedAwayAreNeverLinked) {
+  FC policy;
+  policy.onlyKnownGroups = 0;
+  const std::pair<const char*, bool> cases[] = {
+      {"end.", false},          {"1.2.3", false},       {"(3.14),", false},
+      {"Section.", false},      {"abcdefghwww.", true}, {"abcdefghiFTP.", true},
+      {"abcdefghgopher.", true}, {"a.b.com", true},      {"x:y.", true},
+      {"e.g.", true},           {"a@b", true},           {"www.ietf.org", true}};
+  for (const auto& [text, may] : cases) {
+    EXPECT_EQ(MayBeLinked(text), may) << text;
+    if (may) continue;
+    const TextString word(text);
+    bool found = false;
+    TextString replacement, name;
+    EXPECT_EQ(RecogniseURL(policy, word, found, replacement), 0) << text;
+    EXPECT_EQ(RecogniseEmail(policy, word, found, replacement), 0) << text;
+    EXPECT_EQ(RecogniseNewsgroup(policy, word, found, replacement, name), 0) << text;
+  }
+  // Why a final "www." is let through: the word draws a report.
+  bool found = false;
+  TextString replacement;
+  EXPECT_EQ(RecogniseURL(policy, TextString("abcdefghwww."), found, replacement),
+            LinkType::kWwwIgnored);
 }
 
 TEST(HyperlinksTest, ExtractAddressKeepsTheQuotedOrLongerPart) {

@@ -47,7 +47,7 @@ TEST(WordPassTest, ReplacesInPlaceAndNeverRevisitsTheReplacement) {
 }
 
 // The marked pass must offer, and replace, exactly what the filtered pass
-// does with the filter "holds a marked byte".
+// does with the filter "holds a marked byte" and its own filter.
 TEST(WordPassTest, MarkedPassOffersTheWordsTheFilteredPassWould) {
   std::array<bool, 256> marked{};
   marked['.'] = true;
@@ -76,14 +76,16 @@ TEST(WordPassTest, MarkedPassOffersTheWordsTheFilteredPassWould) {
       return words;
     };
     const auto filtered = run([&](TextString& text, const auto& handler) {
-      return RunFilteredWordPass(text, TagHandling::kDelimit, holdsMark, handler);
+      const auto wanted = [&](std::string_view word) { return holdsMark(word) && word != "c.d"; };
+      return RunFilteredWordPass(text, TagHandling::kDelimit, wanted, handler);
     });
     const auto marks = run([&](TextString& text, const auto& handler) {
       const auto findMark = [&](std::string_view view, std::size_t from) {
         while (from < view.size() && !marked[static_cast<unsigned char>(view[from])]) ++from;
         return from;
       };
-      return RunMarkedWordPass(text, findMark, handler);
+      const auto wanted = [](std::string_view word) { return word != "c.d"; };
+      return RunMarkedWordPass(text, findMark, wanted, handler);
     });
     EXPECT_EQ(marks, filtered) << input;
   }
