@@ -5,10 +5,16 @@
 int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
   bool complete = false;
   bool tabs = false;
-  while (!complete && ReadLine()) {
-    // A buffered line holds no NUL: no need to search it for one.
-    line.AppendClean(NewestLine());
-    tabs = tabs || NewestMayHoldTab();
+  bool pieceTabs = false;
+  while (!complete && ReadLineInto(piece_, pieceTabs)) {
+    // A line read holds no NUL: no need to search it for one. The first piece
+    // (nearly always the whole line) costs no copy.
+    if (line.IsEmpty()) {
+      line.SwapClean(piece_);
+    } else {
+      line.AppendClean(piece_);
+    }
+    tabs = tabs || pieceTabs;
     complete = line.IsComplete();
   }
   if (!complete) return 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "text/ParsedString.h"
 #include "text/TextFile.h"
 
@@ -17,10 +19,15 @@ class LineFile : public TextFile {
   // Reads file lines into `line` (which the caller has emptied) until
   // line.IsComplete(); then, for a line that may hold a tab, stores the text
   // as read in line.sourceText and expands tabs to stops of `tabSize`; then
-  // calls line.PrepareText(policy).
+  // calls line.PrepareText(policy). The file lines do not enter the buffer.
   // Returns 1, or 0 when no complete line could be read.
   [[nodiscard]] virtual int ReadLine(ParsedString& line, int tabSize, FC& policy);
   // Writes `line` wrapped at its width to the current file. Returns 0 if the
   // file was opened for reading or the write failed.
   virtual int WriteWrapped(const ParsedString& line);
+
+ private:
+  // The file line being read; its store and the lines' stores are swapped,
+  // not copied.
+  std::string piece_;
 };

@@ -210,12 +210,22 @@ bool TextFile::ReadLine() {
   // (the ring has one more slot than it keeps lines).
   const std::size_t slot = Slot(static_cast<std::size_t>(lineCount_));
   if (slot == lines_.size()) lines_.emplace_back();
-  std::string& text = lines_[slot];
+  if (!ReadLineInto(lines_[slot], newestMayHoldTab_)) return false;
+  ++lineCount_;
+  if (lineCount_ > kBufferLimit) {
+    firstLine_ = Slot(kDiscardCount);
+    lineCount_ -= kDiscardCount;
+  }
+  return true;
+}
+
+bool TextFile::ReadLineInto(std::string& text, bool& mayHoldTab) {
   text.clear();
-  newestMayHoldTab_ = false;
+  mayHoldTab = false;
+  if (!isReading_) return false;
   while (true) {
     if (files_.empty()) return false;
-    if (ReadPiece(files_.back(), text, newestMayHoldTab_)) break;
+    if (ReadPiece(files_.back(), text, mayHoldTab)) break;
     // The outermost file stays open at its end.
     if (files_.size() < 2) return false;
     CloseTopFile();
@@ -223,11 +233,6 @@ bool TextFile::ReadLine() {
   // A text holds no NUL. The piece came whole from the file on top.
   if (files_.back().mayHoldNul && std::memchr(text.data(), '\0', text.size()) != nullptr) {
     std::replace(text.begin(), text.end(), '\0', ' ');
-  }
-  ++lineCount_;
-  if (lineCount_ > kBufferLimit) {
-    firstLine_ = Slot(kDiscardCount);
-    lineCount_ -= kDiscardCount;
   }
   return true;
 }

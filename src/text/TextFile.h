@@ -94,6 +94,10 @@ class TextFile {
   // Reads the next line into the buffer. Returns false when nothing is open
   // for reading or the outermost file has ended (it stays open).
   virtual bool ReadLine();
+  // Reads the next line as ReadLine does, but into `text` (emptied first)
+  // and not into the buffer, which stays as it was; `mayHoldTab` becomes
+  // false when the line is known to hold no tab.
+  bool ReadLineInto(std::string& text, bool& mayHoldTab);
   // Writes `text` and a line feed to the current file. Returns 0 if no file
   // is open or the write failed.
   virtual int WriteText(const TextString& text);

@@ -293,6 +293,11 @@ int TextString::AppendClean(std::string_view s) {
   return 1;
 }
 
+int TextString::SwapClean(std::string& s) {
+  text_.swap(s);
+  return 1;
+}
+
 int TextString::AppendChar(char c) {
   if (c == '\0') return 0;
   text_.push_back(c);

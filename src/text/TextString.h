@@ -120,6 +120,10 @@ class TextString {
   // Appends `s` whole, without the search for a NUL, for a text known to
   // hold none (a line a TextFile read). Requires: `s` holds no NUL.
   int AppendClean(std::string_view s);
+  // Exchanges the text with `s`, without the search for a NUL: a reader
+  // hands over a line it has just read and gets an old store back.
+  // Requires: `s` holds no NUL.
+  int SwapClean(std::string& s);
   // Appends one character; a NUL is refused (returns 0).
   int AppendChar(char c);
   // Appends the decimal form of `value`, then one blank if `addBlank`.
