@@ -188,12 +188,18 @@ bool HasHref(std::string_view text) {
 
 // Column of word `n` of `line`'s text, or -1 when it has none. In UTF-8
 // text a character is one column whatever its bytes.
+// Words as GetWord(n, ' ') counts them, found in place without a copy.
 int WordPosition(const SourceLine& line, int n, bool utf8) {
-  TextString word;
-  int offset = -1;
-  if (!line.GetWord(n, ' ', word, offset)) return -1;
-  if (utf8 && offset > 0) return Utf8Columns(line.View().substr(0, static_cast<std::size_t>(offset)));
-  return offset;
+  const std::string_view text = line.View();
+  std::size_t offset = 0;
+  for (int word = 1; word < n; ++word) {
+    offset += WordEnd(text.substr(offset));
+    if (offset >= text.size()) return -1;
+    offset += BlanksAtStart(text.substr(offset));
+  }
+  if (offset >= text.size()) return -1;
+  if (utf8 && offset > 0) return Utf8Columns(text.substr(0, offset));
+  return static_cast<int>(offset);
 }
 
 // The emphasis of a quoted line turned inside out, since the writer shows
