@@ -42,6 +42,11 @@ constexpr int kContinuationScoreLimit = 5;
 // "underline" its top rule.
 constexpr int kTableAfterUnderline = 9;
 
+// What a drawn line (a rule or an underline) is made of, and what a blank
+// inside one must stand before.
+constexpr std::string_view kDrawn = "-_~*=/.";
+constexpr std::string_view kAfterBlank = "-_~*/=";
+
 using LineType::IsContentsLine;
 using LineType::IsNumberedHeading;
 using LineType::IsUnderlinedHeading;
@@ -501,6 +506,10 @@ inline void LineClassifier::TestDefinition() {
         IsUnderlinedHeading(pt) || pt == LineType::kCapitalisedHeading || strong)) {
     return;
   }
+  TestSeparator();
+}
+
+void LineClassifier::TestSeparator() {
   constexpr std::size_t kNone = 999;
   const std::string_view text = line_.View();
   // Only a line that starts with its term counts a separator: for another
@@ -654,8 +663,6 @@ inline void LineClassifier::TestHangingPosition() {
 // A line drawn with '-', '=', '_', '~', '*', '/' or dots: the underline of
 // the line above (which becomes a heading), or a rule of its own.
 inline bool LineClassifier::TestRule() {
-  static constexpr std::string_view kDrawn = "-_~*=/.";
-  static constexpr std::string_view kAfterBlank = "-_~*/=";
   const std::string_view text = line_.View();
   // A line that does not start drawn is no rule: most lines stop here,
   // before the search for "- ".
@@ -672,6 +679,10 @@ inline bool LineClassifier::TestRule() {
   if (text.empty() || !drawnStart()) {
     return false;
   }
+  return TestDrawnLine(text);
+}
+
+bool LineClassifier::TestDrawnLine(std::string_view text) {
   if (line_.lineType != LineType::kText ||
       !(text.find("- ") != std::string_view::npos || (!hasWord2_ && text.size() > 2))) {
     return false;

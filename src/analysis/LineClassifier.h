@@ -50,6 +50,8 @@ class LineClassifier {
   bool ApplyHeading(int heading);
   bool TestCapitalised();
   void TestDefinition();
+  // TestDefinition for a line whose context allows a definition.
+  [[gnu::noinline]] void TestSeparator();
   void TestQuoted();
   // TestQuoted for the raw text of a line that may be quoted.
   [[gnu::noinline]] void TestQuotedText(std::string_view raw);
@@ -57,6 +59,8 @@ class LineClassifier {
   void TestHangingFromPrevious();
   void TestHangingPosition();
   bool TestRule();
+  // TestRule for a line whose text starts as a drawing does.
+  [[gnu::noinline]] bool TestDrawnLine(std::string_view text);
   void TestBulletContinuation();
   void TestAfterBulletBlank();
   bool TestContinuation();
