@@ -620,6 +620,11 @@ inline void LineClassifier::TestHangingFromPrevious() {
         pPre_)) {
     return;
   }
+  TestUnderSecondWord();
+}
+
+void LineClassifier::TestUnderSecondWord() {
+  const int indent = line_.indent;
   const int q = WordPosition(*prev_, 2, utf8_);
   if (q < 0 || static_cast<std::int64_t>(q) + pIndent_ != indent) return;
 
@@ -790,6 +795,12 @@ inline bool LineClassifier::TestContinuation() {
   if (line_.lineType != LineType::kText || (pType_ == LineType::kHeadingPart && pp_ != nullptr)) {
     return false;
   }
+  // After plain text, as most lines stand, nothing continues: no call.
+  if (pType_ == LineType::kText) return false;
+  return TestContinuationOf();
+}
+
+bool LineClassifier::TestContinuationOf() {
   const int indent = line_.indent;
   switch (pType_) {
     case LineType::kHangingParagraph: {

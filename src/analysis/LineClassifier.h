@@ -57,6 +57,8 @@ class LineClassifier {
   [[gnu::noinline]] void TestQuotedText(std::string_view raw);
   void TestCode();
   void TestHangingFromPrevious();
+  // TestHangingFromPrevious for a line indented under the line before.
+  [[gnu::noinline]] void TestUnderSecondWord();
   void TestHangingPosition();
   bool TestRule();
   // TestRule for a line whose text starts as a drawing does.
@@ -64,6 +66,8 @@ class LineClassifier {
   void TestBulletContinuation();
   void TestAfterBulletBlank();
   bool TestContinuation();
+  // TestContinuation for a text line after a line of another type.
+  [[gnu::noinline]] bool TestContinuationOf();
   bool ContinueHeading();
   void TestNewParagraph();
   void TestShortLineEnd();
