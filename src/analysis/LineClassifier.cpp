@@ -180,6 +180,18 @@ bool HasDigit(std::string_view word, std::string_view text) {
   return std::any_of(word.begin(), word.end(), IsDigit);
 }
 
+// Whether `word`, which starts `text`, is known to be ASCII (a column a
+// byte) from one sixteen-byte block; false where that block does not hold it.
+bool IsAsciiStart(std::string_view word, std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16 && word.size() <= 16 && word.data() == text.data()) {
+    const auto high = static_cast<unsigned>(_mm_movemask_epi8(LoadSixteenBytes(text.data())));
+    return (high & ((1U << word.size()) - 1)) == 0;
+  }
+#endif
+  return false;
+}
+
 // HREF=" in any case, found from its "=": most lines have none.
 bool HasHref(std::string_view text) {
   for (std::size_t at = text.find('='); at != std::string_view::npos; at = text.find('=', at + 1)) {
@@ -380,7 +392,7 @@ inline void LineClassifier::ReadContext() {
 void LineClassifier::CountColumns() {
   if (columnsCounted_) return;
   columnsCounted_ = true;
-  word1Columns_ = Utf8Columns(word1_);
+  word1Columns_ = IsAsciiStart(word1_, line_.View()) ? word1Length_ : Utf8Columns(word1_);
   // Only blanks stand between the words, a column each.
   if (pos2_ > 0) pos2_ = word1Columns_ + (pos2_ - word1Length_);
 }
