@@ -312,7 +312,7 @@ void LineClassifier::Classify() {
     heading =
         HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, allowNumbered_);
   }
-  const int bullet = pPre_ ? 0 : TestBullet(line_, policy_, statistics_);
+  const int bullet = pPre_ || !MayOpenItem() ? 0 : TestBullet(line_, policy_, statistics_);
 
   if (heading != 0 && ApplyHeading(heading)) return;
   if (bullet != 0) {
@@ -395,6 +395,11 @@ void LineClassifier::CountColumns() {
   word1Columns_ = IsAsciiStart(word1_, line_.View()) ? word1Length_ : Utf8Columns(word1_);
   // Only blanks stand between the words, a column each.
   if (pos2_ > 0) pos2_ = word1Columns_ + (pos2_ - word1Length_);
+}
+
+inline bool LineClassifier::MayOpenItem() const {
+  const std::string_view text = line_.View();
+  return word1_.data() != text.data() || MayOpenListItem(text, word1_.size());
 }
 
 std::string_view LineClassifier::SecondWord() const {

@@ -40,6 +40,8 @@ class LineClassifier {
   // Word 2 of the text as ReadContext found it; requires hasWord2_ and the
   // text unchanged since.
   std::string_view SecondWord() const;
+  // False for a line that TestBullet would reject without counting it.
+  bool MayOpenItem() const;
   // Turns pos2_ and word1Columns_ from bytes into columns, once.
   void CountColumns();
   void TakeFirstLineTitle();
