@@ -36,7 +36,8 @@ class LineClassifier {
   void Classify();
 
  private:
-  void ReadContext();
+  // Always inline: made once for every line of every pass.
+  [[gnu::always_inline]] void ReadContext();
   // Word 2 of the text as ReadContext found it; requires hasWord2_ and the
   // text unchanged since.
   std::string_view SecondWord() const;
