@@ -74,7 +74,8 @@ class LineClassifier {
   bool ContinueHeading();
   void TestNewParagraph();
   void TestShortLineEnd();
-  void SetFinalFlags();
+  // Always inline: made once for most lines of every pass.
+  [[gnu::always_inline]] void SetFinalFlags();
   void SetFirstHeadingTitle(const TextString& title);
 
   SourceLine& line_;
