@@ -297,7 +297,8 @@ void LineClassifier::Classify() {
   int heading = 0;
   // A first word without a digit is no number, as TestHeading would find:
   // most lines are decided here, without making a heading test.
-  if (hasWord1_ && !HasDigit(word1_, line_.View())) {
+  const bool firstNumberless = hasWord1_ && !HasDigit(word1_, line_.View());
+  if (firstNumberless) {
     line_.sectionNumber.fill(-1);
   } else if (hasWord1_) {
     // A heading test may retype a line before, which the score reads.
@@ -307,7 +308,7 @@ void LineClassifier::Classify() {
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
-      hasWord2_ && NamesAPart(line_.View())) {
+      hasWord2_ && !(firstNumberless && SecondWordNumberless()) && NamesAPart(line_.View())) {
     scored_ = false;
     heading =
         HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, allowNumbered_);
@@ -400,6 +401,27 @@ void LineClassifier::CountColumns() {
 inline bool LineClassifier::MayOpenItem() const {
   const std::string_view text = line_.View();
   return word1_.data() != text.data() || MayOpenListItem(text, word1_.size());
+}
+
+// After a first word without a digit, the second-word test would only
+// clear the section number again (and score the line afresh, alike): a
+// second word without one needs no search for a part name. Known from one
+// sixteen-byte block where the word ends inside it; false otherwise.
+inline bool LineClassifier::SecondWordNumberless() const {
+#if defined(__SSE2__)
+  const std::string_view text = line_.View();
+  if (start2_ + 16 <= text.size()) {
+    const __m128i block = LoadSixteenBytes(text.data() + start2_);
+    const unsigned blanks = MaskOfEqual(block, ' ') | MaskOfEqual(block, '\t');
+    if (blanks != 0) {
+      const unsigned word = (1U << std::countr_zero(blanks)) - 1;
+      const __m128i digits = _mm_and_si128(_mm_cmpgt_epi8(block, _mm_set1_epi8('0' - 1)),
+                                           _mm_cmplt_epi8(block, _mm_set1_epi8('9' + 1)));
+      return (static_cast<unsigned>(_mm_movemask_epi8(digits)) & word) == 0;
+    }
+  }
+#endif
+  return false;
 }
 
 std::string_view LineClassifier::SecondWord() const {

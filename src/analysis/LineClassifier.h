@@ -41,6 +41,8 @@ class LineClassifier {
   // Word 2 of the text as ReadContext found it; requires hasWord2_ and the
   // text unchanged since.
   std::string_view SecondWord() const;
+  // True when word 2, as SecondWord cuts it, is known to hold no digit.
+  bool SecondWordNumberless() const;
   // False for a line that TestBullet would reject without counting it.
   bool MayOpenItem() const;
   // Turns pos2_ and word1Columns_ from bytes into columns, once.
