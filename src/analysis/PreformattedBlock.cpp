@@ -70,10 +70,18 @@ bool IsTextCell(std::string_view text) {
 
 // `raw` with one byte per screen column: every character of several bytes
 // becomes one 'x', or two for a wide one. Empty for all-ASCII text.
-std::string ColumnLayout(std::string_view raw) {
-  if (std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    return {};
+// Whether every byte is below 0x80, tested eight at a time.
+bool IsAscii(std::string_view text) {
+  std::size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    if ((LoadEightBytes(text.data() + at) & kByteHighBits) != 0) return false;
   }
+  return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string ColumnLayout(std::string_view raw) {
+  if (IsAscii(raw)) return {};
   std::string layout;
   for (std::size_t at = 0; at < raw.size();) {
     if (static_cast<unsigned char>(raw[at]) < 0x80) {
@@ -149,7 +157,10 @@ void PreformattedBlock::Measure() {
     const std::size_t start = std::min(end, static_cast<std::size_t>(smallestIndent_));
     // Cut in place: no copy of the line is made.
     line.raw.SetPart(line.raw, start, end - start);
-    if (utf8_) line.columns.SetText(ColumnLayout(line.raw.View()));
+    // Most lines are ASCII: an empty layout replaces none.
+    if (utf8_ && (!line.columns.IsEmpty() || !IsAscii(line.raw.View()))) {
+      line.columns.SetText(ColumnLayout(line.raw.View()));
+    }
     const std::string_view raw = ColumnView(line);
     line.blank = raw.empty();
     // A rule is drawn characters and blanks but for less than 5% of others:
