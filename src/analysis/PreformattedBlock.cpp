@@ -412,11 +412,18 @@ int PreformattedBlock::CellAlignment(std::string_view text, int width) {
 
 void PreformattedBlock::AnalyseColumns() {
   const std::size_t count = columns_.size();
-  std::vector<int> starts(count, 0), single(count, 0), empty(count, 0), text(count, 0);
-  std::vector<std::array<int, 3>> aligned(count, std::array<int, 3>{0, 0, 0});
+  // What the lines show of each column, counted in one record per column.
+  struct Tally {
+    int starts = 0;
+    int single = 0;
+    int empty = 0;
+    int text = 0;
+    std::array<int, 3> aligned{};
+  };
+  std::vector<Tally> tallies(count);
   spanningCells_ = spanningTotal_ = 0;
   firstSpannedPair_.assign(lines_.size(), -1);
-  std::vector<CellRange> ranges;
+  std::vector<CellRange>& ranges = ranges_;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     // Rule lines count in a single column, with cells that are never text: a
     // column of boxes drawn between rules (a packet header) is a drawing,
@@ -431,10 +438,11 @@ void PreformattedBlock::AnalyseColumns() {
       // Measured on the columns: a character counts once however it is coded.
       const std::string_view cut = LayoutCut(line, range.from, range.to);
       const std::string_view cellText = StripFrames(cut);
-      ++starts[c];
-      if (span == 1) ++single[c];
-      if (cellText.empty()) ++empty[c];
-      if (textLine && IsTextCell(cellText)) ++text[c];
+      Tally& tally = tallies[c];
+      ++tally.starts;
+      if (span == 1) ++tally.single;
+      if (cellText.empty()) ++tally.empty;
+      if (textLine && IsTextCell(cellText)) ++tally.text;
       if (textLine && span > 1) {
         ++spanningCells_;
         spanningTotal_ += span - 1;
@@ -443,17 +451,18 @@ void PreformattedBlock::AnalyseColumns() {
         }
       }
       if (textLine && span == 1 && !cellText.empty()) {
-        ++aligned[c][static_cast<std::size_t>(CellAlignment(cut, range.to - range.from))];
+        ++tally.aligned[static_cast<std::size_t>(CellAlignment(cut, range.to - range.from))];
       }
     }
   }
   for (std::size_t c = 0; c < count; ++c) {
     Column& column = columns_[c];
-    const int n = starts[c];
-    column.spansRight = c + 1 < count && n > 0 && single[c] * 5 < n * 4;
-    column.mostlyEmpty = n > 0 && empty[c] * 4 > n * 3;
-    column.text = !column.mostlyEmpty && n > 0 && text[c] * 5 >= n * 4;
-    const std::array<int, 3>& a = aligned[c];
+    const Tally& tally = tallies[c];
+    const int n = tally.starts;
+    column.spansRight = c + 1 < count && n > 0 && tally.single * 5 < n * 4;
+    column.mostlyEmpty = n > 0 && tally.empty * 4 > n * 3;
+    column.text = !column.mostlyEmpty && n > 0 && tally.text * 5 >= n * 4;
+    const std::array<int, 3>& a = tally.aligned;
     // Ties go to the left, then to the right: centring needs a clear case.
     column.alignment = kLeft;
     if (a[kRight] > a[kLeft]) column.alignment = kRight;
