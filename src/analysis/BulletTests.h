@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <string_view>
+
 class DocumentStatistics;
 class FC;
 class SourceLine;
@@ -17,3 +20,17 @@ bool IsBulletChar(const FC& policy, char c);
 // (bullet characters also into "Bullet Chars"); the enumerated kinds are
 // counted in every pass and returned only when `policy` expects them.
 int TestBullet(const SourceLine& line, const FC& policy, DocumentStatistics& statistics);
+
+// False only for a line that TestBullet rejects without counting anything:
+// no ' ' stands second in `text`, and its first word (up to the first ' ')
+// does not end in ')', '.' or ']'. `wordEnd` is where the first word ends
+// at a blank, a tab or the end; after a tab the answer is true.
+// Inline: every line is asked, and almost none can open an item.
+inline bool MayOpenListItem(std::string_view text, std::size_t wordEnd) {
+  if (text.size() >= 2 && text[1] == ' ') return true;
+  if (wordEnd == 0 || wordEnd > text.size() || (wordEnd < text.size() && text[wordEnd] != ' ')) {
+    return true;
+  }
+  const char close = text[wordEnd - 1];
+  return close == ')' || close == '.' || close == ']';
+}

@@ -42,6 +42,11 @@ constexpr int kContinuationScoreLimit = 5;
 // "underline" its top rule.
 constexpr int kTableAfterUnderline = 9;
 
+// What a drawn line (a rule or an underline) is made of, and what a blank
+// inside one must stand before.
+constexpr std::string_view kDrawn = "-_~*=/.";
+constexpr std::string_view kAfterBlank = "-_~*/=";
+
 using LineType::IsContentsLine;
 using LineType::IsNumberedHeading;
 using LineType::IsUnderlinedHeading;
@@ -175,6 +180,18 @@ bool HasDigit(std::string_view word, std::string_view text) {
   return std::any_of(word.begin(), word.end(), IsDigit);
 }
 
+// Whether `word`, which starts `text`, is known to be ASCII (a column a
+// byte) from one sixteen-byte block; false where that block does not hold it.
+bool IsAsciiStart(std::string_view word, std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16 && word.size() <= 16 && word.data() == text.data()) {
+    const auto high = static_cast<unsigned>(_mm_movemask_epi8(LoadSixteenBytes(text.data())));
+    return (high & ((1U << word.size()) - 1)) == 0;
+  }
+#endif
+  return false;
+}
+
 // HREF=" in any case, found from its "=": most lines have none.
 bool HasHref(std::string_view text) {
   for (std::size_t at = text.find('='); at != std::string_view::npos; at = text.find('=', at + 1)) {
@@ -188,12 +205,18 @@ bool HasHref(std::string_view text) {
 
 // Column of word `n` of `line`'s text, or -1 when it has none. In UTF-8
 // text a character is one column whatever its bytes.
+// Words as GetWord(n, ' ') counts them, found in place without a copy.
 int WordPosition(const SourceLine& line, int n, bool utf8) {
-  TextString word;
-  int offset = -1;
-  if (!line.GetWord(n, ' ', word, offset)) return -1;
-  if (utf8 && offset > 0) return Utf8Columns(line.View().substr(0, static_cast<std::size_t>(offset)));
-  return offset;
+  const std::string_view text = line.View();
+  std::size_t offset = 0;
+  for (int word = 1; word < n; ++word) {
+    offset += WordEnd(text.substr(offset));
+    if (offset >= text.size()) return -1;
+    offset += BlanksAtStart(text.substr(offset));
+  }
+  if (offset >= text.size()) return -1;
+  if (utf8 && offset > 0) return Utf8Columns(text.substr(0, offset));
+  return static_cast<int>(offset);
 }
 
 // The emphasis of a quoted line turned inside out, since the writer shows
@@ -274,7 +297,8 @@ void LineClassifier::Classify() {
   int heading = 0;
   // A first word without a digit is no number, as TestHeading would find:
   // most lines are decided here, without making a heading test.
-  if (hasWord1_ && !HasDigit(word1_, line_.View())) {
+  const bool firstNumberless = hasWord1_ && !HasDigit(word1_, line_.View());
+  if (firstNumberless) {
     line_.sectionNumber.fill(-1);
   } else if (hasWord1_) {
     // A heading test may retype a line before, which the score reads.
@@ -284,12 +308,12 @@ void LineClassifier::Classify() {
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
       (policy_.analysisPass || (policy_.IsOutputPass() && policy_.secondWordHeadings)) &&
-      hasWord2_ && NamesAPart(line_.View())) {
+      hasWord2_ && !(firstNumberless && SecondWordNumberless()) && NamesAPart(line_.View())) {
     scored_ = false;
     heading =
         HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, allowNumbered_);
   }
-  const int bullet = pPre_ ? 0 : TestBullet(line_, policy_, statistics_);
+  const int bullet = pPre_ || !MayOpenItem() ? 0 : TestBullet(line_, policy_, statistics_);
 
   if (heading != 0 && ApplyHeading(heading)) return;
   if (bullet != 0) {
@@ -369,9 +393,35 @@ inline void LineClassifier::ReadContext() {
 void LineClassifier::CountColumns() {
   if (columnsCounted_) return;
   columnsCounted_ = true;
-  word1Columns_ = Utf8Columns(word1_);
+  word1Columns_ = IsAsciiStart(word1_, line_.View()) ? word1Length_ : Utf8Columns(word1_);
   // Only blanks stand between the words, a column each.
   if (pos2_ > 0) pos2_ = word1Columns_ + (pos2_ - word1Length_);
+}
+
+inline bool LineClassifier::MayOpenItem() const {
+  const std::string_view text = line_.View();
+  return word1_.data() != text.data() || MayOpenListItem(text, word1_.size());
+}
+
+// After a first word without a digit, the second-word test would only
+// clear the section number again (and score the line afresh, alike): a
+// second word without one needs no search for a part name. Known from one
+// sixteen-byte block where the word ends inside it; false otherwise.
+inline bool LineClassifier::SecondWordNumberless() const {
+#if defined(__SSE2__)
+  const std::string_view text = line_.View();
+  if (start2_ + 16 <= text.size()) {
+    const __m128i block = LoadSixteenBytes(text.data() + start2_);
+    const unsigned blanks = MaskOfEqual(block, ' ') | MaskOfEqual(block, '\t');
+    if (blanks != 0) {
+      const unsigned word = (1U << std::countr_zero(blanks)) - 1;
+      const __m128i digits = _mm_and_si128(_mm_cmpgt_epi8(block, _mm_set1_epi8('0' - 1)),
+                                           _mm_cmplt_epi8(block, _mm_set1_epi8('9' + 1)));
+      return (static_cast<unsigned>(_mm_movemask_epi8(digits)) & word) == 0;
+    }
+  }
+#endif
+  return false;
 }
 
 std::string_view LineClassifier::SecondWord() const {
@@ -495,6 +545,10 @@ inline void LineClassifier::TestDefinition() {
         IsUnderlinedHeading(pt) || pt == LineType::kCapitalisedHeading || strong)) {
     return;
   }
+  TestSeparator();
+}
+
+void LineClassifier::TestSeparator() {
   constexpr std::size_t kNone = 999;
   const std::string_view text = line_.View();
   // Only a line that starts with its term counts a separator: for another
@@ -605,6 +659,11 @@ inline void LineClassifier::TestHangingFromPrevious() {
         pPre_)) {
     return;
   }
+  TestUnderSecondWord();
+}
+
+void LineClassifier::TestUnderSecondWord() {
+  const int indent = line_.indent;
   const int q = WordPosition(*prev_, 2, utf8_);
   if (q < 0 || static_cast<std::int64_t>(q) + pIndent_ != indent) return;
 
@@ -648,8 +707,6 @@ inline void LineClassifier::TestHangingPosition() {
 // A line drawn with '-', '=', '_', '~', '*', '/' or dots: the underline of
 // the line above (which becomes a heading), or a rule of its own.
 inline bool LineClassifier::TestRule() {
-  static constexpr std::string_view kDrawn = "-_~*=/.";
-  static constexpr std::string_view kAfterBlank = "-_~*/=";
   const std::string_view text = line_.View();
   // A line that does not start drawn is no rule: most lines stop here,
   // before the search for "- ".
@@ -666,6 +723,10 @@ inline bool LineClassifier::TestRule() {
   if (text.empty() || !drawnStart()) {
     return false;
   }
+  return TestDrawnLine(text);
+}
+
+bool LineClassifier::TestDrawnLine(std::string_view text) {
   if (line_.lineType != LineType::kText ||
       !(text.find("- ") != std::string_view::npos || (!hasWord2_ && text.size() > 2))) {
     return false;
@@ -773,6 +834,12 @@ inline bool LineClassifier::TestContinuation() {
   if (line_.lineType != LineType::kText || (pType_ == LineType::kHeadingPart && pp_ != nullptr)) {
     return false;
   }
+  // After plain text, as most lines stand, nothing continues: no call.
+  if (pType_ == LineType::kText) return false;
+  return TestContinuationOf();
+}
+
+bool LineClassifier::TestContinuationOf() {
   const int indent = line_.indent;
   switch (pType_) {
     case LineType::kHangingParagraph: {

@@ -36,10 +36,15 @@ class LineClassifier {
   void Classify();
 
  private:
-  void ReadContext();
+  // Always inline: made once for every line of every pass.
+  [[gnu::always_inline]] void ReadContext();
   // Word 2 of the text as ReadContext found it; requires hasWord2_ and the
   // text unchanged since.
   std::string_view SecondWord() const;
+  // True when word 2, as SecondWord cuts it, is known to hold no digit.
+  bool SecondWordNumberless() const;
+  // False for a line that TestBullet would reject without counting it.
+  bool MayOpenItem() const;
   // Turns pos2_ and word1Columns_ from bytes into columns, once.
   void CountColumns();
   void TakeFirstLineTitle();
@@ -50,20 +55,29 @@ class LineClassifier {
   bool ApplyHeading(int heading);
   bool TestCapitalised();
   void TestDefinition();
+  // TestDefinition for a line whose context allows a definition.
+  [[gnu::noinline]] void TestSeparator();
   void TestQuoted();
   // TestQuoted for the raw text of a line that may be quoted.
   [[gnu::noinline]] void TestQuotedText(std::string_view raw);
   void TestCode();
   void TestHangingFromPrevious();
+  // TestHangingFromPrevious for a line indented under the line before.
+  [[gnu::noinline]] void TestUnderSecondWord();
   void TestHangingPosition();
   bool TestRule();
+  // TestRule for a line whose text starts as a drawing does.
+  [[gnu::noinline]] bool TestDrawnLine(std::string_view text);
   void TestBulletContinuation();
   void TestAfterBulletBlank();
   bool TestContinuation();
+  // TestContinuation for a text line after a line of another type.
+  [[gnu::noinline]] bool TestContinuationOf();
   bool ContinueHeading();
   void TestNewParagraph();
   void TestShortLineEnd();
-  void SetFinalFlags();
+  // Always inline: made once for most lines of every pass.
+  [[gnu::always_inline]] void SetFinalFlags();
   void SetFirstHeadingTitle(const TextString& title);
 
   SourceLine& line_;

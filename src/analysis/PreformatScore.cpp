@@ -257,10 +257,6 @@ int TextScore(const SourceLine& line, const FC& policy, bool inBlock) {
 
 }  // namespace
 
-bool IsBlankLine(const SourceLine& line) {
-  return line.lineType == LineType::kBlank || line.lineType == LineType::kBulletBlank;
-}
-
 int ScorePreformatted(const SourceLine& line, const FC& policy, const SourceLine* previous,
                       bool inBlock) {
   return ScoreWithOwnScore(OwnPreformatScore(line, policy, inBlock), line, policy, previous);

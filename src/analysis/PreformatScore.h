@@ -1,10 +1,15 @@
 #pragma once
 
-class FC;
-class SourceLine;
+#include "analysis/LineType.h"
+#include "analysis/SourceLine.h"
 
-// A blank line: an empty line, or one inside a list.
-bool IsBlankLine(const SourceLine& line);
+class FC;
+
+// A blank line: an empty line, or one inside a list. Inline: the walks
+// over the lines around a block ask it of every line they pass.
+inline bool IsBlankLine(const SourceLine& line) {
+  return line.lineType == LineType::kBlank || line.lineType == LineType::kBulletBlank;
+}
 
 // How strongly `line` looks pre-formatted, from 0 (not at all) to 9: from its
 // own text (runs of blanks, bars and rules) and from the lines before it

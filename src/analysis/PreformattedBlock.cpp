@@ -70,10 +70,18 @@ bool IsTextCell(std::string_view text) {
 
 // `raw` with one byte per screen column: every character of several bytes
 // becomes one 'x', or two for a wide one. Empty for all-ASCII text.
-std::string ColumnLayout(std::string_view raw) {
-  if (std::all_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    return {};
+// Whether every byte is below 0x80, tested eight at a time.
+bool IsAscii(std::string_view text) {
+  std::size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    if ((LoadEightBytes(text.data() + at) & kByteHighBits) != 0) return false;
   }
+  return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string ColumnLayout(std::string_view raw) {
+  if (IsAscii(raw)) return {};
   std::string layout;
   for (std::size_t at = 0; at < raw.size();) {
     if (static_cast<unsigned char>(raw[at]) < 0x80) {
@@ -149,7 +157,10 @@ void PreformattedBlock::Measure() {
     const std::size_t start = std::min(end, static_cast<std::size_t>(smallestIndent_));
     // Cut in place: no copy of the line is made.
     line.raw.SetPart(line.raw, start, end - start);
-    if (utf8_) line.columns.SetText(ColumnLayout(line.raw.View()));
+    // Most lines are ASCII: an empty layout replaces none.
+    if (utf8_ && (!line.columns.IsEmpty() || !IsAscii(line.raw.View()))) {
+      line.columns.SetText(ColumnLayout(line.raw.View()));
+    }
     const std::string_view raw = ColumnView(line);
     line.blank = raw.empty();
     // A rule is drawn characters and blanks but for less than 5% of others:
@@ -401,11 +412,18 @@ int PreformattedBlock::CellAlignment(std::string_view text, int width) {
 
 void PreformattedBlock::AnalyseColumns() {
   const std::size_t count = columns_.size();
-  std::vector<int> starts(count, 0), single(count, 0), empty(count, 0), text(count, 0);
-  std::vector<std::array<int, 3>> aligned(count, std::array<int, 3>{0, 0, 0});
+  // What the lines show of each column, counted in one record per column.
+  struct Tally {
+    int starts = 0;
+    int single = 0;
+    int empty = 0;
+    int text = 0;
+    std::array<int, 3> aligned{};
+  };
+  std::vector<Tally> tallies(count);
   spanningCells_ = spanningTotal_ = 0;
   firstSpannedPair_.assign(lines_.size(), -1);
-  std::vector<CellRange> ranges;
+  std::vector<CellRange>& ranges = ranges_;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     // Rule lines count in a single column, with cells that are never text: a
     // column of boxes drawn between rules (a packet header) is a drawing,
@@ -420,10 +438,11 @@ void PreformattedBlock::AnalyseColumns() {
       // Measured on the columns: a character counts once however it is coded.
       const std::string_view cut = LayoutCut(line, range.from, range.to);
       const std::string_view cellText = StripFrames(cut);
-      ++starts[c];
-      if (span == 1) ++single[c];
-      if (cellText.empty()) ++empty[c];
-      if (textLine && IsTextCell(cellText)) ++text[c];
+      Tally& tally = tallies[c];
+      ++tally.starts;
+      if (span == 1) ++tally.single;
+      if (cellText.empty()) ++tally.empty;
+      if (textLine && IsTextCell(cellText)) ++tally.text;
       if (textLine && span > 1) {
         ++spanningCells_;
         spanningTotal_ += span - 1;
@@ -432,17 +451,18 @@ void PreformattedBlock::AnalyseColumns() {
         }
       }
       if (textLine && span == 1 && !cellText.empty()) {
-        ++aligned[c][static_cast<std::size_t>(CellAlignment(cut, range.to - range.from))];
+        ++tally.aligned[static_cast<std::size_t>(CellAlignment(cut, range.to - range.from))];
       }
     }
   }
   for (std::size_t c = 0; c < count; ++c) {
     Column& column = columns_[c];
-    const int n = starts[c];
-    column.spansRight = c + 1 < count && n > 0 && single[c] * 5 < n * 4;
-    column.mostlyEmpty = n > 0 && empty[c] * 4 > n * 3;
-    column.text = !column.mostlyEmpty && n > 0 && text[c] * 5 >= n * 4;
-    const std::array<int, 3>& a = aligned[c];
+    const Tally& tally = tallies[c];
+    const int n = tally.starts;
+    column.spansRight = c + 1 < count && n > 0 && tally.single * 5 < n * 4;
+    column.mostlyEmpty = n > 0 && tally.empty * 4 > n * 3;
+    column.text = !column.mostlyEmpty && n > 0 && tally.text * 5 >= n * 4;
+    const std::array<int, 3>& a = tally.aligned;
     // Ties go to the left, then to the right: centring needs a clear case.
     column.alignment = kLeft;
     if (a[kRight] > a[kLeft]) column.alignment = kRight;

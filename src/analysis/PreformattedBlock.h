@@ -183,4 +183,7 @@ class PreformattedBlock {
   // Per line: the first column of a spanned pair not among the last two,
   // or -1.
   std::vector<int> firstSpannedPair_;
+  // The cell ranges of a line, kept for their store: each analysis cuts
+  // every line.
+  std::vector<CellRange> ranges_;
 };

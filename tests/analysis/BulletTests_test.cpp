@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "analysis/ClassifySupport.h"
 #include "analysis/LineType.h"
@@ -59,6 +61,21 @@ TEST(BulletTestsTest, EnumeratedBullets) {
   run.policy.numberedBullets = 0;
   EXPECT_EQ(Bullet(run, "2. two"), 0);
   EXPECT_EQ(run.statistics.numberedBullets, 1);  // counted all the same
+}
+
+// The classifier asks TestBullet only about lines MayOpenListItem lets by.
+TEST(BulletTestsTest, EveryItemMayOpenOne) {
+  const auto wordEnd = [](std::string_view t) { return std::min(t.find_first_of(" \t"), t.size()); };
+  for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
+    if (r[0] != "bullet" || std::stoi(r.at(2)) == 0) continue;
+    EXPECT_TRUE(MayOpenListItem(r[1], wordEnd(r[1]))) << r[1];
+  }
+  for (std::string_view text : {"- item", "o item", "* item", "2.\tafter a tab"}) {
+    EXPECT_TRUE(MayOpenListItem(text, wordEnd(text))) << text;
+  }
+  for (std::string_view text : {"12 twelve", "Plain text, ending.", "(3 open", "x"}) {
+    EXPECT_FALSE(MayOpenListItem(text, wordEnd(text))) << text;
+  }
 }
 
 TEST(BulletTestsTest, FarRightOfTheIndentPositionsIsNoBulletInTheOutputPass) {

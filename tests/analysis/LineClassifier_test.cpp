@@ -87,6 +87,19 @@ TEST(LineClassifierTest, HangingParagraphsOfUtf8TextAlignInCharacters) {
   }
 }
 
+// A hanging position is a screen column: an accented first word is as
+// wide as its letters, not its bytes.
+TEST(LineClassifierTest, HangingPositionsOfUtf8TextAreColumns) {
+  for (const bool utf8 : {true, false}) {
+    ClassifyRun run(Pass::kOutput);
+    run.run.utf8Text = utf8 ? 1 : 0;
+    run.policy.hangingCount = 1;
+    run.policy.hangingPositions[0] = 10;
+    run.Feed({"", "Gr\xC3\xB6\xC3\x9F" "e     the text of it", ""});
+    EXPECT_EQ(run.Types().at(1) == LineType::kHangingParagraph, utf8);
+  }
+}
+
 TEST(LineClassifierTest, CodeLinesArePreformattedInTheOutputPass) {
   ClassifyRun run(Pass::kOutput);
   run.policy.expectCodeSamples = 1;
