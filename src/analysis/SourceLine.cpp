@@ -72,6 +72,7 @@ enum WordByte : unsigned char {
   kMayEndWord = 1,  // a delimiter, or "&" or ";" of an angle entity
   kLetter = 2,
   kColonOrAt = 4,
+  kFullStop = 8,
 };
 
 constexpr std::array<unsigned char, 256> kWordBytes = [] {
@@ -82,6 +83,7 @@ constexpr std::array<unsigned char, 256> kWordBytes = [] {
   }
   table[':'] = kColonOrAt;
   table['@'] = kColonOrAt;
+  table['.'] = kFullStop;
   return table;
 }();
 
@@ -91,15 +93,16 @@ unsigned char WordByteOf(char c) {
 
 // True when no recogniser can link or report `word`, whose first link
 // character stands at `mark`. Without a colon (a scheme, "news:") or an "@"
-// (an e-mail address), an address needs a letter, and a word whose one link
-// character is the full stop ending it can only be a host word ending
-// "www.", "ftp." or "gopher.". Most words offered for links are numbers
-// ("4.15") or a sentence's last word.
+// (an e-mail address), an address needs a letter and a full stop ("and/or"
+// and "/usr/bin" are none), and a word whose one link character is the
+// full stop ending it can only be a host word ending "www.", "ftp." or
+// "gopher.". Most words offered for links are numbers ("4.15") or a
+// sentence's last word.
 bool NoRecogniserTakes(std::string_view word, std::size_t mark) {
   unsigned char seen = 0;
   for (const char c : word) seen |= WordByteOf(c);
   if ((seen & kColonOrAt) != 0) return false;
-  if ((seen & kLetter) == 0) return true;
+  if ((seen & kLetter) == 0 || (seen & kFullStop) == 0) return true;
   if (mark + 1 != word.size() || word[mark] != '.' || mark == 0) return false;
   // Only those host endings have one of these letters before the stop.
   const char last = ToLower(word[mark - 1]);
