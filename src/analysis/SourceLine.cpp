@@ -72,6 +72,7 @@ enum WordByte : unsigned char {
   kMayEndWord = 1,  // a delimiter, or "&" or ";" of an angle entity
   kLetter = 2,
   kColonOrAt = 4,
+  kFullStop = 8,
 };
 
 constexpr std::array<unsigned char, 256> kWordBytes = [] {
@@ -82,6 +83,7 @@ constexpr std::array<unsigned char, 256> kWordBytes = [] {
   }
   table[':'] = kColonOrAt;
   table['@'] = kColonOrAt;
+  table['.'] = kFullStop;
   return table;
 }();
 
@@ -91,15 +93,14 @@ unsigned char WordByteOf(char c) {
 
 // True when no recogniser can link or report `word`, whose first link
 // character stands at `mark`. Without a colon (a scheme, "news:") or an "@"
-// (an e-mail address), an address needs a letter, and a word whose one link
-// character is the full stop ending it can only be a host word ending
-// "www.", "ftp." or "gopher.". Most words offered for links are numbers
-// ("4.15") or a sentence's last word.
-bool NoRecogniserTakes(std::string_view word, std::size_t mark) {
-  unsigned char seen = 0;
-  for (const char c : word) seen |= WordByteOf(c);
+// (an e-mail address), an address needs a letter and a full stop ("and/or"
+// and "/usr/bin" are none), and a word whose one link character is the
+// full stop ending it can only be a host word ending "www.", "ftp." or
+// "gopher.". Most words offered for links are numbers ("4.15") or a
+// sentence's last word. `seen` holds the WordByte bits of all its bytes.
+bool NoRecogniserTakes(std::string_view word, std::size_t mark, unsigned char seen) {
   if ((seen & kColonOrAt) != 0) return false;
-  if ((seen & kLetter) == 0) return true;
+  if ((seen & kLetter) == 0 || (seen & kFullStop) == 0) return true;
   if (mark + 1 != word.size() || word[mark] != '.' || mark == 0) return false;
   // Only those host endings have one of these letters before the stop.
   const char last = ToLower(word[mark - 1]);
@@ -109,22 +110,28 @@ bool NoRecogniserTakes(std::string_view word, std::size_t mark) {
 
 // The first link character at or after `from` of a word that a recogniser
 // may take: the words around the others are passed over before they are
-// copied and offered. The words are cut as the word pass cuts them; only a
-// byte that may end a word is looked at closely.
+// copied and offered. The words are cut as the word pass cuts them, and
+// judged by the bytes seen on the way; only a byte that may end a word is
+// looked at closely.
 std::size_t FindLinkableCharacter(std::string_view text, std::size_t from) {
   std::size_t at = FindLinkCharacter(text, from);
   while (at != std::string_view::npos) {
+    unsigned char seen = WordByteOf(text[at]);
     std::size_t start = at;
-    while (start > from && ((WordByteOf(text[start - 1]) & kMayEndWord) == 0 ||
-                            !word_pass::DelimiterEndsAt(text, from, start))) {
+    while (start > from) {
+      const unsigned char byte = WordByteOf(text[start - 1]);
+      if ((byte & kMayEndWord) != 0 && word_pass::DelimiterEndsAt(text, from, start)) break;
+      seen |= byte;
       --start;
     }
     std::size_t end = at + 1;
-    while (end < text.size() && ((WordByteOf(text[end]) & kMayEndWord) == 0 ||
-                                 !word_pass::IsDelimiterAt(text, end))) {
+    while (end < text.size()) {
+      const unsigned char byte = WordByteOf(text[end]);
+      if ((byte & kMayEndWord) != 0 && word_pass::IsDelimiterAt(text, end)) break;
+      seen |= byte;
       ++end;
     }
-    if (!NoRecogniserTakes(text.substr(start, end - start), at - start)) return at;
+    if (!NoRecogniserTakes(text.substr(start, end - start), at - start, seen)) return at;
     at = FindLinkCharacter(text, end);
   }
   return at;

@@ -159,7 +159,10 @@ bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, Docu
   if (policy.contentsPass != 0 || stream == nullptr) return false;
 
   Centre(stream, line, policy, previous, firstLineOfBlock);
-  QuotedRun(stream, line, policy, previous, justAfterBlock);
+  // Only a quoted line may open a run: the others are spared the call.
+  if (line.lineType == LineType::kQuoted && !emphasisOpen_) {
+    QuotedRun(stream, line, policy, previous, justAfterBlock);
+  }
 
   pending_.write = true;
   pending_.previous = previous;

@@ -29,15 +29,13 @@ constexpr int kCellIndent = 8;
 
 using Field = TableConfig::Field;
 
-// Writes one line of a cell, after the continuation indent when `indented`.
-// The line ends at a NUL byte, as a C string would.
-void WritePiece(std::FILE* stream, std::string_view piece, bool indented) {
+// Adds one line of a cell to `lines`, after the continuation indent when
+// `indented`. The line ends at a NUL byte, as a C string would.
+void AppendPiece(std::string& lines, std::string_view piece, bool indented) {
   piece = piece.substr(0, piece.find('\0'));
-  if (!indented) {
-    WriteText(stream, piece);
-    return;
-  }
-  WriteIndentedText(stream, kCellIndent, piece);
+  if (indented) lines.append(kCellIndent, ' ');
+  lines.append(piece);
+  lines.push_back('\n');
 }
 
 void AppendJoined(TextString& cell, const TextString& text) {
@@ -219,9 +217,13 @@ void TableWriter::WriteTableRow(Row& row) {
   int fullest = 0;
   for (const RowCell& cell : row.cells) fullest = std::max(fullest, cell.lines);
 
-  WriteText(stream_, minimise ? "<TR>" : "  <TR>");
-  // One buffer for every cell of the table, and the pieces written straight
-  // from it: no copy of a cell's text is built and thrown away.
+  // The row's lines are collected and written with one call, as each call
+  // to the stream costs more than the copy.
+  std::string& lines = rowBuffer_;
+  lines.clear();
+  lines.append(minimise ? "<TR>\n" : "  <TR>\n");
+  // One buffer for every cell of the table: no copy of a cell's text is
+  // built and thrown away.
   std::string& out = cellBuffer_;
   for (int c = 0; c < columnCount_;) {
     const RowCell& cell = row.cells[static_cast<std::size_t>(c)];
@@ -260,14 +262,15 @@ void TableWriter::WriteTableRow(Row& row) {
          at = out.find("<BR>", at + 4)) {
       const std::string_view rest = std::string_view(out).substr(at + 4);
       if (rest.starts_with("</TD") || rest.starts_with("</TH")) continue;
-      WritePiece(stream_, std::string_view(out).substr(start, at + 4 - start), !first && !minimise);
+      AppendPiece(lines, std::string_view(out).substr(start, at + 4 - start), !first && !minimise);
       start = at + 4;
       first = false;
     }
-    WritePiece(stream_, std::string_view(out).substr(start), !first && !minimise);
+    AppendPiece(lines, std::string_view(out).substr(start), !first && !minimise);
     c += span;
   }
-  WriteText(stream_, minimise ? "</TR>" : "  </TR>");
+  lines.append(minimise ? "</TR>\n" : "  </TR>\n");
+  WriteLines(stream_, lines);
   ++rowsWritten_;
   ClearRow(row);
 }

@@ -84,6 +84,8 @@ class TableWriter {
   std::vector<PreformattedBlock::Cell> lineCells_;
   // The cell being written, kept so that its store is reused.
   std::string cellBuffer_;
+  // A row's lines, written with one call.
+  std::string rowBuffer_;
   // The line the cells are marked up in (BlockText.h).
   SourceLine work_;
 };

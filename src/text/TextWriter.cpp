@@ -34,6 +34,11 @@ int WriteText(std::FILE* stream, std::string_view text) {
   return putc_unlocked('\n', stream) == EOF ? 0 : 1;
 }
 
+int WriteLines(std::FILE* stream, std::string_view lines) {
+  if (stream == nullptr) return 0;
+  return fwrite_unlocked(lines.data(), 1, lines.size(), stream) == lines.size() ? 1 : 0;
+}
+
 int WriteIndentedText(std::FILE* stream, int indent, std::string_view text) {
   if (stream == nullptr) return 0;
   const auto blanks = static_cast<std::size_t>(std::max(indent, 0));

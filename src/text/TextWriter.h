@@ -14,6 +14,9 @@ class ParsedString;
 int WriteText(std::FILE* stream, const char* text);
 // The same for a text whose length is known (it holds no NUL).
 int WriteText(std::FILE* stream, std::string_view text);
+// Writes `lines` as they stand: lines put together by the caller, each with
+// its line feed. Returns 1, or 0 for a null stream or a failed write.
+int WriteLines(std::FILE* stream, std::string_view lines);
 
 // Writes `indent` blanks (none when not positive), `text` and a line feed to
 // `stream`, uncut. Returns 1, or 0 for a null stream or a failed write.
