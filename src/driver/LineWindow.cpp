@@ -12,10 +12,6 @@ int Processed(const SourceLine& line) { return 1 + static_cast<int>(line.dropped
 
 LineWindow::LineWindow() { slots_[0] = std::make_unique<SourceLine>(); }
 
-SourceLine& LineWindow::Newest() { return *slots_[cur_]; }
-
-SourceLine* LineWindow::BeforeNewest() { return slots_[SlotBefore(cur_)].get(); }
-
 void LineWindow::Advance(PassWork& work, FC& policy) {
   if (!full_) {
     slots_[cur_ + 1] = std::make_unique<SourceLine>(slots_[cur_].get());

@@ -28,10 +28,11 @@ class LineWindow {
   LineWindow(const LineWindow&) = delete;
   LineWindow& operator=(const LineWindow&) = delete;
 
-  // The newest line: the one the next read goes into.
-  SourceLine& Newest();
+  // The newest line: the one the next read goes into. Inline: both run
+  // several times for every line.
+  SourceLine& Newest() { return *slots_[cur_]; }
   // The line before the newest one, or null before the first move.
-  SourceLine* BeforeNewest();
+  SourceLine* BeforeNewest() { return slots_[SlotBefore(cur_)].get(); }
 
   // Moves on by one line. While the window fills, a new line is added after
   // the newest one. Once it is full, the oldest line leaves first: the

@@ -233,10 +233,6 @@ bool TextString::GetNumberValue(char style, int& value) const {
   }
 }
 
-int TextString::Length() const {
-  return static_cast<int>(text_.size());
-}
-
 char TextString::At(int index) const {
   if (index < 0 || index >= Length()) return '\0';
   return text_[static_cast<std::size_t>(index)];
@@ -307,11 +303,6 @@ int TextString::AppendChar(char c) {
 int TextString::AppendNumber(int value, bool addBlank) {
   text_.append(std::to_string(value));
   if (addBlank) text_.push_back(' ');
-  return 1;
-}
-
-int TextString::Clear() {
-  text_.clear();
   return 1;
 }
 

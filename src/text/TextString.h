@@ -93,8 +93,8 @@ class TextString {
   // Returns false for any other style or when no number is found.
   bool GetNumberValue(char style, int& value) const;
 
-  // Number of bytes.
-  int Length() const;
+  // Number of bytes. Inline, as are the other small calls every line makes.
+  int Length() const { return static_cast<int>(text_.size()); }
   bool IsEmpty() const { return text_.empty(); }
   std::string_view View() const { return text_; }
   // The byte at `index`, or '\0' outside 0 to Length()-1.
@@ -129,7 +129,10 @@ class TextString {
   // Appends the decimal form of `value`, then one blank if `addBlank`.
   int AppendNumber(int value, bool addBlank);
   // Text becomes "".
-  int Clear();
+  int Clear() {
+    text_.clear();
+    return 1;
+  }
   // Removes leading and trailing blanks and tabs (only those two).
   int Trim();
   // Between the first and the last character that is neither blank nor tab,
