@@ -1,6 +1,5 @@
 #include "markup/HtmlEscaper.h"
 
-#include <string>
 #include <string_view>
 
 #include "text/ByteBlocks.h"
@@ -33,18 +32,21 @@ std::size_t FindEscaped(std::string_view text, std::size_t from) {
 }  // namespace
 
 int EscapeHtml(TextString& text) {
-  const std::string_view in = text.View();
-  std::size_t at = FindEscaped(in, 0);
+  std::size_t at = FindEscaped(text.View(), 0);
   if (at == std::string_view::npos) return 1;
-  std::string out;
-  out.reserve(in.size() + 16);
-  // The runs between the characters escaped are copied whole.
-  std::size_t done = 0;
-  for (; at != std::string_view::npos; at = FindEscaped(in, done)) {
-    out.append(in.substr(done, at - done));
-    out.append(in[at] == '&' ? "&amp;" : in[at] == '<' ? "&lt;" : "&gt;");
-    done = at + 1;
+  // An escaped text ends at its first NUL, as a C string would.
+  const std::size_t nul = text.View().find('\0');
+  if (nul != std::string_view::npos) {
+    text.Truncate(static_cast<int>(nul));
+    at = FindEscaped(text.View(), 0);
   }
-  out.append(in.substr(done));
-  return text.SetText(std::string_view(out));
+  // In place: a line holds few characters to escape, and its store mostly
+  // has room for the entities.
+  while (at != std::string_view::npos) {
+    const char c = text.View()[at];
+    const std::string_view entity = c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;";
+    text.ReplaceSubString(static_cast<int>(at), 1, entity.data());
+    at = FindEscaped(text.View(), at + entity.size());
+  }
+  return 1;
 }
