@@ -416,9 +416,13 @@ void SourceLine::ReportOnLine(FC& policy, const char* message, int level) {
     annotation_->SetText("*** ");
     annotation_->AppendText(text);
   }
-  const int number = sourceLineNumber >= 1
-                         ? sourceLineNumber
-                         : policy.document.processedLines + kWindowDepth;
+  // A line is numbered once read whole; its links are reported while it is
+  // read. Without a pass to say the number, the window's far end is used.
+  int number = sourceLineNumber;
+  if (number < 1) {
+    number = policy.document.lineBeingRead >= 1 ? policy.document.lineBeingRead
+                                                : policy.document.processedLines + kWindowDepth;
+  }
   TextString report("Line ");
   report.AppendNumber(number, false);
   report.AppendText(" - ");

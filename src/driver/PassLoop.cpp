@@ -17,7 +17,9 @@ void RunPass(LineSource& source, FC& policy, DocumentStatistics& statistics, Pas
   std::vector<TextString> dropped;
   int lineNumber = 0;
   int linesKept = 0;
-  while (source.ReadLine(window.Newest(), policy)) {
+  for (;;) {
+    policy.document.lineBeingRead = lineNumber + 1;
+    if (!source.ReadLine(window.Newest(), policy)) break;
     ++lineNumber;
     if (furniture != nullptr && furniture->Drops(lineNumber)) {
       dropped.push_back(window.Newest().rawText);
@@ -29,6 +31,7 @@ void RunPass(LineSource& source, FC& policy, DocumentStatistics& statistics, Pas
     if (++linesKept > 1) window.BeforeNewest()->Classify(policy, statistics);
     window.Advance(work, policy);
   }
+  policy.document.lineBeingRead = 0;
   // The newest line is emptied as a read would empty it: the failed read need
   // not have, and the window does not.
   const auto emptyNewest = [&window] {

@@ -16,6 +16,8 @@ class LineFile;
 struct DocumentState {
   // Source lines handed to the pass's per-line work so far.
   int processedLines = 0;
+  // The number the line now being read will take; 0 outside a pass.
+  int lineBeingRead = 0;
   // The listing of the pass, or null when none is written.
   LineFile* listing = nullptr;
   // The input file name less its directory.
