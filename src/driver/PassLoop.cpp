@@ -26,8 +26,12 @@ void RunPass(LineSource& source, FC& policy, DocumentStatistics& statistics, Pas
       continue;
     }
     window.Newest().sourceLineNumber = lineNumber;
-    window.Newest().droppedFurniture = std::move(dropped);
-    dropped.clear();
+    // The read emptied the line's list and kept its store: swapped, the
+    // lists keep their stores, and a line with none dropped costs nothing.
+    if (!dropped.empty()) {
+      window.Newest().droppedFurniture.swap(dropped);
+      dropped.clear();
+    }
     if (++linesKept > 1) window.BeforeNewest()->Classify(policy, statistics);
     window.Advance(work, policy);
   }

@@ -1,5 +1,7 @@
 #include "text/LineFile.h"
 
+#include <string_view>
+
 #include "text/TextWriter.h"
 
 int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
@@ -19,8 +21,8 @@ int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
   }
   if (!complete) return 0;
   // Most blocks of most files hold no tab: their lines need no search, and
-  // their text is as read.
-  if (tabs) {
+  // their text is as read. Most lines of the other blocks hold none either.
+  if (tabs && line.View().find('\t') != std::string_view::npos) {
     line.sourceText = static_cast<const TextString&>(line);
     line.ExpandTabs(tabSize);
   } else {

@@ -17,7 +17,7 @@ class LineFile : public TextFile {
   using TextFile::ReadLine;
 
   // Reads file lines into `line` (which the caller has emptied) until
-  // line.IsComplete(); then, for a line that may hold a tab, stores the text
+  // line.IsComplete(); then, for a line that holds a tab, stores the text
   // as read in line.sourceText and expands tabs to stops of `tabSize`; then
   // calls line.PrepareText(policy). The file lines do not enter the buffer.
   // Returns 1, or 0 when no complete line could be read.

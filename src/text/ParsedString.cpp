@@ -69,15 +69,17 @@ void ParsedString::ExpandTabs(int tabSize) {
   if (!expandedTabs) return;
   const int t = std::clamp(tabSize, 1, kMaxTabSize);
   std::string expanded;
-  for (char c : text) {
-    if (c != '\t') {
-      expanded.push_back(c);
-      continue;
-    }
+  expanded.reserve(text.size() + static_cast<std::size_t>(kMaxTabSize) * 4);
+  // The text between tabs is copied a run at a time, not byte by byte.
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t tab = std::min(text.find('\t', at), text.size());
+    expanded.append(text.substr(at, tab - at));
+    if (tab == text.size()) break;
     const int column = static_cast<int>(expanded.size());
     expanded.append(static_cast<std::size_t>(((t + column) / t) * t - column), ' ');
+    at = tab + 1;
   }
-  SetText(expanded);
+  SwapClean(expanded);
 }
 
 void ParsedString::PrepareText(FC& /*policy*/) {}
