@@ -350,6 +350,8 @@ void PreformattedBlock::FindColumns(int separation, bool sparseSearch, FC& polic
 
 void PreformattedBlock::CutRanges(std::string_view raw, std::vector<CellRange>& ranges) const {
   ranges.clear();
+  // At most one range a column: the store grows once, not cell by cell.
+  ranges.reserve(columns_.size());
   const int count = static_cast<int>(columns_.size());
   const int length = static_cast<int>(raw.size());
   int column = 0;
