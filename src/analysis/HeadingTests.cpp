@@ -185,7 +185,7 @@ int HeadingTest::TestNumber(std::string_view word, int wordNumber, bool numbered
   const bool contentsExpected = document.inContentsList || statistics_.lastHeadingType == 0 ||
                                 LineType::IsContentsLine(statistics_.lastHeadingType);
   SectionComponents& sn = line_.sectionNumber;
-  TextString number(word);
+  std::string_view number = word;
   const char separator = StripNumberDecoration(policy_, nullptr, number);
   int level = 0;
   // A sixth level has no line type.
@@ -261,7 +261,7 @@ int HeadingTest::TestNumber(std::string_view word, int wordNumber, bool numbered
 
   if (policy_.analysisPass) {
     if (type == LineType::kNumberedHeading1) statistics_.lastChapterLine = line_.sourceLineNumber;
-    TextString counted(word);
+    std::string_view counted = word;
     StripNumberDecoration(policy_, &statistics_, counted);
     if (wordNumber == 2 && !line_.IsEmpty()) {
       DocumentStatistics::LevelCounts& counts = LineType::IsContentsLine(type)

@@ -68,8 +68,6 @@ bool IsTextCell(std::string_view text) {
   return letters >= needed;
 }
 
-// `raw` with one byte per screen column: every character of several bytes
-// becomes one 'x', or two for a wide one. Empty for all-ASCII text.
 // Whether every byte is below 0x80, tested eight at a time.
 bool IsAscii(std::string_view text) {
   std::size_t at = 0;
@@ -80,6 +78,8 @@ bool IsAscii(std::string_view text) {
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// `raw` with one byte per screen column: every character of several bytes
+// becomes one 'x', or two for a wide one. Empty for all-ASCII text.
 std::string ColumnLayout(std::string_view raw) {
   if (IsAscii(raw)) return {};
   std::string layout;
@@ -350,6 +350,8 @@ void PreformattedBlock::FindColumns(int separation, bool sparseSearch, FC& polic
 
 void PreformattedBlock::CutRanges(std::string_view raw, std::vector<CellRange>& ranges) const {
   ranges.clear();
+  // At most one range a column: the store grows once, not cell by cell.
+  ranges.reserve(columns_.size());
   const int count = static_cast<int>(columns_.size());
   const int length = static_cast<int>(raw.size());
   int column = 0;

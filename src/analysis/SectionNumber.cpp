@@ -36,8 +36,17 @@ int ComponentValue(std::string_view piece) {
 }  // namespace
 
 char StripNumberDecoration(const FC& policy, DocumentStatistics* counts, TextString& word) {
-  const char separator = word.View().find('-') != std::string_view::npos ? '-' : '.';
   std::string_view w = word.View();
+  const char separator = StripNumberDecoration(policy, counts, w);
+  // `w` lies within `word`: keep that part in place.
+  if (w.size() != word.View().size()) {
+    word.SetPart(word, static_cast<std::size_t>(w.data() - word.View().data()), w.size());
+  }
+  return separator;
+}
+
+char StripNumberDecoration(const FC& policy, DocumentStatistics* counts, std::string_view& w) {
+  const char separator = w.find('-') != std::string_view::npos ? '-' : '.';
 
   if (policy.analysisPass) {
     for (;;) {
@@ -89,19 +98,14 @@ char StripNumberDecoration(const FC& policy, DocumentStatistics* counts, TextStr
       }
     }
   }
-  // `w` lies within `word`: keep that part in place.
-  if (w.size() != word.View().size()) {
-    word.SetPart(word, static_cast<std::size_t>(w.data() - word.View().data()), w.size());
-  }
   return separator;
 }
 
-int ParseSectionNumber(const FC& policy, DocumentStatistics& statistics, const TextString& word,
+int ParseSectionNumber(const FC& policy, DocumentStatistics& statistics, std::string_view word,
                        char separator, SectionComponents& number, int& level) {
   number.fill(-1);
   level = 0;
-  std::string_view w = word.View();
-  w = w.substr(0, w.find(' '));
+  const std::string_view w = word.substr(0, word.find(' '));
   if (!policy.numberedHeadings || w.empty() || !IsDigit(w.front())) return 0;
 
   int separators = 0;

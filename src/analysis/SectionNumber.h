@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "text/TextString.h"
 
@@ -23,6 +24,8 @@ using SectionComponents = std::array<int, 6>;
 // decoration the outermost heading style names (and letters when it allows a
 // letter suffix), plus the two entities.
 char StripNumberDecoration(const FC& policy, DocumentStatistics* counts, TextString& word);
+// The same on a view of the word, which it narrows: no copy is made.
+char StripNumberDecoration(const FC& policy, DocumentStatistics* counts, std::string_view& word);
 
 // Reads the section number that `word` (already stripped) begins with into
 // `number` and its level (components - 1) into `level`.
@@ -34,8 +37,13 @@ char StripNumberDecoration(const FC& policy, DocumentStatistics* counts, TextStr
 // dropped, unless the zero follows the last number seen at its parent level
 // ("3.0" after heading 3 stays 3.0); the dropped level's smallest number
 // then becomes 0 when unset.
-int ParseSectionNumber(const FC& policy, DocumentStatistics& statistics, const TextString& word,
+int ParseSectionNumber(const FC& policy, DocumentStatistics& statistics, std::string_view word,
                        char separator, SectionComponents& number, int& level);
+inline int ParseSectionNumber(const FC& policy, DocumentStatistics& statistics,
+                              const TextString& word, char separator, SectionComponents& number,
+                              int& level) {
+  return ParseSectionNumber(policy, statistics, word.View(), separator, number, level);
+}
 
 // "2.5" for the components 0 to `level`.
 TextString FormatSectionNumber(const SectionComponents& number, int level);

@@ -65,7 +65,9 @@ TEST(BulletTestsTest, EnumeratedBullets) {
 
 // The classifier asks TestBullet only about lines MayOpenListItem lets by.
 TEST(BulletTestsTest, EveryItemMayOpenOne) {
-  const auto wordEnd = [](std::string_view t) { return std::min(t.find_first_of(" \t"), t.size()); };
+  const auto wordEnd = [](std::string_view t) {
+    return std::min(t.find_first_of(" \t"), t.size());
+  };
   for (const auto& r : ReadRows(WEBLOOM_TEST_DATA "/analysis/analysis_cases.txt")) {
     if (r[0] != "bullet" || std::stoi(r.at(2)) == 0) continue;
     EXPECT_TRUE(MayOpenListItem(r[1], wordEnd(r[1]))) << r[1];
