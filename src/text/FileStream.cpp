@@ -11,7 +11,13 @@
 FileStream::FileStream(std::FILE* file) : file_(file) {}
 
 FileStream::FileStream(std::FILE* file, std::string name, WriteFailureSink sink)
-    : file_(file), writtenName_(std::move(name)), sink_(std::move(sink)) {}
+    : file_(file), writtenName_(std::move(name)), sink_(std::move(sink)) {
+  // A page is written in many small pieces: fewer, larger writes. The
+  // stream's own buffer would be a page of memory.
+  if (file_ == nullptr) return;
+  buffer_ = std::make_unique_for_overwrite<char[]>(kWriteBufferSize);
+  (void)std::setvbuf(file_, buffer_.get(), _IOFBF, kWriteBufferSize);
+}
 
 FileStream::~FileStream() {
   Close();

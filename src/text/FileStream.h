@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdio>
+#include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 
 // Receives the one-line report of a file that could not be written
@@ -35,9 +37,13 @@ class FileStream {
   int Close();
 
  private:
+  static constexpr std::size_t kWriteBufferSize = 64 * 1024;
+
   std::FILE* file_;
   std::string writtenName_;
   WriteFailureSink sink_;
+  // The buffer of a written stream; it outlives the stream's closing.
+  std::unique_ptr<char[]> buffer_;
 };
 
 // Sends `message` to `sink`, or to standard error when there is none.
