@@ -12,23 +12,29 @@ namespace {
 
 bool IsEscaped(char c) { return c == '&' || c == '<' || c == '>'; }
 
+std::size_t FindEscaped(std::string_view text, std::size_t from) {
+  while (from < text.size() && !IsEscaped(text[from])) ++from;
+  return from;
+}
+
 }  // namespace
 
 int EscapeHtml(TextString& text) {
   const std::string_view in = text.View();
-  std::size_t at = 0;
-  while (at < in.size() && !IsEscaped(in[at])) ++at;
+  std::size_t at = FindEscaped(in, 0);
   if (at == in.size()) return 1;
   std::string out;
   out.reserve(in.size() + 16);
-  out.append(in, 0, at);
-  for (; at < in.size(); ++at) {
+  // The text between escaped characters is copied a run at a time.
+  std::size_t run = 0;
+  while (at < in.size()) {
+    out.append(in.substr(run, at - run));
     const char c = in[at];
-    if (!IsEscaped(c)) {
-      out.push_back(c);
-    } else {
-      out.append(c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;");
-    }
+    out.append(c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;");
+    run = at + 1;
+    at = FindEscaped(in, run);
   }
-  return text.SetText(std::string_view(out));
+  out.append(in.substr(run));
+  // The escaped text holds no NUL, as the text did not.
+  return text.SwapClean(out);
 }
