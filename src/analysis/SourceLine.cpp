@@ -39,7 +39,10 @@ std::size_t FindLinkCharacter(std::string_view text, std::size_t from) {
 #if defined(__SSE2__)
   if (text.size() >= 16) {
     return FindMarkedByte(text, from, [](__m128i v) {
-      return MaskOfEqual(_mm_or_si128(v, _mm_set1_epi8(0x01)), '/') | MaskOfEqual(v, '@');
+      // One mask from the combined comparisons, not one per comparison.
+      const __m128i slash = _mm_cmpeq_epi8(_mm_or_si128(v, _mm_set1_epi8(0x01)), _mm_set1_epi8('/'));
+      const __m128i at = _mm_cmpeq_epi8(v, _mm_set1_epi8('@'));
+      return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(slash, at)));
     });
   }
 #endif
@@ -179,11 +182,15 @@ bool IsPlainText(std::string_view text) {
 #if defined(__SSE2__)
   if (text.size() >= 16) {
     return FindMarkedByte(text, 0, [](__m128i v) {
-             // Signed, bytes above 0x7F are below " " with the controls.
-             const unsigned low = static_cast<unsigned>(
-                 _mm_movemask_epi8(_mm_cmplt_epi8(v, _mm_set1_epi8(0x20))));
-             return low | MaskOfEqual(v, 0x7F) | MaskOfEqual(v, '&') |
-                    MaskOfEqual(_mm_or_si128(v, _mm_set1_epi8(0x02)), '>');
+             // Signed, bytes above 0x7F are below " " with the controls. One
+             // mask from the combined comparisons, not one per comparison.
+             const __m128i low = _mm_cmplt_epi8(v, _mm_set1_epi8(0x20));
+             const __m128i del = _mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F));
+             const __m128i amp = _mm_cmpeq_epi8(v, _mm_set1_epi8('&'));
+             const __m128i angle =
+                 _mm_cmpeq_epi8(_mm_or_si128(v, _mm_set1_epi8(0x02)), _mm_set1_epi8('>'));
+             return static_cast<unsigned>(_mm_movemask_epi8(
+                 _mm_or_si128(_mm_or_si128(low, del), _mm_or_si128(amp, angle))));
            }) == std::string_view::npos;
   }
 #endif

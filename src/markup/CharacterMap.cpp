@@ -1,8 +1,10 @@
 #include "markup/CharacterMap.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "text/ByteBlocks.h"
 #include "text/TextString.h"
 
 namespace {
@@ -27,6 +29,23 @@ bool IsBlankedControl(char c, bool keepBackspaces) {
   if (byte >= 0x20 && byte != kDelete) return false;
   if (c == kTab || c == kFormFeed) return false;
   return !(keepBackspaces && c == kBackspace);
+}
+
+// Whether `text` holds a byte below " " or DEL. Most lines hold none, and
+// eight bytes at a time are tested for one.
+bool HoldsControl(std::string_view text) {
+  std::size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    const std::uint64_t v = LoadEightBytes(text.data() + at);
+    // Nonzero exactly when a byte is below 0x20.
+    const std::uint64_t below = (v - kByteOnes * 0x20) & ~v & kByteHighBits;
+    if ((below | HasByteEqual(v, kDelete)) != 0) return true;
+  }
+  for (; at < text.size(); ++at) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte < 0x20 || byte == kDelete) return true;
+  }
+  return false;
 }
 
 // Rewrites `text` byte by byte through `change`; returns the number of bytes
@@ -64,6 +83,7 @@ int MapEightBitCharacters(TextString& text) {
 }
 
 int BlankControlCharacters(TextString& text, bool keepBackspaces) {
+  if (!HoldsControl(text.View())) return 0;
   return RewriteBytes(text,
                       [keepBackspaces](char c) { return IsBlankedControl(c, keepBackspaces) ? ' ' : c; });
 }

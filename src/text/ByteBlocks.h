@@ -51,6 +51,13 @@ inline unsigned MaskOfEqual(__m128i v, char c) {
   return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c))));
 }
 
+// Blanks and tabs: one mask from both comparisons, not one per comparison.
+inline unsigned MaskOfBlank(__m128i v) {
+  const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
+                                     _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
+  return static_cast<unsigned>(_mm_movemask_epi8(blank));
+}
+
 // The first byte of `text` at or after `from` that `mask` marks, or npos.
 // `text` must hold at least 16 bytes: the last block overlaps the one before
 // it rather than leaving a tail to test byte by byte.
@@ -73,7 +80,7 @@ inline std::size_t WordEnd(std::string_view text) {
 #if defined(__SSE2__)
   if (text.size() >= 16) {
     const std::size_t blank = FindMarkedByte(
-        text, 0, [](__m128i v) { return MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t'); });
+        text, 0, [](__m128i v) { return MaskOfBlank(v); });
     return blank == std::string_view::npos ? text.size() : blank;
   }
 #endif
@@ -87,7 +94,7 @@ inline std::size_t BlanksAtStart(std::string_view text) {
 #if defined(__SSE2__)
   if (text.size() >= 16) {
     const std::size_t first = FindMarkedByte(text, 0, [](__m128i v) {
-      return ~(MaskOfEqual(v, ' ') | MaskOfEqual(v, '\t')) & 0xFFFFU;
+      return ~MaskOfBlank(v) & 0xFFFFU;
     });
     return first == std::string_view::npos ? text.size() : first;
   }

@@ -8,12 +8,13 @@ int LineFile::ReadLine(ParsedString& line, int tabSize, FC& policy) {
   bool complete = false;
   bool tabs = false;
   bool pieceTabs = false;
-  while (!complete && ReadLineInto(piece_, pieceTabs)) {
+  while (!complete) {
     // A line read holds no NUL: no need to search it for one. The first piece
-    // (nearly always the whole line) costs no copy.
+    // (nearly always the whole line) goes straight into the emptied line.
     if (line.IsEmpty()) {
-      line.SwapClean(piece_);
+      if (!ReadLineInto(static_cast<TextString&>(line).text_, pieceTabs)) break;
     } else {
+      if (!ReadLineInto(piece_, pieceTabs)) break;
       line.AppendClean(piece_);
     }
     tabs = tabs || pieceTabs;

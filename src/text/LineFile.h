@@ -27,7 +27,6 @@ class LineFile : public TextFile {
   virtual int WriteWrapped(const ParsedString& line);
 
  private:
-  // The file line being read; its store and the lines' stores are swapped,
-  // not copied.
+  // A piece read after the first of a line, before it is appended.
   std::string piece_;
 };

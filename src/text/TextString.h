@@ -162,5 +162,9 @@ class TextString {
   int ReplaceText(int start, const char* find, const char* with, int maxCount);
 
  private:
+  // The reader of whole lines reads a line straight into an empty text: a
+  // copy or a swap would cost more than the read itself.
+  friend class LineFile;
+
   std::string text_;
 };
