@@ -124,7 +124,7 @@ int AnalysisPass(FC& policy, DocumentStatistics& statistics, const TextString& f
   AnalysisWork work(statistics);
   LineListing listing(work, guard, policy);
   (void)listing.Open(listingName, policy);
-  RunPass(source, policy, statistics, listing);
+  RunPass(source, policy, statistics, listing.Work());
   statistics.pageFurniture.Finish();
   listing.Finish();
   return 1;
@@ -171,7 +171,7 @@ int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fil
   }
   if (policy.externalContents != 0) OpenContentsFile(page, policy, outputBase, guard);
   WriteFileNavigation(policy, page, contents);
-  RunPass(source, policy, statistics, listing);
+  RunPass(source, policy, statistics, listing.Work());
   page.WriteHTMLFooter(page.CurrentStream(), nullptr, policy, policy.footerFile, false, true);
   page.CloseContentsFile(outputBase, policy);
   page.Close();
