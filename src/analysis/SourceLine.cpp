@@ -316,19 +316,36 @@ void SourceLine::MarkInlineInBlock(FC& policy, bool trim) {
 
 void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspaces) {
   // Overstrike needs a backspace and every link a dot, a slash or an "@":
-  // most lines hold no word either could change, and skip the pass.
+  // most lines hold no word either could change, and skip the pass, which
+  // has a call of its own so that they do not pay for its frame.
   const std::string_view text = View();
   const bool overstrike = backspaces && text.find('\b') != std::string_view::npos;
+  if (overstrike) {
+    MarkFoundWords(policy, links, true, std::string_view::npos);
+  } else if (links) {
+    const std::size_t firstLink = FindLinkableCharacter(text, 0);
+    if (firstLink < text.size()) MarkFoundWords(policy, true, false, firstLink);
+  }
+  escapedText = static_cast<const TextString&>(*this);
+  // Most lines have no blank at either end to trim: no call for them.
+  const std::string_view marked = View();
+  if (trim && !marked.empty() && (IsBlank(marked.front()) || IsBlank(marked.back()))) Trim();
+  firstWordLength = static_cast<int>(WordEnd(View()));
+}
+
+void SourceLine::MarkFoundWords(FC& policy, bool links, bool overstrike, std::size_t firstLink) {
   int overstruck = 0;
-  if (links && !overstrike) {
+  if (!overstrike) {
     // Only words holding a link character are looked at, found from those
     // characters: most of a line is never cut into words.
-    RunMarkedWordPass(*this, FindLinkableCharacter,
-                      [&](const TextString& word, TextString& replacement) {
-                        return RecogniseHyperlink(policy, word, replacement);
-                      });
-  } else if (overstrike) {
-    const bool linkable = links && HasLinkCharacter(text);
+    RunMarkedWordPass(
+        *this, FindLinkableCharacter,
+        [&](const TextString& word, TextString& replacement) {
+          return RecogniseHyperlink(policy, word, replacement);
+        },
+        firstLink);
+  } else {
+    const bool linkable = links && HasLinkCharacter(View());
     // The same test for each word, before it is copied.
     const auto wanted = [&](std::string_view word) {
       return word.find('\b') != std::string_view::npos || (linkable && HasLinkCharacter(word));
@@ -344,11 +361,6 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspa
                         });
   }
   if (overstruck > 1) JoinOverstruckWords(*this);
-  escapedText = static_cast<const TextString&>(*this);
-  // Most lines have no blank at either end to trim: no call for them.
-  const std::string_view marked = View();
-  if (trim && !marked.empty() && (IsBlank(marked.front()) || IsBlank(marked.back()))) Trim();
-  firstWordLength = static_cast<int>(WordEnd(View()));
 }
 
 void SourceLine::EscapeHTML() { EscapeHtml(*this); }

@@ -167,6 +167,9 @@ class SourceLine final : public ParsedString {
   // MarkInline from the word pass on; `backspaces` false when the text is
   // known to hold none.
   void MarkInlineWords(FC& policy, bool links, bool trim, bool backspaces = true);
+  // Its word pass, for a line holding a backspace (`overstrike`) or a link
+  // character, the first at `firstLink` (npos when `overstrike`).
+  void MarkFoundWords(FC& policy, bool links, bool overstrike, std::size_t firstLink);
 
   // `line` as a source line, or null.
   static SourceLine* AsSourceLine(ParsedString* line);

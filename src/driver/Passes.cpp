@@ -105,12 +105,18 @@ void OpenContentsFile(HTMLFile& page, FC& policy, const TextString& outputBase, 
 class OutputWork : public PassWork {
  public:
   explicit OutputWork(HTMLFile& page) : page_(page) {}
-  void LineLeaving(SourceLine& line, FC& policy) override { page_.WriteLine(line, policy); }
+  void LineLeaving(SourceLine& line, FC& policy) override { Write(line, policy); }
   // The page is asked for its current stream for every line, since a
   // heading among the last lines may have started a new page.
-  void LineFlushed(SourceLine& line, FC& policy) override { page_.WriteLine(line, policy); }
+  void LineFlushed(SourceLine& line, FC& policy) override { Write(line, policy); }
 
  private:
+  // The page's own writer, called directly: every line is spared the
+  // dispatch through the generic output file.
+  void Write(SourceLine& line, FC& policy) {
+    page_.HTMLFile::WriteLine(page_.CurrentStream(), line, policy);
+  }
+
   HTMLFile& page_;
 };
 
@@ -124,7 +130,7 @@ int AnalysisPass(FC& policy, DocumentStatistics& statistics, const TextString& f
   AnalysisWork work(statistics);
   LineListing listing(work, guard, policy);
   (void)listing.Open(listingName, policy);
-  RunPass(source, policy, statistics, listing);
+  RunPass(source, policy, statistics, listing.Work());
   statistics.pageFurniture.Finish();
   listing.Finish();
   return 1;
@@ -171,7 +177,7 @@ int OutputPass(FC& policy, DocumentStatistics& statistics, const TextString& fil
   }
   if (policy.externalContents != 0) OpenContentsFile(page, policy, outputBase, guard);
   WriteFileNavigation(policy, page, contents);
-  RunPass(source, policy, statistics, listing);
+  RunPass(source, policy, statistics, listing.Work());
   page.WriteHTMLFooter(page.CurrentStream(), nullptr, policy, policy.footerFile, false, true);
   page.CloseContentsFile(outputBase, policy);
   page.Close();

@@ -34,6 +34,18 @@ bool EndsNoCase(std::string_view text, std::string_view suffix) {
 std::size_t FindNoCase(std::string_view text, std::string_view pattern) {
   if (pattern.size() > text.size()) return kNone;
   if (pattern.empty()) return 0;
+  // A pattern ending in a byte that has no case ("www.", "http://") is
+  // found from that byte, which few words hold: a search for one byte
+  // rather than a look at every position.
+  const char last = pattern.back();
+  if (!IsLetter(last)) {
+    for (std::size_t at = text.find(last, pattern.size() - 1); at != kNone;
+         at = text.find(last, at + 1)) {
+      const std::size_t i = at + 1 - pattern.size();
+      if (EqualNoCase(text.substr(i, pattern.size()), pattern)) return i;
+    }
+    return kNone;
+  }
   // The first character rules out nearly every position at once.
   const char first = ToLower(pattern.front());
   for (std::size_t i = 0; i + pattern.size() <= text.size(); ++i) {

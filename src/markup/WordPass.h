@@ -122,15 +122,16 @@ int RunFilteredWordPass(TextString& text, TagHandling tags, const Filter& wants,
 // at or after `from`, or any offset past the end (npos) when there is none. Each word is found from its marked byte, so a line holding
 // few of them is scanned once instead of being cut into words.
 // Requires: no marked byte is a delimiter or a character of "&lt;", "&gt;".
+// `firstMark` is findMark(text.View(), 0), when the caller has it already.
 template <typename FindMark, typename Handler>
-int RunMarkedWordPass(TextString& text, const FindMark& findMark, const Handler& handler) {
+int RunMarkedWordPass(TextString& text, const FindMark& findMark, const Handler& handler,
+                      std::size_t firstMark) {
   int replaced = 0;
   std::size_t pos = 0;
   TextString word;
   TextString replacement;
-  for (;;) {
+  for (std::size_t mark = firstMark;; mark = findMark(text.View(), pos)) {
     const std::string_view view = text.View();
-    const std::size_t mark = findMark(view, pos);
     if (mark >= view.size()) break;
     // The pass resumes at `pos` as at the start of a word.
     std::size_t start = mark;
@@ -140,4 +141,9 @@ int RunMarkedWordPass(TextString& text, const FindMark& findMark, const Handler&
     pos = word_pass::OfferWord(text, start, end, word, replacement, handler, replaced);
   }
   return replaced;
+}
+
+template <typename FindMark, typename Handler>
+int RunMarkedWordPass(TextString& text, const FindMark& findMark, const Handler& handler) {
+  return RunMarkedWordPass(text, findMark, handler, findMark(text.View(), 0));
 }

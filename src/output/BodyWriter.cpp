@@ -119,6 +119,13 @@ bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, Docu
   // FinishLine reads the rest of the record only when this is set.
   pending_.write = false;
   if ((line.flags & LineFlag::kOutput) == 0) return false;
+  // Without a page (the contents pass), a line that neither ends nor opens
+  // a block only becomes the previous line: most lines, spared the rest.
+  if (stream == nullptr && policy.document.preOpen == 0 && !emphasisOpen_ &&
+      !LineFlag::IsPreformatted(line.flags) && !LineFlag::IsUserRegion(line.flags)) {
+    previous_ = {line.lineType, line.flags};
+    return false;
+  }
   DocumentState& doc = policy.document;
   const int type = line.lineType;
   const bool html = LineFlag::IsUserHtml(line.flags);

@@ -121,14 +121,12 @@ bool IsOpeningBracket(char c) {
   return c == '(' || c == '{' || c == '[';
 }
 
-}  // namespace
-
-int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line,
-                        const DocumentPages* pages, std::unique_ptr<DocumentStatistics>* scratch) {
-  if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return 0;
-  // Every section number starts with a digit: a line without one is left.
-  const std::size_t firstDigit = FindDigit(text.View(), 0);
-  if (firstDigit == kNone) return 0;
+// LinkCrossReferences for a text holding a digit, the first at `firstDigit`.
+// Out of line: the many lines without one do not pay for its frame.
+[[gnu::noinline]] int LinkNumbers(const FC& policy, TextString& text, const SourceLine* line,
+                                  const DocumentPages* pages,
+                                  std::unique_ptr<DocumentStatistics>* scratch,
+                                  std::size_t firstDigit) {
   std::unique_ptr<DocumentStatistics> ownScratch;
   std::unique_ptr<DocumentStatistics>& numbers = scratch != nullptr ? *scratch : ownScratch;
   int linked = 0;
@@ -215,6 +213,17 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
     pos = linkWord(pos, end);
   }
   return linked;
+}
+
+}  // namespace
+
+int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line,
+                        const DocumentPages* pages, std::unique_ptr<DocumentStatistics>* scratch) {
+  if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return 0;
+  // Every section number starts with a digit: a line without one is left.
+  const std::size_t firstDigit = FindDigit(text.View(), 0);
+  if (firstDigit == kNone) return 0;
+  return LinkNumbers(policy, text, line, pages, scratch, firstDigit);
 }
 
 bool SectionPageName(const FC& policy, const SectionComponents& number, int level,
