@@ -414,6 +414,17 @@ void Obey(const Command& command, LineFile& input, SourceLine& line, FC& policy,
 // The line's block flags from the document state.
 void SetBlockFlags(SourceLine& line, FC& policy, bool isHtmlLine) {
   DocumentState& document = policy.document;
+  constexpr std::uint32_t kBlockMask = LineFlag::kUserRegionMask | LineFlag::kPreformatted |
+                                       LineFlag::kUserHtml | LineFlag::kContentsList |
+                                       LineFlag::kOutput;
+  // Most lines stand outside every block: one test finds that out.
+  if (!isHtmlLine && (document.inPre | document.inTable | document.inCode | document.inDiagram |
+                      document.inHtml | document.inContentsList) == 0) {
+    document.lastLineInUserRegion = 0;
+    line.flags = (line.flags & ~(kBlockMask | LineFlag::kUserRegionStart)) |
+                 (document.sectionIncluded ? LineFlag::kOutput : 0);
+    return;
+  }
   std::uint32_t bits = 0;
   if (document.inPre) bits |= LineFlag::kUserPre;
   if (document.inTable) bits |= LineFlag::kUserTable;
@@ -423,9 +434,6 @@ void SetBlockFlags(SourceLine& line, FC& policy, bool isHtmlLine) {
   if (document.inHtml || isHtmlLine) bits |= LineFlag::kUserHtml;
   if (document.inContentsList) bits |= LineFlag::kContentsList;
   if (document.sectionIncluded) bits |= LineFlag::kOutput;
-  constexpr std::uint32_t kBlockMask = LineFlag::kUserRegionMask | LineFlag::kPreformatted |
-                                       LineFlag::kUserHtml | LineFlag::kContentsList |
-                                       LineFlag::kOutput;
   const bool user = LineFlag::IsUserRegion(bits);
   if (user && (document.regionStarting != 0 || document.lastLineInUserRegion == 0)) {
     bits |= LineFlag::kUserRegionStart;
