@@ -111,13 +111,10 @@ bool NoRecogniserTakes(std::string_view word, std::size_t mark, unsigned char se
   return !EndsNoCase(word, "www.") && !EndsNoCase(word, "ftp.") && !EndsNoCase(word, "gopher.");
 }
 
-// The first link character at or after `from` of a word that a recogniser
-// may take: the words around the others are passed over before they are
-// copied and offered. The words are cut as the word pass cuts them, and
-// judged by the bytes seen on the way; only a byte that may end a word is
-// looked at closely.
-std::size_t FindLinkableCharacter(std::string_view text, std::size_t from) {
-  std::size_t at = FindLinkCharacter(text, from);
+// FindLinkableCharacter from `at`, FindLinkCharacter(text, from). Out of
+// line: the lines holding no link character at all need none of its frame.
+[[gnu::noinline]] std::size_t FindLinkableFrom(std::string_view text, std::size_t from,
+                                               std::size_t at) {
   while (at != std::string_view::npos) {
     unsigned char seen = WordByteOf(text[at]);
     std::size_t start = at;
@@ -138,6 +135,16 @@ std::size_t FindLinkableCharacter(std::string_view text, std::size_t from) {
     at = FindLinkCharacter(text, end);
   }
   return at;
+}
+
+// The first link character at or after `from` of a word that a recogniser
+// may take: the words around the others are passed over before they are
+// copied and offered. The words are cut as the word pass cuts them, and
+// judged by the bytes seen on the way; only a byte that may end a word is
+// looked at closely.
+std::size_t FindLinkableCharacter(std::string_view text, std::size_t from) {
+  const std::size_t at = FindLinkCharacter(text, from);
+  return at == std::string_view::npos ? at : FindLinkableFrom(text, from, at);
 }
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";

@@ -126,6 +126,11 @@ bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, Docu
     previous_ = {line.lineType, line.flags};
     return false;
   }
+  return BeginFullLine(stream, line, policy, pages);
+}
+
+bool BodyWriter::BeginFullLine(std::FILE* stream, SourceLine& line, FC& policy,
+                               DocumentPages& pages) {
   DocumentState& doc = policy.document;
   const int type = line.lineType;
   const bool html = LineFlag::IsUserHtml(line.flags);

@@ -66,6 +66,10 @@ class BodyWriter {
   void FinishBlock(std::FILE* stream, FC& policy);
 
  private:
+  // BeginLine past its shortcut for a line without a page, out of line so
+  // that the shortcut sets up no frame.
+  [[gnu::noinline]] bool BeginFullLine(std::FILE* stream, SourceLine& line, FC& policy,
+                                       DocumentPages& pages);
   // The pages of the page being written, which cross-references ask; set
   // by every BeginLine, so blocks ended later see the same record.
   DocumentPages* pages_ = nullptr;
