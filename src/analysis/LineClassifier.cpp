@@ -164,22 +164,12 @@ std::size_t FindSeparator(std::string_view text, bool dash, bool colon) {
   return std::string_view::npos;
 }
 
-#if defined(__SSE2__)
-// Bit i set when byte i of `block` is a digit. Bytes from 0x80 compare as
-// negative: no digit.
-unsigned DigitMask(__m128i block) {
-  const __m128i digits = _mm_and_si128(_mm_cmpgt_epi8(block, _mm_set1_epi8('0' - 1)),
-                                       _mm_cmplt_epi8(block, _mm_set1_epi8('9' + 1)));
-  return static_cast<unsigned>(_mm_movemask_epi8(digits));
-}
-#endif
-
 // Whether `word`, which starts `text`, holds a digit. Most first words lie
 // in the first sixteen bytes of their line: one block tests them.
 bool HasDigit(std::string_view word, std::string_view text) {
 #if defined(__SSE2__)
   if (text.size() >= 16 && word.size() <= 16 && word.data() == text.data()) {
-    return (DigitMask(LoadSixteenBytes(text.data())) & ((1U << word.size()) - 1)) != 0;
+    return (MaskOfDigit(LoadSixteenBytes(text.data())) & ((1U << word.size()) - 1)) != 0;
   }
 #endif
   return std::any_of(word.begin(), word.end(), IsDigit);
@@ -420,7 +410,7 @@ inline bool LineClassifier::SecondWordNumberless() const {
     const unsigned blanks = MaskOfEqual(block, ' ') | MaskOfEqual(block, '\t');
     if (blanks != 0) {
       const unsigned word = (1U << std::countr_zero(blanks)) - 1;
-      return (DigitMask(block) & word) == 0;
+      return (MaskOfDigit(block) & word) == 0;
     }
   }
 #endif

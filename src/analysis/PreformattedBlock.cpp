@@ -68,16 +68,6 @@ bool IsTextCell(std::string_view text) {
   return letters >= needed;
 }
 
-// Whether every byte is below 0x80, tested eight at a time.
-bool IsAscii(std::string_view text) {
-  std::size_t at = 0;
-  for (; at + 8 <= text.size(); at += 8) {
-    if ((LoadEightBytes(text.data() + at) & kByteHighBits) != 0) return false;
-  }
-  return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // `raw` with one byte per screen column: every character of several bytes
 // becomes one 'x', or two for a wide one. Empty for all-ASCII text.
 std::string ColumnLayout(std::string_view raw) {

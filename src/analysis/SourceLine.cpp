@@ -63,13 +63,6 @@ bool HasLinkCharacter(std::string_view text) {
   return FindLinkCharacter(text, 0) != std::string_view::npos;
 }
 
-bool EndsNoCase(std::string_view text, std::string_view suffix) {
-  if (text.size() < suffix.size()) return false;
-  const std::string_view end = text.substr(text.size() - suffix.size());
-  return std::equal(end.begin(), end.end(), suffix.begin(),
-                    [](char a, char b) { return ToLower(a) == b; });
-}
-
 // What the search for linkable words needs to know of a byte.
 enum WordByte : unsigned char {
   kMayEndWord = 1,  // a delimiter, or "&" or ";" of an angle entity
@@ -193,11 +186,8 @@ bool IsPlainText(std::string_view text) {
              // mask from the combined comparisons, not one per comparison.
              const __m128i low = _mm_cmplt_epi8(v, _mm_set1_epi8(0x20));
              const __m128i del = _mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F));
-             const __m128i amp = _mm_cmpeq_epi8(v, _mm_set1_epi8('&'));
-             const __m128i angle =
-                 _mm_cmpeq_epi8(_mm_or_si128(v, _mm_set1_epi8(0x02)), _mm_set1_epi8('>'));
-             return static_cast<unsigned>(_mm_movemask_epi8(
-                 _mm_or_si128(_mm_or_si128(low, del), _mm_or_si128(amp, angle))));
+             return static_cast<unsigned>(
+                 _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(low, del), MatchEscaped(v))));
            }) == std::string_view::npos;
   }
 #endif

@@ -37,9 +37,7 @@ bool HoldsControl(std::string_view text) {
   std::size_t at = 0;
   for (; at + 8 <= text.size(); at += 8) {
     const std::uint64_t v = LoadEightBytes(text.data() + at);
-    // Nonzero exactly when a byte is below 0x20.
-    const std::uint64_t below = (v - kByteOnes * 0x20) & ~v & kByteHighBits;
-    if ((below | HasByteEqual(v, kDelete)) != 0) return true;
+    if ((HasByteBelow(v, 0x20) | HasByteEqual(v, kDelete)) != 0) return true;
   }
   for (; at < text.size(); ++at) {
     const auto byte = static_cast<unsigned char>(text[at]);

@@ -18,8 +18,7 @@ std::size_t FindEscaped(std::string_view text, std::size_t from) {
 #if defined(__SSE2__)
   if (text.size() >= 16) {
     return FindMarkedByte(text, from, [](__m128i v) {
-      // Setting bit 0x02 makes "<" and ">" (only they) ">": one test for both.
-      return MaskOfEqual(v, '&') | MaskOfEqual(_mm_or_si128(v, _mm_set1_epi8(0x02)), '>');
+      return static_cast<unsigned>(_mm_movemask_epi8(MatchEscaped(v)));
     });
   }
 #endif

@@ -16,19 +16,8 @@ bool In(std::string_view set, char c) {
   return set.find(c) != kNone;
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return ToLower(x) == ToLower(y);
-         });
-}
-
 bool StartsNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);
-}
-
-bool EndsNoCase(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() &&
-         EqualNoCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 std::size_t FindNoCase(std::string_view text, std::string_view pattern) {

@@ -97,12 +97,7 @@ std::size_t FindDigit(std::string_view text, std::size_t from) {
   constexpr std::uint64_t kBelowZero = kByteOnes * (0x7F - ('0' - 1));
 #if defined(__SSE2__)
   if (text.size() >= 16) {
-    // A byte minus '0' is a digit when at most 9, unsigned.
-    return FindMarkedByte(text, from, [](__m128i v) {
-      const __m128i offset = _mm_sub_epi8(v, _mm_set1_epi8('0'));
-      return static_cast<unsigned>(_mm_movemask_epi8(
-          _mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8(9)), offset)));
-    });
+    return FindMarkedByte(text, from, [](__m128i v) { return MaskOfDigit(v); });
   }
 #endif
   std::size_t at = from;

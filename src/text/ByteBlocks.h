@@ -26,6 +26,11 @@ constexpr std::uint64_t HasByteBelowOrHigh(std::uint64_t v, unsigned char n) {
   return ((v - kByteOnes * n) | v) & kByteHighBits;
 }
 
+// Nonzero when a byte of `v` is below `n` (n at most 0x80).
+constexpr std::uint64_t HasByteBelow(std::uint64_t v, unsigned char n) {
+  return (v - kByteOnes * n) & ~v & kByteHighBits;
+}
+
 // Nonzero when a byte of `v` is `c`.
 constexpr std::uint64_t HasByteEqual(std::uint64_t v, unsigned char c) {
   const std::uint64_t x = v ^ (kByteOnes * c);
@@ -56,6 +61,21 @@ inline unsigned MaskOfBlank(__m128i v) {
   const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
                                      _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
   return static_cast<unsigned>(_mm_movemask_epi8(blank));
+}
+
+// Bit i set when byte i of `v` is a digit: a byte minus '0' is one when at
+// most 9, unsigned.
+inline unsigned MaskOfDigit(__m128i v) {
+  const __m128i offset = _mm_sub_epi8(v, _mm_set1_epi8('0'));
+  return static_cast<unsigned>(
+      _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8(9)), offset)));
+}
+
+// The bytes HTML escapes, "&", "<" and ">", marked 0xFF. Setting bit 0x02
+// makes "<" and ">" (only they) ">": one comparison for both.
+inline __m128i MatchEscaped(__m128i v) {
+  return _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('&')),
+                      _mm_cmpeq_epi8(_mm_or_si128(v, _mm_set1_epi8(0x02)), _mm_set1_epi8('>')));
 }
 
 // The first byte of `text` at or after `from` that `mask` marks, or npos.
@@ -102,4 +122,16 @@ inline std::size_t BlanksAtStart(std::string_view text) {
   std::size_t count = 0;
   while (count < text.size() && IsBlank(text[count])) ++count;
   return count;
+}
+
+// Whether every byte of `text` is below 0x80, tested eight at a time.
+inline bool IsAscii(std::string_view text) {
+  std::size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    if ((LoadEightBytes(text.data() + at) & kByteHighBits) != 0) return false;
+  }
+  for (; at < text.size(); ++at) {
+    if (static_cast<unsigned char>(text[at]) >= 0x80) return false;
+  }
+  return true;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <string_view>
+
 // The engine's one character table. It never consults the locale: only the
 // ASCII letters A-Z and a-z are letters and have case, only 0-9 are digits,
 // and every byte above 0x7F is an ordinary non-letter character. Every
@@ -34,4 +37,19 @@ constexpr char ToUpper(char c) {
 }
 constexpr char ToLower(char c) {
   return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether `a` and `b` hold the same text, letters of either case alike.
+constexpr bool EqualNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (ToLower(a[i]) != ToLower(b[i])) return false;
+  }
+  return true;
+}
+
+// Whether `text` ends with `suffix`, letters of either case alike.
+constexpr bool EndsNoCase(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() &&
+         EqualNoCase(text.substr(text.size() - suffix.size()), suffix);
 }

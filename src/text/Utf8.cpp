@@ -1,7 +1,6 @@
 #include "text/Utf8.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "text/ByteBlocks.h"
 
@@ -56,13 +55,8 @@ std::size_t StepAt(std::string_view text, std::size_t at, int& columns) {
 }  // namespace
 
 int Utf8Columns(std::string_view text) {
-  // Most texts (most often a single word) are ASCII, a column a byte: the
-  // high bits of all bytes are gathered first, without a test per byte.
-  std::uint64_t high = 0;
-  std::size_t whole = 0;
-  for (; whole + 8 <= text.size(); whole += 8) high |= LoadEightBytes(text.data() + whole);
-  for (; whole < text.size(); ++whole) high |= static_cast<unsigned char>(text[whole]);
-  if ((high & kByteHighBits) == 0) return static_cast<int>(text.size());
+  // Most texts (most often a single word) are ASCII, a column a byte.
+  if (IsAscii(text)) return static_cast<int>(text.size());
   int columns = 0;
   for (std::size_t at = 0; at < text.size();) {
     // Most text is ASCII: a column a byte, eight bytes at a time.
