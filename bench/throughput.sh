@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Throughput and peak memory of webloomcon beside two peers, txt2html and
 # cmark, on the same text in the same run: a 10 MiB and a 100 MiB input made
-# by repeating the corpus. Each figure is the median of RUNS runs. Throughput
-# is over CPU time (user + system): the machine is shared, and elapsed time
-# wanders with the load while CPU time hardly does; the median elapsed time is
-# shown beside it. Peak memory is the largest resident set /usr/bin/time -v
-# reports.
+# by repeating the corpus. Each figure is the median of RUNS rounds; a round
+# runs every program once. Throughput is over CPU time (user + system): the
+# machine is shared, and elapsed time wanders with the load while CPU time
+# hardly does; the median elapsed time is shown beside it. Peak memory is the
+# largest resident set of any round.
 # Usage: bench/throughput.sh [-r RUNS] [-s "SIZES_MIB"] [-p PEER_MAX_MIB] [-w WEBLOOMCON] [corpus]
-#   -r  runs per figure (default 3)
+#   -r  rounds per figure (default 3)
 #   -s  input sizes in MiB (default "10 100")
 #   -p  largest input the peers convert (default 100; txt2html needs about
 #       a second per MiB)
@@ -58,61 +58,56 @@ PY
   mv "$out.cut" "$out"
 }
 
-# Runs a command RUNS times in its own directory; prints "seconds peak-KiB",
-# the medians over the runs.
-measure() {
-  local dir=$1; shift
-  local i
-  : >"$work/times"
-  for ((i = 0; i < runs; i++)); do
-    (cd "$dir" && /usr/bin/time -f '%e %U %S %M' -o "$work/t" "$@" >/dev/null 2>&1) || true
-    tail -n 1 "$work/t" >>"$work/times"
-  done
-  python3 - "$work/times" <<'PY'
-import sys, statistics
-rows = [l.split() for l in open(sys.argv[1]) if l.strip()]
-cpu = statistics.median(float(r[1]) + float(r[2]) for r in rows)
-wall = statistics.median(float(r[0]) for r in rows)
-print(f"{cpu:.2f}/{wall:.2f}", max(int(r[3]) for r in rows))
+# Every program of a size is run once per round, in turn, so that a drift in
+# the machine's speed over minutes falls on all of them alike. CPU time comes
+# from wait4 in microseconds (time(1) prints 10 ms steps, a few per cent of
+# Webloom's run at 10 MiB); peak memory from time(1).
+measure_size() {
+  python3 - "$runs" "$@" <<'PY'
+import os, statistics, subprocess, sys
+runs, dir, size, con, peers = int(sys.argv[1]), sys.argv[2], int(sys.argv[3]), sys.argv[4], sys.argv[5] == "1"
+rss = os.path.join(dir, "rss")
+programs = [("webloomcon", [con, "input.txt"]),
+            ("webloomcon /contents", [con, "/contents", "input.txt"])]
+if peers:
+    programs += [("txt2html", ["txt2html", "--infile", "input.txt", "--outfile", "peer.html"]),
+                 ("cmark", ["sh", "-c", "cmark input.txt >peer.html"])]
+cpu = {name: [] for name, _ in programs}
+wall = {name: [] for name, _ in programs}
+peak = {name: 0 for name, _ in programs}
+for _ in range(runs):
+    for name, argv in programs:
+        start = os.times().elapsed
+        # A child forked from Python keeps Python's resident set as its peak;
+        # time(1) forks from a small process and reports the program's own.
+        child = subprocess.Popen(["/usr/bin/time", "-f", "%M", "-o", rss] + argv, cwd=dir,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        _, _, usage = os.wait4(child.pid, 0)
+        wall[name].append(os.times().elapsed - start)
+        # Includes the program's, which time(1) has waited for.
+        cpu[name].append(usage.ru_utime + usage.ru_stime)
+        peak[name] = max(peak[name], int(open(rss).read().split()[-1]))
+mib = size / 1048576
+base = mib / statistics.median(cpu["webloomcon"])
+for name, _ in programs:
+    secs = statistics.median(cpu[name])
+    rate = mib / secs if secs > 0 else float("nan")
+    # how many times faster Webloom (default policies) is than this program
+    ratio = "1" if name == "webloomcon" else f"{base / rate:.2f}x"
+    print(f"{name:<22} {mib:7.1f} {secs:9.3f} {statistics.median(wall[name]):9.3f} "
+          f"{rate:9.2f} {peak[name] / 1024:9.1f} {ratio:>11}")
 PY
 }
 
 echo "webloomcon: $con"
-echo "median of $runs runs each, on $(nproc) cores (load now: $(cut -d' ' -f1-3 /proc/loadavg))"
+echo "median of $runs rounds, on $(nproc) cores (load now: $(cut -d' ' -f1-3 /proc/loadavg))"
 printf '%-22s %7s %9s %9s %9s %9s %11s\n' program MiB cpu-s wall-s MiB/s peak-MiB "vs Webloom"
 for mib in $sizes; do
   dir=$work/in$mib
   mkdir -p "$dir"
   make_input "$mib" "$dir/input.txt"
-  size=$(stat -c %s "$dir/input.txt")
-  declare -A rate=() peak=()
-  rows=(webloomcon "webloomcon /contents")
-  read -r s k < <(measure "$dir" "$con" input.txt)
-  rate[webloomcon]=$s; peak[webloomcon]=$k
-  read -r s k < <(measure "$dir" "$con" /contents input.txt)
-  rate["webloomcon /contents"]=$s; peak["webloomcon /contents"]=$k
-  if [ "$mib" -le "$peer_max" ]; then
-    read -r s k < <(measure "$dir" txt2html --infile input.txt --outfile peer.html)
-    rate[txt2html]=$s; peak[txt2html]=$k
-    read -r s k < <(measure "$dir" sh -c 'cmark input.txt >peer.html')
-    rate[cmark]=$s; peak[cmark]=$k
-    rows+=(txt2html cmark)
-  fi
-  for r in "${rows[@]}"; do
-    python3 - "$r" "$size" "${rate[$r]}" "${peak[$r]}" "${rate[webloomcon]}" <<'PY'
-import sys
-name, size, kib = sys.argv[1], int(sys.argv[2]), int(sys.argv[4])
-secs, wall = (float(x) for x in sys.argv[3].split("/"))
-base = float(sys.argv[5].split("/")[0])
-mib = size / 1048576
-rate = mib / secs if secs > 0 else float("nan")
-base_rate = mib / base if base > 0 else float("nan")
-ratio = "1" if name == "webloomcon" else f"{base_rate / rate:.2f}x" if rate else "-"
-# ratio: how many times faster Webloom (default policies) is than this program
-print(f"{name:<22} {mib:7.1f} {secs:9.2f} {wall:9.2f} {rate:9.2f} {kib / 1024:9.1f} {ratio:>11}")
-PY
-  done
-  unset rate peak
+  peers=0; [ "$mib" -le "$peer_max" ] && peers=1
+  measure_size "$dir" "$(stat -c %s "$dir/input.txt")" "$con" "$peers"
 done
 echo "MiB/s over CPU seconds (median); vs Webloom: Webloom's default throughput divided by"
 echo "the program's (above 1: Webloom is faster)"
