@@ -219,6 +219,29 @@ int LeadingBlanks(std::string_view text) {
   return static_cast<int>(first == std::string_view::npos ? text.size() : first);
 }
 
+// The end of the word pass: the marked text becomes `escapedText`, the text
+// is trimmed when `trim`, and its first word measured.
+void TakeMarkedText(SourceLine& line, bool trim) {
+  line.escapedText = static_cast<const TextString&>(line);
+  // Most lines have no blank at either end to trim: no call for them.
+  const std::string_view marked = line.View();
+  if (trim && !marked.empty() && (IsBlank(marked.front()) || IsBlank(marked.back()))) line.Trim();
+  line.firstWordLength = static_cast<int>(WordEnd(line.View()));
+}
+
+// TakeMarkedText(line, true) for a plain line the word pass left alone: it
+// holds no tab, so its leading blanks are its indent, and the part kept is
+// copied from `escapedText` rather than moved within the text.
+void TakePlainText(SourceLine& line) {
+  line.escapedText = static_cast<const TextString&>(line);
+  const std::string_view text = line.escapedText.View();
+  const std::size_t first = static_cast<std::size_t>(line.indent);
+  std::size_t last = text.size();
+  while (last > first && text[last - 1] == ' ') --last;
+  if (first > 0 || last < text.size()) line.SetPart(line.escapedText, first, last - first);
+  line.firstWordLength = static_cast<int>(WordEnd(line.View()));
+}
+
 }  // namespace
 
 SourceLine::SourceLine() : ParsedString() { Reset(true); }
@@ -280,7 +303,19 @@ void SourceLine::PrepareText(FC& policy) {
     // MarkInline(policy, true, true), without the character map a plain
     // line does not need.
     if (!plain) MapCharacters(policy);
-    if (words) MarkInlineWords(policy, policy.IsOutputPass(), true, !plain);
+    if (words && plain) {
+      // MarkInlineWords for a line that holds no backspace.
+      const std::size_t firstLink =
+          policy.IsOutputPass() ? FindLinkableCharacter(View(), 0) : std::string_view::npos;
+      if (firstLink < View().size()) {
+        MarkFoundWords(policy, true, false, firstLink);
+        TakeMarkedText(*this, true);
+      } else {
+        TakePlainText(*this);
+      }
+    } else if (words) {
+      MarkInlineWords(policy, policy.IsOutputPass(), true);
+    }
   }
   // Backspaces that overstrike did not use would reach the page as control
   // characters.
@@ -323,11 +358,7 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspa
     const std::size_t firstLink = FindLinkableCharacter(text, 0);
     if (firstLink < text.size()) MarkFoundWords(policy, true, false, firstLink);
   }
-  escapedText = static_cast<const TextString&>(*this);
-  // Most lines have no blank at either end to trim: no call for them.
-  const std::string_view marked = View();
-  if (trim && !marked.empty() && (IsBlank(marked.front()) || IsBlank(marked.back()))) Trim();
-  firstWordLength = static_cast<int>(WordEnd(View()));
+  TakeMarkedText(*this, trim);
 }
 
 void SourceLine::MarkFoundWords(FC& policy, bool links, bool overstrike, std::size_t firstLink) {
