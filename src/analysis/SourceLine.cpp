@@ -230,15 +230,14 @@ void TakeMarkedText(SourceLine& line, bool trim) {
 }
 
 // TakeMarkedText(line, true) for a plain line the word pass left alone: it
-// holds no tab, so its leading blanks are its indent, and the part kept is
-// copied from `escapedText` rather than moved within the text.
+// holds no tab, so its leading blanks are its indent.
 void TakePlainText(SourceLine& line) {
   line.escapedText = static_cast<const TextString&>(line);
-  const std::string_view text = line.escapedText.View();
+  const std::string_view text = line.View();
   const std::size_t first = static_cast<std::size_t>(line.indent);
   std::size_t last = text.size();
   while (last > first && text[last - 1] == ' ') --last;
-  if (first > 0 || last < text.size()) line.SetPart(line.escapedText, first, last - first);
+  if (first > 0 || last < text.size()) line.KeepRange(first, last - first);
   line.firstWordLength = static_cast<int>(WordEnd(line.View()));
 }
 
