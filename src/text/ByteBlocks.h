@@ -92,6 +92,18 @@ std::size_t FindMarkedByte(std::string_view text, std::size_t from, Mask mask) {
   }
   return std::string_view::npos;
 }
+
+// Whether `mask` marks any byte of `text`, which must hold at least 16 bytes.
+// The last block overlaps the one before it: a byte tested twice gives the
+// same answer, and no block needs its mask shifted.
+template <typename Mask>
+bool HasMarkedByte(std::string_view text, Mask mask) {
+  std::size_t at = 0;
+  for (; at + 16 <= text.size(); at += 16) {
+    if (mask(LoadSixteenBytes(text.data() + at)) != 0) return true;
+  }
+  return at < text.size() && mask(LoadSixteenBytes(text.data() + text.size() - 16)) != 0;
+}
 #endif
 
 // Where the word that starts `text` ends: at its first blank or tab, or at
