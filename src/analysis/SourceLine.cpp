@@ -4,8 +4,10 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "markup/CharacterMap.h"
 #include "markup/Emphasis.h"
@@ -240,6 +242,14 @@ void TakePlainText(SourceLine& line) {
   line.firstWordLength = static_cast<int>(WordEnd(line.View()));
 }
 
+// Out of line: few lines carry an annotation or dropped furniture, and
+// without this the reset of every line would pay for the frame it takes.
+[[gnu::noinline]] void Release(std::unique_ptr<SourceLine>& annotation,
+                               std::vector<TextString>& furniture) {
+  annotation.reset();
+  furniture.clear();
+}
+
 }  // namespace
 
 SourceLine::SourceLine() : ParsedString() { Reset(true); }
@@ -435,8 +445,7 @@ void SourceLine::Reset(bool keepText) {
   if (!keepText) {
     escapedText.Clear();
     rawText.Clear();
-    annotation_.reset();
-    droppedFurniture.clear();
+    if (annotation_ != nullptr || !droppedFurniture.empty()) Release(annotation_, droppedFurniture);
   }
   ParsedString::Reset(keepText);
   lineType = LineType::kUnclassified;
