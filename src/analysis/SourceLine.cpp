@@ -4,8 +4,10 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "markup/CharacterMap.h"
 #include "markup/Emphasis.h"
@@ -181,14 +183,13 @@ constexpr std::array<bool, 256> kChangedBytes = [] {
 bool IsPlainText(std::string_view text) {
 #if defined(__SSE2__)
   if (text.size() >= 16) {
-    return FindMarkedByte(text, 0, [](__m128i v) {
-             // Signed, bytes above 0x7F are below " " with the controls. One
-             // mask from the combined comparisons, not one per comparison.
-             const __m128i low = _mm_cmplt_epi8(v, _mm_set1_epi8(0x20));
-             const __m128i del = _mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F));
-             return static_cast<unsigned>(
-                 _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(low, del), MatchEscaped(v))));
-           }) == std::string_view::npos;
+    return !HasMarkedByte(text, [](__m128i v) {
+      // One more, signed, the controls, DEL and the bytes above 0x7F all come
+      // out below "!" (and the others at or above it): one comparison for them.
+      const __m128i changed =
+          _mm_cmplt_epi8(_mm_add_epi8(v, _mm_set1_epi8(1)), _mm_set1_epi8(0x21));
+      return _mm_movemask_epi8(_mm_or_si128(changed, MatchEscaped(v)));
+    });
   }
 #endif
   std::size_t at = 0;
@@ -217,6 +218,36 @@ int LeadingBlanks(std::string_view text) {
 #endif
   const std::size_t first = text.find_first_not_of(' ');
   return static_cast<int>(first == std::string_view::npos ? text.size() : first);
+}
+
+// The end of the word pass: the marked text becomes `escapedText`, the text
+// is trimmed when `trim`, and its first word measured.
+void TakeMarkedText(SourceLine& line, bool trim) {
+  line.escapedText = static_cast<const TextString&>(line);
+  // Most lines have no blank at either end to trim: no call for them.
+  const std::string_view marked = line.View();
+  if (trim && !marked.empty() && (IsBlank(marked.front()) || IsBlank(marked.back()))) line.Trim();
+  line.firstWordLength = static_cast<int>(WordEnd(line.View()));
+}
+
+// TakeMarkedText(line, true) for a plain line the word pass left alone: it
+// holds no tab, so its leading blanks are its indent.
+void TakePlainText(SourceLine& line) {
+  line.escapedText = static_cast<const TextString&>(line);
+  const std::string_view text = line.View();
+  const std::size_t first = static_cast<std::size_t>(line.indent);
+  std::size_t last = text.size();
+  while (last > first && text[last - 1] == ' ') --last;
+  if (first > 0 || last < text.size()) line.KeepRange(first, last - first);
+  line.firstWordLength = static_cast<int>(WordEnd(line.View()));
+}
+
+// Out of line: few lines carry an annotation or dropped furniture, and
+// without this the reset of every line would pay for the frame it takes.
+[[gnu::noinline]] void Release(std::unique_ptr<SourceLine>& annotation,
+                               std::vector<TextString>& furniture) {
+  annotation.reset();
+  furniture.clear();
 }
 
 }  // namespace
@@ -280,7 +311,19 @@ void SourceLine::PrepareText(FC& policy) {
     // MarkInline(policy, true, true), without the character map a plain
     // line does not need.
     if (!plain) MapCharacters(policy);
-    if (words) MarkInlineWords(policy, policy.IsOutputPass(), true, !plain);
+    if (words && plain) {
+      // MarkInlineWords for a line that holds no backspace.
+      const std::size_t firstLink =
+          policy.IsOutputPass() ? FindLinkableCharacter(View(), 0) : std::string_view::npos;
+      if (firstLink < View().size()) {
+        MarkFoundWords(policy, true, false, firstLink);
+        TakeMarkedText(*this, true);
+      } else {
+        TakePlainText(*this);
+      }
+    } else if (words) {
+      MarkInlineWords(policy, policy.IsOutputPass(), true);
+    }
   }
   // Backspaces that overstrike did not use would reach the page as control
   // characters.
@@ -323,11 +366,7 @@ void SourceLine::MarkInlineWords(FC& policy, bool links, bool trim, bool backspa
     const std::size_t firstLink = FindLinkableCharacter(text, 0);
     if (firstLink < text.size()) MarkFoundWords(policy, true, false, firstLink);
   }
-  escapedText = static_cast<const TextString&>(*this);
-  // Most lines have no blank at either end to trim: no call for them.
-  const std::string_view marked = View();
-  if (trim && !marked.empty() && (IsBlank(marked.front()) || IsBlank(marked.back()))) Trim();
-  firstWordLength = static_cast<int>(WordEnd(View()));
+  TakeMarkedText(*this, trim);
 }
 
 void SourceLine::MarkFoundWords(FC& policy, bool links, bool overstrike, std::size_t firstLink) {
@@ -406,8 +445,7 @@ void SourceLine::Reset(bool keepText) {
   if (!keepText) {
     escapedText.Clear();
     rawText.Clear();
-    annotation_.reset();
-    droppedFurniture.clear();
+    if (annotation_ != nullptr || !droppedFurniture.empty()) Release(annotation_, droppedFurniture);
   }
   ParsedString::Reset(keepText);
   lineType = LineType::kUnclassified;

@@ -448,6 +448,15 @@ void SetBlockFlags(SourceLine& line, FC& policy, bool isHtmlLine) {
 
 bool IsCommandLine(const TextString& prepared) { return prepared.View().starts_with("$_$_"); }
 
+// ProcessCommand for a command line, on a copy of its text: "$_$_HTML_LINE"
+// replaces the line's texts while its commands are still being read. Out of
+// line, so that the other lines need no frame for the copy.
+[[gnu::noinline]] int ProcessCommandLine(LineFile& input, SourceLine& line, FC& policy,
+                                         bool& isHtmlLine) {
+  const TextString command = line.escapedText;
+  return ProcessCommand(input, line, policy, command, isHtmlLine);
+}
+
 }  // namespace
 
 int ProcessCommand(LineFile& input, SourceLine& line, FC& policy, const TextString& text,
@@ -477,11 +486,8 @@ int ReadProcessedLine(LineFile& input, SourceLine& line, FC& policy) {
     line.sourceText.Clear();
     if (!input.ReadLine(line, policy.tabSize, policy)) return 0;
     bool isHtmlLine = false;
-    if (IsCommandLine(line.escapedText)) {
-      // A copy: "$_$_HTML_LINE" replaces the line's texts while its commands
-      // are still being read.
-      const TextString command = line.escapedText;
-      if (ProcessCommand(input, line, policy, command, isHtmlLine)) continue;
+    if (IsCommandLine(line.escapedText) && ProcessCommandLine(input, line, policy, isHtmlLine)) {
+      continue;
     }
     if (!policy.document.sectionIncluded) continue;
     SetBlockFlags(line, policy, isHtmlLine);

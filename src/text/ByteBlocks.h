@@ -84,13 +84,29 @@ inline __m128i MatchEscaped(__m128i v) {
 template <typename Mask>
 std::size_t FindMarkedByte(std::string_view text, std::size_t from, Mask mask) {
   std::size_t at = from;
-  while (at < text.size()) {
-    const std::size_t block = std::min(at, text.size() - 16);
+  for (; at + 16 <= text.size(); at += 16) {
+    const unsigned marked = mask(LoadSixteenBytes(text.data() + at));
+    if (marked != 0) return at + static_cast<std::size_t>(std::countr_zero(marked));
+  }
+  // Only the last block overlaps bytes already tested, and has them shifted out.
+  if (at < text.size()) {
+    const std::size_t block = text.size() - 16;
     const unsigned marked = mask(LoadSixteenBytes(text.data() + block)) >> (at - block);
     if (marked != 0) return at + static_cast<std::size_t>(std::countr_zero(marked));
-    at = block + 16;
   }
   return std::string_view::npos;
+}
+
+// Whether `mask` marks any byte of `text`, which must hold at least 16 bytes.
+// The last block overlaps the one before it: a byte tested twice gives the
+// same answer, and no block needs its mask shifted.
+template <typename Mask>
+bool HasMarkedByte(std::string_view text, Mask mask) {
+  std::size_t at = 0;
+  for (; at + 16 <= text.size(); at += 16) {
+    if (mask(LoadSixteenBytes(text.data() + at)) != 0) return true;
+  }
+  return at < text.size() && mask(LoadSixteenBytes(text.data() + text.size() - 16)) != 0;
 }
 #endif
 

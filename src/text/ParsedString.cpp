@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -12,14 +11,6 @@ namespace {
 
 // Tab stops further apart than this are never produced.
 constexpr int kMaxTabSize = 8;
-
-// Inlined with a constant `value`, the comparison is a few loads.
-inline void ResetTo(std::string& text, std::string_view value) {
-  if (text.size() == value.size() && std::memcmp(text.data(), value.data(), value.size()) == 0) {
-    return;
-  }
-  text.assign(value);
-}
 
 }  // namespace
 
@@ -37,14 +28,19 @@ ParsedString::ParsedString(ParsedString* previous) {
 
 ParsedString::~ParsedString() = default;
 
-void ParsedString::Reset(bool keepText) {
-  if (!keepText) Clear();
-  width = kDefaultWidth;
-  // Every line is reset: the sets are compared, and copied only when changed.
-  ResetTo(breakAfter, kBreakAfter);
-  ResetTo(breakBefore, kBreakBefore);
-  ResetTo(breakAfterClose, kBreakAfterClose);
-  firstWordLength = -1;
+void ParsedString::SetBreakSets(std::string_view after, std::string_view before,
+                                std::string_view afterClose) {
+  breakAfter.assign(after);
+  breakBefore.assign(before);
+  breakAfterClose.assign(afterClose);
+  breakSetsChanged_ = true;
+}
+
+void ParsedString::RestoreBreakSets() {
+  breakAfter.assign(kBreakAfter);
+  breakBefore.assign(kBreakBefore);
+  breakAfterClose.assign(kBreakAfterClose);
+  breakSetsChanged_ = false;
 }
 
 int ParsedString::MaxLength() const {

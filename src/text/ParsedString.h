@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "text/TextString.h"
 
@@ -40,7 +41,15 @@ class ParsedString : public TextString {
 
   // Empties the text unless `keepText`; restores the default width, break
   // sets and firstWordLength -1. Links, lineType and sourceText are kept.
-  void Reset(bool keepText);
+  // Inline: every line read is reset.
+  void Reset(bool keepText) {
+    if (!keepText) Clear();
+    width = kDefaultWidth;
+    if (breakSetsChanged_) RestoreBreakSets();
+    firstWordLength = -1;
+  }
+  // Replaces the three break sets below; Reset restores the defaults.
+  void SetBreakSets(std::string_view after, std::string_view before, std::string_view afterClose);
 
   // Longest line this class is meant to hold: 1024.
   virtual int MaxLength() const;
@@ -77,6 +86,8 @@ class ParsedString : public TextString {
   virtual int FindBreak(int start, int pieceWidth) const;
 
   int width = kDefaultWidth;
+  // The break sets FindBreak uses. Change them through SetBreakSets, so that
+  // Reset knows to restore them.
   std::string breakAfter = kBreakAfter;
   std::string breakBefore = kBreakBefore;
   std::string breakAfterClose = kBreakAfterClose;
@@ -92,4 +103,11 @@ class ParsedString : public TextString {
   int lineType = 0;
   // Length of the first word; -1 until a derived class computes it.
   int firstWordLength = -1;
+
+ private:
+  void RestoreBreakSets();
+
+  // Set by SetBreakSets: most lines keep the default sets all their life,
+  // and Reset need not compare them.
+  bool breakSetsChanged_ = false;
 };

@@ -219,7 +219,7 @@ bool TextFile::ReadLine() {
   return true;
 }
 
-bool TextFile::ReadLineInto(std::string& text, bool& mayHoldTab) {
+bool TextFile::ReadLineIntoSlowly(std::string& text, bool& mayHoldTab) {
   text.clear();
   mayHoldTab = false;
   if (!isReading_) return false;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -97,7 +99,9 @@ class TextFile {
   // Reads the next line as ReadLine does, but into `text` (emptied first)
   // and not into the buffer, which stays as it was; `mayHoldTab` becomes
   // false when the line is known to hold no tab.
-  bool ReadLineInto(std::string& text, bool& mayHoldTab);
+  bool ReadLineInto(std::string& text, bool& mayHoldTab) {
+    return TakeBufferedLine(text, mayHoldTab) || ReadLineIntoSlowly(text, mayHoldTab);
+  }
   // Writes `text` and a line feed to the current file. Returns 0 if no file
   // is open or the write failed.
   virtual int WriteText(const TextString& text);
@@ -152,6 +156,11 @@ class TextFile {
     bool blockHoldsTab = false;
   };
 
+  // ReadLineInto for a line that ends inside the block already read from the
+  // file on top (nearly every line): inline, it takes no call but the search.
+  // False, with nothing read, for any other line.
+  bool TakeBufferedLine(std::string& text, bool& mayHoldTab);
+  bool ReadLineIntoSlowly(std::string& text, bool& mayHoldTab);
   int OpenForReadingAbove(const char* name, std::size_t levelsChecked);
   bool IsOnStack(const char* name, std::size_t levels) const;
   static bool FillBlock(OpenFile& file);
@@ -183,3 +192,23 @@ class TextFile {
   bool newestMayHoldTab_ = true;
   WriteFailureSink writeFailureSink_;
 };
+
+// The first step of ReadPiece, for a block that holds the line end within a
+// piece's length and holds no NUL: what it reads is the whole line.
+inline bool TextFile::TakeBufferedLine(std::string& text, bool& mayHoldTab) {
+  if (!isReading_ || files_.empty()) return false;
+  OpenFile& file = files_.back();
+  if (file.at >= file.block.size() || file.mayHoldNul) return false;
+  const char* from = file.block.data() + file.at;
+  const std::size_t span =
+      std::min(static_cast<std::size_t>(kPieceLength), file.block.size() - file.at);
+  const void* end = std::memchr(from, file.lineEnd, span);
+  if (end == nullptr) return false;
+  std::size_t length = static_cast<std::size_t>(static_cast<const char*>(end) - from);
+  file.at += length + 1;
+  if (file.lineEnd == '\n' && length > 0 && from[length - 1] == '\r') --length;
+  text.clear();
+  text.append(from, length);
+  mayHoldTab = file.blockHoldsTab;
+  return true;
+}

@@ -311,10 +311,7 @@ int TextString::Trim() {
   const std::size_t first = BlanksAtStart(text);
   std::size_t last = text.size();
   while (last > first && IsBlank(text[last - 1])) --last;
-  // In place: a copy would allocate for every line, and erase costs more
-  // than the move.
-  if (first > 0) std::memmove(text_.data(), text_.data() + first, last - first);
-  text_.resize(last - first);
+  KeepRange(first, last - first);
   return 1;
 }
 

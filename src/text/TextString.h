@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -139,6 +140,14 @@ class TextString {
   // every blank followed by a blank is removed. Leading and trailing blanks
   // and tabs, and all tabs, are kept.
   int CollapseBlanks();
+  // Substring(start, length) for a range known to lie within the text,
+  // inline and unchecked: lines are trimmed this way. Requires: start +
+  // length <= Length().
+  void KeepRange(std::size_t start, std::size_t length) {
+    // In place: a copy would allocate, and erase costs more than the move.
+    if (start > 0) std::memmove(text_.data(), text_.data() + start, length);
+    text_.resize(length);
+  }
   // Keeps the first `length` characters; no change if the text is not
   // longer. A negative `length` changes nothing and gives 0.
   int Truncate(int length);

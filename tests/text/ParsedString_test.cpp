@@ -30,9 +30,13 @@ TEST(ParsedStringTest, ResetKeepsTheTextOnlyWhenAsked) {
   ParsedString line;
   line.SetText("kept");
   line.width = 10;
+  line.SetBreakSets(" ", "", "");
   line.Reset(true);
   EXPECT_STREQ(line.GetText(), "kept");
   EXPECT_EQ(line.width, 80);
+  EXPECT_EQ(line.breakAfter, ParsedString::kBreakAfter);
+  EXPECT_EQ(line.breakBefore, ParsedString::kBreakBefore);
+  EXPECT_EQ(line.breakAfterClose, ParsedString::kBreakAfterClose);
   line.Reset(false);
   EXPECT_STREQ(line.GetText(), "");
 }
