@@ -187,6 +187,29 @@ bool IsAsciiStart(std::string_view word, std::string_view text) {
   return false;
 }
 
+// Where word 1 of `text` ends and word 2 starts, as WordEnd and the blanks
+// after it give them, from the first sixteen bytes alone: false where they
+// do not hold both (the line is shorter, or word 1 or the blanks run on).
+// Every line of every pass is cut so: one block serves both.
+bool CutWordsInFirstBlock(std::string_view text, std::size_t& end1, std::size_t& start2) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    const unsigned blanks = MaskOfBlank(LoadSixteenBytes(text.data()));
+    if (blanks == 0) return false;
+    const auto end = static_cast<unsigned>(std::countr_zero(blanks));
+    const unsigned wordsAfter = (~blanks & 0xFFFFU) >> end;
+    if (wordsAfter == 0) return false;
+    end1 = end;
+    start2 = end + static_cast<unsigned>(std::countr_zero(wordsAfter));
+    return true;
+  }
+#endif
+  static_cast<void>(text);
+  static_cast<void>(end1);
+  static_cast<void>(start2);
+  return false;
+}
+
 // HREF=" in any case, found from its "=": most lines have none.
 bool HasHref(std::string_view text) {
   for (std::size_t at = text.find('='); at != std::string_view::npos; at = text.find('=', at + 1)) {
@@ -369,11 +392,15 @@ inline void LineClassifier::ReadContext() {
   // Words 1 and 2 as GetWord(n, ' ') finds them (word 1 starts the line, a
   // run of blanks and tabs separates), in one scan.
   const std::string_view text = line_.View();
-  const std::size_t end1 = WordEnd(text);
+  std::size_t end1 = text.size();
+  std::size_t start2 = text.size();
+  if (!CutWordsInFirstBlock(text, end1, start2)) {
+    end1 = WordEnd(text);
+    start2 = end1;
+    while (start2 < text.size() && IsBlank(text[start2])) ++start2;
+  }
   word1_ = text.substr(0, end1);
   hasWord1_ = end1 > 0;
-  std::size_t start2 = end1;
-  while (start2 < text.size() && IsBlank(text[start2])) ++start2;
   hasWord2_ = start2 < text.size();
   pos2_ = -1;
   if (hasWord2_) pos2_ = static_cast<int>(start2);
