@@ -289,6 +289,7 @@ void LineClassifier::Classify() {
   if (line_.lineType == LineType::kUnclassified) line_.lineType = LineType::kText;
   if (LineFlag::IsUserRegion(line_.flags)) return;
 
+  if (TestBlankAlone()) return;
   ReadContext();
   if (TestBlank()) return;
   TrackContentsList();
@@ -451,6 +452,22 @@ std::string_view LineClassifier::SecondWord() const {
   return text.substr(0, end);
 }
 
+
+inline bool LineClassifier::TestBlankAlone() {
+  const bool empty = line_.IsEmpty();
+  if (!empty && line_.View() != "\f") return false;
+  // TestBlank as it decides where the line before opens no list item.
+  const SourceLine* prev = line_.PreviousLine();
+  const int pType = prev != nullptr ? prev->lineType : LineType::kBlank;
+  if (LineType::IsBullet(pType) || pType == LineType::kBulletBlank) return false;
+  if (empty) {
+    line_.lineType = LineType::kBlank;
+    ++statistics_.blankLines;
+  } else {
+    line_.lineType = LineType::kFormFeed;
+  }
+  return true;
+}
 
 inline bool LineClassifier::TestBlank() {
   if (line_.IsEmpty()) {

@@ -49,6 +49,9 @@ class LineClassifier {
   void CountColumns();
   void TakeFirstLineTitle();
   [[gnu::noinline]] void SetFirstLineTitle(RunContext& run);
+  // TestBlank for a blank line after a line of no list, before the context
+  // is read: a third of the lines of a document need nothing more.
+  bool TestBlankAlone();
   bool TestBlank();
   void TrackContentsList();
   void MarkCentring();
