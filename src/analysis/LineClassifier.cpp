@@ -284,7 +284,8 @@ void LineClassifier::SetFirstLineTitle(RunContext& run) {
 
 void LineClassifier::Classify() {
   if (line_.sourceLineNumber < 1) ReportError("Invalid Source line Number!!");
-  if (policy_.IsOutputPass() && !IsPre(line_)) line_.MarkEmphasis(policy_);
+  // An empty line holds no emphasis mark: no call.
+  if (policy_.IsOutputPass() && !IsPre(line_) && !line_.IsEmpty()) line_.MarkEmphasis(policy_);
   TakeFirstLineTitle();
   if (line_.lineType == LineType::kUnclassified) line_.lineType = LineType::kText;
   if (LineFlag::IsUserRegion(line_.flags)) return;
@@ -976,11 +977,9 @@ inline void LineClassifier::TestNewParagraph() {
 // Without blank lines between paragraphs, a short line after a long one
 // ends a paragraph: the next line starts a new one.
 inline void LineClassifier::TestShortLineEnd() {
+  if (line_.lineType != LineType::kText || policy_.expectBlankLines || next_ == nullptr) return;
   const std::int64_t twoThirds = 2 * width_ / 3;
-  if (line_.lineType == LineType::kText && !policy_.expectBlankLines && line_.length < twoThirds &&
-      pLength_ > twoThirds && next_ != nullptr) {
-    next_->lineType = LineType::kNewParagraph;
-  }
+  if (line_.length < twoThirds && pLength_ > twoThirds) next_->lineType = LineType::kNewParagraph;
 }
 
 inline void LineClassifier::SetFinalFlags() {
