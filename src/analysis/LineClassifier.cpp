@@ -850,7 +850,10 @@ inline void LineClassifier::TestBulletContinuation() {
 // After a blank line inside a list, a line aligned with the item's text
 // continues the item.
 inline void LineClassifier::TestAfterBulletBlank() {
-  if (!pBulletBlank_) return;
+  if (pBulletBlank_) TestAfterListBlank();
+}
+
+void LineClassifier::TestAfterListBlank() {
   const SourceLine* item = prev_;
   while (item != nullptr && item->lineType == LineType::kBulletBlank) item = item->PreviousLine();
   if (item == nullptr) return;

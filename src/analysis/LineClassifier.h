@@ -73,6 +73,8 @@ class LineClassifier {
   [[gnu::noinline]] bool TestDrawnLine(std::string_view text);
   void TestBulletContinuation();
   void TestAfterBulletBlank();
+  // TestAfterBulletBlank for a line after a blank line inside a list.
+  [[gnu::noinline]] void TestAfterListBlank();
   bool TestContinuation();
   // TestContinuation for a text line after a line of another type.
   [[gnu::noinline]] bool TestContinuationOf();
