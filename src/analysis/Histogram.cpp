@@ -3,28 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-void Histogram::Add(int value, const char* label) {
-  if (total_ == 0) {
-    smallest_ = value;
-    largest_ = value;
-  } else {
-    smallest_ = std::min(smallest_, value);
-    largest_ = std::max(largest_, value);
-  }
-  ++total_;
-  sum_ += value;
-
-  const bool indexed = value >= 0 && value < kIndexedValues;
-  if (indexed && !place_.empty()) {
-    const int at = place_[static_cast<std::size_t>(value)];
-    if (at >= 0) {
-      ++entries_[static_cast<std::size_t>(at)].frequency;
-      return;
-    }
-  }
-  AddUnplaced(value, label);
-}
-
 void Histogram::AddUnplaced(int value, const char* label) {
   const bool indexed = value >= 0 && value < kIndexedValues;
   if (!indexed) {

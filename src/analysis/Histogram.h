@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -23,7 +24,21 @@ class Histogram {
   // frequency 1 labelled `label` (null = none), inserted in value order, or
   // appended while the entries are in frequency order; a known value keeps
   // its first label.
-  void Add(int value, const char* label = nullptr);
+  // Inline: lengths and indents are counted for every line of the analysis.
+  void Add(int value, const char* label = nullptr) {
+    smallest_ = total_ == 0 || value < smallest_ ? value : smallest_;
+    largest_ = total_ == 0 || value > largest_ ? value : largest_;
+    ++total_;
+    sum_ += value;
+    if (value >= 0 && value < kIndexedValues && !place_.empty()) {
+      const int at = place_[static_cast<std::size_t>(value)];
+      if (at >= 0) {
+        ++entries_[static_cast<std::size_t>(at)].frequency;
+        return;
+      }
+    }
+    AddUnplaced(value, label);
+  }
 
   // Puts the entries in descending frequency order. Entries of equal
   // frequency keep their present order, so ties go to the smaller value

@@ -187,6 +187,29 @@ bool IsAsciiStart(std::string_view word, std::string_view text) {
   return false;
 }
 
+// Where word 1 of `text` ends and word 2 starts, as WordEnd and the blanks
+// after it give them, from the first sixteen bytes alone: false where they
+// do not hold both (the line is shorter, or word 1 or the blanks run on).
+// Every line of every pass is cut so: one block serves both.
+bool CutWordsInFirstBlock(std::string_view text, std::size_t& end1, std::size_t& start2) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    const unsigned blanks = MaskOfBlank(LoadSixteenBytes(text.data()));
+    if (blanks == 0) return false;
+    const auto end = static_cast<unsigned>(std::countr_zero(blanks));
+    const unsigned wordsAfter = (~blanks & 0xFFFFU) >> end;
+    if (wordsAfter == 0) return false;
+    end1 = end;
+    start2 = end + static_cast<unsigned>(std::countr_zero(wordsAfter));
+    return true;
+  }
+#endif
+  static_cast<void>(text);
+  static_cast<void>(end1);
+  static_cast<void>(start2);
+  return false;
+}
+
 // HREF=" in any case, found from its "=": most lines have none.
 bool HasHref(std::string_view text) {
   for (std::size_t at = text.find('='); at != std::string_view::npos; at = text.find('=', at + 1)) {
@@ -261,11 +284,13 @@ void LineClassifier::SetFirstLineTitle(RunContext& run) {
 
 void LineClassifier::Classify() {
   if (line_.sourceLineNumber < 1) ReportError("Invalid Source line Number!!");
-  if (policy_.IsOutputPass() && !IsPre(line_)) line_.MarkEmphasis(policy_);
+  // An empty line holds no emphasis mark: no call.
+  if (policy_.IsOutputPass() && !IsPre(line_) && !line_.IsEmpty()) line_.MarkEmphasis(policy_);
   TakeFirstLineTitle();
   if (line_.lineType == LineType::kUnclassified) line_.lineType = LineType::kText;
   if (LineFlag::IsUserRegion(line_.flags)) return;
 
+  if (TestBlankAlone()) return;
   ReadContext();
   if (TestBlank()) return;
   TrackContentsList();
@@ -369,11 +394,15 @@ inline void LineClassifier::ReadContext() {
   // Words 1 and 2 as GetWord(n, ' ') finds them (word 1 starts the line, a
   // run of blanks and tabs separates), in one scan.
   const std::string_view text = line_.View();
-  const std::size_t end1 = WordEnd(text);
+  std::size_t end1 = text.size();
+  std::size_t start2 = text.size();
+  if (!CutWordsInFirstBlock(text, end1, start2)) {
+    end1 = WordEnd(text);
+    start2 = end1;
+    while (start2 < text.size() && IsBlank(text[start2])) ++start2;
+  }
   word1_ = text.substr(0, end1);
   hasWord1_ = end1 > 0;
-  std::size_t start2 = end1;
-  while (start2 < text.size() && IsBlank(text[start2])) ++start2;
   hasWord2_ = start2 < text.size();
   pos2_ = -1;
   if (hasWord2_) pos2_ = static_cast<int>(start2);
@@ -424,6 +453,22 @@ std::string_view LineClassifier::SecondWord() const {
   return text.substr(0, end);
 }
 
+
+inline bool LineClassifier::TestBlankAlone() {
+  const bool empty = line_.IsEmpty();
+  if (!empty && line_.View() != "\f") return false;
+  // TestBlank as it decides where the line before opens no list item.
+  const SourceLine* prev = line_.PreviousLine();
+  const int pType = prev != nullptr ? prev->lineType : LineType::kBlank;
+  if (LineType::IsBullet(pType) || pType == LineType::kBulletBlank) return false;
+  if (empty) {
+    line_.lineType = LineType::kBlank;
+    ++statistics_.blankLines;
+  } else {
+    line_.lineType = LineType::kFormFeed;
+  }
+  return true;
+}
 
 inline bool LineClassifier::TestBlank() {
   if (line_.IsEmpty()) {
@@ -805,7 +850,10 @@ inline void LineClassifier::TestBulletContinuation() {
 // After a blank line inside a list, a line aligned with the item's text
 // continues the item.
 inline void LineClassifier::TestAfterBulletBlank() {
-  if (!pBulletBlank_) return;
+  if (pBulletBlank_) TestAfterListBlank();
+}
+
+void LineClassifier::TestAfterListBlank() {
   const SourceLine* item = prev_;
   while (item != nullptr && item->lineType == LineType::kBulletBlank) item = item->PreviousLine();
   if (item == nullptr) return;
@@ -932,11 +980,9 @@ inline void LineClassifier::TestNewParagraph() {
 // Without blank lines between paragraphs, a short line after a long one
 // ends a paragraph: the next line starts a new one.
 inline void LineClassifier::TestShortLineEnd() {
+  if (line_.lineType != LineType::kText || policy_.expectBlankLines || next_ == nullptr) return;
   const std::int64_t twoThirds = 2 * width_ / 3;
-  if (line_.lineType == LineType::kText && !policy_.expectBlankLines && line_.length < twoThirds &&
-      pLength_ > twoThirds && next_ != nullptr) {
-    next_->lineType = LineType::kNewParagraph;
-  }
+  if (line_.length < twoThirds && pLength_ > twoThirds) next_->lineType = LineType::kNewParagraph;
 }
 
 inline void LineClassifier::SetFinalFlags() {

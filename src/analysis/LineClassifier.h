@@ -49,6 +49,9 @@ class LineClassifier {
   void CountColumns();
   void TakeFirstLineTitle();
   [[gnu::noinline]] void SetFirstLineTitle(RunContext& run);
+  // TestBlank for a blank line after a line of no list, before the context
+  // is read: a third of the lines of a document need nothing more.
+  bool TestBlankAlone();
   bool TestBlank();
   void TrackContentsList();
   void MarkCentring();
@@ -70,6 +73,8 @@ class LineClassifier {
   [[gnu::noinline]] bool TestDrawnLine(std::string_view text);
   void TestBulletContinuation();
   void TestAfterBulletBlank();
+  // TestAfterBulletBlank for a line after a blank line inside a list.
+  [[gnu::noinline]] void TestAfterListBlank();
   bool TestContinuation();
   // TestContinuation for a text line after a line of another type.
   [[gnu::noinline]] bool TestContinuationOf();

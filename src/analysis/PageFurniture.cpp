@@ -75,19 +75,28 @@ PageFurniture::LineInfo PageFurniture::Describe(int number, std::string_view tex
   bool space = false;
   // The classes of the bytes seen, or-ed: one table lookup a byte.
   unsigned char seen = 0;
-  for (std::size_t i = indent; i < text.size(); ++i) {
-    const char c = text[i];
-    const unsigned char kind = kByteKinds[static_cast<unsigned char>(c)];
+  const std::size_t size = text.size();
+  std::size_t i = indent;
+  while (i < size) {
+    unsigned char kind = kByteKinds[static_cast<unsigned char>(text[i])];
     seen |= kind;
-    if (kind == kDigitByte) continue;
-    if (kind == kBlankByte) {
-      space = anyWord;
+    if (kind == kDigitByte || kind == kBlankByte) {
+      if (kind == kBlankByte) space = anyWord;
+      ++i;
       continue;
     }
     if (space) add(' ');
     space = false;
-    add(c);
     anyWord = true;
+    // The rest of the run of hashed bytes, in a loop of its own: most bytes
+    // of a line are in one.
+    for (;;) {
+      add(text[i]);
+      if (++i == size) break;
+      kind = kByteKinds[static_cast<unsigned char>(text[i])];
+      if ((kind & (kLetterByte | kOtherByte)) == 0) break;
+      seen |= kind;
+    }
   }
   info.candidate = (seen & (kLetterByte | kDigitByte)) != 0;
   info.key = hash & ((std::uint64_t{1} << 56) - 1);

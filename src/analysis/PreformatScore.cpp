@@ -84,19 +84,19 @@ constexpr int kNeverPreformatted = -1;
 // The score the lines before give; kNeverPreformatted for a blank line after
 // a blank line (directly or across one line).
 int ContextScore(const SourceLine& line, const FC& policy, const SourceLine& previous) {
-  const int minIndent = MinimumIndent(policy);
   if (IsBlankLine(previous) && IsBlankLine(line)) return kNeverPreformatted;
 
   if (!IsPre(previous)) {
     // Below, a line that is not blank scores only after indented text:
-    // most lines stop here, before the lines further back are fetched.
-    if (!IsBlankLine(line) &&
-        (previous.lineType != LineType::kText || previous.indent < minIndent)) {
-      return 0;
-    }
+    // most lines stop here, before the lines further back are fetched (and
+    // before the indent limit is worked out).
+    const bool blank = IsBlankLine(line);
+    if (!blank && previous.lineType != LineType::kText) return 0;
+    const int minIndent = MinimumIndent(policy);
+    if (!blank && previous.indent < minIndent) return 0;
     return ScoreAfterText(line, previous, minIndent);
   }
-  return ScoreAfterPreformatted(line, policy, previous, minIndent);
+  return ScoreAfterPreformatted(line, policy, previous, MinimumIndent(policy));
 }
 
 struct TextShape {
@@ -130,7 +130,8 @@ ByteBlock CountedBytes(const char* p) {
   ByteBlock next;
   std::memcpy(&block, p, sizeof block);
   std::memcpy(&next, p + 1, sizeof next);
-  const auto pairable = (block == ' ') | (block == '-') | (block == '=');
+  // '-' (0x2D) and '=' (0x3D) are the only bytes that 0x10 added makes '='.
+  const auto pairable = (block == ' ') | ((block | 0x10) == '=');
   return ((block == next) & pairable) | (block == '|') | (block == '+');
 }
 
