@@ -199,9 +199,10 @@ const BodyWriter::HeadingEntry& BodyWriter::FinishLine(std::FILE* stream, Source
   const bool html = LineFlag::IsUserHtml(line.flags);
   const bool insideBlock = pending_.insideBlock;
   // The line is marked up in the output buffer, which keeps its store from
-  // line to line; a line collected into a block needs no copy.
+  // line to line; a line collected into a block needs no copy. A plain copy
+  // of the whole text is the cheapest one.
   TextString& text = bodyLine_;
-  if (!insideBlock) text.SetPart(line, 0, line.View().size());
+  if (!insideBlock) text = static_cast<const TextString&>(line);
 
   Output output = Output::kBody;
   if (!insideBlock && type != LineType::kEndOfFile && !html) {
