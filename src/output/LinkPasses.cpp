@@ -135,7 +135,11 @@ bool IsOpeningBracket(char c) {
     const std::string_view view = text.View();
     // A number's level is at most its count of separators ('.' or '-'):
     // without one it is a chapter, below any level above 1 ("1999", "[4]").
-    if (policy.crossRefLevel > 1 && view.substr(pos, end - pos).find_first_of(".-") == kNone) {
+    // A loop, not find_first_of, which calls a search of the set per byte.
+    if (policy.crossRefLevel > 1 &&
+        std::none_of(view.begin() + static_cast<std::ptrdiff_t>(pos),
+                     view.begin() + static_cast<std::ptrdiff_t>(end),
+                     [](char c) { return c == '.' || c == '-'; })) {
       return end;
     }
     word.SetText(view.substr(pos, end - pos));
