@@ -198,6 +198,7 @@ const BodyWriter::HeadingEntry& BodyWriter::FinishLine(std::FILE* stream, Source
   const int type = line.lineType;
   const bool html = LineFlag::IsUserHtml(line.flags);
   const bool insideBlock = pending_.insideBlock;
+  if (!insideBlock && WritePlainText(stream, line, policy)) return heading_;
   // The line is marked up in the output buffer, which keeps its store from
   // line to line; a line collected into a block needs no copy. A plain copy
   // of the whole text is the cheapest one.
@@ -568,6 +569,28 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
     const std::string_view closing(separator);
     text.AppendText(closing.substr(0, closing.size() - 1));
   }
+}
+
+bool BodyWriter::WritePlainText(std::FILE* stream, SourceLine& line, FC& policy) {
+  constexpr std::uint32_t kMarkedUp = LineFlag::kShortLine | LineFlag::kUrlBreak;
+  if (line.lineType != LineType::kText || (line.flags & kMarkedUp) != 0 ||
+      LineFlag::IsUserHtml(line.flags) || !policy.linkDefinitions.empty() ||
+      MayLinkCrossReferences(policy, line.View())) {
+    return false;
+  }
+  // What MarkupByType does for a text line.
+  NestingStack(policy).SetLevel(stream, IndentLevel(line.indent, policy),
+                                NestingStack::kBlockquote);
+  bodyWritten_ = true;
+  const int indent = NestingStack::IndentWidth(policy.document.nestingLevel, policy);
+  if (indent + line.Length() <= std::max(line.CutWidth(), 0)) {
+    WriteIndentedText(stream, indent, line.View());
+  } else {
+    // A line to be cut goes the whole way, its nesting already set.
+    static_cast<TextString&>(bodyLine_) = static_cast<const TextString&>(line);
+    WriteBodyText(stream, line, policy);
+  }
+  return true;
 }
 
 void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy) {

@@ -115,6 +115,11 @@ class BodyWriter {
   // and the dictionary links (setting the line's contains-URL flag for the
   // latter), then writes the line.
   void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy);
+  // Writes a text line that nothing marks up (most lines are) as
+  // MarkupByType and WriteBodyText would, from the line itself rather than
+  // its copy in bodyLine_. Returns false, having done nothing, for any other
+  // line.
+  bool WritePlainText(std::FILE* stream, SourceLine& line, FC& policy);
 
   // What BeginLine found for FinishLine.
   struct Pending {

@@ -225,6 +225,10 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
   return LinkNumbers(policy, text, line, pages, scratch, firstDigit);
 }
 
+bool MayLinkCrossReferences(const FC& policy, std::string_view text) {
+  return policy.crossRefLevel > 0 && policy.numberedHeadings != 0 && FindDigit(text, 0) != kNone;
+}
+
 bool SectionPageName(const FC& policy, const SectionComponents& number, int level,
                      const TextString& anchor, const SourceLine* line, const DocumentPages* pages,
                      TextString& page) {
