@@ -572,9 +572,10 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
 }
 
 bool BodyWriter::WritePlainText(std::FILE* stream, SourceLine& line, FC& policy) {
+  if (LineFlag::IsUserHtml(line.flags) || !policy.linkDefinitions.empty()) return false;
+  if (line.lineType == LineType::kBlank) return WriteBlankLine(stream, line, policy);
   constexpr std::uint32_t kMarkedUp = LineFlag::kShortLine | LineFlag::kUrlBreak;
   if (line.lineType != LineType::kText || (line.flags & kMarkedUp) != 0 ||
-      LineFlag::IsUserHtml(line.flags) || !policy.linkDefinitions.empty() ||
       MayLinkCrossReferences(policy, line.View())) {
     return false;
   }
@@ -590,6 +591,28 @@ bool BodyWriter::WritePlainText(std::FILE* stream, SourceLine& line, FC& policy)
     static_cast<TextString&>(bodyLine_) = static_cast<const TextString&>(line);
     WriteBodyText(stream, line, policy);
   }
+  return true;
+}
+
+bool BodyWriter::WriteBlankLine(std::FILE* stream, const SourceLine& line, const FC& policy) {
+  // What MarkupByType decides for a blank line.
+  const Previous& previous = pending_.previous;
+  std::string_view mark;
+  if (!bodyWritten_) return true;
+  if (previous.type == LineType::kBlank || previous.type == LineType::kBulletBlank) {
+    if (policy.ignoreMultipleBlankLines != 0) return true;
+    mark = "<BR>";
+  } else {
+    if (pending_.blockOpenAtStart) return true;
+    mark = NestingStack::ParagraphMark(policy);
+  }
+  // What WriteBodyText does with the mark, which holds no digit and needs
+  // no short-line break (a blank line is a paragraph break); the rare line
+  // too narrow for it is left to the whole way.
+  const int indent = NestingStack::IndentWidth(policy.document.nestingLevel, policy);
+  if (indent + static_cast<int>(mark.size()) > std::max(line.CutWidth(), 0)) return false;
+  bodyWritten_ = true;
+  WriteIndentedText(stream, indent, mark);
   return true;
 }
 
