@@ -198,10 +198,12 @@ const BodyWriter::HeadingEntry& BodyWriter::FinishLine(std::FILE* stream, Source
   const int type = line.lineType;
   const bool html = LineFlag::IsUserHtml(line.flags);
   const bool insideBlock = pending_.insideBlock;
+  if (!insideBlock && WritePlainText(stream, line, policy)) return heading_;
   // The line is marked up in the output buffer, which keeps its store from
-  // line to line; a line collected into a block needs no copy.
+  // line to line; a line collected into a block needs no copy. A plain copy
+  // of the whole text is the cheapest one.
   TextString& text = bodyLine_;
-  if (!insideBlock) text.SetPart(line, 0, line.View().size());
+  if (!insideBlock) text = static_cast<const TextString&>(line);
 
   Output output = Output::kBody;
   if (!insideBlock && type != LineType::kEndOfFile && !html) {
@@ -567,6 +569,51 @@ void BodyWriter::HangingParagraph(std::FILE* stream, FC& policy, TextString& tex
     const std::string_view closing(separator);
     text.AppendText(closing.substr(0, closing.size() - 1));
   }
+}
+
+bool BodyWriter::WritePlainText(std::FILE* stream, SourceLine& line, FC& policy) {
+  if (LineFlag::IsUserHtml(line.flags) || !policy.linkDefinitions.empty()) return false;
+  if (line.lineType == LineType::kBlank) return WriteBlankLine(stream, line, policy);
+  constexpr std::uint32_t kMarkedUp = LineFlag::kShortLine | LineFlag::kUrlBreak;
+  if (line.lineType != LineType::kText || (line.flags & kMarkedUp) != 0 ||
+      MayLinkCrossReferences(policy, line.View())) {
+    return false;
+  }
+  // What MarkupByType does for a text line.
+  NestingStack(policy).SetLevel(stream, IndentLevel(line.indent, policy),
+                                NestingStack::kBlockquote);
+  bodyWritten_ = true;
+  const int indent = NestingStack::IndentWidth(policy.document.nestingLevel, policy);
+  if (indent + line.Length() <= std::max(line.CutWidth(), 0)) {
+    WriteIndentedText(stream, indent, line.View());
+  } else {
+    // A line to be cut goes the whole way, its nesting already set.
+    static_cast<TextString&>(bodyLine_) = static_cast<const TextString&>(line);
+    WriteBodyText(stream, line, policy);
+  }
+  return true;
+}
+
+bool BodyWriter::WriteBlankLine(std::FILE* stream, const SourceLine& line, const FC& policy) {
+  // What MarkupByType decides for a blank line.
+  const Previous& previous = pending_.previous;
+  std::string_view mark;
+  if (!bodyWritten_) return true;
+  if (previous.type == LineType::kBlank || previous.type == LineType::kBulletBlank) {
+    if (policy.ignoreMultipleBlankLines != 0) return true;
+    mark = "<BR>";
+  } else {
+    if (pending_.blockOpenAtStart) return true;
+    mark = NestingStack::ParagraphMark(policy);
+  }
+  // What WriteBodyText does with the mark, which holds no digit and needs
+  // no short-line break (a blank line is a paragraph break); the rare line
+  // too narrow for it is left to the whole way.
+  const int indent = NestingStack::IndentWidth(policy.document.nestingLevel, policy);
+  if (indent + static_cast<int>(mark.size()) > std::max(line.CutWidth(), 0)) return false;
+  bodyWritten_ = true;
+  WriteIndentedText(stream, indent, mark);
+  return true;
 }
 
 void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy) {

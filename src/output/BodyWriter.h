@@ -115,6 +115,12 @@ class BodyWriter {
   // and the dictionary links (setting the line's contains-URL flag for the
   // latter), then writes the line.
   void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy);
+  // Writes a text line that nothing marks up, or a blank line (most lines
+  // are one or the other), as MarkupByType and WriteBodyText would, without
+  // the copy into bodyLine_ and the general passes. Returns false, having
+  // done nothing, for any other line.
+  bool WritePlainText(std::FILE* stream, SourceLine& line, FC& policy);
+  bool WriteBlankLine(std::FILE* stream, const SourceLine& line, const FC& policy);
 
   // What BeginLine found for FinishLine.
   struct Pending {

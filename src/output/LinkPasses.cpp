@@ -135,7 +135,11 @@ bool IsOpeningBracket(char c) {
     const std::string_view view = text.View();
     // A number's level is at most its count of separators ('.' or '-'):
     // without one it is a chapter, below any level above 1 ("1999", "[4]").
-    if (policy.crossRefLevel > 1 && view.substr(pos, end - pos).find_first_of(".-") == kNone) {
+    // A loop, not find_first_of, which calls a search of the set per byte.
+    if (policy.crossRefLevel > 1 &&
+        std::none_of(view.begin() + static_cast<std::ptrdiff_t>(pos),
+                     view.begin() + static_cast<std::ptrdiff_t>(end),
+                     [](char c) { return c == '.' || c == '-'; })) {
       return end;
     }
     word.SetText(view.substr(pos, end - pos));
@@ -219,6 +223,10 @@ int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* li
   const std::size_t firstDigit = FindDigit(text.View(), 0);
   if (firstDigit == kNone) return 0;
   return LinkNumbers(policy, text, line, pages, scratch, firstDigit);
+}
+
+bool MayLinkCrossReferences(const FC& policy, std::string_view text) {
+  return policy.crossRefLevel > 0 && policy.numberedHeadings != 0 && FindDigit(text, 0) != kNone;
 }
 
 bool SectionPageName(const FC& policy, const SectionComponents& number, int level,

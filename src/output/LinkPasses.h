@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "analysis/DocumentStatistics.h"
 #include "analysis/SectionNumber.h"
@@ -33,6 +34,10 @@ class TextString;
 int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line = nullptr,
                         const DocumentPages* pages = nullptr,
                         std::unique_ptr<DocumentStatistics>* scratch = nullptr);
+// False when LinkCrossReferences leaves `text` as it is whatever else is
+// given: the policies ask for no cross-references, or the text holds no
+// digit.
+bool MayLinkCrossReferences(const FC& policy, std::string_view text);
 
 // The page that holds the heading of section `number` (components 0 to
 // `level`) whose anchor is `anchor`, as a link from the page being written

@@ -24,15 +24,26 @@ void WriteTagLine(std::FILE* stream, int enclosingLevels, const FC& policy, std:
   WriteWrapped(stream, line, false);
 }
 
+// Byte by byte: nearly every line asks, and the length and comparison calls
+// of two views cost more than the two bytes.
 bool SameFirstTwo(const TextString& recorded, const char* tagName) {
-  const std::string_view a = recorded.View().substr(0, 2);
-  const std::string_view b = std::string_view(tagName).substr(0, 2);
-  return a == b;
+  const std::string_view a = recorded.View();
+  for (std::size_t i = 0; i < 2; ++i) {
+    const bool aEnds = i >= a.size();
+    const bool bEnds = tagName[i] == '\0';
+    if (aEnds || bEnds) return aEnds == bEnds;
+    if (a[i] != tagName[i]) return false;
+  }
+  return true;
+}
+
+// The block quote tag is nearly always passed as the constant itself.
+bool IsBlockquote(const char* tagName) {
+  return tagName == NestingStack::kBlockquote ||
+         std::string_view(tagName) == NestingStack::kBlockquote;
 }
 
 }  // namespace
-
-NestingStack::NestingStack(FC& policy) : policy_(policy) {}
 
 std::string NestingStack::Indent(int levels, const FC& policy) {
   return std::string(static_cast<std::size_t>(IndentWidth(levels, policy)), ' ');
@@ -66,7 +77,7 @@ int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
     level = 0;
   }
   if (level > Level()) {
-    if (tagName != nullptr && std::string_view(tagName) == kBlockquote) {
+    if (tagName != nullptr && IsBlockquote(tagName)) {
       const TextString* current = TagAt(Level());
       if (current != nullptr && current->View() != kBlockquote) SetLevel(stream, 0, nullptr);
     }
@@ -78,7 +89,7 @@ int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
     while (Level() > level) Close(stream);
     // A list item (<DT>, <LI>) must land in its own list, not in the
     // BLOCKQUOTE or other list that the closing uncovered.
-    if (tagName != nullptr && std::string_view(tagName) != kBlockquote) {
+    if (tagName != nullptr && !IsBlockquote(tagName)) {
       SetLevel(stream, level, tagName);
     }
   } else if (tagName != nullptr && Level() > 0) {
@@ -94,7 +105,7 @@ int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
 void NestingStack::Open(std::FILE* stream, const char* tagName) {
   DocumentState& d = policy_.document;
   // Most levels are block quotes: their tag is not put together each time.
-  if (std::string_view(tagName) == kBlockquote) {
+  if (IsBlockquote(tagName)) {
     WriteTagLine(stream, d.nestingLevel, policy_, "<BLOCKQUOTE>");
   } else {
     WriteTagLine(stream, d.nestingLevel, policy_, std::string("<") + tagName + ">");

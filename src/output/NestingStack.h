@@ -22,7 +22,7 @@ class NestingStack {
   // The tag of every level that is not a list or definition list.
   static constexpr const char* kBlockquote = "BLOCKQUOTE";
 
-  explicit NestingStack(FC& policy);
+  explicit NestingStack(FC& policy) : policy_(policy) {}
 
   // The blanks that indent a line inside `levels` open levels: two per
   // level, none when "Minimise HTML file size" is set.
