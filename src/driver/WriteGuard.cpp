@@ -28,7 +28,8 @@ void WriteGuard::AddWritten(const char* name) { Remember(name, written_); }
 int WriteGuard::MayWrite(const char* name, const FC& policy, Repeat repeat) const {
   FileIdentity identity;
   if (name == nullptr || !GetFileIdentity(name, identity)) return 1;
-  const std::string quoted = "\"" + std::string(name) + "\"";
+  std::string quoted = "\"";
+  quoted.append(name).append("\"");
   const std::string kind = NotRegularKind(name);
   if (!kind.empty()) {
     policy.Message(("ERROR: Not writing " + quoted + ": it is " + kind).c_str(), 10);
