@@ -64,7 +64,10 @@ void ParsedString::ExpandTabs(int tabSize) {
   expandedTabs = text.find('\t') != std::string_view::npos;
   if (!expandedTabs) return;
   const int t = std::clamp(tabSize, 1, kMaxTabSize);
-  std::string expanded;
+  // Built in the store an earlier expansion left, which the swap below keeps
+  // for the next: a line with tabs costs no allocation.
+  std::string& expanded = expansionStore_;
+  expanded.clear();
   expanded.reserve(text.size() + static_cast<std::size_t>(kMaxTabSize) * 4);
   // The text between tabs is copied a run at a time, not byte by byte.
   for (std::size_t at = 0; at < text.size();) {
