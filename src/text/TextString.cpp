@@ -255,16 +255,8 @@ int TextString::SetText(std::string_view s) {
   return 1;
 }
 
-int TextString::SetPart(const TextString& source, std::size_t start, std::size_t length) {
-  if (&source == this) {
-    text_.assign(source.text_, std::min(start, source.text_.size()), length);
-    return 1;
-  }
-  // Another text is appended to the emptied store: assign's general replace,
-  // which allows for overlap, costs more than the copy itself.
-  const std::size_t from = std::min(start, source.text_.size());
-  text_.clear();
-  text_.append(source.text_.data() + from, std::min(length, source.text_.size() - from));
+int TextString::SetOwnPart(std::size_t start, std::size_t length) {
+  text_.assign(text_, std::min(start, text_.size()), length);
   return 1;
 }
 
