@@ -1,6 +1,8 @@
 #include "text/TextString.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -293,8 +295,12 @@ int TextString::AppendChar(char c) {
 }
 
 int TextString::AppendNumber(int value, bool addBlank) {
-  text_.append(std::to_string(value));
-  if (addBlank) text_.push_back(' ');
+  // Written in place: no string is built for the digits. Room for "-" and
+  // the ten digits of any int, and the blank.
+  std::array<char, 16> digits{};
+  char* end = std::to_chars(digits.data(), digits.data() + digits.size() - 1, value).ptr;
+  if (addBlank) *end++ = ' ';
+  text_.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
   return 1;
 }
 
