@@ -283,6 +283,16 @@ void SourceLine::PrepareText(FC& policy) {
   if (utf8 && expandedTabs && NeedsCharacterTabs(sourceText.View())) {
     SetText(Utf8ExpandTabs(sourceText.View(), policy.tabSize));
   }
+  // A blank line, near a third of most documents, is given directly what the
+  // steps below would leave it.
+  if (IsEmpty()) {
+    length = 0;
+    indent = 0;
+    rawText.Clear();
+    escapedText.Clear();
+    if (!InUserHtml(*this, policy) && !InUserRegion(*this, policy)) firstWordLength = 0;
+    return;
+  }
   // A plain line has no byte-order mark, carriage return, control byte,
   // character to escape or to map: only the word pass may change it.
   const bool plain = IsPlainText(View());

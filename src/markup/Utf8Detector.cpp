@@ -63,6 +63,14 @@ void Utf8Detector::Scan(std::string_view data) {
   while (i < data.size()) {
     // ASCII, nearly all of most files, is stepped over in blocks.
 #if defined(__SSE2__)
+    // Four blocks at a time: one test of their high bits together.
+    while (data.size() - i >= 64) {
+      const char* p = data.data() + i;
+      const __m128i high = _mm_or_si128(_mm_or_si128(LoadSixteenBytes(p), LoadSixteenBytes(p + 16)),
+                                        _mm_or_si128(LoadSixteenBytes(p + 32), LoadSixteenBytes(p + 48)));
+      if (_mm_movemask_epi8(high) != 0) break;
+      i += 64;
+    }
     while (data.size() - i >= 16 && _mm_movemask_epi8(LoadSixteenBytes(data.data() + i)) == 0) {
       i += 16;
     }

@@ -1,6 +1,7 @@
 #include "text/ParsedString.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,6 +12,25 @@ namespace {
 
 // Tab stops further apart than this are never produced.
 constexpr int kMaxTabSize = 8;
+
+// What each byte is to the default break sets, for the search that tests
+// them all in one pass.
+enum BreakKind : unsigned char {
+  kAfter = 1,
+  kBefore = 2,
+  kAfterClose = 4,
+};
+
+constexpr std::array<unsigned char, 256> kBreakKinds = [] {
+  std::array<unsigned char, 256> table{};
+  const auto mark = [&table](std::string_view set, unsigned char kind) {
+    for (const char c : set) table[static_cast<unsigned char>(c)] |= kind;
+  };
+  mark(ParsedString::kBreakAfter, kAfter);
+  mark(ParsedString::kBreakBefore, kBefore);
+  mark(ParsedString::kBreakAfterClose, kAfterClose);
+  return table;
+}();
 
 }  // namespace
 
@@ -64,7 +84,10 @@ void ParsedString::ExpandTabs(int tabSize) {
   expandedTabs = text.find('\t') != std::string_view::npos;
   if (!expandedTabs) return;
   const int t = std::clamp(tabSize, 1, kMaxTabSize);
-  std::string expanded;
+  // Built in the store an earlier expansion left, which the swap below keeps
+  // for the next: a line with tabs costs no allocation.
+  std::string& expanded = expansionStore_;
+  expanded.clear();
   expanded.reserve(text.size() + static_cast<std::size_t>(kMaxTabSize) * 4);
   // The text between tabs is copied a run at a time, not byte by byte.
   for (std::size_t at = 0; at < text.size();) {
@@ -118,9 +141,24 @@ int ParsedString::FindBreak(int start, int pieceWidth) const {
     }
     return start;
   };
-  const int b = latest(breakAfter);
-  const int c = latest(breakAfterClose);
-  const int o = latest(breakBefore);
+  int b = start;
+  int c = start;
+  int o = start;
+  if (breakAfter == kBreakAfter && breakBefore == kBreakBefore &&
+      breakAfterClose == kBreakAfterClose) {
+    // The default sets, nearly always: one pass from the end finds the
+    // latest of each, not a search of a set for every byte three times over.
+    for (int i = end; i > start && (b == start || c == start || o == start); --i) {
+      const unsigned char kind = kBreakKinds[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
+      if (b == start && (kind & kAfter) != 0) b = i;
+      if (c == start && (kind & kAfterClose) != 0) c = i;
+      if (o == start && (kind & kBefore) != 0) o = i;
+    }
+  } else {
+    b = latest(breakAfter);
+    c = latest(breakAfterClose);
+    o = latest(breakBefore);
+  }
   int k = (c > start && c > b) ? c : b;
   if (o - 1 > k && o - 1 < end) k = o - 1;
   if (k != start) return k;

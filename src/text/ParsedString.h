@@ -110,4 +110,6 @@ class ParsedString : public TextString {
   // Set by SetBreakSets: most lines keep the default sets all their life,
   // and Reset need not compare them.
   bool breakSetsChanged_ = false;
+  // The text before the last ExpandTabs, kept as a store for the next.
+  std::string expansionStore_;
 };

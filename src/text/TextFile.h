@@ -202,7 +202,8 @@ inline bool TextFile::TakeBufferedLine(std::string& text, bool& mayHoldTab) {
   const char* from = file.block.data() + file.at;
   const std::size_t span =
       std::min(static_cast<std::size_t>(kPieceLength), file.block.size() - file.at);
-  const void* end = std::memchr(from, file.lineEnd, span);
+  // A blank line, a common one, needs no search.
+  const void* end = *from == file.lineEnd ? from : std::memchr(from, file.lineEnd, span);
   if (end == nullptr) return false;
   std::size_t length = static_cast<std::size_t>(static_cast<const char*>(end) - from);
   file.at += length + 1;

@@ -1,6 +1,8 @@
 #include "text/TextString.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -255,16 +257,8 @@ int TextString::SetText(std::string_view s) {
   return 1;
 }
 
-int TextString::SetPart(const TextString& source, std::size_t start, std::size_t length) {
-  if (&source == this) {
-    text_.assign(source.text_, std::min(start, source.text_.size()), length);
-    return 1;
-  }
-  // Another text is appended to the emptied store: assign's general replace,
-  // which allows for overlap, costs more than the copy itself.
-  const std::size_t from = std::min(start, source.text_.size());
-  text_.clear();
-  text_.append(source.text_.data() + from, std::min(length, source.text_.size() - from));
+int TextString::SetOwnPart(std::size_t start, std::size_t length) {
+  text_.assign(text_, std::min(start, text_.size()), length);
   return 1;
 }
 
@@ -301,8 +295,12 @@ int TextString::AppendChar(char c) {
 }
 
 int TextString::AppendNumber(int value, bool addBlank) {
-  text_.append(std::to_string(value));
-  if (addBlank) text_.push_back(' ');
+  // Written in place: no string is built for the digits. Room for "-" and
+  // the ten digits of any int, and the blank.
+  std::array<char, 16> digits{};
+  char* end = std::to_chars(digits.data(), digits.data() + digits.size() - 1, value).ptr;
+  if (addBlank) *end++ = ' ';
+  text_.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
   return 1;
 }
 

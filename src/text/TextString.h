@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -110,7 +111,16 @@ class TextString {
   // Replaces the text by up to `length` characters of `source` from `start`
   // (cut to what `source` holds; `source` may be this object). Needs no NUL
   // search, which makes cutting words out of a line cheap.
-  int SetPart(const TextString& source, std::size_t start, std::size_t length);
+  // Inline: writers cut a piece of a line this way many times per line.
+  int SetPart(const TextString& source, std::size_t start, std::size_t length) {
+    if (&source == this) return SetOwnPart(start, length);
+    // Another text is appended to the emptied store: assign's general
+    // replace, which allows for overlap, costs more than the copy itself.
+    const std::size_t from = std::min(start, source.text_.size());
+    text_.clear();
+    text_.append(source.text_.data() + from, std::min(length, source.text_.size() - from));
+    return 1;
+  }
   // Takes the text of `s`, each NUL becoming a blank, and leaves the old text
   // in `s`: a reader keeps both stores instead of copying every line.
   int TakeText(std::string& s);
@@ -171,6 +181,9 @@ class TextString {
   int ReplaceText(int start, const char* find, const char* with, int maxCount);
 
  private:
+  // SetPart of this text itself.
+  int SetOwnPart(std::size_t start, std::size_t length);
+
   // The reader of whole lines reads a line straight into an empty text: a
   // copy or a swap would cost more than the read itself.
   friend class LineFile;

@@ -62,6 +62,10 @@ TEST(SourceLineTest, UserRegionLinesAreEscapedButNotMarkedUpOrStripped) {
     ReadLine(line, pass.policy, "  a<b H\bH  ");
     EXPECT_EQ(line.View(), "  a&lt;b H H  ");
     EXPECT_EQ(line.escapedText.View(), "  a&lt;b H H  ");
+    // A blank line of a region gets no first word either.
+    SourceLine blank;
+    ReadLine(blank, pass.policy, "");
+    EXPECT_EQ(blank.firstWordLength, -1);
   }
 }
 

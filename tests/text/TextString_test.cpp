@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -190,7 +191,8 @@ TEST(TextStringTest, Editing) {
   t.Clear();
   t.AppendNumber(-5, true);
   t.AppendNumber(12, false);
-  EXPECT_STREQ(t.GetText(), "-5 12");
+  t.AppendNumber(std::numeric_limits<int>::min(), true);
+  EXPECT_STREQ(t.GetText(), "-5 12-2147483648 ");
 }
 
 TEST(TextStringTest, Predicates) {
