@@ -115,10 +115,14 @@ class BodyWriter {
   // and the dictionary links (setting the line's contains-URL flag for the
   // latter), then writes the line.
   void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy);
-  // Writes a text line that nothing marks up, or a blank line (most lines
-  // are one or the other), as MarkupByType and WriteBodyText would, without
-  // the copy into bodyLine_ and the general passes. Returns false, having
-  // done nothing, for any other line.
+  // Writes the marked-up text in bodyLine_ after `blanks` blanks, cut to
+  // the line's width unless it must stay whole.
+  void WriteMarkedUp(std::FILE* stream, const SourceLine& line, int blanks);
+  // Writes a text line without a short-line or URL break, or a blank line
+  // (most lines are one or the other), as MarkupByType and WriteBodyText
+  // would, without the general passes and, where nothing changes the text,
+  // without its copy into bodyLine_. Returns false, having done nothing, for
+  // any other line.
   bool WritePlainText(std::FILE* stream, SourceLine& line, FC& policy);
   bool WriteBlankLine(std::FILE* stream, const SourceLine& line, const FC& policy);
 

@@ -218,15 +218,21 @@ bool IsOpeningBracket(char c) {
 
 int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line,
                         const DocumentPages* pages, std::unique_ptr<DocumentStatistics>* scratch) {
-  if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return 0;
-  // Every section number starts with a digit: a line without one is left.
-  const std::size_t firstDigit = FindDigit(text.View(), 0);
-  if (firstDigit == kNone) return 0;
-  return LinkNumbers(policy, text, line, pages, scratch, firstDigit);
+  const std::size_t start = CrossReferenceStart(policy, text.View());
+  if (start == kNone) return 0;
+  return LinkNumbers(policy, text, line, pages, scratch, start);
 }
 
-bool MayLinkCrossReferences(const FC& policy, std::string_view text) {
-  return policy.crossRefLevel > 0 && policy.numberedHeadings != 0 && FindDigit(text, 0) != kNone;
+std::size_t CrossReferenceStart(const FC& policy, std::string_view text) {
+  if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return kNone;
+  // Every section number starts with a digit: a line without one is left.
+  return FindDigit(text, 0);
+}
+
+int LinkCrossReferencesFrom(const FC& policy, TextString& text, std::size_t start,
+                            const SourceLine* line, const DocumentPages* pages,
+                            std::unique_ptr<DocumentStatistics>* scratch) {
+  return LinkNumbers(policy, text, line, pages, scratch, start);
 }
 
 bool SectionPageName(const FC& policy, const SectionComponents& number, int level,
