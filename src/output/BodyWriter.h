@@ -122,9 +122,11 @@ class BodyWriter {
   // (most lines are one or the other), as MarkupByType and WriteBodyText
   // would, without the general passes and, where nothing changes the text,
   // without its copy into bodyLine_. Returns false, having done nothing, for
-  // any other line.
-  bool WritePlainText(std::FILE* stream, SourceLine& line, FC& policy);
-  bool WriteBlankLine(std::FILE* stream, const SourceLine& line, const FC& policy);
+  // any other line. Both inline, defined in BodyWriter.cpp and called only
+  // there: most lines pass here, and a frame of their own costs as much as
+  // some of their work.
+  inline bool WritePlainText(std::FILE* stream, SourceLine& line, FC& policy);
+  inline bool WriteBlankLine(std::FILE* stream, const SourceLine& line, const FC& policy);
 
   // What BeginLine found for FinishLine.
   struct Pending {
