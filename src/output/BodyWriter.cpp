@@ -114,21 +114,6 @@ bool HasLink(std::string_view text) {
 
 }  // namespace
 
-bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages) {
-  pages_ = &pages;
-  // FinishLine reads the rest of the record only when this is set.
-  pending_.write = false;
-  if ((line.flags & LineFlag::kOutput) == 0) return false;
-  // Without a page (the contents pass), a line that neither ends nor opens
-  // a block only becomes the previous line: most lines, spared the rest.
-  if (stream == nullptr && policy.document.preOpen == 0 && !emphasisOpen_ &&
-      !LineFlag::IsPreformatted(line.flags) && !LineFlag::IsUserRegion(line.flags)) {
-    previous_ = {line.lineType, line.flags};
-    return false;
-  }
-  return BeginFullLine(stream, line, policy, pages);
-}
-
 bool BodyWriter::BeginFullLine(std::FILE* stream, SourceLine& line, FC& policy,
                                DocumentPages& pages) {
   DocumentState& doc = policy.document;

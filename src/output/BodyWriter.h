@@ -7,13 +7,13 @@
 #include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
 #include "analysis/PreformattedBlock.h"
+#include "analysis/SourceLine.h"
+#include "policy/FC.h"
 #include "text/ParsedString.h"
 #include "text/TextString.h"
 
 class DocumentPages;
-class FC;
 class HeadingEntries;
-class SourceLine;
 
 // Writes analysed source lines into the body of a page, one call per line in
 // source order. From each line's type, flags and neighbours and the policies
@@ -44,8 +44,22 @@ class BodyWriter {
   // line. Returns true when the line is a heading that starts a new page:
   // the caller then ends this page and starts the next before FinishLine.
   // In the contents pass, and with a null stream, only the block
-  // bookkeeping runs.
-  bool BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages);
+  // bookkeeping runs. Inline: every line of two passes calls it, and most
+  // take its shortcut.
+  bool BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages) {
+    pages_ = &pages;
+    // FinishLine reads the rest of the record only when this is set.
+    pending_.write = false;
+    if ((line.flags & LineFlag::kOutput) == 0) return false;
+    // Without a page (the contents pass), a line that neither ends nor opens
+    // a block only becomes the previous line: most lines, spared the rest.
+    if (stream == nullptr && policy.document.preOpen == 0 && !emphasisOpen_ &&
+        !LineFlag::IsPreformatted(line.flags) && !LineFlag::IsUserRegion(line.flags)) {
+      previous_ = {line.lineType, line.flags};
+      return false;
+    }
+    return BeginFullLine(stream, line, policy, pages);
+  }
 
   // What a heading written by FinishLine asks of the contents holder and
   // the Directory page; `level` 0 asks nothing.
