@@ -68,7 +68,7 @@ const TextString* NestingStack::TagAt(int level) const {
   return &tags[static_cast<std::size_t>(level - 1)];
 }
 
-int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
+int NestingStack::ChangeLevel(std::FILE* stream, int level, const char* tagName) {
   if (stream == nullptr) return 0;
   if (level < 0) {
     policy_.messageText.SetText("ERROR: Invalid Indent Level ");

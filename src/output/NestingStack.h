@@ -3,7 +3,8 @@
 #include <cstdio>
 #include <string>
 
-class FC;
+#include "policy/FC.h"
+
 class TextString;
 
 // The block tags open in a page body (BLOCKQUOTE, DL, UL, OL), as a stack of
@@ -54,9 +55,22 @@ class NestingStack {
   // importance 9) and taken as 0. `tagName` may be null (then only the
   // depth matters). Returns 1, or 0 for a null stream, when nothing at all
   // happens.
-  int SetLevel(std::FILE* stream, int level, const char* tagName);
+  int SetLevel(std::FILE* stream, int level, const char* tagName) {
+    // Most lines stay at the level they are at, outside any level or in a
+    // block quote: answered here, without a call.
+    const DocumentState& d = policy_.document;
+    if (stream != nullptr && level == d.nestingLevel &&
+        (level == 0 ||
+         (tagName == kBlockquote && static_cast<std::size_t>(level) <= d.nestingTags.size() &&
+          d.nestingTags[static_cast<std::size_t>(level - 1)].View().starts_with("BL")))) {
+      return 1;
+    }
+    return ChangeLevel(stream, level, tagName);
+  }
 
  private:
+  // SetLevel past its shortcut.
+  int ChangeLevel(std::FILE* stream, int level, const char* tagName);
   void Open(std::FILE* stream, const char* tagName);
   void Close(std::FILE* stream);
 
