@@ -28,8 +28,11 @@ class NestingStack {
   // The blanks that indent a line inside `levels` open levels: two per
   // level, none when "Minimise HTML file size" is set.
   static std::string Indent(int levels, const FC& policy);
-  // The number of those blanks.
-  static int IndentWidth(int levels, const FC& policy);
+  // The number of those blanks. Inline: every line written asks.
+  static int IndentWidth(int levels, const FC& policy) {
+    if (policy.minimiseHtml != 0 || levels <= 0) return 0;
+    return levels * 2;
+  }
   // What separates paragraphs: "<P>" with "Use <P> markup for paragraphs",
   // else "<BR>".
   static const char* ParagraphMark(const FC& policy);

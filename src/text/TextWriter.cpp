@@ -35,8 +35,8 @@ bool PutText(std::FILE* stream, std::string_view text, bool lineFeed) {
 
 int WriteText(std::FILE* stream, const char* text) {
   if (stream == nullptr) return 0;
-  return PutText(stream, text == nullptr ? std::string_view() : std::string_view(text), true) ? 1
-                                                                                            : 0;
+  const std::string_view view = text == nullptr ? std::string_view() : std::string_view(text);
+  return PutText(stream, view, true) ? 1 : 0;
 }
 
 int WriteText(std::FILE* stream, std::string_view text) {
