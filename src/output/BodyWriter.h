@@ -51,12 +51,24 @@ class BodyWriter {
     // FinishLine reads the rest of the record only when this is set.
     pending_.write = false;
     if ((line.flags & LineFlag::kOutput) == 0) return false;
-    // Without a page (the contents pass), a line that neither ends nor opens
-    // a block only becomes the previous line: most lines, spared the rest.
-    if (stream == nullptr && policy.document.preOpen == 0 && !emphasisOpen_ &&
-        !LineFlag::IsPreformatted(line.flags) && !LineFlag::IsUserRegion(line.flags)) {
-      previous_ = {line.lineType, line.flags};
-      return false;
+    const DocumentState& doc = policy.document;
+    if (doc.preOpen == 0 && !emphasisOpen_ && !LineFlag::IsPreformatted(line.flags) &&
+        !LineFlag::IsUserRegion(line.flags)) {
+      // Without a page (the contents pass), a line that neither ends nor
+      // opens a block only becomes the previous line: most lines, spared the
+      // rest.
+      if (stream == nullptr) {
+        previous_ = {line.lineType, line.flags};
+        return false;
+      }
+      // On a page, such a line that is neither quoted nor a heading, with
+      // nothing centred, only leaves its record for FinishLine.
+      if (policy.allowCentring == 0 && policy.contentsPass == 0 &&
+          line.lineType != LineType::kQuoted && !LineType::IsHeading(line.lineType)) {
+        pending_ = {true, previous_, false, doc.insidePreBlock != 0};
+        previous_ = {line.lineType, line.flags};
+        return false;
+      }
     }
     return BeginFullLine(stream, line, policy, pages);
   }
