@@ -58,8 +58,18 @@ inline int WriteIndentedText(std::FILE* stream, int indent, std::string_view tex
   const std::size_t blanks = indent > 0 ? static_cast<std::size_t>(indent) : 0;
   const std::size_t size = blanks + text.size() + 1;
   if (size > BufferRoom(stream)) return WriteIndentedParts(stream, blanks, text);
+  // A line indented by at most sixteen blanks, in a buffer with room for
+  // sixteen, gets them in one store, the text written over those it does
+  // not need: no call to fill the blanks. The bytes past the line are
+  // free room of the buffer.
+  constexpr std::size_t kBlankRun = 16;
+  const std::size_t room = BufferRoom(stream);
   char* at = TakeRoom(stream, size);
-  std::memset(at, ' ', blanks);
+  if (blanks <= kBlankRun && room >= kBlankRun) {
+    std::memcpy(at, "                ", kBlankRun);
+  } else {
+    std::memset(at, ' ', blanks);
+  }
   std::memcpy(at + blanks, text.data(), text.size());
   at[size - 1] = '\n';
   return 1;
