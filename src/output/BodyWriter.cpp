@@ -238,7 +238,7 @@ bool BodyWriter::EndBlock(std::FILE* stream, FC& policy, const Previous& previou
   // read, then gives them up for the next block.
   const TableConfig config = user ? policy.OldestTableConfig() : policy.tableDefaults;
   if (user && policy.IsOutputPass() && policy.TableConfigCount() > 0) policy.DeleteOldTabConfig();
-  BlockWriter writer(*block, stream, policy, config, pages_);
+  BlockWriter writer(*block, stream, policy, config, pages_, &numberScratch_);
   if (parse) {
     writer.WriteBlock(user);
   } else {
