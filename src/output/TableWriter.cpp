@@ -147,7 +147,9 @@ void TableWriter::EndTable(bool userSpecified) {
 void TableWriter::PrepareCell(TextString& text, int lineNumber) {
   text.Trim();
   EscapeHtml(text);
-  if (config_.xrefsToLinks != 0) LinkCrossReferences(policy_, text, nullptr, pages_, numberScratch_);
+  if (config_.xrefsToLinks != 0) {
+    LinkCrossReferences(policy_, text, nullptr, pages_, numberScratch_);
+  }
   MarkBlockInline(text, policy_, lineNumber, true, work_);
   MarkBlockEmphasis(text, policy_, lineNumber, work_);
   ApplyLinkDictionary(policy_, text);
