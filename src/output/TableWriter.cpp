@@ -156,10 +156,15 @@ void TableWriter::PrepareCell(TextString& text, int lineNumber) {
 }
 
 void TableWriter::ClearRow(Row& row) const {
-  row.cells.assign(static_cast<std::size_t>(columnCount_), RowCell{});
+  // Emptied in place: the cells keep their stores from row to row.
+  row.cells.resize(static_cast<std::size_t>(columnCount_));
   const auto& columns = block_.Columns();
-  for (std::size_t c = 0; c < row.cells.size() && c < columns.size(); ++c) {
-    row.cells[c].alignment = columns[c].alignment;
+  for (std::size_t c = 0; c < row.cells.size(); ++c) {
+    RowCell& cell = row.cells[c];
+    cell.text.Clear();
+    cell.span = 1;
+    cell.lines = 0;
+    cell.alignment = c < columns.size() ? columns[c].alignment : PreformattedBlock::kLeft;
   }
   row.firstLine = -1;
   row.ruleAbove = false;
