@@ -25,8 +25,14 @@ struct Comments {
 }  // namespace
 
 BlockWriter::BlockWriter(PreformattedBlock& block, std::FILE* stream, FC& policy,
-                         const TableConfig& config, const DocumentPages* pages)
-    : block_(block), stream_(stream), policy_(policy), config_(config), pages_(pages) {}
+                         const TableConfig& config, const DocumentPages* pages,
+                         std::unique_ptr<DocumentStatistics>* scratch)
+    : block_(block),
+      stream_(stream),
+      policy_(policy),
+      config_(config),
+      pages_(pages),
+      numberScratch_(scratch != nullptr ? scratch : &ownScratch_) {}
 
 bool BlockWriter::HasStream() const {
   if (stream_ != nullptr) return true;
@@ -48,7 +54,8 @@ int BlockWriter::WriteBlock(bool userSpecified) {
   if (b.UserPre()) return WritePreformatted();
   const int textLines = b.LineCount() - b.BlankLines() - b.RuleLines();
   if (!userSpecified && (textLines < 2 || !b.IsTableLike())) return WriteNormal();
-  return TableWriter(block_, stream_, policy_, config_, pages_).WriteTable(userSpecified);
+  return TableWriter(block_, stream_, policy_, config_, pages_, numberScratch_)
+      .WriteTable(userSpecified);
 }
 
 int BlockWriter::WritePreformatted() {
@@ -82,7 +89,7 @@ int BlockWriter::WritePreformatted() {
     const PreformattedBlock::Line& line = b.LineAt(i);
     text = line.escaped;
     if (user) {
-      LinkCrossReferences(policy_, text, nullptr, pages_, &numberScratch_);
+      LinkCrossReferences(policy_, text, nullptr, pages_, numberScratch_);
       MarkBlockEmphasis(text, policy_, line.sourceLineNumber, work_);
       MarkBlockInline(text, policy_, line.sourceLineNumber, false, work_);
       ApplyLinkDictionary(policy_, text);
@@ -143,7 +150,7 @@ int BlockWriter::WriteNormal() {
       continue;
     }
     text = line.escaped;
-    LinkCrossReferences(policy_, text, nullptr, pages_, &numberScratch_);
+    LinkCrossReferences(policy_, text, nullptr, pages_, numberScratch_);
     MarkBlockEmphasis(text, policy_, line.sourceLineNumber, work_);
     ApplyLinkDictionary(policy_, text);
     text.AppendText("<BR>");

@@ -114,21 +114,6 @@ bool HasLink(std::string_view text) {
 
 }  // namespace
 
-bool BodyWriter::BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages) {
-  pages_ = &pages;
-  // FinishLine reads the rest of the record only when this is set.
-  pending_.write = false;
-  if ((line.flags & LineFlag::kOutput) == 0) return false;
-  // Without a page (the contents pass), a line that neither ends nor opens
-  // a block only becomes the previous line: most lines, spared the rest.
-  if (stream == nullptr && policy.document.preOpen == 0 && !emphasisOpen_ &&
-      !LineFlag::IsPreformatted(line.flags) && !LineFlag::IsUserRegion(line.flags)) {
-    previous_ = {line.lineType, line.flags};
-    return false;
-  }
-  return BeginFullLine(stream, line, policy, pages);
-}
-
 bool BodyWriter::BeginFullLine(std::FILE* stream, SourceLine& line, FC& policy,
                                DocumentPages& pages) {
   DocumentState& doc = policy.document;
@@ -253,7 +238,7 @@ bool BodyWriter::EndBlock(std::FILE* stream, FC& policy, const Previous& previou
   // read, then gives them up for the next block.
   const TableConfig config = user ? policy.OldestTableConfig() : policy.tableDefaults;
   if (user && policy.IsOutputPass() && policy.TableConfigCount() > 0) policy.DeleteOldTabConfig();
-  BlockWriter writer(*block, stream, policy, config, pages_);
+  BlockWriter writer(*block, stream, policy, config, pages_, &numberScratch_);
   if (parse) {
     writer.WriteBlock(user);
   } else {
@@ -575,22 +560,24 @@ bool BodyWriter::WritePlainText(std::FILE* stream, SourceLine& line, FC& policy)
   if (LineFlag::IsUserHtml(line.flags) || !policy.linkDefinitions.empty()) return false;
   if (line.lineType == LineType::kBlank) return WriteBlankLine(stream, line, policy);
   constexpr std::uint32_t kMarkedUp = LineFlag::kShortLine | LineFlag::kUrlBreak;
-  if (line.lineType != LineType::kText || (line.flags & kMarkedUp) != 0 ||
-      MayLinkCrossReferences(policy, line.View())) {
-    return false;
-  }
+  if (line.lineType != LineType::kText || (line.flags & kMarkedUp) != 0) return false;
   // What MarkupByType does for a text line.
   NestingStack(policy).SetLevel(stream, IndentLevel(line.indent, policy),
                                 NestingStack::kBlockquote);
   bodyWritten_ = true;
+  // What WriteBodyText does with it: a line without a digit, which no
+  // cross-reference changes, and which needs no cut, is written as it stands.
   const int indent = NestingStack::IndentWidth(policy.document.nestingLevel, policy);
-  if (indent + line.Length() <= std::max(line.CutWidth(), 0)) {
+  const std::size_t digit = CrossReferenceStart(policy, line.View());
+  if (digit == std::string_view::npos && indent + line.Length() <= std::max(line.CutWidth(), 0)) {
     WriteIndentedText(stream, indent, line.View());
-  } else {
-    // A line to be cut goes the whole way, its nesting already set.
-    static_cast<TextString&>(bodyLine_) = static_cast<const TextString&>(line);
-    WriteBodyText(stream, line, policy);
+    return true;
   }
+  static_cast<TextString&>(bodyLine_) = static_cast<const TextString&>(line);
+  if (digit != std::string_view::npos) {
+    LinkCrossReferencesFrom(policy, bodyLine_, digit, &line, pages_, &numberScratch_);
+  }
+  WriteMarkedUp(stream, line, indent);
   return true;
 }
 
@@ -652,8 +639,12 @@ void BodyWriter::WriteBodyText(std::FILE* stream, SourceLine& line, const FC& po
     indented = true;
     if (ApplyLinkDictionary(policy, out) != 0) line.flags |= LineFlag::kHyperlink;
   }
+  WriteMarkedUp(stream, line, indented ? 0 : indent);
+}
+
+void BodyWriter::WriteMarkedUp(std::FILE* stream, const SourceLine& line, int blanks) {
+  ParsedString& out = bodyLine_;
   out.width = line.CutWidth();
-  const int blanks = indented ? 0 : indent;
   // Whether the line must stay whole matters only to a line longer than its
   // width, the only kind that is cut: most lines are spared the link test.
   const bool cut = blanks + out.Length() > std::max(out.width, 0);

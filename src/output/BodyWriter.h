@@ -7,13 +7,13 @@
 #include "analysis/DocumentStatistics.h"
 #include "analysis/LineType.h"
 #include "analysis/PreformattedBlock.h"
+#include "analysis/SourceLine.h"
+#include "policy/FC.h"
 #include "text/ParsedString.h"
 #include "text/TextString.h"
 
 class DocumentPages;
-class FC;
 class HeadingEntries;
-class SourceLine;
 
 // Writes analysed source lines into the body of a page, one call per line in
 // source order. From each line's type, flags and neighbours and the policies
@@ -44,8 +44,34 @@ class BodyWriter {
   // line. Returns true when the line is a heading that starts a new page:
   // the caller then ends this page and starts the next before FinishLine.
   // In the contents pass, and with a null stream, only the block
-  // bookkeeping runs.
-  bool BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages);
+  // bookkeeping runs. Inline: every line of two passes calls it, and most
+  // take its shortcut.
+  bool BeginLine(std::FILE* stream, SourceLine& line, FC& policy, DocumentPages& pages) {
+    pages_ = &pages;
+    // FinishLine reads the rest of the record only when this is set.
+    pending_.write = false;
+    if ((line.flags & LineFlag::kOutput) == 0) return false;
+    const DocumentState& doc = policy.document;
+    if (doc.preOpen == 0 && !emphasisOpen_ && !LineFlag::IsPreformatted(line.flags) &&
+        !LineFlag::IsUserRegion(line.flags)) {
+      // Without a page (the contents pass), a line that neither ends nor
+      // opens a block only becomes the previous line: most lines, spared the
+      // rest.
+      if (stream == nullptr) {
+        previous_ = {line.lineType, line.flags};
+        return false;
+      }
+      // On a page, such a line that is neither quoted nor a heading, with
+      // nothing centred, only leaves its record for FinishLine.
+      if (policy.allowCentring == 0 && policy.contentsPass == 0 &&
+          line.lineType != LineType::kQuoted && !LineType::IsHeading(line.lineType)) {
+        pending_ = {true, previous_, false, doc.insidePreBlock != 0};
+        previous_ = {line.lineType, line.flags};
+        return false;
+      }
+    }
+    return BeginFullLine(stream, line, policy, pages);
+  }
 
   // What a heading written by FinishLine asks of the contents holder and
   // the Directory page; `level` 0 asks nothing.
@@ -115,12 +141,18 @@ class BodyWriter {
   // and the dictionary links (setting the line's contains-URL flag for the
   // latter), then writes the line.
   void WriteBodyText(std::FILE* stream, SourceLine& line, const FC& policy);
-  // Writes a text line that nothing marks up, or a blank line (most lines
-  // are one or the other), as MarkupByType and WriteBodyText would, without
-  // the copy into bodyLine_ and the general passes. Returns false, having
-  // done nothing, for any other line.
-  bool WritePlainText(std::FILE* stream, SourceLine& line, FC& policy);
-  bool WriteBlankLine(std::FILE* stream, const SourceLine& line, const FC& policy);
+  // Writes the marked-up text in bodyLine_ after `blanks` blanks, cut to
+  // the line's width unless it must stay whole.
+  void WriteMarkedUp(std::FILE* stream, const SourceLine& line, int blanks);
+  // Writes a text line without a short-line or URL break, or a blank line
+  // (most lines are one or the other), as MarkupByType and WriteBodyText
+  // would, without the general passes and, where nothing changes the text,
+  // without its copy into bodyLine_. Returns false, having done nothing, for
+  // any other line. Both inline, defined in BodyWriter.cpp and called only
+  // there: most lines pass here, and a frame of their own costs as much as
+  // some of their work.
+  inline bool WritePlainText(std::FILE* stream, SourceLine& line, FC& policy);
+  inline bool WriteBlankLine(std::FILE* stream, const SourceLine& line, const FC& policy);
 
   // What BeginLine found for FinishLine.
   struct Pending {

@@ -239,15 +239,6 @@ bool HTMLFile::HolderHasAnchor(const SourceLine& next, const TextString& anchor,
   return WritesContentsEntries(policy) && !numberedParagraph;
 }
 
-void HTMLFile::WriteLine(std::FILE* stream, SourceLine& line, FC& policy) {
-  if (body_.BeginLine(stream, line, policy, pages_)) {
-    StartFile(nullptr, policy, &line, stream);
-    stream = CurrentStream();
-  }
-  const BodyWriter::HeadingEntry& heading = body_.FinishLine(stream, line, policy, headingEntries_);
-  if (heading.level > 0) WriteHeadingEntries(stream, line, policy, heading);
-}
-
 void HTMLFile::WriteHeadingEntries(std::FILE* stream, const SourceLine& line, FC& policy,
                                    const BodyWriter::HeadingEntry& heading) {
   WriteContentsEntry(stream, line, policy, heading);

@@ -56,7 +56,16 @@ class HTMLFile : public OutputFile {
   int StartFile(const char* name, FC& policy, SourceLine* sectionLine,
                 std::FILE* previousStream) override;
   // Writes one analysed source line into the page body (BodyWriter).
-  void WriteLine(std::FILE* stream, SourceLine& line, FC& policy) override;
+  // Inline, for the output pass's call for every line.
+  void WriteLine(std::FILE* stream, SourceLine& line, FC& policy) override {
+    if (body_.BeginLine(stream, line, policy, pages_)) {
+      StartFile(nullptr, policy, &line, stream);
+      stream = CurrentStream();
+    }
+    const BodyWriter::HeadingEntry& heading =
+        body_.FinishLine(stream, line, policy, headingEntries_);
+    if (heading.level > 0) WriteHeadingEntries(stream, line, policy, heading);
+  }
 
   // Writes the head of a page, from the document type line to the body tag
   // and the header include file. The four texts come from

@@ -90,8 +90,9 @@ std::size_t FindOutsideMarkup(std::string_view text, std::string_view pattern) {
 // time where the processor has the instructions (every x86-64 one does), else
 // eight at a time: with the high bits masked off, a byte from '0' to '9' is
 // the only one that sets its high bit in all three terms (each byte is
-// computed apart, without a borrow between bytes).
-std::size_t FindDigit(std::string_view text, std::size_t from) {
+// computed apart, without a borrow between bytes). Inline: a call would
+// cost as much as the search of most lines.
+[[gnu::always_inline]] inline std::size_t FindDigit(std::string_view text, std::size_t from) {
   constexpr std::uint64_t kLowBits = kByteOnes * 0x7F;
   constexpr std::uint64_t kAboveNine = kByteOnes * (0x7F + '9' + 1);
   constexpr std::uint64_t kBelowZero = kByteOnes * (0x7F - ('0' - 1));
@@ -218,15 +219,21 @@ bool IsOpeningBracket(char c) {
 
 int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line,
                         const DocumentPages* pages, std::unique_ptr<DocumentStatistics>* scratch) {
-  if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return 0;
-  // Every section number starts with a digit: a line without one is left.
-  const std::size_t firstDigit = FindDigit(text.View(), 0);
-  if (firstDigit == kNone) return 0;
-  return LinkNumbers(policy, text, line, pages, scratch, firstDigit);
+  const std::size_t start = CrossReferenceStart(policy, text.View());
+  if (start == kNone) return 0;
+  return LinkNumbers(policy, text, line, pages, scratch, start);
 }
 
-bool MayLinkCrossReferences(const FC& policy, std::string_view text) {
-  return policy.crossRefLevel > 0 && policy.numberedHeadings != 0 && FindDigit(text, 0) != kNone;
+std::size_t CrossReferenceStart(const FC& policy, std::string_view text) {
+  if (policy.crossRefLevel <= 0 || policy.numberedHeadings == 0) return kNone;
+  // Every section number starts with a digit: a line without one is left.
+  return FindDigit(text, 0);
+}
+
+int LinkCrossReferencesFrom(const FC& policy, TextString& text, std::size_t start,
+                            const SourceLine* line, const DocumentPages* pages,
+                            std::unique_ptr<DocumentStatistics>* scratch) {
+  return LinkNumbers(policy, text, line, pages, scratch, start);
 }
 
 bool SectionPageName(const FC& policy, const SectionComponents& number, int level,

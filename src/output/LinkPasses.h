@@ -34,10 +34,15 @@ class TextString;
 int LinkCrossReferences(const FC& policy, TextString& text, const SourceLine* line = nullptr,
                         const DocumentPages* pages = nullptr,
                         std::unique_ptr<DocumentStatistics>* scratch = nullptr);
-// False when LinkCrossReferences leaves `text` as it is whatever else is
-// given: the policies ask for no cross-references, or the text holds no
-// digit.
-bool MayLinkCrossReferences(const FC& policy, std::string_view text);
+// Where LinkCrossReferences starts to look in `text`, its first digit, or
+// npos when it leaves the text as it is whatever else is given: the
+// policies ask for no cross-references, or the text holds no digit.
+std::size_t CrossReferenceStart(const FC& policy, std::string_view text);
+// LinkCrossReferences for a text whose CrossReferenceStart, `start`, is
+// known and not npos.
+int LinkCrossReferencesFrom(const FC& policy, TextString& text, std::size_t start,
+                            const SourceLine* line, const DocumentPages* pages,
+                            std::unique_ptr<DocumentStatistics>* scratch);
 
 // The page that holds the heading of section `number` (components 0 to
 // `level`) whose anchor is `anchor`, as a link from the page being written

@@ -49,11 +49,6 @@ std::string NestingStack::Indent(int levels, const FC& policy) {
   return std::string(static_cast<std::size_t>(IndentWidth(levels, policy)), ' ');
 }
 
-int NestingStack::IndentWidth(int levels, const FC& policy) {
-  if (policy.minimiseHtml != 0 || levels <= 0) return 0;
-  return levels * 2;
-}
-
 const char* NestingStack::ParagraphMark(const FC& policy) {
   return policy.useParagraphMarkup != 0 ? "<P>" : "<BR>";
 }
@@ -68,7 +63,7 @@ const TextString* NestingStack::TagAt(int level) const {
   return &tags[static_cast<std::size_t>(level - 1)];
 }
 
-int NestingStack::SetLevel(std::FILE* stream, int level, const char* tagName) {
+int NestingStack::ChangeLevel(std::FILE* stream, int level, const char* tagName) {
   if (stream == nullptr) return 0;
   if (level < 0) {
     policy_.messageText.SetText("ERROR: Invalid Indent Level ");

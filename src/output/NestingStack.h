@@ -3,7 +3,8 @@
 #include <cstdio>
 #include <string>
 
-class FC;
+#include "policy/FC.h"
+
 class TextString;
 
 // The block tags open in a page body (BLOCKQUOTE, DL, UL, OL), as a stack of
@@ -27,8 +28,11 @@ class NestingStack {
   // The blanks that indent a line inside `levels` open levels: two per
   // level, none when "Minimise HTML file size" is set.
   static std::string Indent(int levels, const FC& policy);
-  // The number of those blanks.
-  static int IndentWidth(int levels, const FC& policy);
+  // The number of those blanks. Inline: every line written asks.
+  static int IndentWidth(int levels, const FC& policy) {
+    if (policy.minimiseHtml != 0 || levels <= 0) return 0;
+    return levels * 2;
+  }
   // What separates paragraphs: "<P>" with "Use <P> markup for paragraphs",
   // else "<BR>".
   static const char* ParagraphMark(const FC& policy);
@@ -54,9 +58,22 @@ class NestingStack {
   // importance 9) and taken as 0. `tagName` may be null (then only the
   // depth matters). Returns 1, or 0 for a null stream, when nothing at all
   // happens.
-  int SetLevel(std::FILE* stream, int level, const char* tagName);
+  int SetLevel(std::FILE* stream, int level, const char* tagName) {
+    // Most lines stay at the level they are at, outside any level or in a
+    // block quote: answered here, without a call.
+    const DocumentState& d = policy_.document;
+    if (stream != nullptr && level == d.nestingLevel &&
+        (level == 0 ||
+         (tagName == kBlockquote && static_cast<std::size_t>(level) <= d.nestingTags.size() &&
+          d.nestingTags[static_cast<std::size_t>(level - 1)].View().starts_with("BL")))) {
+      return 1;
+    }
+    return ChangeLevel(stream, level, tagName);
+  }
 
  private:
+  // SetLevel past its shortcut.
+  int ChangeLevel(std::FILE* stream, int level, const char* tagName);
   void Open(std::FILE* stream, const char* tagName);
   void Close(std::FILE* stream);
 

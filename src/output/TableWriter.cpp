@@ -46,8 +46,14 @@ void AppendJoined(TextString& cell, const TextString& text) {
 }  // namespace
 
 TableWriter::TableWriter(const PreformattedBlock& block, std::FILE* stream, FC& policy,
-                         const TableConfig& config, const DocumentPages* pages)
-    : block_(block), stream_(stream), policy_(policy), config_(config), pages_(pages) {}
+                         const TableConfig& config, const DocumentPages* pages,
+                         std::unique_ptr<DocumentStatistics>* scratch)
+    : block_(block),
+      stream_(stream),
+      policy_(policy),
+      config_(config),
+      pages_(pages),
+      numberScratch_(scratch != nullptr ? scratch : &ownScratch_) {}
 
 bool TableWriter::IsFramed(int& firstRule) const {
   firstRule = block_.FirstRule();
@@ -141,17 +147,24 @@ void TableWriter::EndTable(bool userSpecified) {
 void TableWriter::PrepareCell(TextString& text, int lineNumber) {
   text.Trim();
   EscapeHtml(text);
-  if (config_.xrefsToLinks != 0) LinkCrossReferences(policy_, text, nullptr, pages_, &numberScratch_);
+  if (config_.xrefsToLinks != 0) {
+    LinkCrossReferences(policy_, text, nullptr, pages_, numberScratch_);
+  }
   MarkBlockInline(text, policy_, lineNumber, true, work_);
   MarkBlockEmphasis(text, policy_, lineNumber, work_);
   ApplyLinkDictionary(policy_, text);
 }
 
 void TableWriter::ClearRow(Row& row) const {
-  row.cells.assign(static_cast<std::size_t>(columnCount_), RowCell{});
+  // Emptied in place: the cells keep their stores from row to row.
+  row.cells.resize(static_cast<std::size_t>(columnCount_));
   const auto& columns = block_.Columns();
-  for (std::size_t c = 0; c < row.cells.size() && c < columns.size(); ++c) {
-    row.cells[c].alignment = columns[c].alignment;
+  for (std::size_t c = 0; c < row.cells.size(); ++c) {
+    RowCell& cell = row.cells[c];
+    cell.text.Clear();
+    cell.span = 1;
+    cell.lines = 0;
+    cell.alignment = c < columns.size() ? columns[c].alignment : PreformattedBlock::kLeft;
   }
   row.firstLine = -1;
   row.ruleAbove = false;

@@ -24,8 +24,10 @@ class TableConfig;
 // table settings must outlive the writer.
 class TableWriter {
  public:
+  // `scratch`: as for BlockWriter.
   TableWriter(const PreformattedBlock& block, std::FILE* stream, FC& policy,
-              const TableConfig& config, const DocumentPages* pages = nullptr);
+              const TableConfig& config, const DocumentPages* pages = nullptr,
+              std::unique_ptr<DocumentStatistics>* scratch = nullptr);
   TableWriter(const TableWriter&) = delete;
   TableWriter& operator=(const TableWriter&) = delete;
 
@@ -78,8 +80,10 @@ class TableWriter {
   int headerCols_ = 0;
   int rowsWritten_ = 0;
   // The record cross-references read section numbers with, one for the
-  // whole table rather than one per cell (LinkPasses.h).
-  std::unique_ptr<DocumentStatistics> numberScratch_;
+  // whole table rather than one per cell (LinkPasses.h): the caller's, or
+  // the writer's own.
+  std::unique_ptr<DocumentStatistics> ownScratch_;
+  std::unique_ptr<DocumentStatistics>* numberScratch_;
   // The cells of the line LineRow reads.
   std::vector<PreformattedBlock::Cell> lineCells_;
   // The cell being written, kept so that its store is reused.

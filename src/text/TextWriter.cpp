@@ -14,32 +14,6 @@ namespace {
 // stack before it is written; a longer one is written in parts.
 constexpr std::size_t kJoinedLine = 512;
 
-// The free room in the stream's own buffer, which the bytes of a line are
-// copied into directly, as putc does with one byte: the library's write call
-// costs more than most lines' copy. A line buffered or unbuffered stream
-// shows no room, and so does a stream before its first write.
-std::size_t BufferRoom(std::FILE* stream) {
-#if defined(__GLIBC__)
-  return static_cast<std::size_t>(stream->_IO_write_end - stream->_IO_write_ptr);
-#else
-  (void)stream;
-  return 0;
-#endif
-}
-
-// Takes `size` bytes, which fit in the room BufferRoom gave.
-char* TakeRoom(std::FILE* stream, std::size_t size) {
-#if defined(__GLIBC__)
-  char* at = stream->_IO_write_ptr;
-  stream->_IO_write_ptr += size;
-  return at;
-#else
-  (void)stream;
-  (void)size;
-  return nullptr;
-#endif
-}
-
 // Writes `text` and, when `lineFeed`, a line feed; true when it succeeded.
 bool PutText(std::FILE* stream, std::string_view text, bool lineFeed) {
   const std::size_t size = text.size() + (lineFeed ? 1 : 0);
@@ -61,8 +35,8 @@ bool PutText(std::FILE* stream, std::string_view text, bool lineFeed) {
 
 int WriteText(std::FILE* stream, const char* text) {
   if (stream == nullptr) return 0;
-  return PutText(stream, text == nullptr ? std::string_view() : std::string_view(text), true) ? 1
-                                                                                            : 0;
+  const std::string_view view = text == nullptr ? std::string_view() : std::string_view(text);
+  return PutText(stream, view, true) ? 1 : 0;
 }
 
 int WriteText(std::FILE* stream, std::string_view text) {
@@ -75,21 +49,11 @@ int WriteLines(std::FILE* stream, std::string_view lines) {
   return PutText(stream, lines, false) ? 1 : 0;
 }
 
-int WriteIndentedText(std::FILE* stream, int indent, std::string_view text) {
-  if (stream == nullptr) return 0;
-  const auto blanks = static_cast<std::size_t>(std::max(indent, 0));
-  // Most lines: the blanks, the text and the line feed go straight into the
-  // stream's buffer.
+int WriteIndentedParts(std::FILE* stream, std::size_t blanks, std::string_view text) {
   const std::size_t size = blanks + text.size() + 1;
-  if (size <= BufferRoom(stream)) {
-    char* at = TakeRoom(stream, size);
-    std::memset(at, ' ', blanks);
-    std::memcpy(at + blanks, text.data(), text.size());
-    at[size - 1] = '\n';
-    return 1;
-  }
-  // Else they are put together on the stack and written with one call, as
-  // each call to the stream costs more than the copy.
+  // The blanks, the text and the line feed are put together on the stack
+  // and written with one call, as each call to the stream costs more than
+  // the copy.
   std::array<char, kJoinedLine> joined;
   if (blanks + text.size() < joined.size()) {
     std::memset(joined.data(), ' ', blanks);

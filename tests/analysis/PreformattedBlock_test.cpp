@@ -40,6 +40,8 @@ TEST(PreformattedBlockTest, ColumnSeparationLimits) {
       {5, "ab  cd  ef", 1, 3},
       {6, "ab        cd        ef", 50, 1},
       {6, "ab        cd        ef", 7, 2},
+      // More lines than a byte counts, the columns past sixteen positions.
+      {600, "abcdefghijklmnop        qrstuvwx        yz", 1, 3},
   };
   for (const auto& c : cases) {
     PreformattedBlock block;
