@@ -51,9 +51,7 @@ void AppendLink(TextString& out, const TextString& href, const TextString& text)
 void ContentsList::WriteEntry(std::FILE* stream, const TextString& entry) {
   ParsedString line;
   line.SetText(entry.View());
-  line.breakAfter.assign(1, ' ');
-  line.breakBefore.clear();
-  line.breakAfterClose.clear();
+  line.SetBreakSets(" ", "", "");
   // A run without blanks wider than a line would be cut anywhere. The runs
   // are measured from blank to blank, and only until one is long enough.
   const std::string_view view = entry.View();
