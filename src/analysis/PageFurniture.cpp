@@ -413,17 +413,3 @@ void PageFurniture::Finish() {
   lines_ = {};
   breaks_ = {};
 }
-
-bool PageFurniture::Drops(int lineNumber) const {
-  // A pass asks line after line: the first range starting after the line
-  // only moves on, so it is found by stepping from where the last question
-  // left it. A question about an earlier line starts again from the front.
-  if (lineNumber < lastAsked_) dropsCursor_ = 0;
-  lastAsked_ = lineNumber;
-  while (dropsCursor_ < dropped_.size() && dropped_[dropsCursor_].first <= lineNumber) {
-    ++dropsCursor_;
-  }
-  if (dropsCursor_ == 0) return false;
-  const std::pair<int, int>& range = dropped_[dropsCursor_ - 1];
-  return lineNumber >= range.first && lineNumber <= range.second;
-}

@@ -48,7 +48,20 @@ class PageFurniture {
   // Page breaks that carry a repeated header or footer.
   int RepeatedBreaks() const { return repeatedBreaks_; }
   // True when the line numbered `lineNumber` goes with the furniture.
-  bool Drops(int lineNumber) const;
+  // Inline: every line of the later passes asks.
+  bool Drops(int lineNumber) const {
+    // A pass asks line after line: the first range starting after the line
+    // only moves on, so it is found by stepping from where the last question
+    // left it. A question about an earlier line starts again from the front.
+    if (lineNumber < lastAsked_) dropsCursor_ = 0;
+    lastAsked_ = lineNumber;
+    while (dropsCursor_ < dropped_.size() && dropped_[dropsCursor_].first <= lineNumber) {
+      ++dropsCursor_;
+    }
+    if (dropsCursor_ == 0) return false;
+    const std::pair<int, int>& range = dropped_[dropsCursor_ - 1];
+    return lineNumber >= range.first && lineNumber <= range.second;
+  }
   // The dropped lines as ranges of line numbers, first and last included,
   // in order.
   const std::vector<std::pair<int, int>>& DroppedRanges() const { return dropped_; }
