@@ -182,8 +182,8 @@ PageFurniture::Nearby PageFurniture::Side(const Break& pageBreak, bool after) co
   return side;
 }
 
-void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool preformatted,
-                            bool heading) {
+void PageFurniture::ObserveText(int lineNumber, std::string_view rawText, bool preformatted,
+                                bool heading) {
   if (lineNumber < 1) return;
   lastLine_ = std::max(lastLine_, lineNumber);
   if (full_) return;
@@ -221,7 +221,7 @@ void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool prefo
     // One line beyond the longest header: the text it leads to.
     if (after > kMostLines) openBreak_ = -1;
   }
-  newest_ = (newest_ + 1) % static_cast<int>(recent_.size());
+  newest_ = newest_ + 1 == static_cast<int>(recent_.size()) ? 0 : newest_ + 1;
   Pending& line = recent_[static_cast<std::size_t>(newest_)];
   line.number = lineNumber;
   line.text.assign(text);
