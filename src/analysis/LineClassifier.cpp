@@ -673,8 +673,10 @@ void LineClassifier::TestQuotedText(std::string_view raw) {
 
 inline void LineClassifier::TestCode() {
   const int type = line_.lineType;
+  // Only the analysis counts code lines, and only the output pass marks
+  // them: between the two (the contents pass) the test changes nothing.
   if ((type != LineType::kText && type != LineType::kQuoted) ||
-      !(policy_.expectCodeSamples || policy_.analysisPass) ||
+      !(policy_.analysisPass || (policy_.expectCodeSamples && policy_.IsOutputPass())) ||
       !LooksLikeCode(line_.escapedText.View(), false)) {
     return;
   }
