@@ -626,10 +626,20 @@ inline void LineClassifier::TestQuoted() {
     const __m128i block = LoadSixteenBytes(raw.data());
     const unsigned blanks = MaskOfEqual(block, ' ') | MaskOfEqual(block, '\t');
     const auto first = static_cast<unsigned>(std::countr_zero(~blanks));
-    if (first + kMaxQuotePosition <= 16 &&
-        ((MaskOfEqual(block, '>') >> first) & ((1U << kMaxQuotePosition) - 1)) == 0 &&
-        raw[first] != '!') {
-      return;
+    if (first + kMaxQuotePosition <= 16) {
+      if (((MaskOfEqual(block, '>') >> first) & ((1U << kMaxQuotePosition) - 1)) == 0 &&
+          raw[first] != '!') {
+        return;
+      }
+    } else {
+      // Deeper indented (a table, a title): the block where the text starts.
+      const std::size_t start = first < 16 ? first : BlanksAtStart(raw);
+      if (start + 16 <= raw.size() &&
+          (MaskOfEqual(LoadSixteenBytes(raw.data() + start), '>') &
+           ((1U << kMaxQuotePosition) - 1)) == 0 &&
+          raw[start] != '!') {
+        return;
+      }
     }
   }
 #endif
