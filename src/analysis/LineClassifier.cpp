@@ -146,10 +146,17 @@ std::size_t FindSeparator(std::string_view text, bool dash, bool colon) {
       return MaskOfEqual(v, '=') | (dash ? MaskOfEqual(v, '-') : 0U) |
              (colon ? MaskOfEqual(v, ':') : 0U);
     };
-    for (std::size_t at = FindMarkedByte(text, 0, marks); at != std::string_view::npos;
-         at = FindMarkedByte(text, at + 1, marks)) {
-      const std::size_t start = startAt(at);
-      if (start != std::string_view::npos) return start;
+    // Every mark of a block is tried from its one mask: hyphens and colons
+    // are common enough that a search from each would load blocks again.
+    // The last block overlaps the one before: its bytes seen are shifted out.
+    for (std::size_t at = 0; at < text.size();) {
+      const std::size_t block = std::min(at, text.size() - 16);
+      for (unsigned mask = marks(LoadSixteenBytes(text.data() + block)) >> (at - block); mask != 0;
+           mask &= mask - 1) {
+        const std::size_t start = startAt(at + static_cast<std::size_t>(std::countr_zero(mask)));
+        if (start != std::string_view::npos) return start;
+      }
+      at = block + 16;
     }
     return std::string_view::npos;
   }
