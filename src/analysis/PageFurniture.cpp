@@ -7,6 +7,7 @@
 #include <tuple>
 #include <utility>
 
+#include "text/ByteBlocks.h"
 #include "text/CharClass.h"
 
 namespace {
@@ -52,13 +53,10 @@ PageFurniture::LineInfo PageFurniture::Describe(int number, std::string_view tex
                                                 bool preformatted, bool heading, bool afterBlank) {
   LineInfo info{};
   info.number = number;
-  std::size_t indent = 0;
-  while (indent < text.size() && IsBlank(text[indent])) ++indent;
+  const std::size_t indent = BlanksAtStart(text);
   info.length = static_cast<int>(text.size());
   info.indent = static_cast<int>(indent);
-  std::size_t word = indent;
-  while (word < text.size() && !IsBlank(text[word])) ++word;
-  info.firstWordLength = static_cast<int>(word - indent);
+  info.firstWordLength = static_cast<int>(WordEnd(text.substr(indent)));
   info.endsSentence = EndsSentence(text);
   info.preformatted = preformatted;
   info.heading = heading;
@@ -81,8 +79,13 @@ PageFurniture::LineInfo PageFurniture::Describe(int number, std::string_view tex
     unsigned char kind = kByteKinds[static_cast<unsigned char>(text[i])];
     seen |= kind;
     if (kind == kDigitByte || kind == kBlankByte) {
-      if (kind == kBlankByte) space = anyWord;
       ++i;
+      if (kind == kBlankByte) {
+        space = anyWord;
+        // Running headers and footers spread their words with wide gaps:
+        // a run of blanks is stepped over a block at a time.
+        if (i < size && IsBlank(text[i])) i += BlanksAtStart(text.substr(i));
+      }
       continue;
     }
     if (space) add(' ');
