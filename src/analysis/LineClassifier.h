@@ -89,21 +89,18 @@ class LineClassifier {
   FC& policy_;
   DocumentStatistics& statistics_;
 
+  // The members are grouped by their first value, those starting at zero
+  // first: a classifier is made for every line of every pass, and so its
+  // making is a few wide stores.
+  //
   // The neighbours and what classification reads of them, taken before any
-  // step runs (absent lines read as blank, indent and length -1).
+  // step runs (absent lines read as blank, indent and length -1; these
+  // values follow below).
   SourceLine* prev_ = nullptr;
   SourceLine* pp_ = nullptr;
   SourceLine* next_ = nullptr;
-  int pType_ = 1;
-  int pTypeLinked_ = 1;
-  int pIndent_ = -1;
-  int pLength_ = -1;
   bool pCentred_ = false;
   bool pPre_ = false;
-  int ppType_ = 1;
-  int nType_ = 1;
-  int nIndent_ = -1;
-  int nLength_ = -1;
   bool pBullet_ = false;
   bool pBulletBlank_ = false;
   // Word 1 seen in the line's text, valid until the text changes (a
@@ -116,19 +113,28 @@ class LineClassifier {
   int word1Columns_ = 0;
   bool hasWord1_ = false;
   bool hasWord2_ = false;
+  // The line's first full score and its type then, when it was scored.
+  bool scored_ = false;
+  // The document is UTF-8: positions are counted in characters.
+  bool utf8_ = false;
+  int firstScore_ = 0;
+  int firstScoreType_ = 0;
+  // OwnPreformatScore of the line, taken once its emphasis is marked.
+  int ownScore_ = 0;
+
+  int pType_ = 1;
+  int pTypeLinked_ = 1;
+  int ppType_ = 1;
+  int nType_ = 1;
+  int pIndent_ = -1;
+  int pLength_ = -1;
+  int nIndent_ = -1;
+  int nLength_ = -1;
   // Position of the second word in the text; -1 without one. In bytes
   // until CountColumns has run, in columns after.
   int pos2_ = -1;
   bool columnsCounted_ = true;
   bool allowNumbered_ = true;
-  // OwnPreformatScore of the line, taken once its emphasis is marked.
-  int ownScore_ = 0;
-  // The line's first full score and its type then, when it was scored.
-  bool scored_ = false;
-  int firstScore_ = 0;
-  int firstScoreType_ = 0;
-  // The document is UTF-8: positions are counted in characters.
-  bool utf8_ = false;
   // Policy numbers widened once, so arithmetic on them cannot overflow.
   std::int64_t width_ = 80;
   std::int64_t paragraphOffset_ = -1;
