@@ -583,11 +583,15 @@ inline bool LineClassifier::TestCapitalised() {
 // document uses.
 inline void LineClassifier::TestDefinition() {
   const int pt = pType_;
-  const bool strong = policy_.dashStrong || policy_.colonStrong;
   if (line_.lineType != LineType::kText || !policy_.searchForDefinitions ||
-      (pt == LineType::kText && policy_.expectBlankLines) ||
-      !(pt == LineType::kBlank || pt == LineType::kDefinition || IsNumberedHeading(pt) ||
-        IsUnderlinedHeading(pt) || pt == LineType::kCapitalisedHeading || strong)) {
+      (pt == LineType::kText && policy_.expectBlankLines)) {
+    return;
+  }
+  // The strong separators are asked after the type before, which most
+  // lines pass on.
+  if (!(pt == LineType::kBlank || pt == LineType::kDefinition || IsNumberedHeading(pt) ||
+        IsUnderlinedHeading(pt) || pt == LineType::kCapitalisedHeading || policy_.dashStrong ||
+        policy_.colonStrong)) {
     return;
   }
   TestSeparator();
