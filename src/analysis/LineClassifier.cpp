@@ -318,9 +318,6 @@ void LineClassifier::Classify() {
   }
   MarkCentring();
 
-  // A chapter number cannot start inside a paragraph whose lines run on.
-  allowNumbered_ = !(pType_ == LineType::kText && ppType_ == LineType::kText &&
-                     policy_.IsOutputPass() && policy_.expectBlankLines);
   int heading = 0;
   // A first word without a digit is no number, as TestHeading would find:
   // most lines are decided here, without making a heading test.
@@ -330,7 +327,7 @@ void LineClassifier::Classify() {
   } else if (hasWord1_) {
     // A heading test may retype a line before, which the score reads.
     scored_ = false;
-    heading = HeadingTest(line_, policy_, statistics_).TestHeading(word1_, 1, -1, allowNumbered_);
+    heading = HeadingTest(line_, policy_, statistics_).TestHeading(word1_, 1, -1, AllowNumbered());
   }
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
@@ -338,7 +335,7 @@ void LineClassifier::Classify() {
       hasWord2_ && !(firstNumberless && SecondWordNumberless()) && NamesAPart(line_.View())) {
     scored_ = false;
     heading =
-        HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, allowNumbered_);
+        HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, AllowNumbered());
   }
   const int bullet = pPre_ || !MayOpenItem() ? 0 : TestBullet(line_, policy_, statistics_);
 
@@ -419,6 +416,13 @@ inline void LineClassifier::ReadContext() {
   word1Columns_ = word1Length_;
   // In UTF-8 the columns are counted when a test first reads them.
   columnsCounted_ = !utf8_;
+}
+
+// A chapter number cannot start inside a paragraph whose lines run on.
+// Asked only by the few lines a heading test is made for.
+inline bool LineClassifier::AllowNumbered() const {
+  return !(pType_ == LineType::kText && ppType_ == LineType::kText && policy_.IsOutputPass() &&
+           policy_.expectBlankLines);
 }
 
 void LineClassifier::CountColumns() {
@@ -848,7 +852,7 @@ bool LineClassifier::TestDrawnLine(std::string_view text) {
     TextString prevWord;
     static_cast<void>(prev_->GetWord(1, ' ', prevWord));
     prev_->lineType =
-        HeadingTest(*prev_, policy_, statistics_).TestHeading(prevWord.View(), 1, level, allowNumbered_);
+        HeadingTest(*prev_, policy_, statistics_).TestHeading(prevWord.View(), 1, level, AllowNumbered());
     ++statistics_.underlinedHeadings;
     if (pp_ != nullptr && pp_->lineType == LineType::kRule) pp_->lineType = LineType::kHeadingPart;
     line_.lineType = LineType::kHeadingPart;

@@ -47,6 +47,8 @@ class LineClassifier {
   bool MayOpenItem() const;
   // Turns pos2_ and word1Columns_ from bytes into columns, once.
   void CountColumns();
+  // Whether the line may open a numbered chapter.
+  bool AllowNumbered() const;
   void TakeFirstLineTitle();
   [[gnu::noinline]] void SetFirstLineTitle(RunContext& run);
   // TestBlank for a blank line after a line of no list, before the context
@@ -134,7 +136,6 @@ class LineClassifier {
   // until CountColumns has run, in columns after.
   int pos2_ = -1;
   bool columnsCounted_ = true;
-  bool allowNumbered_ = true;
   // Policy numbers widened once, so arithmetic on them cannot overflow.
   std::int64_t width_ = 80;
   std::int64_t paragraphOffset_ = -1;
