@@ -757,8 +757,10 @@ inline void LineClassifier::TestHangingPosition() {
   if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0) {
     return;
   }
-  CountColumns();
+  // The gap between the words is blanks, a column each: it is the same in
+  // bytes and in columns, so most lines are decided before columns are counted.
   if (word1Columns_ + 3 >= pos2_) return;
+  CountColumns();
   const std::int64_t column = static_cast<std::int64_t>(pos2_) + line_.indent;
   const int count = std::min(policy_.hangingCount, FC::kMaxPositions);
   for (int i = 0; i < count; ++i) {
