@@ -337,7 +337,7 @@ void LineClassifier::Classify() {
     heading =
         HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, AllowNumbered());
   }
-  const int bullet = pPre_ || !MayOpenItem() ? 0 : TestBullet(line_, policy_, statistics_);
+  const int bullet = PPre() || !MayOpenItem() ? 0 : TestBullet(line_, policy_, statistics_);
 
   if (heading != 0 && ApplyHeading(heading)) return;
   if (bullet != 0) {
@@ -384,8 +384,7 @@ inline void LineClassifier::ReadContext() {
     pTypeLinked_ = pp_ != nullptr ? prev_->lineType : LineType::kBlank;
     pIndent_ = prev_->indent;
     pLength_ = prev_->length;
-    pCentred_ = (prev_->flags & LineFlag::kCentred) != 0;
-    pPre_ = IsPre(*prev_);
+    pFlags_ = prev_->flags;
   }
   if (pp_ != nullptr) ppType_ = pp_->lineType;
   if (next_ != nullptr) {
@@ -423,6 +422,14 @@ inline void LineClassifier::ReadContext() {
 inline bool LineClassifier::AllowNumbered() const {
   return !(pType_ == LineType::kText && ppType_ == LineType::kText && policy_.IsOutputPass() &&
            policy_.expectBlankLines);
+}
+
+inline bool LineClassifier::PCentred() const {
+  return (pFlags_ & LineFlag::kCentred) != 0;
+}
+
+inline bool LineClassifier::PPre() const {
+  return LineFlag::IsPreformatted(pFlags_);
 }
 
 void LineClassifier::CountColumns() {
@@ -529,8 +536,8 @@ inline void LineClassifier::MarkCentring() {
   const bool nextOk = next_ == nullptr || nType_ == LineType::kBlank ||
                       nType_ == LineType::kUnclassified || balanced(nIndent_, nLength_);
   if (!nextOk) {
-    if (pCentred_) prev_->flags &= ~LineFlag::kCentred;
-  } else if (!pCentred_) {
+    if (PCentred()) prev_->flags &= ~LineFlag::kCentred;
+  } else if (!PCentred()) {
     if (line_.indent > kMinCentredIndent && balanced(line_.indent, line_.length) &&
         pType_ == LineType::kBlank) {
       line_.flags |= LineFlag::kCentred;
@@ -721,7 +728,7 @@ inline void LineClassifier::TestHangingFromPrevious() {
   if (line_.lineType != LineType::kText || paragraphOffset_ >= 0 || pIndent_ >= indent ||
       pBullet_ || pIndent_ < 0 ||
       !(pType_ == LineType::kText || pType_ == LineType::kRule || pType_ == LineType::kDefinition ||
-        pPre_)) {
+        PPre())) {
     return;
   }
   TestUnderSecondWord();
@@ -741,7 +748,7 @@ void LineClassifier::TestUnderSecondWord() {
   const bool ppPre = pp_ != nullptr && IsPre(*pp_) && !IsBlankLine(*pp_);
   if (!policy_.hangingPositionsUsed || ppPre) return;
   const bool hanging = pType_ == LineType::kText || pType_ == LineType::kDefinition ||
-                       (pPre_ && pp_ != nullptr &&
+                       (PPre() && pp_ != nullptr &&
                         (pp_->lineType == LineType::kText || pp_->lineType == LineType::kBlank));
   if (!hanging) return;
   if (policy_.analysisPass) {

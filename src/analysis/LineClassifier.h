@@ -47,6 +47,9 @@ class LineClassifier {
   bool MayOpenItem() const;
   // Turns pos2_ and word1Columns_ from bytes into columns, once.
   void CountColumns();
+  // Whether the line before was centred and pre-formatted when it was read.
+  bool PCentred() const;
+  bool PPre() const;
   // Whether the line may open a numbered chapter.
   bool AllowNumbered() const;
   void TakeFirstLineTitle();
@@ -101,8 +104,9 @@ class LineClassifier {
   SourceLine* prev_ = nullptr;
   SourceLine* pp_ = nullptr;
   SourceLine* next_ = nullptr;
-  bool pCentred_ = false;
-  bool pPre_ = false;
+  // The flags of the line before as they were read (0 without one): whether
+  // it was centred and pre-formatted then.
+  std::uint32_t pFlags_ = 0;
   bool pBullet_ = false;
   bool pBulletBlank_ = false;
   // Word 1 seen in the line's text, valid until the text changes (a
