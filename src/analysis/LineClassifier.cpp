@@ -387,11 +387,6 @@ inline void LineClassifier::ReadContext() {
     pFlags_ = prev_->flags;
   }
   if (pp_ != nullptr) ppType_ = pp_->lineType;
-  if (next_ != nullptr) {
-    nType_ = next_->lineType;
-    nIndent_ = next_->indent;
-    nLength_ = next_->length;
-  }
   pBullet_ = LineType::IsBullet(pType_);
   pBulletBlank_ = pType_ == LineType::kBulletBlank;
   // Words 1 and 2 as GetWord(n, ' ') finds them (word 1 starts the line, a
@@ -533,8 +528,10 @@ inline void LineClassifier::MarkCentring() {
   auto balanced = [&](std::int64_t indent, std::int64_t length) {
     return Abs(indent - (width_ - length)) < tolerance;
   };
-  const bool nextOk = next_ == nullptr || nType_ == LineType::kBlank ||
-                      nType_ == LineType::kUnclassified || balanced(nIndent_, nLength_);
+  // The line after is read as it stands: nothing has changed it yet.
+  const bool nextOk = next_ == nullptr || next_->lineType == LineType::kBlank ||
+                      next_->lineType == LineType::kUnclassified ||
+                      balanced(next_->indent, next_->length);
   if (!nextOk) {
     if (PCentred()) prev_->flags &= ~LineFlag::kCentred;
   } else if (!PCentred()) {
@@ -1007,8 +1004,9 @@ inline void LineClassifier::TestNewParagraph() {
       indent <= 0 || indent >= kMaxParagraphIndent) {
     return;
   }
-  if (next_ == nullptr || (nIndent_ >= 0 && nIndent_ < indent) ||
-      (nIndent_ == indent && indent == paragraphOffset_)) {
+  // The indent of the line after, which no step changes.
+  if (next_ == nullptr || (next_->indent >= 0 && next_->indent < indent) ||
+      (next_->indent == indent && indent == paragraphOffset_)) {
     line_.lineType = LineType::kNewParagraph;
   }
 }

@@ -98,9 +98,10 @@ class LineClassifier {
   // first: a classifier is made for every line of every pass, and so its
   // making is a few wide stores.
   //
-  // The neighbours and what classification reads of them, taken before any
-  // step runs (absent lines read as blank, indent and length -1; these
-  // values follow below).
+  // The neighbours and what classification reads of the lines before, taken
+  // before any step runs (absent lines read as blank, indent and length -1;
+  // these values follow below). The line after is read where a step needs
+  // it: no step changes what is read of it before then.
   SourceLine* prev_ = nullptr;
   SourceLine* pp_ = nullptr;
   SourceLine* next_ = nullptr;
@@ -131,11 +132,8 @@ class LineClassifier {
   int pType_ = 1;
   int pTypeLinked_ = 1;
   int ppType_ = 1;
-  int nType_ = 1;
   int pIndent_ = -1;
   int pLength_ = -1;
-  int nIndent_ = -1;
-  int nLength_ = -1;
   // Position of the second word in the text; -1 without one. In bytes
   // until CountColumns has run, in columns after.
   int pos2_ = -1;
