@@ -386,7 +386,6 @@ inline void LineClassifier::ReadContext() {
     pLength_ = prev_->length;
     pFlags_ = prev_->flags;
   }
-  if (pp_ != nullptr) ppType_ = pp_->lineType;
   pBullet_ = LineType::IsBullet(pType_);
   pBulletBlank_ = pType_ == LineType::kBulletBlank;
   // Words 1 and 2 as GetWord(n, ' ') finds them (word 1 starts the line, a
@@ -415,8 +414,15 @@ inline void LineClassifier::ReadContext() {
 // A chapter number cannot start inside a paragraph whose lines run on.
 // Asked only by the few lines a heading test is made for.
 inline bool LineClassifier::AllowNumbered() const {
-  return !(pType_ == LineType::kText && ppType_ == LineType::kText && policy_.IsOutputPass() &&
+  return !(pType_ == LineType::kText && PPType() == LineType::kText && policy_.IsOutputPass() &&
            policy_.expectBlankLines);
+}
+
+// Read where asked, by the few lines that ask: a step may retype the line
+// two above (a rule into part of a heading, a heading into a numbered
+// bullet), but none makes it text or takes that away before these ask.
+inline int LineClassifier::PPType() const {
+  return pp_ != nullptr ? pp_->lineType : LineType::kBlank;
 }
 
 inline bool LineClassifier::PCentred() const {
@@ -1074,7 +1080,7 @@ inline void LineClassifier::SetFinalFlags() {
 
   // A single quoted-looking line inside a paragraph is not a quotation.
   if (line_.lineType == LineType::kText && prev_ != nullptr &&
-      prev_->lineType == LineType::kQuoted && ppType_ == LineType::kText) {
+      prev_->lineType == LineType::kQuoted && PPType() == LineType::kText) {
     prev_->lineType = LineType::kText;
   }
 }

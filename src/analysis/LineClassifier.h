@@ -47,6 +47,8 @@ class LineClassifier {
   bool MayOpenItem() const;
   // Turns pos2_ and word1Columns_ from bytes into columns, once.
   void CountColumns();
+  // The type of the line two above, blank without one.
+  int PPType() const;
   // Whether the line before was centred and pre-formatted when it was read.
   bool PCentred() const;
   bool PPre() const;
@@ -131,7 +133,6 @@ class LineClassifier {
 
   int pType_ = 1;
   int pTypeLinked_ = 1;
-  int ppType_ = 1;
   int pIndent_ = -1;
   int pLength_ = -1;
   // Position of the second word in the text; -1 without one. In bytes
