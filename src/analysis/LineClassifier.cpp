@@ -383,7 +383,6 @@ inline void LineClassifier::ReadContext() {
     pType_ = prev_->lineType;
     pTypeLinked_ = pp_ != nullptr ? prev_->lineType : LineType::kBlank;
     pIndent_ = prev_->indent;
-    pLength_ = prev_->length;
     pFlags_ = prev_->flags;
   }
   pBullet_ = LineType::IsBullet(pType_);
@@ -421,6 +420,11 @@ inline bool LineClassifier::AllowNumbered() const {
 // Read where asked, by the few lines that ask: a step may retype the line
 // two above (a rule into part of a heading, a heading into a numbered
 // bullet), but none makes it text or takes that away before these ask.
+// The length of the line before, -1 without one: no step changes it.
+inline int LineClassifier::PLength() const {
+  return prev_ != nullptr ? prev_->length : -1;
+}
+
 inline int LineClassifier::PPType() const {
   return pp_ != nullptr ? pp_->lineType : LineType::kBlank;
 }
@@ -839,10 +843,11 @@ bool LineClassifier::TestDrawnLine(std::string_view text) {
   const int nextScore = next_ != nullptr ? ScorePreformatted(*next_, policy_, nullptr, false) : 0;
   auto near = [](std::int64_t a, std::int64_t b) { return Abs(a - b) < 5; };
   // The ends less trailing blanks are taken here, as only a rule reads them.
-  const int pEnd = prev_ != nullptr ? pLength_ - TrailingBlanks(prev_->escapedText) : -1;
+  const int pLength = PLength();
+  const int pEnd = prev_ != nullptr ? pLength - TrailingBlanks(prev_->escapedText) : -1;
   const int end = line_.length - TrailingBlanks(line_.escapedText);
-  const bool sameLength = near(line_.length, pLength_) || near(line_.length, pEnd) ||
-                          near(end, pEnd) || near(end, pLength_);
+  const bool sameLength = near(line_.length, pLength) || near(line_.length, pEnd) ||
+                          near(end, pEnd) || near(end, pLength);
   if ((pType_ == LineType::kText || pType_ == LineType::kDefinition) &&
       policy_.underlinedHeadings && nextScore < kTableAfterUnderline && sameLength) {
     int level = 1;
@@ -1022,7 +1027,7 @@ inline void LineClassifier::TestNewParagraph() {
 inline void LineClassifier::TestShortLineEnd() {
   if (line_.lineType != LineType::kText || policy_.expectBlankLines || next_ == nullptr) return;
   const std::int64_t twoThirds = 2 * width_ / 3;
-  if (line_.length < twoThirds && pLength_ > twoThirds) next_->lineType = LineType::kNewParagraph;
+  if (line_.length < twoThirds && PLength() > twoThirds) next_->lineType = LineType::kNewParagraph;
 }
 
 inline void LineClassifier::SetFinalFlags() {

@@ -49,6 +49,8 @@ class LineClassifier {
   void CountColumns();
   // The type of the line two above, blank without one.
   int PPType() const;
+  // The length of the line before, -1 without one.
+  int PLength() const;
   // Whether the line before was centred and pre-formatted when it was read.
   bool PCentred() const;
   bool PPre() const;
@@ -134,7 +136,6 @@ class LineClassifier {
   int pType_ = 1;
   int pTypeLinked_ = 1;
   int pIndent_ = -1;
-  int pLength_ = -1;
   // Position of the second word in the text; -1 without one. In bytes
   // until CountColumns has run, in columns after.
   int pos2_ = -1;
