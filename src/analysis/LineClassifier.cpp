@@ -374,14 +374,12 @@ void LineClassifier::Classify() {
 // and most return at once, sooner than a call is made.
 inline void LineClassifier::ReadContext() {
   prev_ = line_.PreviousLine();
-  pp_ = prev_ != nullptr ? prev_->PreviousLine() : nullptr;
   next_ = line_.NextLine();
   width_ = policy_.pageWidth;
   paragraphOffset_ = policy_.newParagraphOffset;
 
   if (prev_ != nullptr) {
     pType_ = prev_->lineType;
-    pTypeLinked_ = pp_ != nullptr ? prev_->lineType : LineType::kBlank;
     pIndent_ = prev_->indent;
     pFlags_ = prev_->flags;
   }
@@ -425,8 +423,14 @@ inline int LineClassifier::PLength() const {
   return prev_ != nullptr ? prev_->length : -1;
 }
 
+// The line two above, found where a step asks: most lines need it not.
+inline SourceLine* LineClassifier::PP() const {
+  return prev_ != nullptr ? prev_->PreviousLine() : nullptr;
+}
+
 inline int LineClassifier::PPType() const {
-  return pp_ != nullptr ? pp_->lineType : LineType::kBlank;
+  const SourceLine* pp = PP();
+  return pp != nullptr ? pp->lineType : LineType::kBlank;
 }
 
 inline bool LineClassifier::PCentred() const {
@@ -752,11 +756,12 @@ void LineClassifier::TestUnderSecondWord() {
     statistics_.bulletChars.Add(static_cast<unsigned char>(prev_->At(0)));
     return;
   }
-  const bool ppPre = pp_ != nullptr && IsPre(*pp_) && !IsBlankLine(*pp_);
+  const SourceLine* pp = PP();
+  const bool ppPre = pp != nullptr && IsPre(*pp) && !IsBlankLine(*pp);
   if (!policy_.hangingPositionsUsed || ppPre) return;
   const bool hanging = pType_ == LineType::kText || pType_ == LineType::kDefinition ||
-                       (PPre() && pp_ != nullptr &&
-                        (pp_->lineType == LineType::kText || pp_->lineType == LineType::kBlank));
+                       (PPre() && pp != nullptr &&
+                        (pp->lineType == LineType::kText || pp->lineType == LineType::kBlank));
   if (!hanging) return;
   if (policy_.analysisPass) {
     ++statistics_.hangingParagraphs;
@@ -836,7 +841,9 @@ bool LineClassifier::TestDrawnLine(std::string_view text) {
   if (IsNumberedHeading(pType_) || IsContentsLine(pType_) ||
       pType_ == LineType::kCapitalisedHeading) {
     line_.lineType = LineType::kHeadingPart;
-    if (pp_ != nullptr && pp_->lineType == LineType::kRule) pp_->lineType = LineType::kHeadingPart;
+    if (SourceLine* pp = PP(); pp != nullptr && pp->lineType == LineType::kRule) {
+      pp->lineType = LineType::kHeadingPart;
+    }
     return true;
   }
 
@@ -871,7 +878,9 @@ bool LineClassifier::TestDrawnLine(std::string_view text) {
     prev_->lineType =
         HeadingTest(*prev_, policy_, statistics_).TestHeading(prevWord.View(), 1, level, AllowNumbered());
     ++statistics_.underlinedHeadings;
-    if (pp_ != nullptr && pp_->lineType == LineType::kRule) pp_->lineType = LineType::kHeadingPart;
+    if (SourceLine* pp = PP(); pp != nullptr && pp->lineType == LineType::kRule) {
+      pp->lineType = LineType::kHeadingPart;
+    }
     line_.lineType = LineType::kHeadingPart;
     if (policy_.analysisPass) SetFirstHeadingTitle(*prev_);
     return true;
@@ -916,7 +925,7 @@ void LineClassifier::TestAfterListBlank() {
 }
 
 inline bool LineClassifier::TestContinuation() {
-  if (line_.lineType != LineType::kText || (pType_ == LineType::kHeadingPart && pp_ != nullptr)) {
+  if (line_.lineType != LineType::kText || (pType_ == LineType::kHeadingPart && PP() != nullptr)) {
     return false;
   }
   // After plain text, as most lines stand, nothing continues: no call.
@@ -1008,7 +1017,9 @@ inline void LineClassifier::TestNewParagraph() {
   if (indent == pIndent_ || pt == LineType::kNewParagraph || paragraphOffset_ <= 0 ||
       (type != LineType::kText && type != LineType::kDefinition) || prev_ == nullptr ||
       !(pIndent_ == 0 || pIndent_ == paragraphOffset_) ||
-      !(pTypeLinked_ == LineType::kAppended || pTypeLinked_ == LineType::kHeadingPart ||
+      // A line appended to, or part of, a heading counts only where a line
+      // stands above it.
+      !(((pt == LineType::kAppended || pt == LineType::kHeadingPart) && PP() != nullptr) ||
         pt == LineType::kText || pt == LineType::kDefinition || pt == LineType::kBulletBlank ||
         IsNumberedHeading(pt) || IsUnderlinedHeading(pt) || IsContentsLine(pt) ||
         pt == LineType::kCapitalisedHeading || pt == LineType::kBlank) ||

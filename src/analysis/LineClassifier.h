@@ -47,7 +47,8 @@ class LineClassifier {
   bool MayOpenItem() const;
   // Turns pos2_ and word1Columns_ from bytes into columns, once.
   void CountColumns();
-  // The type of the line two above, blank without one.
+  // The line two above, or null; its type, blank without one.
+  SourceLine* PP() const;
   int PPType() const;
   // The length of the line before, -1 without one.
   int PLength() const;
@@ -104,10 +105,10 @@ class LineClassifier {
   //
   // The neighbours and what classification reads of the lines before, taken
   // before any step runs (absent lines read as blank, indent and length -1;
-  // these values follow below). The line after is read where a step needs
-  // it: no step changes what is read of it before then.
+  // these values follow below). The line after and the one two above are
+  // read where a step needs them, which most lines do not (PPType says why
+  // that reads the same).
   SourceLine* prev_ = nullptr;
-  SourceLine* pp_ = nullptr;
   SourceLine* next_ = nullptr;
   // The flags of the line before as they were read (0 without one): whether
   // it was centred and pre-formatted then.
@@ -134,7 +135,6 @@ class LineClassifier {
   int ownScore_ = 0;
 
   int pType_ = 1;
-  int pTypeLinked_ = 1;
   int pIndent_ = -1;
   // Position of the second word in the text; -1 without one. In bytes
   // until CountColumns has run, in columns after.
