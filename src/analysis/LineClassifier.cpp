@@ -297,9 +297,11 @@ void LineClassifier::Classify() {
   if (line_.lineType == LineType::kUnclassified) line_.lineType = LineType::kText;
   if (LineFlag::IsUserRegion(line_.flags)) return;
 
-  if (TestBlankAlone()) return;
+  // Only an empty or form-feed line is blank: the others skip both tests.
+  const bool blank = line_.IsEmpty() || line_.View() == "\f";
+  if (blank && TestBlankAlone()) return;
   ReadContext();
-  if (TestBlank()) return;
+  if (blank && TestBlank()) return;
   TrackContentsList();
 
   // The line's text stays as it is until SetFinalFlags scores the line
@@ -482,13 +484,11 @@ std::string_view LineClassifier::SecondWord() const {
 
 
 inline bool LineClassifier::TestBlankAlone() {
-  const bool empty = line_.IsEmpty();
-  if (!empty && line_.View() != "\f") return false;
   // TestBlank as it decides where the line before opens no list item.
   const SourceLine* prev = line_.PreviousLine();
   const int pType = prev != nullptr ? prev->lineType : LineType::kBlank;
   if (LineType::IsBullet(pType) || pType == LineType::kBulletBlank) return false;
-  if (empty) {
+  if (line_.IsEmpty()) {
     line_.lineType = LineType::kBlank;
     ++statistics_.blankLines;
   } else {

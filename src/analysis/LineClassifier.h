@@ -59,8 +59,9 @@ class LineClassifier {
   bool AllowNumbered() const;
   void TakeFirstLineTitle();
   [[gnu::noinline]] void SetFirstLineTitle(RunContext& run);
-  // TestBlank for a blank line after a line of no list, before the context
-  // is read: a third of the lines of a document need nothing more.
+  // TestBlank for a blank line (empty or a form feed) after a line of no
+  // list, before the context is read: a third of the lines of a document
+  // need nothing more.
   bool TestBlankAlone();
   bool TestBlank();
   void TrackContentsList();
