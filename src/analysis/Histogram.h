@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "text/TextString.h"
@@ -26,8 +28,8 @@ class Histogram {
   // its first label.
   // Inline: lengths and indents are counted for every line of the analysis.
   void Add(int value, const char* label = nullptr) {
-    smallest_ = total_ == 0 || value < smallest_ ? value : smallest_;
-    largest_ = total_ == 0 || value > largest_ ? value : largest_;
+    smallest_ = std::min(smallest_, value);
+    largest_ = std::max(largest_, value);
     ++total_;
     sum_ += value;
     if (value >= 0 && value < kIndexedValues && !place_.empty()) {
@@ -71,8 +73,8 @@ class Histogram {
   // Sum of every value added (64 bits: input-derived values never overflow).
   std::int64_t Sum() const { return sum_; }
   // Smallest and largest value added; 0 while empty.
-  int Smallest() const { return smallest_; }
-  int Largest() const { return largest_; }
+  int Smallest() const { return total_ == 0 ? 0 : smallest_; }
+  int Largest() const { return total_ == 0 ? 0 : largest_; }
   bool InFrequencyOrder() const { return frequencyOrder_; }
   // The entries in their current order.
   const std::vector<Entry>& Entries() const { return entries_; }
@@ -95,6 +97,8 @@ class Histogram {
   bool frequencyOrder_ = false;
   int total_ = 0;
   std::int64_t sum_ = 0;
-  int smallest_ = 0;
-  int largest_ = 0;
+  // Start beyond every value, so that the first value added sets both
+  // without a test of its own.
+  int smallest_ = std::numeric_limits<int>::max();
+  int largest_ = std::numeric_limits<int>::min();
 };

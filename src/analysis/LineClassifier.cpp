@@ -146,10 +146,17 @@ std::size_t FindSeparator(std::string_view text, bool dash, bool colon) {
       return MaskOfEqual(v, '=') | (dash ? MaskOfEqual(v, '-') : 0U) |
              (colon ? MaskOfEqual(v, ':') : 0U);
     };
-    for (std::size_t at = FindMarkedByte(text, 0, marks); at != std::string_view::npos;
-         at = FindMarkedByte(text, at + 1, marks)) {
-      const std::size_t start = startAt(at);
-      if (start != std::string_view::npos) return start;
+    // Every mark of a block is tried from its one mask: hyphens and colons
+    // are common enough that a search from each would load blocks again.
+    // The last block overlaps the one before: its bytes seen are shifted out.
+    for (std::size_t at = 0; at < text.size();) {
+      const std::size_t block = std::min(at, text.size() - 16);
+      for (unsigned mask = marks(LoadSixteenBytes(text.data() + block)) >> (at - block); mask != 0;
+           mask &= mask - 1) {
+        const std::size_t start = startAt(at + static_cast<std::size_t>(std::countr_zero(mask)));
+        if (start != std::string_view::npos) return start;
+      }
+      at = block + 16;
     }
     return std::string_view::npos;
   }
@@ -290,9 +297,11 @@ void LineClassifier::Classify() {
   if (line_.lineType == LineType::kUnclassified) line_.lineType = LineType::kText;
   if (LineFlag::IsUserRegion(line_.flags)) return;
 
-  if (TestBlankAlone()) return;
+  // Only an empty or form-feed line is blank: the others skip both tests.
+  const bool blank = line_.IsEmpty() || line_.View() == "\f";
+  if (blank && TestBlankAlone()) return;
   ReadContext();
-  if (TestBlank()) return;
+  if (blank && TestBlank()) return;
   TrackContentsList();
 
   // The line's text stays as it is until SetFinalFlags scores the line
@@ -311,9 +320,6 @@ void LineClassifier::Classify() {
   }
   MarkCentring();
 
-  // A chapter number cannot start inside a paragraph whose lines run on.
-  allowNumbered_ = !(pType_ == LineType::kText && ppType_ == LineType::kText &&
-                     policy_.IsOutputPass() && policy_.expectBlankLines);
   int heading = 0;
   // A first word without a digit is no number, as TestHeading would find:
   // most lines are decided here, without making a heading test.
@@ -323,7 +329,7 @@ void LineClassifier::Classify() {
   } else if (hasWord1_) {
     // A heading test may retype a line before, which the score reads.
     scored_ = false;
-    heading = HeadingTest(line_, policy_, statistics_).TestHeading(word1_, 1, -1, allowNumbered_);
+    heading = HeadingTest(line_, policy_, statistics_).TestHeading(word1_, 1, -1, AllowNumbered());
   }
   const int type = line_.lineType;
   if (heading == 0 && (type == LineType::kText || type == LineType::kDefinition) &&
@@ -331,9 +337,9 @@ void LineClassifier::Classify() {
       hasWord2_ && !(firstNumberless && SecondWordNumberless()) && NamesAPart(line_.View())) {
     scored_ = false;
     heading =
-        HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, allowNumbered_);
+        HeadingTest(line_, policy_, statistics_).TestHeading(SecondWord(), 2, -1, AllowNumbered());
   }
-  const int bullet = pPre_ || !MayOpenItem() ? 0 : TestBullet(line_, policy_, statistics_);
+  const int bullet = PPre() || !MayOpenItem() ? 0 : TestBullet(line_, policy_, statistics_);
 
   if (heading != 0 && ApplyHeading(heading)) return;
   if (bullet != 0) {
@@ -370,24 +376,14 @@ void LineClassifier::Classify() {
 // and most return at once, sooner than a call is made.
 inline void LineClassifier::ReadContext() {
   prev_ = line_.PreviousLine();
-  pp_ = prev_ != nullptr ? prev_->PreviousLine() : nullptr;
   next_ = line_.NextLine();
   width_ = policy_.pageWidth;
   paragraphOffset_ = policy_.newParagraphOffset;
 
   if (prev_ != nullptr) {
     pType_ = prev_->lineType;
-    pTypeLinked_ = pp_ != nullptr ? prev_->lineType : LineType::kBlank;
     pIndent_ = prev_->indent;
-    pLength_ = prev_->length;
-    pCentred_ = (prev_->flags & LineFlag::kCentred) != 0;
-    pPre_ = IsPre(*prev_);
-  }
-  if (pp_ != nullptr) ppType_ = pp_->lineType;
-  if (next_ != nullptr) {
-    nType_ = next_->lineType;
-    nIndent_ = next_->indent;
-    nLength_ = next_->length;
+    pFlags_ = prev_->flags;
   }
   pBullet_ = LineType::IsBullet(pType_);
   pBulletBlank_ = pType_ == LineType::kBulletBlank;
@@ -412,6 +408,39 @@ inline void LineClassifier::ReadContext() {
   word1Columns_ = word1Length_;
   // In UTF-8 the columns are counted when a test first reads them.
   columnsCounted_ = !utf8_;
+}
+
+// A chapter number cannot start inside a paragraph whose lines run on.
+// Asked only by the few lines a heading test is made for.
+inline bool LineClassifier::AllowNumbered() const {
+  return !(pType_ == LineType::kText && PPType() == LineType::kText && policy_.IsOutputPass() &&
+           policy_.expectBlankLines);
+}
+
+// Read where asked, by the few lines that ask: a step may retype the line
+// two above (a rule into part of a heading, a heading into a numbered
+// bullet), but none makes it text or takes that away before these ask.
+// The length of the line before, -1 without one: no step changes it.
+inline int LineClassifier::PLength() const {
+  return prev_ != nullptr ? prev_->length : -1;
+}
+
+// The line two above, found where a step asks: most lines need it not.
+inline SourceLine* LineClassifier::PP() const {
+  return prev_ != nullptr ? prev_->PreviousLine() : nullptr;
+}
+
+inline int LineClassifier::PPType() const {
+  const SourceLine* pp = PP();
+  return pp != nullptr ? pp->lineType : LineType::kBlank;
+}
+
+inline bool LineClassifier::PCentred() const {
+  return (pFlags_ & LineFlag::kCentred) != 0;
+}
+
+inline bool LineClassifier::PPre() const {
+  return LineFlag::IsPreformatted(pFlags_);
 }
 
 void LineClassifier::CountColumns() {
@@ -455,13 +484,11 @@ std::string_view LineClassifier::SecondWord() const {
 
 
 inline bool LineClassifier::TestBlankAlone() {
-  const bool empty = line_.IsEmpty();
-  if (!empty && line_.View() != "\f") return false;
   // TestBlank as it decides where the line before opens no list item.
   const SourceLine* prev = line_.PreviousLine();
   const int pType = prev != nullptr ? prev->lineType : LineType::kBlank;
   if (LineType::IsBullet(pType) || pType == LineType::kBulletBlank) return false;
-  if (empty) {
+  if (line_.IsEmpty()) {
     line_.lineType = LineType::kBlank;
     ++statistics_.blankLines;
   } else {
@@ -515,11 +542,13 @@ inline void LineClassifier::MarkCentring() {
   auto balanced = [&](std::int64_t indent, std::int64_t length) {
     return Abs(indent - (width_ - length)) < tolerance;
   };
-  const bool nextOk = next_ == nullptr || nType_ == LineType::kBlank ||
-                      nType_ == LineType::kUnclassified || balanced(nIndent_, nLength_);
+  // The line after is read as it stands: nothing has changed it yet.
+  const bool nextOk = next_ == nullptr || next_->lineType == LineType::kBlank ||
+                      next_->lineType == LineType::kUnclassified ||
+                      balanced(next_->indent, next_->length);
   if (!nextOk) {
-    if (pCentred_) prev_->flags &= ~LineFlag::kCentred;
-  } else if (!pCentred_) {
+    if (PCentred()) prev_->flags &= ~LineFlag::kCentred;
+  } else if (!PCentred()) {
     if (line_.indent > kMinCentredIndent && balanced(line_.indent, line_.length) &&
         pType_ == LineType::kBlank) {
       line_.flags |= LineFlag::kCentred;
@@ -576,11 +605,15 @@ inline bool LineClassifier::TestCapitalised() {
 // document uses.
 inline void LineClassifier::TestDefinition() {
   const int pt = pType_;
-  const bool strong = policy_.dashStrong || policy_.colonStrong;
   if (line_.lineType != LineType::kText || !policy_.searchForDefinitions ||
-      (pt == LineType::kText && policy_.expectBlankLines) ||
-      !(pt == LineType::kBlank || pt == LineType::kDefinition || IsNumberedHeading(pt) ||
-        IsUnderlinedHeading(pt) || pt == LineType::kCapitalisedHeading || strong)) {
+      (pt == LineType::kText && policy_.expectBlankLines)) {
+    return;
+  }
+  // The strong separators are asked after the type before, which most
+  // lines pass on.
+  if (!(pt == LineType::kBlank || pt == LineType::kDefinition || IsNumberedHeading(pt) ||
+        IsUnderlinedHeading(pt) || pt == LineType::kCapitalisedHeading || policy_.dashStrong ||
+        policy_.colonStrong)) {
     return;
   }
   TestSeparator();
@@ -626,10 +659,20 @@ inline void LineClassifier::TestQuoted() {
     const __m128i block = LoadSixteenBytes(raw.data());
     const unsigned blanks = MaskOfEqual(block, ' ') | MaskOfEqual(block, '\t');
     const auto first = static_cast<unsigned>(std::countr_zero(~blanks));
-    if (first + kMaxQuotePosition <= 16 &&
-        ((MaskOfEqual(block, '>') >> first) & ((1U << kMaxQuotePosition) - 1)) == 0 &&
-        raw[first] != '!') {
-      return;
+    if (first + kMaxQuotePosition <= 16) {
+      if (((MaskOfEqual(block, '>') >> first) & ((1U << kMaxQuotePosition) - 1)) == 0 &&
+          raw[first] != '!') {
+        return;
+      }
+    } else {
+      // Deeper indented (a table, a title): the block where the text starts.
+      const std::size_t start = first < 16 ? first : BlanksAtStart(raw);
+      if (start + 16 <= raw.size() &&
+          (MaskOfEqual(LoadSixteenBytes(raw.data() + start), '>') &
+           ((1U << kMaxQuotePosition) - 1)) == 0 &&
+          raw[start] != '!') {
+        return;
+      }
     }
   }
 #endif
@@ -673,8 +716,10 @@ void LineClassifier::TestQuotedText(std::string_view raw) {
 
 inline void LineClassifier::TestCode() {
   const int type = line_.lineType;
+  // Only the analysis counts code lines, and only the output pass marks
+  // them: between the two (the contents pass) the test changes nothing.
   if ((type != LineType::kText && type != LineType::kQuoted) ||
-      !(policy_.expectCodeSamples || policy_.analysisPass) ||
+      !(policy_.analysisPass || (policy_.expectCodeSamples && policy_.IsOutputPass())) ||
       !LooksLikeCode(line_.escapedText.View(), false)) {
     return;
   }
@@ -694,7 +739,7 @@ inline void LineClassifier::TestHangingFromPrevious() {
   if (line_.lineType != LineType::kText || paragraphOffset_ >= 0 || pIndent_ >= indent ||
       pBullet_ || pIndent_ < 0 ||
       !(pType_ == LineType::kText || pType_ == LineType::kRule || pType_ == LineType::kDefinition ||
-        pPre_)) {
+        PPre())) {
     return;
   }
   TestUnderSecondWord();
@@ -711,11 +756,12 @@ void LineClassifier::TestUnderSecondWord() {
     statistics_.bulletChars.Add(static_cast<unsigned char>(prev_->At(0)));
     return;
   }
-  const bool ppPre = pp_ != nullptr && IsPre(*pp_) && !IsBlankLine(*pp_);
+  const SourceLine* pp = PP();
+  const bool ppPre = pp != nullptr && IsPre(*pp) && !IsBlankLine(*pp);
   if (!policy_.hangingPositionsUsed || ppPre) return;
   const bool hanging = pType_ == LineType::kText || pType_ == LineType::kDefinition ||
-                       (pPre_ && pp_ != nullptr &&
-                        (pp_->lineType == LineType::kText || pp_->lineType == LineType::kBlank));
+                       (PPre() && pp != nullptr &&
+                        (pp->lineType == LineType::kText || pp->lineType == LineType::kBlank));
   if (!hanging) return;
   if (policy_.analysisPass) {
     ++statistics_.hangingParagraphs;
@@ -730,8 +776,10 @@ inline void LineClassifier::TestHangingPosition() {
   if (!hasWord1_ || !policy_.hangingPositionsUsed || policy_.hangingCount <= 0 || pos2_ < 0) {
     return;
   }
-  CountColumns();
+  // The gap between the words is blanks, a column each: it is the same in
+  // bytes and in columns, so most lines are decided before columns are counted.
   if (word1Columns_ + 3 >= pos2_) return;
+  CountColumns();
   const std::int64_t column = static_cast<std::int64_t>(pos2_) + line_.indent;
   const int count = std::min(policy_.hangingCount, FC::kMaxPositions);
   for (int i = 0; i < count; ++i) {
@@ -793,17 +841,20 @@ bool LineClassifier::TestDrawnLine(std::string_view text) {
   if (IsNumberedHeading(pType_) || IsContentsLine(pType_) ||
       pType_ == LineType::kCapitalisedHeading) {
     line_.lineType = LineType::kHeadingPart;
-    if (pp_ != nullptr && pp_->lineType == LineType::kRule) pp_->lineType = LineType::kHeadingPart;
+    if (SourceLine* pp = PP(); pp != nullptr && pp->lineType == LineType::kRule) {
+      pp->lineType = LineType::kHeadingPart;
+    }
     return true;
   }
 
   const int nextScore = next_ != nullptr ? ScorePreformatted(*next_, policy_, nullptr, false) : 0;
   auto near = [](std::int64_t a, std::int64_t b) { return Abs(a - b) < 5; };
   // The ends less trailing blanks are taken here, as only a rule reads them.
-  const int pEnd = prev_ != nullptr ? pLength_ - TrailingBlanks(prev_->escapedText) : -1;
+  const int pLength = PLength();
+  const int pEnd = prev_ != nullptr ? pLength - TrailingBlanks(prev_->escapedText) : -1;
   const int end = line_.length - TrailingBlanks(line_.escapedText);
-  const bool sameLength = near(line_.length, pLength_) || near(line_.length, pEnd) ||
-                          near(end, pEnd) || near(end, pLength_);
+  const bool sameLength = near(line_.length, pLength) || near(line_.length, pEnd) ||
+                          near(end, pEnd) || near(end, pLength);
   if ((pType_ == LineType::kText || pType_ == LineType::kDefinition) &&
       policy_.underlinedHeadings && nextScore < kTableAfterUnderline && sameLength) {
     int level = 1;
@@ -825,9 +876,11 @@ bool LineClassifier::TestDrawnLine(std::string_view text) {
     TextString prevWord;
     static_cast<void>(prev_->GetWord(1, ' ', prevWord));
     prev_->lineType =
-        HeadingTest(*prev_, policy_, statistics_).TestHeading(prevWord.View(), 1, level, allowNumbered_);
+        HeadingTest(*prev_, policy_, statistics_).TestHeading(prevWord.View(), 1, level, AllowNumbered());
     ++statistics_.underlinedHeadings;
-    if (pp_ != nullptr && pp_->lineType == LineType::kRule) pp_->lineType = LineType::kHeadingPart;
+    if (SourceLine* pp = PP(); pp != nullptr && pp->lineType == LineType::kRule) {
+      pp->lineType = LineType::kHeadingPart;
+    }
     line_.lineType = LineType::kHeadingPart;
     if (policy_.analysisPass) SetFirstHeadingTitle(*prev_);
     return true;
@@ -872,7 +925,7 @@ void LineClassifier::TestAfterListBlank() {
 }
 
 inline bool LineClassifier::TestContinuation() {
-  if (line_.lineType != LineType::kText || (pType_ == LineType::kHeadingPart && pp_ != nullptr)) {
+  if (line_.lineType != LineType::kText || (pType_ == LineType::kHeadingPart && PP() != nullptr)) {
     return false;
   }
   // After plain text, as most lines stand, nothing continues: no call.
@@ -964,15 +1017,18 @@ inline void LineClassifier::TestNewParagraph() {
   if (indent == pIndent_ || pt == LineType::kNewParagraph || paragraphOffset_ <= 0 ||
       (type != LineType::kText && type != LineType::kDefinition) || prev_ == nullptr ||
       !(pIndent_ == 0 || pIndent_ == paragraphOffset_) ||
-      !(pTypeLinked_ == LineType::kAppended || pTypeLinked_ == LineType::kHeadingPart ||
+      // A line appended to, or part of, a heading counts only where a line
+      // stands above it.
+      !(((pt == LineType::kAppended || pt == LineType::kHeadingPart) && PP() != nullptr) ||
         pt == LineType::kText || pt == LineType::kDefinition || pt == LineType::kBulletBlank ||
         IsNumberedHeading(pt) || IsUnderlinedHeading(pt) || IsContentsLine(pt) ||
         pt == LineType::kCapitalisedHeading || pt == LineType::kBlank) ||
       indent <= 0 || indent >= kMaxParagraphIndent) {
     return;
   }
-  if (next_ == nullptr || (nIndent_ >= 0 && nIndent_ < indent) ||
-      (nIndent_ == indent && indent == paragraphOffset_)) {
+  // The indent of the line after, which no step changes.
+  if (next_ == nullptr || (next_->indent >= 0 && next_->indent < indent) ||
+      (next_->indent == indent && indent == paragraphOffset_)) {
     line_.lineType = LineType::kNewParagraph;
   }
 }
@@ -982,7 +1038,7 @@ inline void LineClassifier::TestNewParagraph() {
 inline void LineClassifier::TestShortLineEnd() {
   if (line_.lineType != LineType::kText || policy_.expectBlankLines || next_ == nullptr) return;
   const std::int64_t twoThirds = 2 * width_ / 3;
-  if (line_.length < twoThirds && pLength_ > twoThirds) next_->lineType = LineType::kNewParagraph;
+  if (line_.length < twoThirds && PLength() > twoThirds) next_->lineType = LineType::kNewParagraph;
 }
 
 inline void LineClassifier::SetFinalFlags() {
@@ -1040,7 +1096,7 @@ inline void LineClassifier::SetFinalFlags() {
 
   // A single quoted-looking line inside a paragraph is not a quotation.
   if (line_.lineType == LineType::kText && prev_ != nullptr &&
-      prev_->lineType == LineType::kQuoted && ppType_ == LineType::kText) {
+      prev_->lineType == LineType::kQuoted && PPType() == LineType::kText) {
     prev_->lineType = LineType::kText;
   }
 }

@@ -47,10 +47,21 @@ class LineClassifier {
   bool MayOpenItem() const;
   // Turns pos2_ and word1Columns_ from bytes into columns, once.
   void CountColumns();
+  // The line two above, or null; its type, blank without one.
+  SourceLine* PP() const;
+  int PPType() const;
+  // The length of the line before, -1 without one.
+  int PLength() const;
+  // Whether the line before was centred and pre-formatted when it was read.
+  bool PCentred() const;
+  bool PPre() const;
+  // Whether the line may open a numbered chapter.
+  bool AllowNumbered() const;
   void TakeFirstLineTitle();
   [[gnu::noinline]] void SetFirstLineTitle(RunContext& run);
-  // TestBlank for a blank line after a line of no list, before the context
-  // is read: a third of the lines of a document need nothing more.
+  // TestBlank for a blank line (empty or a form feed) after a line of no
+  // list, before the context is read: a third of the lines of a document
+  // need nothing more.
   bool TestBlankAlone();
   bool TestBlank();
   void TrackContentsList();
@@ -89,21 +100,20 @@ class LineClassifier {
   FC& policy_;
   DocumentStatistics& statistics_;
 
-  // The neighbours and what classification reads of them, taken before any
-  // step runs (absent lines read as blank, indent and length -1).
+  // The members are grouped by their first value, those starting at zero
+  // first: a classifier is made for every line of every pass, and so its
+  // making is a few wide stores.
+  //
+  // The neighbours and what classification reads of the lines before, taken
+  // before any step runs (absent lines read as blank, indent and length -1;
+  // these values follow below). The line after and the one two above are
+  // read where a step needs them, which most lines do not (PPType says why
+  // that reads the same).
   SourceLine* prev_ = nullptr;
-  SourceLine* pp_ = nullptr;
   SourceLine* next_ = nullptr;
-  int pType_ = 1;
-  int pTypeLinked_ = 1;
-  int pIndent_ = -1;
-  int pLength_ = -1;
-  bool pCentred_ = false;
-  bool pPre_ = false;
-  int ppType_ = 1;
-  int nType_ = 1;
-  int nIndent_ = -1;
-  int nLength_ = -1;
+  // The flags of the line before as they were read (0 without one): whether
+  // it was centred and pre-formatted then.
+  std::uint32_t pFlags_ = 0;
   bool pBullet_ = false;
   bool pBulletBlank_ = false;
   // Word 1 seen in the line's text, valid until the text changes (a
@@ -116,19 +126,21 @@ class LineClassifier {
   int word1Columns_ = 0;
   bool hasWord1_ = false;
   bool hasWord2_ = false;
+  // The line's first full score and its type then, when it was scored.
+  bool scored_ = false;
+  // The document is UTF-8: positions are counted in characters.
+  bool utf8_ = false;
+  int firstScore_ = 0;
+  int firstScoreType_ = 0;
+  // OwnPreformatScore of the line, taken once its emphasis is marked.
+  int ownScore_ = 0;
+
+  int pType_ = 1;
+  int pIndent_ = -1;
   // Position of the second word in the text; -1 without one. In bytes
   // until CountColumns has run, in columns after.
   int pos2_ = -1;
   bool columnsCounted_ = true;
-  bool allowNumbered_ = true;
-  // OwnPreformatScore of the line, taken once its emphasis is marked.
-  int ownScore_ = 0;
-  // The line's first full score and its type then, when it was scored.
-  bool scored_ = false;
-  int firstScore_ = 0;
-  int firstScoreType_ = 0;
-  // The document is UTF-8: positions are counted in characters.
-  bool utf8_ = false;
   // Policy numbers widened once, so arithmetic on them cannot overflow.
   std::int64_t width_ = 80;
   std::int64_t paragraphOffset_ = -1;

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <utility>
 
+#include "text/ByteBlocks.h"
 #include "text/CharClass.h"
 
 namespace {
@@ -52,13 +53,10 @@ PageFurniture::LineInfo PageFurniture::Describe(int number, std::string_view tex
                                                 bool preformatted, bool heading, bool afterBlank) {
   LineInfo info{};
   info.number = number;
-  std::size_t indent = 0;
-  while (indent < text.size() && IsBlank(text[indent])) ++indent;
+  const std::size_t indent = BlanksAtStart(text);
   info.length = static_cast<int>(text.size());
   info.indent = static_cast<int>(indent);
-  std::size_t word = indent;
-  while (word < text.size() && !IsBlank(text[word])) ++word;
-  info.firstWordLength = static_cast<int>(word - indent);
+  info.firstWordLength = static_cast<int>(WordEnd(text.substr(indent)));
   info.endsSentence = EndsSentence(text);
   info.preformatted = preformatted;
   info.heading = heading;
@@ -81,8 +79,13 @@ PageFurniture::LineInfo PageFurniture::Describe(int number, std::string_view tex
     unsigned char kind = kByteKinds[static_cast<unsigned char>(text[i])];
     seen |= kind;
     if (kind == kDigitByte || kind == kBlankByte) {
-      if (kind == kBlankByte) space = anyWord;
       ++i;
+      if (kind == kBlankByte) {
+        space = anyWord;
+        // Running headers and footers spread their words with wide gaps:
+        // a run of blanks is stepped over a block at a time.
+        if (i < size && IsBlank(text[i])) i += BlanksAtStart(text.substr(i));
+      }
       continue;
     }
     if (space) add(' ');
@@ -182,8 +185,8 @@ PageFurniture::Nearby PageFurniture::Side(const Break& pageBreak, bool after) co
   return side;
 }
 
-void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool preformatted,
-                            bool heading) {
+void PageFurniture::ObserveText(int lineNumber, std::string_view rawText, bool preformatted,
+                                bool heading) {
   if (lineNumber < 1) return;
   lastLine_ = std::max(lastLine_, lineNumber);
   if (full_) return;
@@ -221,7 +224,7 @@ void PageFurniture::Observe(int lineNumber, std::string_view rawText, bool prefo
     // One line beyond the longest header: the text it leads to.
     if (after > kMostLines) openBreak_ = -1;
   }
-  newest_ = (newest_ + 1) % static_cast<int>(recent_.size());
+  newest_ = newest_ + 1 == static_cast<int>(recent_.size()) ? 0 : newest_ + 1;
   Pending& line = recent_[static_cast<std::size_t>(newest_)];
   line.number = lineNumber;
   line.text.assign(text);
@@ -412,18 +415,4 @@ void PageFurniture::Finish() {
   lastAsked_ = 0;
   lines_ = {};
   breaks_ = {};
-}
-
-bool PageFurniture::Drops(int lineNumber) const {
-  // A pass asks line after line: the first range starting after the line
-  // only moves on, so it is found by stepping from where the last question
-  // left it. A question about an earlier line starts again from the front.
-  if (lineNumber < lastAsked_) dropsCursor_ = 0;
-  lastAsked_ = lineNumber;
-  while (dropsCursor_ < dropped_.size() && dropped_[dropsCursor_].first <= lineNumber) {
-    ++dropsCursor_;
-  }
-  if (dropsCursor_ == 0) return false;
-  const std::pair<int, int>& range = dropped_[dropsCursor_ - 1];
-  return lineNumber >= range.first && lineNumber <= range.second;
 }

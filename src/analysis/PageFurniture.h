@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -40,7 +41,15 @@ class PageFurniture {
   // Takes the line numbered `lineNumber` (consecutive from 1; lines without
   // a number are ignored) as read (`rawText`, tabs expanded) and whether the
   // analysis found it pre-formatted or a heading.
-  void Observe(int lineNumber, std::string_view rawText, bool preformatted, bool heading);
+  // Inline for a line read empty, as a third of the lines of most documents are.
+  void Observe(int lineNumber, std::string_view rawText, bool preformatted, bool heading) {
+    if (!rawText.empty() || lineNumber < 1) {
+      ObserveText(lineNumber, rawText, preformatted, heading);
+      return;
+    }
+    lastLine_ = std::max(lastLine_, lineNumber);
+    if (!full_) blankBefore_ = true;
+  }
   // Decides, after the last line, which lines are dropped, and forgets the
   // lines gathered.
   void Finish();
@@ -48,7 +57,20 @@ class PageFurniture {
   // Page breaks that carry a repeated header or footer.
   int RepeatedBreaks() const { return repeatedBreaks_; }
   // True when the line numbered `lineNumber` goes with the furniture.
-  bool Drops(int lineNumber) const;
+  // Inline: every line of the later passes asks.
+  bool Drops(int lineNumber) const {
+    // A pass asks line after line: the first range starting after the line
+    // only moves on, so it is found by stepping from where the last question
+    // left it. A question about an earlier line starts again from the front.
+    if (lineNumber < lastAsked_) dropsCursor_ = 0;
+    lastAsked_ = lineNumber;
+    while (dropsCursor_ < dropped_.size() && dropped_[dropsCursor_].first <= lineNumber) {
+      ++dropsCursor_;
+    }
+    if (dropsCursor_ == 0) return false;
+    const std::pair<int, int>& range = dropped_[dropsCursor_ - 1];
+    return lineNumber >= range.first && lineNumber <= range.second;
+  }
   // The dropped lines as ranges of line numbers, first and last included,
   // in order.
   const std::vector<std::pair<int, int>>& DroppedRanges() const { return dropped_; }
@@ -103,6 +125,8 @@ class PageFurniture {
     bool afterBlank = false;
   };
 
+  // Observe for a line whose text is not empty (or that has no number).
+  void ObserveText(int lineNumber, std::string_view rawText, bool preformatted, bool heading);
   static LineInfo Describe(int number, std::string_view text, bool preformatted, bool heading,
                            bool afterBlank);
   // Appends a line to lines_, which stay in line order; a line taken

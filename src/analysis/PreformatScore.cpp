@@ -135,14 +135,6 @@ ByteBlock CountedBytes(const char* p) {
   return ((block == next) & pairable) | (block == '|') | (block == '+');
 }
 
-// True when the sixteen bytes from `p` hold nothing MeasureText counts.
-bool IsPlainBlock(const char* p) {
-  const ByteBlock counted = CountedBytes(p);
-  std::array<std::uint64_t, 2> halves{};
-  std::memcpy(halves.data(), &counted, sizeof halves);
-  return (halves[0] | halves[1]) == 0;
-}
-
 // CountedBytes as a mask: bit i set when byte i counts.
 unsigned CountedMask(const char* p) {
   const ByteBlock counted = CountedBytes(p);
@@ -207,10 +199,24 @@ TextShape MeasureText(std::string_view text, int decisiveRun) {
     i = next;
   }
   // The rest is shorter than a block and its follower: the last block of
-  // the line covers it (and some bytes done already), all but the last
-  // byte, which counts only as a '|' or '+'.
-  if (i < size && size > kBlockSize && IsPlainBlock(text.data() + size - kBlockSize - 1) &&
-      text.back() != '|' && text.back() != '+') {
+  // the line covers it (and some bytes done already, shifted out), all but
+  // the last byte, which counts only as a '|' or '+'. A lone blank, which
+  // the mask leaves out, would only make the longest run 1.
+  if (i < size && size > kBlockSize) {
+    const std::size_t base = size - kBlockSize - 1;
+    const unsigned counted = CountedMask(text.data() + base);
+    for (unsigned mask = counted >> (i - base); mask != 0;) {
+      std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
+      if (text[at] == ' ') {
+        if (!countRun(at)) return shape;
+        i = at;
+        mask = counted >> (i - base);
+        continue;
+      }
+      countFrame(at);
+      mask &= mask - 1;
+    }
+    if (text.back() == '|' || text.back() == '+') ++shape.bars;
     return shape;
   }
   while (i < size) {

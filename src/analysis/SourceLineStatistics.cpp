@@ -35,15 +35,19 @@ void SourceLine::AccumulateStatistics(DocumentStatistics& statistics) {
     }
     if (hasColumns) statistics.lineLengths.Add(length);
 
-    const SourceLine* after = NextLine();
-    const bool firstLine =
+    const bool mayBeFirstLine =
         statistics.previousIndent == 0 &&
         (statistics.previousType == LineType::kText ||
          statistics.previousType == LineType::kBlank ||
          statistics.previousType == LineType::kBulletBlank) &&
-        type == LineType::kText && indent > 0 && indent < kLargestParagraphIndent &&
-        (after == nullptr || (after->lineType == LineType::kText && after->indent < indent));
-    if (firstLine) statistics.paragraphIndents.Add(indent);
+        type == LineType::kText && indent > 0 && indent < kLargestParagraphIndent;
+    // The line after is fetched only for the few lines that may qualify.
+    if (mayBeFirstLine) {
+      const SourceLine* after = NextLine();
+      if (after == nullptr || (after->lineType == LineType::kText && after->indent < indent)) {
+        statistics.paragraphIndents.Add(indent);
+      }
+    }
   }
 
   statistics.previousIndent = indent;
