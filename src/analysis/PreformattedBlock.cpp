@@ -109,14 +109,17 @@ std::string_view PreformattedBlock::CutColumns(const Line& line, int from, int t
 }
 
 void PreformattedBlock::AddLine(const SourceLine& line) {
-  Line copy;
+  // Room for a few lines at once: most blocks are short, and each growth
+  // would move every line kept so far.
+  if (lines_.empty()) lines_.reserve(kFirstLines);
+  // Filled in place: no line is built to be moved.
+  Line& copy = lines_.emplace_back();
   copy.escaped = line.escapedText;
   copy.raw = line.rawText;
   copy.indent = line.indent;
   copy.lineType = line.lineType;
   copy.flags = line.flags;
   copy.sourceLineNumber = line.sourceLineNumber;
-  lines_.push_back(std::move(copy));
   measured_ = false;
 }
 

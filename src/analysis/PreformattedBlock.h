@@ -150,6 +150,8 @@ class PreformattedBlock {
   // since the test is costly and most documents expect no code.
   int CodeLines() const;
 
+  // Lines reserved when the first is added.
+  static constexpr std::size_t kFirstLines = 8;
   std::vector<Line> lines_;
   bool measured_ = false;
   // The document is UTF-8 (known from ParseTable's policy).
