@@ -72,6 +72,12 @@ void Wrap(std::string_view word, std::string_view address, std::string_view targ
 // "a.b.com", "a.b.co.uk": a host name that needs no "www." to be taken for
 // one.
 bool IsBareHost(std::string_view w) {
+  // Every ending below has a dot four from the end (".com") or three and six
+  // from it (".co.uk"): most words are turned away on two bytes.
+  const std::size_t n = w.size();
+  if (!(n >= 4 && w[n - 4] == '.') && !(n >= 6 && w[n - 3] == '.' && w[n - 6] == '.')) {
+    return false;
+  }
   const std::size_t firstDot = w.find('.');
   if (firstDot == kNone || firstDot == 0 || w.find('@') != kNone) return false;
   const std::size_t secondDot = w.find('.', firstDot + 1);

@@ -130,6 +130,7 @@ bool IsOpeningBracket(char c) {
   TextString word;
   TextString anchor;
   TextString page;
+  TextString link;
   // Links the word [pos, end) when it names a known section; returns where
   // the walk goes on: after the link made, or at `end`.
   const auto linkWord = [&](std::size_t pos, std::size_t end) {
@@ -151,7 +152,7 @@ bool IsOpeningBracket(char c) {
     anchor.SetText("Section_");
     anchor.AppendText(word.View());
     if (!SectionPageName(policy, number, level, anchor, line, pages, page)) return end;
-    TextString link("<A HREF=\"");
+    link.SetText("<A HREF=\"");
     AppendLinkName(link, page.GetText());
     link.AppendChar('#');
     AppendLinkName(link, anchor.GetText());
