@@ -361,6 +361,6 @@ void CleanNumberWord(TextString& number) {
       cut = true;
     }
   }
-  const std::string cleaned(w);
-  number.SetText(std::string_view(cleaned));
+  // SetText takes a part of the text itself in place: no copy is needed.
+  number.SetText(w);
 }
