@@ -150,7 +150,8 @@ bool BodyWriter::BeginFullLine(std::FILE* stream, SourceLine& line, FC& policy,
     doc.preOpen = 1;
     doc.insidePreBlock = 1;
     firstLineOfBlock = true;
-    if (!block_) block_ = std::make_unique<PreformattedBlock>();
+    // The contents pass collects nothing of a block (see EndBlock).
+    if (!block_ && policy.contentsPass == 0) block_ = std::make_unique<PreformattedBlock>();
   }
 
   if (policy.contentsPass != 0 || stream == nullptr) return false;
