@@ -58,14 +58,24 @@ bool OccursBeforeEnd(std::string_view text, char c) {
 // `target`.
 void Wrap(std::string_view word, std::string_view address, std::string_view target,
           TextString& replacement) {
-  std::string anchor = "<A HREF=\"";
-  anchor.append(target);
-  anchor.append("\">");
-  anchor.append(address);
-  anchor.append("</A>");
-  std::string out(word);
-  const std::size_t at = out.find(address);
-  if (at != kNone) out.replace(at, address.size(), anchor);
+  const std::size_t at = word.find(address);
+  if (at == kNone) {
+    replacement.SetText(word);
+    return;
+  }
+  // Built once, in a store of the final size.
+  constexpr std::string_view kOpen = "<A HREF=\"";
+  constexpr std::string_view kMiddle = "\">";
+  constexpr std::string_view kClose = "</A>";
+  std::string out;
+  out.reserve(word.size() + kOpen.size() + target.size() + kMiddle.size() + kClose.size());
+  out.append(word.substr(0, at));
+  out.append(kOpen);
+  out.append(target);
+  out.append(kMiddle);
+  out.append(address);
+  out.append(kClose);
+  out.append(word.substr(at + address.size()));
   replacement.SetText(std::string_view(out));
 }
 
