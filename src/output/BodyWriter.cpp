@@ -497,7 +497,12 @@ void BodyWriter::ListItem(std::FILE* stream, const SourceLine& line, FC& policy,
     NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
   }
   NestingStack(policy).SetLevel(stream, indentLevel + 1, tag.GetText());
-  if (!word.IsEmpty()) text.ReplaceText(word.GetText(), "<LI>", 1);
+  // The first occurrence replaced in place: the line's store is kept.
+  const std::string_view marker = word.GetText();
+  const std::size_t at = marker.empty() ? std::string_view::npos : text.View().find(marker);
+  if (at != std::string_view::npos) {
+    text.ReplaceSubString(static_cast<int>(at), static_cast<int>(marker.size()), "<LI>");
+  }
   lastListType_ = type;
   lastListNumber_ = value;
 }
