@@ -27,6 +27,15 @@
 
 namespace {
 
+// ReplaceText(word, with, 1), in place: the line keeps its store, and no
+// copy of it is built.
+void ReplaceFirst(TextString& text, const TextString& word, const char* with) {
+  const std::string_view pattern = word.GetText();
+  const std::size_t at = pattern.empty() ? std::string_view::npos : text.View().find(pattern);
+  if (at == std::string_view::npos) return;
+  text.ReplaceSubString(static_cast<int>(at), static_cast<int>(pattern.size()), with);
+}
+
 // <Hn> tags of headings never go beyond H3, whatever the policies allow.
 constexpr int kSmallestHeadingTag = 3;
 
@@ -341,7 +350,7 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
       NestingStack(policy).SetLevel(stream, indentLevel() + 1, "UL");
       TextString bullet;
       if (text.GetWord(1, ' ', bullet) && !bullet.IsEmpty()) {
-        text.ReplaceText(bullet.GetText(), "<LI>", 1);
+        ReplaceFirst(text, bullet, "<LI>");
       }
       return Output::kBody;
     }
@@ -418,7 +427,7 @@ BodyWriter::Output BodyWriter::Heading(std::FILE* stream, SourceLine& line, FC& 
       TextString bold("<B>");
       bold.AppendText(word.View());
       bold.AppendText("</B>");
-      text.ReplaceText(word.GetText(), bold.GetText(), 1);
+      ReplaceFirst(text, word, bold.GetText());
     }
     return Output::kBody;
   }
@@ -497,12 +506,7 @@ void BodyWriter::ListItem(std::FILE* stream, const SourceLine& line, FC& policy,
     NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
   }
   NestingStack(policy).SetLevel(stream, indentLevel + 1, tag.GetText());
-  // The first occurrence replaced in place: the line's store is kept.
-  const std::string_view marker = word.GetText();
-  const std::size_t at = marker.empty() ? std::string_view::npos : text.View().find(marker);
-  if (at != std::string_view::npos) {
-    text.ReplaceSubString(static_cast<int>(at), static_cast<int>(marker.size()), "<LI>");
-  }
+  if (!word.IsEmpty()) ReplaceFirst(text, word, "<LI>");
   lastListType_ = type;
   lastListNumber_ = value;
 }
