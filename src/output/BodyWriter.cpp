@@ -493,7 +493,8 @@ void BodyWriter::ListItem(std::FILE* stream, const SourceLine& line, FC& policy,
 
   TextString word;
   text.GetWord(1, ' ', word);
-  TextString tag("OL type=");
+  TextString& tag = listTag_;
+  tag.SetText("OL type=");
   tag.AppendChar(letter);
   int value = -1;
   if (word.GetNumberValue(letter, value)) {
