@@ -28,16 +28,22 @@ constexpr const char* kNotBeforeClose = "_*.$";
 char CharAt(std::string_view text, std::size_t pos) { return pos < text.size() ? text[pos] : '\0'; }
 
 // The first `mark` at or after `from` that is not inside a tag.
+// Two library searches, for the mark and for a "<" that may open a tag
+// around it, rather than a look at every byte.
 std::size_t FindMark(std::string_view text, std::size_t from, char mark) {
   std::size_t pos = from;
   while (pos < text.size()) {
-    const std::size_t tag = TagLengthAt(text, pos);
+    const std::size_t at = text.find(mark, pos);
+    if (at == kNone) return kNone;
+    const std::size_t open = text.find('<', pos);
+    if (open == kNone || open > at) return at;
+    const std::size_t tag = TagLengthAt(text, open);
     if (tag > 0) {
-      pos += tag;
+      pos = open + tag;
       continue;
     }
-    if (text[pos] == mark) return pos;
-    ++pos;
+    if (open == at) return at;
+    pos = open + 1;
   }
   return kNone;
 }

@@ -58,20 +58,36 @@ bool OccursBeforeEnd(std::string_view text, char c) {
 // `target`.
 void Wrap(std::string_view word, std::string_view address, std::string_view target,
           TextString& replacement) {
-  std::string anchor = "<A HREF=\"";
-  anchor.append(target);
-  anchor.append("\">");
-  anchor.append(address);
-  anchor.append("</A>");
-  std::string out(word);
-  const std::size_t at = out.find(address);
-  if (at != kNone) out.replace(at, address.size(), anchor);
+  const std::size_t at = word.find(address);
+  if (at == kNone) {
+    replacement.SetText(word);
+    return;
+  }
+  // Built once, in a store of the final size.
+  constexpr std::string_view kOpen = "<A HREF=\"";
+  constexpr std::string_view kMiddle = "\">";
+  constexpr std::string_view kClose = "</A>";
+  std::string out;
+  out.reserve(word.size() + kOpen.size() + target.size() + kMiddle.size() + kClose.size());
+  out.append(word.substr(0, at));
+  out.append(kOpen);
+  out.append(target);
+  out.append(kMiddle);
+  out.append(address);
+  out.append(kClose);
+  out.append(word.substr(at + address.size()));
   replacement.SetText(std::string_view(out));
 }
 
 // "a.b.com", "a.b.co.uk": a host name that needs no "www." to be taken for
 // one.
 bool IsBareHost(std::string_view w) {
+  // Every ending below has a dot four from the end (".com") or three and six
+  // from it (".co.uk"): most words are turned away on two bytes.
+  const std::size_t n = w.size();
+  if (!(n >= 4 && w[n - 4] == '.') && !(n >= 6 && w[n - 3] == '.' && w[n - 6] == '.')) {
+    return false;
+  }
   const std::size_t firstDot = w.find('.');
   if (firstDot == kNone || firstDot == 0 || w.find('@') != kNone) return false;
   const std::size_t secondDot = w.find('.', firstDot + 1);
@@ -355,6 +371,6 @@ void CleanNumberWord(TextString& number) {
       cut = true;
     }
   }
-  const std::string cleaned(w);
-  number.SetText(std::string_view(cleaned));
+  // SetText takes a part of the text itself in place: no copy is needed.
+  number.SetText(w);
 }

@@ -27,6 +27,15 @@
 
 namespace {
 
+// ReplaceText(word, with, 1), in place: the line keeps its store, and no
+// copy of it is built.
+void ReplaceFirst(TextString& text, const TextString& word, const char* with) {
+  const std::string_view pattern = word.GetText();
+  const std::size_t at = pattern.empty() ? std::string_view::npos : text.View().find(pattern);
+  if (at == std::string_view::npos) return;
+  text.ReplaceSubString(static_cast<int>(at), static_cast<int>(pattern.size()), with);
+}
+
 // <Hn> tags of headings never go beyond H3, whatever the policies allow.
 constexpr int kSmallestHeadingTag = 3;
 
@@ -150,7 +159,8 @@ bool BodyWriter::BeginFullLine(std::FILE* stream, SourceLine& line, FC& policy,
     doc.preOpen = 1;
     doc.insidePreBlock = 1;
     firstLineOfBlock = true;
-    if (!block_) block_ = std::make_unique<PreformattedBlock>();
+    // The contents pass collects nothing of a block (see EndBlock).
+    if (!block_ && policy.contentsPass == 0) block_ = std::make_unique<PreformattedBlock>();
   }
 
   if (policy.contentsPass != 0 || stream == nullptr) return false;
@@ -340,7 +350,7 @@ BodyWriter::Output BodyWriter::MarkupByType(std::FILE* stream, SourceLine& line,
       NestingStack(policy).SetLevel(stream, indentLevel() + 1, "UL");
       TextString bullet;
       if (text.GetWord(1, ' ', bullet) && !bullet.IsEmpty()) {
-        text.ReplaceText(bullet.GetText(), "<LI>", 1);
+        ReplaceFirst(text, bullet, "<LI>");
       }
       return Output::kBody;
     }
@@ -417,7 +427,7 @@ BodyWriter::Output BodyWriter::Heading(std::FILE* stream, SourceLine& line, FC& 
       TextString bold("<B>");
       bold.AppendText(word.View());
       bold.AppendText("</B>");
-      text.ReplaceText(word.GetText(), bold.GetText(), 1);
+      ReplaceFirst(text, word, bold.GetText());
     }
     return Output::kBody;
   }
@@ -483,7 +493,8 @@ void BodyWriter::ListItem(std::FILE* stream, const SourceLine& line, FC& policy,
 
   TextString word;
   text.GetWord(1, ' ', word);
-  TextString tag("OL type=");
+  TextString& tag = listTag_;
+  tag.SetText("OL type=");
   tag.AppendChar(letter);
   int value = -1;
   if (word.GetNumberValue(letter, value)) {
@@ -496,7 +507,7 @@ void BodyWriter::ListItem(std::FILE* stream, const SourceLine& line, FC& policy,
     NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
   }
   NestingStack(policy).SetLevel(stream, indentLevel + 1, tag.GetText());
-  if (!word.IsEmpty()) text.ReplaceText(word.GetText(), "<LI>", 1);
+  if (!word.IsEmpty()) ReplaceFirst(text, word, "<LI>");
   lastListType_ = type;
   lastListNumber_ = value;
 }

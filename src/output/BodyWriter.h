@@ -176,6 +176,8 @@ class BodyWriter {
   const char* pendingEmphasis_ = nullptr;
   int lastListType_ = 0;
   long long lastListNumber_ = -1;
+  // A numbered list's tag, reused from item to item.
+  TextString listTag_;
   // Something other than the end-of-file line has been written to the body.
   bool bodyWritten_ = false;
 };

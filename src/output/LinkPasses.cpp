@@ -130,6 +130,7 @@ bool IsOpeningBracket(char c) {
   TextString word;
   TextString anchor;
   TextString page;
+  TextString link;
   // Links the word [pos, end) when it names a known section; returns where
   // the walk goes on: after the link made, or at `end`.
   const auto linkWord = [&](std::size_t pos, std::size_t end) {
@@ -151,7 +152,7 @@ bool IsOpeningBracket(char c) {
     anchor.SetText("Section_");
     anchor.AppendText(word.View());
     if (!SectionPageName(policy, number, level, anchor, line, pages, page)) return end;
-    TextString link("<A HREF=\"");
+    link.SetText("<A HREF=\"");
     AppendLinkName(link, page.GetText());
     link.AppendChar('#');
     AppendLinkName(link, anchor.GetText());
@@ -259,9 +260,12 @@ bool SectionPageName(const FC& policy, const SectionComponents& number, int leve
   };
   if ((split && pages == nullptr) || policy.owner == nullptr) return false;
   // A section the writer has passed without writing its heading has none.
-  const std::vector<int> wanted(number.begin(), number.end());
+  // Compared in place: a copy of the number into a vector would cost a store.
   const std::vector<int>* passed = pages != nullptr ? &pages->LastSectionWritten() : nullptr;
-  if (passed != nullptr && !passed->empty() && !(*passed < wanted)) return false;
+  if (passed != nullptr && !passed->empty() &&
+      !std::lexicographical_compare(passed->begin(), passed->end(), number.begin(), number.end())) {
+    return false;
+  }
   const TextString canonical = FormatSectionNumber(number, level);
   if (anchor.View().substr(std::string_view("Section_").size()) != canonical.View()) return false;
   // The lines after this one are classified already: their verdict is the
