@@ -262,12 +262,16 @@ bool SourceLine::HasNoLowerCase() const {
   const std::string_view text = View();
   std::size_t pos = 0;
   while (pos < text.size()) {
-    const std::size_t markup = std::max(TagLengthAt(text, pos), EntityLengthAt(text, pos));
+    // Markup starts only at "<" or "&": the other bytes need no call.
+    const char c = text[pos];
+    const std::size_t markup = c == '<'   ? TagLengthAt(text, pos)
+                               : c == '&' ? EntityLengthAt(text, pos)
+                                          : 0;
     if (markup > 0) {
       pos += markup;
       continue;
     }
-    if (IsLower(text[pos])) return false;
+    if (IsLower(c)) return false;
     ++pos;
   }
   return true;
