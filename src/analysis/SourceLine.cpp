@@ -259,6 +259,16 @@ void TakePlainText(SourceLine& line) {
   line.firstWordLength = static_cast<int>(WordEnd(line.View()));
 }
 
+// A blank line, near a third of most documents, is given directly what
+// PrepareText's steps would leave it.
+void PrepareBlankText(SourceLine& line, const FC& policy) {
+  line.length = 0;
+  line.indent = 0;
+  line.rawText.Clear();
+  line.escapedText.Clear();
+  if (!InUserHtml(line, policy) && !InUserRegion(line, policy)) line.firstWordLength = 0;
+}
+
 // Out of line: few lines carry an annotation or dropped furniture, and
 // without this the reset of every line would pay for the frame it takes.
 [[gnu::noinline]] void Release(std::unique_ptr<SourceLine>& annotation,
@@ -297,6 +307,15 @@ bool SourceLine::HasNoLowerCase() const {
 int SourceLine::MaxLength() const { return kMaxSourceLineLength; }
 
 void SourceLine::PrepareText(FC& policy) {
+  // A line with no text read had no tab to expand either.
+  if (IsEmpty() && !expandedTabs) {
+    PrepareBlankText(*this, policy);
+    return;
+  }
+  PrepareFilledText(policy);
+}
+
+[[gnu::noinline]] void SourceLine::PrepareFilledText(FC& policy) {
   // Tab stops were found counting bytes; in UTF-8 text a character before
   // a tab is one column.
   const bool utf8 = IsUtf8Document(policy);
@@ -304,14 +323,8 @@ void SourceLine::PrepareText(FC& policy) {
   if (utf8 && expandedTabs && NeedsCharacterTabs(sourceText.View())) {
     SetText(Utf8ExpandTabs(sourceText.View(), policy.tabSize));
   }
-  // A blank line, near a third of most documents, is given directly what the
-  // steps below would leave it.
   if (IsEmpty()) {
-    length = 0;
-    indent = 0;
-    rawText.Clear();
-    escapedText.Clear();
-    if (!InUserHtml(*this, policy) && !InUserRegion(*this, policy)) firstWordLength = 0;
+    PrepareBlankText(*this, policy);
     return;
   }
   // A plain line has no byte-order mark, carriage return, control byte,
