@@ -173,6 +173,9 @@ class SourceLine final : public ParsedString {
   // character, the first at `firstLink` (npos when `overstrike`).
   void MarkFoundWords(FC& policy, bool links, bool overstrike, std::size_t firstLink);
 
+  // PrepareText for a line that is not plainly blank: out of line, so that
+  // a blank line is prepared without the frame this needs.
+  void PrepareFilledText(FC& policy);
   // `line` as a source line, or null.
   static SourceLine* AsSourceLine(ParsedString* line);
 

@@ -34,6 +34,16 @@ bool IsBlankedControl(char c, bool keepBackspaces) {
 // Whether `text` holds a byte below " " or DEL. Most lines hold none, and
 // eight bytes at a time are tested for one.
 bool HoldsControl(std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    return HasMarkedByte(text, [](__m128i v) {
+      // A byte no larger than its minimum with 0x1F is a control byte.
+      const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
+      return _mm_movemask_epi8(
+          _mm_or_si128(control, _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(kDelete)))));
+    });
+  }
+#endif
   std::size_t at = 0;
   for (; at + 8 <= text.size(); at += 8) {
     const std::uint64_t v = LoadEightBytes(text.data() + at);

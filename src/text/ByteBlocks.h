@@ -142,6 +142,12 @@ inline std::size_t BlanksAtStart(std::string_view text) {
 
 // Whether every byte of `text` is below 0x80, tested eight at a time.
 inline bool IsAscii(std::string_view text) {
+#if defined(__SSE2__)
+  if (text.size() >= 16) {
+    // The mask of a block is its bytes' high bits.
+    return !HasMarkedByte(text, [](__m128i v) { return _mm_movemask_epi8(v); });
+  }
+#endif
   std::size_t at = 0;
   for (; at + 8 <= text.size(); at += 8) {
     if ((LoadEightBytes(text.data() + at) & kByteHighBits) != 0) return false;
