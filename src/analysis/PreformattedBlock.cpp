@@ -108,12 +108,23 @@ std::string_view PreformattedBlock::CutColumns(const Line& line, int from, int t
   return raw.substr(begin, end - begin);
 }
 
+void PreformattedBlock::Clear() {
+  std::vector<Line> kept = std::move(lines_);
+  *this = PreformattedBlock();
+  lines_ = std::move(kept);
+}
+
 void PreformattedBlock::AddLine(const SourceLine& line) {
   // Room for a few lines at once: most blocks are short, and each growth
   // would move every line kept so far.
   if (lines_.empty()) lines_.reserve(kFirstLines);
-  // Filled in place: no line is built to be moved.
-  Line& copy = lines_.emplace_back();
+  // Filled in place: no line is built to be moved, and a record kept from
+  // an earlier region lends its store.
+  if (count_ == lines_.size()) lines_.emplace_back();
+  Line& copy = lines_[count_++];
+  copy.columns.Clear();
+  copy.blank = false;
+  copy.rule = false;
   copy.escaped = line.escapedText;
   copy.raw = line.rawText;
   copy.indent = line.indent;
@@ -134,7 +145,7 @@ void PreformattedBlock::Measure() {
   if (measured_) return;
   measured_ = true;
   int smallest = INT_MAX;
-  for (const Line& line : lines_) {
+  for (const Line& line : Lines()) {
     const std::string_view raw = line.raw.View();
     const std::size_t first = raw.find_first_not_of(' ');
     if (first != std::string_view::npos) smallest = std::min(smallest, static_cast<int>(first));
@@ -185,7 +196,7 @@ void PreformattedBlock::Measure() {
 }
 
 int PreformattedBlock::CodeLines() const {
-  return static_cast<int>(std::count_if(lines_.begin(), lines_.end(), [](const Line& line) {
+  return static_cast<int>(std::ranges::count_if(Lines(), [](const Line& line) {
     return !line.blank && LooksLikeCode(line.escaped.View(), true);
   }));
 }
@@ -235,7 +246,7 @@ void PreformattedBlock::ParseTable(const TableConfig& config, FC& policy) {
   };
   int counted = 0;
 #endif
-  for (const Line& line : lines_) {
+  for (const Line& line : Lines()) {
     const std::string_view raw = ColumnView(line);
     ++ends[raw.size()];
     std::size_t p = 0;
@@ -358,7 +369,7 @@ void PreformattedBlock::FindColumns(int separation, bool sparseSearch, FC& polic
   columns_.push_back(Column{std::max(width_ - 1, 0)});
   if (capped) {
     TextString message("Line ");
-    message.AppendNumber(lines_.front().sourceLineNumber, false);
+    message.AppendNumber(Lines().front().sourceLineNumber, false);
     message.AppendText(" - More than ");
     message.AppendNumber(kMaxColumns, false);
     message.AppendText(" table columns: the rest are kept in the last one");
@@ -442,9 +453,9 @@ void PreformattedBlock::AnalyseColumns() {
   };
   std::vector<Tally> tallies(count);
   spanningCells_ = spanningTotal_ = 0;
-  firstSpannedPair_.assign(lines_.size(), -1);
+  firstSpannedPair_.assign(count_, -1);
   std::vector<CellRange>& ranges = ranges_;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
+  for (std::size_t i = 0; i < count_; ++i) {
     // Rule lines count in a single column, with cells that are never text: a
     // column of boxes drawn between rules (a packet header) is a drawing,
     // however wordy its boxes. Between several columns they are frames.
@@ -514,10 +525,10 @@ int PreformattedBlock::MergeColumns(bool sparseSearch) {
     }
   }
   if (sparse_) {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
+    for (std::size_t i = 0; i < count_; ++i) {
       if (firstSpannedPair_[i] < 0) continue;
       const bool before = i > 0 && !lines_[i - 1].blank;
-      const bool after = i + 1 < lines_.size() && !lines_[i + 1].blank;
+      const bool after = i + 1 < count_ && !lines_[i + 1].blank;
       if (before || after) {
         MergeAt(firstSpannedPair_[i]);
         return 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -18,7 +19,8 @@ class TableConfig;
 // deletes the originals long before the region ends), tells the block which
 // user-specified kinds it has, and hands it to the block writer, which calls
 // ParseTable and then reads the verdicts, the columns and the cells.
-// The block owns its copies of the lines. Not copyable.
+// The block owns its copies of the lines. Not copyable; one block may serve
+// region after region (Clear), keeping the store of its line copies.
 class PreformattedBlock {
  public:
   // Alignment of a cell or column.
@@ -71,10 +73,15 @@ class PreformattedBlock {
   PreformattedBlock() = default;
   PreformattedBlock(const PreformattedBlock&) = delete;
   PreformattedBlock& operator=(const PreformattedBlock&) = delete;
+  PreformattedBlock(PreformattedBlock&&) = default;
+  PreformattedBlock& operator=(PreformattedBlock&&) = default;
 
+  // Empties the block for the next region, as if new, but keeps the line
+  // copies' store: the writer collects many regions, most of a few lines.
+  void Clear();
   // Keeps what the analysis and the writers need of `line`.
   void AddLine(const SourceLine& line);
-  int LineCount() const { return static_cast<int>(lines_.size()); }
+  int LineCount() const { return static_cast<int>(count_); }
   // The line at 0-based `index`. Requires: 0 <= index < LineCount().
   const Line& LineAt(int index) const { return lines_[static_cast<std::size_t>(index)]; }
 
@@ -150,9 +157,15 @@ class PreformattedBlock {
   // since the test is costly and most documents expect no code.
   int CodeLines() const;
 
+  // The lines of this region: the first count_ records of lines_; the
+  // records after them are kept from earlier regions for their store.
+  std::span<Line> Lines() { return {lines_.data(), count_}; }
+  std::span<const Line> Lines() const { return {lines_.data(), count_}; }
+
   // Lines reserved when the first is added.
   static constexpr std::size_t kFirstLines = 8;
   std::vector<Line> lines_;
+  std::size_t count_ = 0;
   bool measured_ = false;
   // The document is UTF-8 (known from ParseTable's policy).
   bool utf8_ = false;

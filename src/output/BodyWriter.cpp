@@ -160,7 +160,7 @@ bool BodyWriter::BeginFullLine(std::FILE* stream, SourceLine& line, FC& policy,
     doc.insidePreBlock = 1;
     firstLineOfBlock = true;
     // The contents pass collects nothing of a block (see EndBlock).
-    if (!block_ && policy.contentsPass == 0) block_ = std::make_unique<PreformattedBlock>();
+    if (!blockOpen_ && policy.contentsPass == 0) OpenBlockRecord();
   }
 
   if (policy.contentsPass != 0 || stream == nullptr) return false;
@@ -208,7 +208,7 @@ const BodyWriter::HeadingEntry& BodyWriter::FinishLine(std::FILE* stream, Source
   if (type != LineType::kEndOfFile) bodyWritten_ = true;
 
   if (insideBlock) {
-    if (block_) block_->AddLine(line);
+    if (blockOpen_) block_->AddLine(line);
   } else if (html) {
     NestingStack(policy).SetLevel(stream, 0, NestingStack::kBlockquote);
     WriteText(stream, text.View());
@@ -225,6 +225,17 @@ const BodyWriter::HeadingEntry& BodyWriter::FinishLine(std::FILE* stream, Source
   return heading_;
 }
 
+// One record serves every block of the page, so that its line copies keep
+// their store from block to block.
+void BodyWriter::OpenBlockRecord() {
+  if (block_) {
+    block_->Clear();
+  } else {
+    block_ = std::make_unique<PreformattedBlock>();
+  }
+  blockOpen_ = true;
+}
+
 void BodyWriter::FinishBlock(std::FILE* stream, FC& policy) {
   if (policy.document.preOpen != 0) EndBlock(stream, policy, previous_);
   policy.document.preOpen = 0;
@@ -234,10 +245,11 @@ void BodyWriter::FinishBlock(std::FILE* stream, FC& policy) {
 bool BodyWriter::EndBlock(std::FILE* stream, FC& policy, const Previous& previous) {
   policy.document.preOpen = 0;
   policy.document.insidePreBlock = 0;
-  const std::unique_ptr<PreformattedBlock> block = std::move(block_);
   // The contents pass only keeps the bookkeeping: nothing of a block is
   // written, analysed or taken from the table configuration queue.
-  if (policy.contentsPass != 0 || !block) return false;
+  if (policy.contentsPass != 0 || !blockOpen_) return false;
+  blockOpen_ = false;
+  PreformattedBlock* const block = block_.get();
 
   const std::uint32_t f = previous.flags;
   block->SetUserKinds((f & LineFlag::kUserPre) != 0, (f & LineFlag::kUserTable) != 0,

@@ -121,6 +121,7 @@ class BodyWriter {
   // Ends the block being collected and writes it; returns true when the
   // line that ended it counts as just after a block.
   bool EndBlock(std::FILE* stream, FC& policy, const Previous& previous);
+  void OpenBlockRecord();
   void Centre(std::FILE* stream, const SourceLine& line, const FC& policy, const Previous& previous,
               bool firstLineOfBlock);
   // Opens the emphasis of a run of quoted lines (it closes in BeginLine).
@@ -170,6 +171,8 @@ class BodyWriter {
   // The record cross-references read section numbers with (LinkPasses.h).
   std::unique_ptr<DocumentStatistics> numberScratch_;
   std::unique_ptr<PreformattedBlock> block_;
+  // Whether block_ is collecting the lines of an open block.
+  bool blockOpen_ = false;
   bool centringOpen_ = false;
   // A quoted run's <EM> is open; the opening tag still to be written.
   bool emphasisOpen_ = false;

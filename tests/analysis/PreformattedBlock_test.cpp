@@ -115,4 +115,36 @@ TEST(PreformattedBlockTest, VerdictsOfRegionsWithoutCells) {
   EXPECT_EQ(cells[1].text.View(), "-5");
 }
 
+// A block cleared for the next region reads it as a new block would: no
+// line, measure or verdict of the region before stays.
+TEST(PreformattedBlockTest, ClearedBlockIsLikeANewOne) {
+  FC policy;
+  const std::vector<std::string> first = {"------------------------", "alpha  -5   x",
+                                          "beta   12   y", "gamma  -7   z",
+                                          "delta  10   w", "", "=========================="};
+  const std::vector<std::string> second = {"  one line of text", ""};
+  PreformattedBlock reused;
+  Fill(reused, first);
+  reused.ParseTable(TableConfig(), policy);
+  reused.Clear();
+  Fill(reused, second);
+  reused.ParseTable(TableConfig(), policy);
+  PreformattedBlock fresh;
+  Fill(fresh, second);
+  fresh.ParseTable(TableConfig(), policy);
+
+  ASSERT_EQ(reused.LineCount(), fresh.LineCount());
+  EXPECT_EQ(reused.Columns().size(), fresh.Columns().size());
+  EXPECT_EQ(reused.RuleLines(), fresh.RuleLines());
+  EXPECT_EQ(reused.BlankLines(), fresh.BlankLines());
+  EXPECT_EQ(reused.FirstRule(), fresh.FirstRule());
+  EXPECT_EQ(reused.Width(), fresh.Width());
+  EXPECT_EQ(reused.IsTableLike(), fresh.IsTableLike());
+  for (int i = 0; i < fresh.LineCount(); ++i) {
+    EXPECT_EQ(reused.LineAt(i).raw.View(), fresh.LineAt(i).raw.View()) << i;
+    EXPECT_EQ(reused.LineAt(i).blank, fresh.LineAt(i).blank) << i;
+    EXPECT_EQ(reused.LineAt(i).rule, fresh.LineAt(i).rule) << i;
+  }
+}
+
 }  // namespace
