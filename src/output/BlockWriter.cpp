@@ -32,7 +32,7 @@ BlockWriter::BlockWriter(PreformattedBlock& block, std::FILE* stream, FC& policy
       policy_(policy),
       config_(config),
       pages_(pages),
-      numberScratch_(scratch != nullptr ? scratch : &ownScratch_) {}
+      numberScratch_(scratch) {}
 
 bool BlockWriter::HasStream() const {
   if (stream_ != nullptr) return true;

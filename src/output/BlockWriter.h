@@ -22,9 +22,9 @@ class TableConfig;
 class BlockWriter {
  public:
   // `pages` (may be null) names the pages cross-references lead to.
-  // `scratch` (may be null: the writer keeps its own) is the record
-  // cross-references read section numbers with (LinkPasses.h), kept by the
-  // caller from block to block; not owned.
+  // `scratch` (may be null: each cross-reference then makes its own) is the
+  // record cross-references read section numbers with (LinkPasses.h), kept
+  // by the caller from block to block; not owned.
   BlockWriter(PreformattedBlock& block, std::FILE* stream, FC& policy, const TableConfig& config,
               const DocumentPages* pages = nullptr,
               std::unique_ptr<DocumentStatistics>* scratch = nullptr);
@@ -57,9 +57,6 @@ class BlockWriter {
   const DocumentPages* pages_;
   // The line the block's lines are marked up in (BlockText.h).
   SourceLine work_;
-  // The record cross-references read section numbers with, one for the
-  // whole block rather than one per line (LinkPasses.h): the caller's, or
-  // the writer's own.
-  std::unique_ptr<DocumentStatistics> ownScratch_;
+  // The caller's record cross-references read section numbers with, or null.
   std::unique_ptr<DocumentStatistics>* numberScratch_;
 };

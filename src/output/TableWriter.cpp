@@ -53,7 +53,7 @@ TableWriter::TableWriter(const PreformattedBlock& block, std::FILE* stream, FC& 
       policy_(policy),
       config_(config),
       pages_(pages),
-      numberScratch_(scratch != nullptr ? scratch : &ownScratch_) {}
+      numberScratch_(scratch) {}
 
 bool TableWriter::IsFramed(int& firstRule) const {
   firstRule = block_.FirstRule();

@@ -79,10 +79,7 @@ class TableWriter {
   bool headerRowsCounted_ = false;
   int headerCols_ = 0;
   int rowsWritten_ = 0;
-  // The record cross-references read section numbers with, one for the
-  // whole table rather than one per cell (LinkPasses.h): the caller's, or
-  // the writer's own.
-  std::unique_ptr<DocumentStatistics> ownScratch_;
+  // The caller's record cross-references read section numbers with, or null.
   std::unique_ptr<DocumentStatistics>* numberScratch_;
   // The cells of the line LineRow reads.
   std::vector<PreformattedBlock::Cell> lineCells_;
